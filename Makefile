@@ -1,0 +1,36 @@
+# Hygrovia: the commands a developer needs. Each one installs what is missing first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+GENERATOR ?= Ninja
+FUZZ_SECONDS ?= 30
+PREFIX ?= /usr/local
+
+.PHONY: setup run test bench fuzz release clean
+
+setup:
+	bash scripts/setup.sh
+
+release: setup
+	cmake -S . -B $(BUILD)/release -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHYGROVIA_TESTS=OFF -DHYGROVIA_BENCH=ON
+	cmake --build $(BUILD)/release -j $(JOBS)
+
+run: release
+	$(BUILD)/release/src/app/hygrovia
+
+test: setup
+	cmake -S . -B $(BUILD)/test -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DHYGROVIA_SANITIZE=ON
+	cmake --build $(BUILD)/test -j $(JOBS)
+	cd $(BUILD)/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory fuzz
+
+fuzz: setup
+	cmake -S . -B $(BUILD)/fuzz -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+	  -DHYGROVIA_FUZZ=ON -DHYGROVIA_APP=OFF -DHYGROVIA_TESTS=OFF -DHYGROVIA_FUZZ_SECONDS=$(FUZZ_SECONDS)
+	cmake --build $(BUILD)/fuzz -j $(JOBS)
+	cd $(BUILD)/fuzz && ctest --output-on-failure
+
+bench: release
+	$(BUILD)/release/bench/hygrovia_bench
+
+clean:
+	rm -rf $(BUILD)
