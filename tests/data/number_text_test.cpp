@@ -35,7 +35,7 @@ TEST(NumberText, FormatsWithFullStopInCommaLocale) {
   ASSERT_EQ(std::string(probe), "1,5") << "the locale must really write commas";
 
   EXPECT_EQ(FormatText("%0.3f", 101.365), "101.365");
-  EXPECT_EQ(FormatText("%0.2f %0.2f %0.2f %0.2f", 1.0, -2.5, 3.125, 4.0),
+  EXPECT_EQ(FormatText("%0.2f %0.2f %0.2f %0.2f", 1.0, -2.5, 3.126, 4.0),
             "1.00 -2.50 3.13 4.00");
   EXPECT_EQ(FormatText("%d %d", 456, 300), "456 300");
   EXPECT_EQ(FormatText("Dry Bulb %0.1f\xC2\xB0" "C", 25.0), "Dry Bulb 25.0\xC2\xB0" "C");
