@@ -1,0 +1,93 @@
+#ifndef HYGROVIA_PSYCHRO_AIR_STATE_H
+#define HYGROVIA_PSYCHRO_AIR_STATE_H
+
+#include <limits>
+
+namespace hygrovia {
+
+// One state of moist air at the barometric pressure held in the record. Units: °C, g of water
+// per kg of dry air, %, kPa, m³/kg, kJ/kg.
+//
+// DryBulb and AbsHumidity are the inputs of SetFromHumidity, Pressure is set by the caller
+// before any operation is used, and SetFromHumidity derives the other six fields. A default
+// record holds zeros in all nine fields.
+//
+// Where the saturation formula has no meaning (the saturation vapour pressure reaches the
+// barometric pressure: from about 99.87 °C at 101.365 kPa, 81.97 °C at 51.365 kPa and
+// 107.25 °C at 131.365 kPa) the saturation moisture reads as kSaturationHumidityCeiling, so
+// relative humidity tends to 0 there, the wet-bulb search passes through and every field stays
+// finite. For dry bulbs and moistures below 1e30 in magnitude, at any pressure, no operation
+// returns NaN or an infinity, except the dew point at a pressure near 1.7e7 kPa or a moisture
+// near -622 g/kg.
+struct AirState {
+  // Saturation moisture (g/kg) reported beyond the limit of the saturation formula, and the
+  // most it ever reports: 1000 kg of water per kg of dry air.
+  static constexpr double kSaturationHumidityCeiling = 1.0e6;
+  // Saturation moisture (g/kg) reported at and below -235 °C, where the Antoine equation has
+  // no meaning, and the least it ever reports; the formula falls below it near -190 °C.
+  static constexpr double kSaturationHumidityFloor = 1.0e-30;
+
+  double DryBulb = 0.0;      // °C
+  double WetBulb = 0.0;      // °C
+  double AbsHumidity = 0.0;  // g/kg (moisture content)
+  double RelHumidity = 0.0;  // %
+  double VapPressure = 0.0;  // kPa
+  double Pressure = 0.0;     // kPa, barometric
+  double Volume = 0.0;       // m³/kg of dry air
+  double DewPoint = 0.0;     // °C
+  double Enthalpy = 0.0;     // kJ/kg of dry air
+
+  // Saturation moisture (g/kg) at dry bulb (°C) and Pressure (kPa): Antoine equation for the
+  // saturation vapour pressure, 622 × Ps / (7.5 × P − Ps) with both pressures in mmHg; held
+  // between kSaturationHumidityFloor and kSaturationHumidityCeiling (see above).
+  double SaturationHumidity(double dryBulb) const;
+
+  // Dew point (°C) of moisture absHumidity (g/kg) at Pressure (kPa): the inverse of the
+  // saturation formula; a moisture of 0 or less gives about -19.119 °C.
+  double DewPointFromHumidity(double absHumidity) const;
+
+  // Wet bulb (°C) of dry bulb (°C) and moisture (g/kg) at Pressure (kPa): where the line of
+  // constant dryBulb + 2.4528 × absHumidity meets the saturation curve, interpolated in single
+  // precision between 5 °C nodes from 0 to 145 °C (extrapolated below 0 °C); 0 when no node
+  // lies above the line.
+  double WetBulbFromHumidity(double dryBulb, double absHumidity) const;
+
+  // Relative humidity (%) of moisture absHumidity (g/kg) at dry bulb (°C) and Pressure (kPa),
+  // at most 100; a negative moisture gives a negative result.
+  double RelHumidityFromHumidity(double dryBulb, double absHumidity) const;
+
+  // Moisture (g/kg) of relative humidity (%) at dry bulb (°C) and Pressure (kPa), at most the
+  // saturation moisture; a negative relative humidity gives a negative result.
+  double HumidityFromRelHumidity(double dryBulb, double relHumidity) const;
+
+  // Sets DryBulb (capped at 100 °C) and AbsHumidity (at least 0, at most saturation) and
+  // derives the other fields at Pressure; Pressure itself is left as it is.
+  void SetFromHumidity(double dryBulb, double absHumidity);
+
+  // Start-up defaults: DryBulb 25 °C, Pressure 101.365 kPa, RelHumidity 60 %; other fields are
+  // left as they are.
+  void ResetState();
+
+ private:
+  static constexpr int kWetBulbNodes = 30;
+
+  // Brings the wet-bulb nodes up to date with Pressure.
+  void UpdateWetBulbNodes() const;
+
+  // The wet-bulb search's nodes for the pressure they were computed at: at node i (5 × i °C),
+  // 5 × i + 2.4528 × SaturationHumidity(5 × i) exactly and narrowed to single precision.
+  // Pressure is public, so every search compares it with wetBulbPressure_ first.
+  mutable double wetBulbPressure_ = std::numeric_limits<double>::quiet_NaN();
+  mutable bool wetBulbNodesRising_ = false;
+  mutable long double wetBulbLine_[kWetBulbNodes] = {};
+  mutable float wetBulbLineNarrow_[kWetBulbNodes] = {};
+};
+
+// The state under the chart's cursor; its Pressure is the chart's barometric pressure.
+extern AirState CursorState;
+// The state at the arrow, the second point of the relative cursor.
+extern AirState ArrowState;
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_PSYCHRO_AIR_STATE_H
