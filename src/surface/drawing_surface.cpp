@@ -1,0 +1,381 @@
+#include "surface/drawing_surface.h"
+
+#include <cmath>
+#include <utility>
+
+#include "surface/pixel.h"
+#include "surface/virtual_keys.h"
+
+namespace hygrovia {
+
+namespace {
+
+// Margins and text rows are measured in sizes of this letter.
+constexpr std::string_view kMeasureText = "W";
+// Snap steps at or below this switch snapping off rather than divide by them.
+constexpr double kSnapOff = 1e-6;
+// Relative zoom of one plus or minus key.
+constexpr float kKeyZoomStep = 0.1f;
+
+float SnapAxis(float v, float step) {
+  if (!(static_cast<double>(step) > kSnapOff)) {
+    return v;
+  }
+  const float half = v >= 0.0f ? step * 0.5f : -step * 0.5f;
+  return std::trunc((v + half) / step) * step;
+}
+
+// The offset that keeps the device position `centre` in place when the scale grows by factor.
+float ZoomedOffset(float offset, float centre, float factor) {
+  return static_cast<float>(TruncToPixel(centre - factor * (centre - offset)));
+}
+
+// First grid line at or left of (below) min for negative ranges; at min itself otherwise.
+float GridStart(float min, float step) { return min >= 0.0f ? min : std::trunc(min / step) * step; }
+
+// Calls draw(v) for v = start, start + step, ... while v <= end, at most `limit` times.
+template <typename Draw>
+void ForEachGridValue(float start, float end, float step, int limit, Draw draw) {
+  if (!(step > 0.0f)) {
+    return;
+  }
+  float v = start;
+  for (int count = 0; count < limit && v <= end; ++count) {
+    draw(v);
+    v += step;
+  }
+}
+
+}  // namespace
+
+void DrawingSurface::Attach(hygrovia::Canvas* canvas, SurfaceControl* control) {
+  if (canvas != nullptr) {
+    Canvas = canvas;
+  }
+  Control = control;
+  if (control != nullptr) {
+    DeviceWidth = control->ClientWidth();
+    DeviceHeight = control->ClientHeight();
+  }
+}
+
+void DrawingSurface::SetRedrawHandler(std::function<void()> handler) {
+  redraw_handler_ = std::move(handler);
+}
+
+void DrawingSurface::Redraw() {
+  if (redraw_handler_) {
+    redraw_handler_();
+  }
+}
+
+void DrawingSurface::RefreshControl() {
+  if (Control != nullptr) {
+    Control->RepaintNow();
+  }
+}
+
+void DrawingSurface::Clear(Colour colour) {
+  if (Control == nullptr || PictureOutput != 0 || Canvas == nullptr) {
+    return;
+  }
+  Canvas->SetBrush(colour, kBrushSolid);
+  Canvas->FillRect(0, 0, Control->ClientWidth(), Control->ClientHeight());
+}
+
+void DrawingSurface::SetPen(Colour colour, int style, int width) {
+  if (Canvas != nullptr) {
+    Canvas->SetPen(colour, style, width);
+  }
+}
+
+void DrawingSurface::SetBrush(Colour colour, int style) {
+  if (Canvas != nullptr) {
+    Canvas->SetBrush(colour, style);
+  }
+}
+
+void DrawingSurface::SetTextColor(Colour colour) {
+  if (Canvas != nullptr) {
+    Canvas->SetTextColor(colour);
+  }
+}
+
+void DrawingSurface::SetMixMode(int mode) {
+  if (Canvas != nullptr) {
+    Canvas->SetMixMode(mode);
+  }
+}
+
+void DrawingSurface::SetXRange(float a, float b) {
+  if (b > a) {
+    MinX = a;
+    MaxX = b;
+  } else if (b < a) {
+    MinX = b;
+    MaxX = a;
+  }
+}
+
+void DrawingSurface::SetYRange(float a, float b) {
+  if (b > a) {
+    MinY = a;
+    MaxY = b;
+  } else if (b < a) {
+    MinY = b;
+    MaxY = a;
+  }
+}
+
+void DrawingSurface::SetSnap(float sx, float sy) {
+  SnapX = sx;
+  SnapY = sy;
+}
+
+void DrawingSurface::SetGridStep(float gx, float gy) {
+  GridStepX = gx;
+  GridStepY = gy;
+}
+
+void DrawingSurface::SetMargins(float left, float right, float top, float bottom) {
+  MarginLeft = left;
+  MarginRight = right;
+  MarginTop = top;
+  MarginBottom = bottom;
+}
+
+PointF DrawingSurface::WorldToDevice(float x, float y) const {
+  return {(x - MinX) * ScaleX + OffsetX,
+          static_cast<float>(DeviceHeight) - ((y - MinY) * ScaleY + OffsetY)};
+}
+
+PointF DrawingSurface::DeviceToWorld(int x, int y) const {
+  // A zero scale (a window no larger than its margins) maps every pixel to the minimum
+  // instead of dividing by zero.
+  const auto up = static_cast<float>(static_cast<std::int64_t>(DeviceHeight) - y);
+  const PointF world{SafeDivide(static_cast<float>(x) - OffsetX, ScaleX) + MinX,
+                     SafeDivide(up - OffsetY, ScaleY) + MinY};
+  return SnapPoint(world);
+}
+
+PointF DrawingSurface::SnapPoint(PointF p) const {
+  return {SnapAxis(p.x, SnapX), SnapAxis(p.y, SnapY)};
+}
+
+float DrawingSurface::TextHeightPixels(std::string_view text) const {
+  return Canvas != nullptr ? static_cast<float>(Canvas->TextHeight(text)) : 0.0f;
+}
+
+float DrawingSurface::TextWidthPixels(std::string_view text) const {
+  return Canvas != nullptr ? static_cast<float>(Canvas->TextWidth(text)) : 0.0f;
+}
+
+float DrawingSurface::TextHeightWorld(std::string_view text) const {
+  return SafeDivide(TextHeightPixels(text), ScaleY);
+}
+
+float DrawingSurface::WorldWidth() const { return MaxX - MinX; }
+
+PointF DrawingSurface::TextRowPosition(float fraction, int row) const {
+  return {MinX + WorldWidth() * fraction,
+          MaxY - TextHeightWorld(kMeasureText) * (static_cast<float>(row) + 0.5f)};
+}
+
+void DrawingSurface::DrawLine(float x1, float y1, float x2, float y2) {
+  if (Canvas == nullptr) {
+    return;
+  }
+  const PointF from = WorldToDevice(x1, y1);
+  const PointF to = WorldToDevice(x2, y2);
+  Canvas->MoveTo(TruncToPixel(from.x), TruncToPixel(from.y));
+  Canvas->LineTo(TruncToPixel(to.x), TruncToPixel(to.y));
+}
+
+void DrawingSurface::DrawArrow(float x1, float y1, float x2, float y2, float size) {
+  DrawLine(x1, y1, x2, y2);
+  // The barbs are built in world units, so their pixel shape follows the two scales.
+  const float angle = DirectionAngle(x1, y1, x2, y2);
+  const float d = size * MarkerUnit;
+  for (const float side : {-d, d}) {
+    const PointF barb = RotateAbout(x2 - 4.0f * d, y2 + side, x2, y2, angle);
+    DrawLine(x2, y2, barb.x, barb.y);
+  }
+}
+
+void DrawingSurface::DrawCross(float x, float y, int half) {
+  if (Canvas == nullptr) {
+    return;
+  }
+  const PointF p = WorldToDevice(x, y);
+  const int px = TruncToPixel(p.x);
+  const int py = TruncToPixel(p.y);
+  const std::int64_t reach = static_cast<std::int64_t>(half);
+  // The far ends reach one pixel further because LineTo leaves out its end pixel.
+  Canvas->MoveTo(OffsetPixel(px, -reach), py);
+  Canvas->LineTo(OffsetPixel(px, reach + 1), py);
+  Canvas->MoveTo(px, OffsetPixel(py, -reach));
+  Canvas->LineTo(px, OffsetPixel(py, reach + 1));
+}
+
+void DrawingSurface::DrawSquare(float x, float y, int invert, int half) {
+  if (Canvas == nullptr) {
+    return;
+  }
+  const PointF p = WorldToDevice(x, y);
+  const auto h = static_cast<float>(half);
+  const int left = TruncToPixel(p.x - h);
+  const int top = TruncToPixel(p.y - h);
+  const int right = TruncToPixel(p.x + h);
+  const int bottom = TruncToPixel(p.y + h);
+  if (invert == 1) {
+    // Only the inside, so the outline drawn below stays as it is.
+    Canvas->InvertRect(OffsetPixel(left, 1), OffsetPixel(top, 1), right, bottom);
+  }
+  Canvas->MoveTo(left, top);
+  Canvas->LineTo(right, top);
+  Canvas->LineTo(right, bottom);
+  Canvas->LineTo(left, bottom);
+  Canvas->LineTo(left, top);
+}
+
+void DrawingSurface::DrawText(float x, float y, std::string_view text, int hAlign, int vAlign) {
+  if (Canvas == nullptr) {
+    return;
+  }
+  const float th = TextHeightPixels(text);
+  const float tw = TextWidthPixels(text);
+  PointF p = WorldToDevice(x, y);
+  if (hAlign == kAlignEnd) {
+    p.x -= tw;
+  } else if (hAlign == kAlignCentre) {
+    p.x -= tw * 0.5f;
+  }
+  if (vAlign == kAlignBelow) {
+    p.y += th * 0.25f;
+  } else if (vAlign == kAlignMiddle) {
+    p.y -= th * 0.5f;
+  } else if (vAlign == kAlignAbove) {
+    p.y -= th;
+  }
+  Canvas->TextOut(TruncToPixel(p.x), TruncToPixel(p.y), text);
+}
+
+void DrawingSurface::DrawLabel(float x, float y, std::string_view text, int shadow) {
+  if (Canvas == nullptr) {
+    return;
+  }
+  const bool saved_opaque = Canvas->OpaqueText();
+  const Colour saved_colour = Canvas->TextColor();
+  Canvas->SetOpaqueText(true);
+  PointF p = WorldToDevice(x, y);
+  p.y -= TextHeightPixels(text) * 0.5f;
+  const int px = TruncToPixel(p.x);
+  const int py = TruncToPixel(p.y);
+  // A picture is scaled by whoever pastes it; a one-pixel shadow would only smear there.
+  if (shadow == 1 && PictureOutput == 0) {
+    Canvas->SetTextColor(kWhite);
+    Canvas->TextOut(OffsetPixel(px, 1), OffsetPixel(py, 1), text);
+    Canvas->SetTextColor(kBlack);
+    Canvas->SetOpaqueText(false);
+  }
+  Canvas->TextOut(px, py, text);
+  Canvas->SetTextColor(saved_colour);
+  Canvas->SetOpaqueText(saved_opaque);
+}
+
+void DrawingSurface::DrawGrid() {
+  SetPen(kWhite, kPenDotted, 1);
+  ForEachGridValue(GridStart(MinX, GridStepX), MaxX, GridStepX, kMaxGridLines,
+                   [this](float x) { DrawLine(x, MinY, x, MaxY); });
+  ForEachGridValue(GridStart(MinY, GridStepY), MaxY, GridStepY, kMaxGridLines,
+                   [this](float y) { DrawLine(MinX, y, MaxX, y); });
+}
+
+void DrawingSurface::ZoomAboutCentre(float factor) {
+  ScaleX *= factor;
+  ScaleY *= factor;
+  OffsetX = ZoomedOffset(OffsetX, static_cast<float>(DeviceWidth) * 0.5f, factor);
+  OffsetY = ZoomedOffset(OffsetY, static_cast<float>(DeviceHeight) * 0.5f, factor);
+}
+
+void DrawingSurface::Fit(float fraction, int width, int height) {
+  DeviceWidth = width;
+  DeviceHeight = height;
+  const float ww = MaxX - MinX;
+  const float wh = MaxY - MinY;
+  const float th = TextHeightPixels(kMeasureText);
+  const int avail_h = TruncToPixel(static_cast<float>(height) - th * (MarginTop + MarginBottom));
+  const float tw = TextWidthPixels(kMeasureText);
+  const int avail_w = TruncToPixel(static_cast<float>(width) - tw * (MarginLeft + MarginRight));
+  // An empty world rectangle keeps a unit scale instead of dividing by zero.
+  ScaleX = ww > 0.0f ? static_cast<float>(avail_w) / ww * fraction : 1.0f;
+  ScaleY = wh > 0.0f ? static_cast<float>(avail_h) / wh * fraction : 1.0f;
+  OffsetX = static_cast<float>(
+      TruncToPixel(tw * MarginLeft + (static_cast<float>(avail_w) - ww * ScaleX) * 0.5f));
+  OffsetY = static_cast<float>(
+      TruncToPixel(th * MarginBottom + (static_cast<float>(avail_h) - wh * ScaleY) * 0.5f));
+  MarkerUnit = 0.005f * Distance(MinX, MinY, MaxX, MaxY);
+  FitFraction = fraction;
+}
+
+bool DrawingSurface::HandleKey(int virtualKey, bool fine) {
+  const float step = fine ? 0.01f : 0.1f;
+  const auto width = static_cast<float>(DeviceWidth);
+  const auto height = static_cast<float>(DeviceHeight);
+  const float cx = width * 0.5f;
+  const float cy = height * 0.5f;
+  switch (virtualKey) {
+    case kKeyHome:
+      Fit(FitFraction, DeviceWidth, DeviceHeight);
+      break;
+    case kKeyLeft:
+      OffsetX += step * width;
+      break;
+    case kKeyUp:
+      OffsetY -= step * height;
+      break;
+    case kKeyRight:
+      OffsetX -= step * width;
+      break;
+    case kKeyDown:
+      OffsetY += step * height;
+      break;
+    case kKeyPadPlus:
+    case kKeyPlusEquals:
+      ScaleX += kKeyZoomStep * ScaleX;
+      ScaleY += kKeyZoomStep * ScaleY;
+      OffsetX = ZoomedOffset(OffsetX, cx, 1.0f + kKeyZoomStep);
+      OffsetY = ZoomedOffset(OffsetY, cy, 1.0f + kKeyZoomStep);
+      break;
+    case kKeyPadMinus:
+    case kKeyMinus:
+      // Mirrors the zoom-in offset about the old one: the centre stays for the factor 1 - step.
+      ScaleX -= kKeyZoomStep * ScaleX;
+      ScaleY -= kKeyZoomStep * ScaleY;
+      OffsetX = 2.0f * OffsetX - ZoomedOffset(OffsetX, cx, 1.0f + kKeyZoomStep);
+      OffsetY = 2.0f * OffsetY - ZoomedOffset(OffsetY, cy, 1.0f + kKeyZoomStep);
+      break;
+    default:
+      return false;
+  }
+  Redraw();
+  return true;
+}
+
+bool DrawingSurface::DragPan(int x, int y, bool active) {
+  if (!active) {
+    LastMouseX = x;
+    LastMouseY = y;
+    return true;
+  }
+  if (x == LastMouseX && y == LastMouseY) {
+    return false;
+  }
+  OffsetX += static_cast<float>(static_cast<std::int64_t>(x) - LastMouseX);
+  OffsetY -= static_cast<float>(static_cast<std::int64_t>(y) - LastMouseY);
+  LastMouseX = x;
+  LastMouseY = y;
+  return true;
+}
+
+}  // namespace hygrovia
