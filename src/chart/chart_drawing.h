@@ -1,0 +1,40 @@
+#ifndef HYGROVIA_CHART_CHART_DRAWING_H
+#define HYGROVIA_CHART_CHART_DRAWING_H
+
+namespace hygrovia {
+
+class ChartSettings;
+class StatusLine;
+
+// The whole chart, drawn in world coordinates (dry bulb °C across, moisture g/kg up) through
+// the chart's drawing surface: the data table, the line families with their scales, the
+// highlight pass, the cursor marks and the nodes. Every property comes from the cursor's air
+// state, whose pressure is the chart's barometric pressure.
+//
+// Whatever the ranges hold, each family draws at most kMaxFamilyLines lines and each curve
+// at most kMaxFamilyLines segments, and no point that is not finite reaches the surface, so a
+// drawing always finishes at once.
+inline constexpr int kMaxFamilyLines = 2000;
+
+// Table, families, highlight pass, cursor marks and nodes, in that order.
+void DrawChart(ChartSettings& chart, StatusLine& status);
+// The light drawing shown while the chart is dragged: the saturation curve, the frame, the
+// cursor marks and the nodes, all dotted.
+void DrawChartOutline(ChartSettings& chart);
+// Redraws the family or overlay of a highlight mode (1 to 11) in yellow over the chart and,
+// when announce is set, puts the mode's caption into the status line. Other modes do nothing.
+void HighlightPass(ChartSettings& chart, StatusLine& status, int mode, bool announce);
+
+// The families. highlight draws in yellow instead of blue; labels adds the scale texts.
+void DrawDryBulbLines(ChartSettings& chart, bool labels, bool highlight);
+// Also draws the top edge right of saturation and recomputes the chart's LabelSlope.
+void DrawRelHumidityCurves(ChartSettings& chart, bool highlight);
+void DrawAbsHumidityLines(ChartSettings& chart, bool labels, bool highlight);
+void DrawVapourPressureLines(ChartSettings& chart, bool labels, bool highlight);
+void DrawWetBulbLines(ChartSettings& chart, bool highlight);
+void DrawEnthalpyLines(ChartSettings& chart, bool labels, bool highlight);
+void DrawVolumeLines(ChartSettings& chart, bool highlight);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_CHART_CHART_DRAWING_H
