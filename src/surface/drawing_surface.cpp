@@ -33,10 +33,11 @@ float ZoomedOffset(float offset, float centre, float factor) {
 // First grid line at or left of (below) min for negative ranges; at min itself otherwise.
 float GridStart(float min, float step) { return min >= 0.0f ? min : std::trunc(min / step) * step; }
 
-// Calls draw(v) for v = start, start + step, ... while v <= end, at most `limit` times.
+// Calls draw(v) for v = start, start + step, ... while v <= end, at most `limit` times. A
+// step that is not positive or a start at infinity gives no lines at all.
 template <typename Draw>
 void ForEachGridValue(float start, float end, float step, int limit, Draw draw) {
-  if (!(step > 0.0f)) {
+  if (!(step > 0.0f) || !std::isfinite(start)) {
     return;
   }
   float v = start;
