@@ -1,0 +1,27 @@
+#ifndef HYGROVIA_EXPR_NUMBER_FIELD_H
+#define HYGROVIA_EXPR_NUMBER_FIELD_H
+
+#include <string>
+#include <string_view>
+
+#include "expr/expression_evaluator.h"
+
+namespace hygrovia {
+
+// The numbers of the dialogs' entry fields: every field accepts an expression such as
+// 25*1.8+32, and the dialogs do no number parsing of their own.
+
+// The value of a field's text as an expression, rounded to a float. A text that cannot be
+// evaluated reads as 0, and so does a result that is not a number (SQRT is guarded, but
+// ACOS(2) is not), because no caller can use a NaN. Infinities stay, as 1/0 does; a finite
+// result beyond the float range becomes the infinity of its sign.
+float ReadNumber(ExpressionEvaluator& evaluator, std::string_view text);
+
+// The text a field shows for value: formatted with a printf format ("%0.3f", "%0.1f",
+// "%0.2f") with a full stop in every locale, and cut to 79 characters so that ReadNumber
+// can read it back.
+std::string WriteNumber(std::string_view format, float value);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_EXPR_NUMBER_FIELD_H
