@@ -1,29 +1,195 @@
 #include "chart/chart_cursor.h"
 
+#include <cmath>
+#include <string_view>
+
+#include "chart/chart_point.h"
 #include "chart/chart_settings.h"
+#include "chart/data_table.h"
+#include "chart/highlight_captions.h"
 #include "chart/status_line.h"
+#include "data/number_text.h"
 #include "psychro/air_state.h"
+#include "psychro/geometry.h"
+#include "surface/colour.h"
+#include "surface/drawing_surface.h"
 
 namespace hygrovia {
 
-void DrawCursorMarks(ChartSettings& /*chart*/, int /*selected*/) {}
+namespace {
 
-bool GrabAt(ChartSettings& /*chart*/, int /*X*/, int /*Y*/, bool /*leftButton*/) { return false; }
+// A press hits a mark closer than this, pixels.
+constexpr float kPickRadius = 10.0f;
+constexpr int kCrossHalf = 8;
+constexpr int kSquareHalf = 3;
+constexpr float kArrowSize = 1.0f;
 
-void DragTo(ChartSettings& /*chart*/, int /*X*/, int /*Y*/) {}
+// The degree sign is spelt out in UTF-8; the literal is split so that the escape ends there.
+constexpr std::string_view kCursorFormat =
+    " Cursor: DB %0.1f\xC2\xB0"
+    "C,  WB %0.1f\xC2\xB0"
+    "C,  RH %0.1f%%  AH %0.1fg/kg";
+constexpr std::string_view kArrowFormat =
+    " Arrow: DB %0.1f\xC2\xB0"
+    "C,  WB %0.1f\xC2\xB0"
+    "C,  RH %0.1f%%  AH %0.1fg/kg";
+constexpr std::string_view kOutsideText = " Cursor: Outside graph extents";
 
-void MoveGrabbedTo(ChartSettings& /*chart*/, float /*x*/, float /*y*/) {}
+std::string StateText(std::string_view format, const AirState& state) {
+  return FormatText(format, state.DryBulb, state.WetBulb, state.RelHumidity, state.AbsHumidity);
+}
 
-void TrackMouse(ChartSettings& /*chart*/, StatusLine& /*status*/, int /*X*/, int /*Y*/) {}
+// True when pixel (X, Y) lies within the pick radius of the point's device position. A point
+// that no longer has a finite device position (zoomed beyond the float range) is never hit.
+bool IsNear(const DrawingSurface& surface, ChartPoint point, int X, int Y) {
+  const PointF device = surface.WorldToDevice(point.X, point.Y);
+  if (!std::isfinite(device.x) || !std::isfinite(device.y)) {
+    return false;
+  }
+  return Distance(static_cast<float>(X), static_cast<float>(Y), device.x, device.y) < kPickRadius;
+}
 
-void ShowStateAt(ChartSettings& /*chart*/, StatusLine& /*status*/, int /*X*/, int /*Y*/) {}
+// Inverts the inside of the cursor's square (select) or restores it; the outline stays.
+void MarkCursorSquare(ChartSettings& chart, bool select) {
+  DrawingSurface& surface = chart.Surface();
+  const ChartPoint c = chart.Cursor;
+  surface.SetPen(kCyan, kPenSolid, 1);
+  surface.SetMixMode(kMixXor);
+  surface.DrawSquare(c.X, c.Y, select ? 0 : 1, kSquareHalf);
+  surface.DrawSquare(c.X, c.Y, select ? 1 : 0, kSquareHalf);
+  surface.SetMixMode(kMixCopy);
+}
 
-void EndDrag(ChartSettings& /*chart*/, StatusLine& /*status*/) {}
+void MovePoint(ChartPoint& point, float x, float y) {
+  point = {StoredCoordinate(x, point.X), StoredCoordinate(y, point.Y)};
+}
 
-std::string CursorStatusText(const AirState& /*state*/) { return {}; }
+bool WithinRanges(const ChartSettings& chart, PointF p) {
+  return std::isfinite(p.x) && std::isfinite(p.y) && chart.HumidityMin <= p.y &&
+         p.y <= chart.HumidityMax && chart.TempMin <= p.x && p.x <= chart.TempMax;
+}
 
-std::string ArrowStatusText(const AirState& /*state*/) { return {}; }
+// The limiting of SetFromHumidity may move the point within the same whole units (a moisture
+// of 10.9 against a saturation value of 10.2 still reads), but not beyond them.
+bool KeptWholeUnits(PointF p, const AirState& state) {
+  return std::trunc(static_cast<double>(p.y)) == std::trunc(state.AbsHumidity) &&
+         std::trunc(static_cast<double>(p.x)) == std::trunc(state.DryBulb);
+}
 
-std::string OutsideStatusText() { return {}; }
+bool IsOverlay(std::int32_t mode) {
+  return mode > HighlightMode::kLastLineFamily && mode <= HighlightMode::MixingAirStreams;
+}
+
+}  // namespace
+
+void DrawCursorMarks(ChartSettings& chart, int selected) {
+  DrawingSurface& surface = chart.Surface();
+  const ChartPoint c = chart.Cursor;
+  surface.SetPen(kCyan, kPenSolid, 1);
+  surface.SetMixMode(kMixXor);
+  surface.DrawCross(c.X, c.Y, kCrossHalf);
+  surface.DrawSquare(c.X, c.Y, selected, kSquareHalf);
+  if (chart.RelativeCursor != 0) {
+    surface.DrawArrow(c.X, c.Y, chart.Arrow.X, chart.Arrow.Y, kArrowSize);
+  }
+  surface.SetMixMode(kMixCopy);
+}
+
+bool GrabAt(ChartSettings& chart, int X, int Y, bool leftButton) {
+  DrawingSurface& surface = chart.Surface();
+  if (IsNear(surface, chart.Cursor, X, Y)) {
+    if (leftButton) {
+      MarkCursorSquare(chart, true);
+    }
+    chart.DragTarget = DragTarget::Cursor;
+    return true;
+  }
+  if (chart.RelativeCursor != 0 && IsNear(surface, chart.Arrow, X, Y)) {
+    chart.DragTarget = DragTarget::Arrow;
+    return true;
+  }
+  if (chart.Nodes.HitTest(X, Y, surface) >= 0) {
+    chart.DragTarget = DragTarget::Node;
+    return true;
+  }
+  if (!leftButton) {
+    chart.DragTarget = DragTarget::None;
+    return false;
+  }
+  chart.DragTarget = DragTarget::Cursor;
+  MarkCursorSquare(chart, true);
+  DragTo(chart, X, Y);
+  return true;
+}
+
+void DragTo(ChartSettings& chart, int X, int Y) {
+  if (chart.DragTarget == DragTarget::Node) {
+    chart.Nodes.DragSelectedTo(X, Y, chart, chart.Surface());
+    return;
+  }
+  const PointF p = chart.Surface().DeviceToWorld(X, Y);
+  MoveGrabbedTo(chart, p.x, p.y);
+}
+
+void MoveGrabbedTo(ChartSettings& chart, float x, float y) {
+  if (chart.DragTarget == DragTarget::Node) {
+    chart.Nodes.MoveSelectedTo(x, y, chart, chart.Surface());
+    return;
+  }
+  DrawCursorMarks(chart, 1);
+  if (chart.DragTarget == DragTarget::Cursor) {
+    MovePoint(chart.Cursor, x, y);
+  } else if (chart.DragTarget == DragTarget::Arrow) {
+    MovePoint(chart.Arrow, x, y);
+  }
+  // The table builders also pull the points back into the ranges and onto or below saturation.
+  if (chart.RelativeCursor != 0) {
+    BuildRelativeTable(chart);
+  } else {
+    BuildPointTable(chart);
+  }
+  DrawCursorMarks(chart, 1);
+  DrawTable(chart);
+}
+
+void TrackMouse(ChartSettings& chart, StatusLine& status, int X, int Y) {
+  // With a highlight in force and nothing held, its caption stays in the status line.
+  if (chart.Highlight == HighlightMode::None || chart.DragTarget != DragTarget::None) {
+    ShowStateAt(chart, status, X, Y);
+  }
+}
+
+void ShowStateAt(ChartSettings& chart, StatusLine& status, int X, int Y) {
+  const PointF p = chart.Surface().DeviceToWorld(X, Y);
+  if (!WithinRanges(chart, p)) {
+    status.SetText(OutsideStatusText());
+    return;
+  }
+  AirState state;
+  state.ResetState();
+  state.Pressure = chart.CursorState().Pressure;
+  state.SetFromHumidity(p.x, p.y);
+  status.SetText(KeptWholeUnits(p, state) ? CursorStatusText(state) : OutsideStatusText());
+}
+
+void EndDrag(ChartSettings& chart, StatusLine& status) {
+  // An overlay is drawn around the cursor and a node's number and lines only by a full
+  // drawing, so those follow the drag by redrawing the chart.
+  if (IsOverlay(chart.Highlight)) {
+    chart.Surface().Redraw();
+  } else if (chart.DragTarget == DragTarget::Cursor) {
+    MarkCursorSquare(chart, false);
+  } else if (chart.DragTarget == DragTarget::Node) {
+    chart.Surface().Redraw();
+  }
+  chart.DragTarget = DragTarget::None;
+  status.SetText(std::string(HighlightCaption(chart.Highlight)));
+}
+
+std::string CursorStatusText(const AirState& state) { return StateText(kCursorFormat, state); }
+
+std::string ArrowStatusText(const AirState& state) { return StateText(kArrowFormat, state); }
+
+std::string OutsideStatusText() { return std::string(kOutsideText); }
 
 }  // namespace hygrovia
