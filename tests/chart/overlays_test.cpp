@@ -1,0 +1,232 @@
+#include "chart/overlays.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "chart/chart_settings.h"
+#include "psychro/air_state.h"
+#include "support/recording_canvas.h"
+#include "support/recording_control.h"
+#include "surface/colour.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+using hygrovia::testing::RecordedPrimitive;
+using hygrovia::testing::RecordingCanvas;
+using hygrovia::testing::RecordingControl;
+
+// The default chart (0 to 50 °C, 0 to 35 g/kg, 101.365 kPa) fitted to a recording canvas.
+struct Chart {
+  RecordingCanvas canvas;
+  RecordingControl control{800, 600};
+  DrawingSurface surface;
+  AirState cursorState;
+  AirState arrowState;
+  ChartSettings chart{surface, cursorState, arrowState};
+
+  explicit Chart(ChartPoint cursor) {
+    surface.Attach(&canvas, &control);
+    chart.ApplyToSurface();
+    chart.Cursor = cursor;
+  }
+
+  // The device point a text was anchored at, recovered from its box and alignment codes.
+  PointF AnchorOf(const RecordedPrimitive& text, int hAlign, int vAlign) const {
+    const auto th = static_cast<float>(RecordingCanvas::kTextHeight);
+    auto x = static_cast<float>(text.x1);
+    if (hAlign == DrawingSurface::kAlignEnd) x = static_cast<float>(text.x2);
+    if (hAlign == DrawingSurface::kAlignCentre) x = static_cast<float>(text.x1 + text.x2) * 0.5f;
+    auto y = static_cast<float>(text.y1);
+    if (vAlign == DrawingSurface::kAlignBelow) y -= th * 0.25f;
+    if (vAlign == DrawingSurface::kAlignMiddle) y += th * 0.5f;
+    if (vAlign == DrawingSurface::kAlignAbove) y += th;
+    return {x, y};
+  }
+
+  // True when a device point lies within the truncation of the world point's pixel.
+  bool Near(PointF device, float wx, float wy, float tolerance = 2.0f) const {
+    const PointF expected = surface.WorldToDevice(wx, wy);
+    return std::abs(device.x - expected.x) <= tolerance &&
+           std::abs(device.y - expected.y) <= tolerance;
+  }
+
+  const RecordedPrimitive* Text(const std::string& s) const {
+    for (const RecordedPrimitive& p : canvas.Primitives()) {
+      if (p.kind == hygrovia::testing::PrimitiveKind::kText && p.text == s) return &p;
+    }
+    return nullptr;
+  }
+};
+
+struct Placed {
+  std::string text;
+  float x;
+  float y;
+  int h;
+  int v;
+};
+
+void ExpectTextsAt(const Chart& c, const std::vector<Placed>& placed) {
+  for (const Placed& p : placed) {
+    const RecordedPrimitive* text = c.Text(p.text);
+    ASSERT_NE(text, nullptr) << p.text;
+    EXPECT_TRUE(c.Near(c.AnchorOf(*text, p.h, p.v), p.x, p.y)) << p.text;
+  }
+}
+
+void ExpectAllLinesYellowCopy(const Chart& c) {
+  for (const RecordedPrimitive& line : c.canvas.Lines()) {
+    EXPECT_EQ(line.pen_colour, kYellow);
+    EXPECT_EQ(line.mix_mode, kMixCopy);
+  }
+}
+
+constexpr int kCentre = DrawingSurface::kAlignCentre;
+constexpr int kEnd = DrawingSurface::kAlignEnd;
+constexpr int kStart = DrawingSurface::kAlignStart;
+constexpr int kBelow = DrawingSurface::kAlignBelow;
+constexpr int kMiddle = DrawingSurface::kAlignMiddle;
+constexpr int kAbove = DrawingSurface::kAlignAbove;
+
+TEST(HeatingCoolingOverlay, ArrowsToTheDewPointAndTheRightEdge) {
+  Chart c({25.0f, 10.0f});
+  DrawHeatingCoolingOverlay(c.chart);
+  ExpectAllLinesYellowCopy(c);
+  EXPECT_EQ(c.canvas.CountLines(kYellow, kPenSolid), 6);  // two arrows of three strokes
+  EXPECT_EQ(c.canvas.TextStrings(), (std::vector<std::string>{" COOLING ", " HEATING "}));
+  const double dew = c.cursorState.DewPointFromHumidity(10.0);
+  EXPECT_NEAR(dew, 14.07, 0.01);
+  const std::vector<RecordedPrimitive> lines = c.canvas.Lines();
+  const PointF coolTip = c.surface.WorldToDevice(static_cast<float>(dew), 10.0f);
+  const PointF heatTip = c.surface.WorldToDevice(50.0f, 10.0f);
+  EXPECT_EQ(lines[0].x2, static_cast<int>(coolTip.x));
+  EXPECT_EQ(lines[3].x2, static_cast<int>(heatTip.x));
+  const auto coolMiddle = static_cast<float>((25.0 + dew) / 2.0);
+  EXPECT_NEAR(coolMiddle, 19.53, 0.01);
+  ExpectTextsAt(c, {{" COOLING ", coolMiddle, 10.0f, kCentre, kMiddle},
+                    {" HEATING ", 37.5f, 10.0f, kCentre, kMiddle}});
+}
+
+TEST(CondensationOverlay, PathDownTheSaturationCurve) {
+  AirState probe;
+  probe.ResetState();
+  struct Case {
+    const char* what;
+    float dewPoint;
+    int lines;  // cooling line, one stroke per degree walked, two more per arrowhead
+  };
+  const std::vector<Case> cases = {
+      {"dew point 14.05: arrowheads ending at 1.05 and 0.05", 14.05f, 1 + 15 + 4},
+      {"dew point 14.5: one arrowhead, ending at 0.5", 14.5f, 1 + 15 + 2},
+      {"dew point 3.07", 3.07f, 1 + 4 + 4},
+  };
+  for (const Case& k : cases) {
+    const auto cy = static_cast<float>(probe.SaturationHumidity(k.dewPoint));
+    Chart c({30.0f, cy});
+    DrawCondensationOverlay(c.chart);
+    ExpectAllLinesYellowCopy(c);
+    EXPECT_EQ(c.canvas.CountLines(kYellow, kPenSolid), k.lines) << k.what;
+    EXPECT_EQ(c.canvas.TextStrings(),
+              (std::vector<std::string>{" COOLING ", "DP", "DEHUMIDIFICATION", "(Condensation)"}))
+        << k.what;
+    // The walk stops at t = dp - n, the first value not above 0.
+    const float dp = k.dewPoint;
+    float t = dp;
+    while (t > 0.0f) t -= 1.0f;
+    const float w = static_cast<float>(probe.SaturationHumidity(t + 1.0f));
+    const float lx = t + (dp - t) * 0.5f;
+    ExpectTextsAt(c, {{" COOLING ", (30.0f + dp) * 0.5f, cy, kCentre, kMiddle},
+                      {"DP", dp, cy, kCentre, kAbove},
+                      {"DEHUMIDIFICATION", lx, w + (lx - t) * 0.5f, kCentre, kAbove},
+                      {"(Condensation)", lx, w + (lx - t) * 0.5f, kCentre, kBelow}});
+  }
+}
+
+TEST(CondensationOverlay, DewPointBelowFreezingDrawsOnlyTheCooling) {
+  Chart c({25.0f, 2.0f});
+  const auto dp = static_cast<float>(c.cursorState.DewPointFromHumidity(2.0));
+  ASSERT_LT(dp, 0.0f);
+  DrawCondensationOverlay(c.chart);
+  EXPECT_EQ(c.canvas.CountLines(kYellow, kPenSolid), 1);
+  ExpectTextsAt(c, {{"DP", dp, 2.0f, kCentre, kAbove},
+                    {"DEHUMIDIFICATION", dp, 2.0f, kCentre, kAbove},
+                    {"(Condensation)", dp, 2.0f, kCentre, kBelow}});
+}
+
+TEST(AdiabaticOverlay, ArrowsAlongTheEnthalpyLine) {
+  Chart c({25.0f, 10.0f});
+  DrawAdiabaticOverlay(c.chart);
+  ExpectAllLinesYellowCopy(c);
+  EXPECT_EQ(c.canvas.CountLines(kYellow, kPenSolid), 6);
+  const std::vector<RecordedPrimitive> lines = c.canvas.Lines();
+  const PointF humidifyTip = c.surface.WorldToDevice(13.0f, 14.752f);
+  const PointF dehumidifyTip = c.surface.WorldToDevice(37.0f, 5.248f);
+  EXPECT_EQ(lines[0].x2, static_cast<int>(humidifyTip.x));
+  EXPECT_EQ(lines[0].y2, static_cast<int>(humidifyTip.y));
+  EXPECT_EQ(lines[3].x2, static_cast<int>(dehumidifyTip.x));
+  EXPECT_EQ(lines[3].y2, static_cast<int>(dehumidifyTip.y));
+  EXPECT_EQ(c.canvas.TextStrings(),
+            (std::vector<std::string>{"HUMIDIFICATION", "(Evaporative Cooling)", "DEHUMIDIFICATION",
+                                      "(Absorption by Sorbents)"}));
+  ExpectTextsAt(c, {{"HUMIDIFICATION", 19.0f, 12.376f, kCentre, kAbove},
+                    {"(Evaporative Cooling)", 19.0f, 12.376f, kCentre, kBelow},
+                    {"DEHUMIDIFICATION", 31.0f, 7.624f, kCentre, kAbove},
+                    {"(Absorption by Sorbents)", 31.0f, 7.624f, kCentre, kBelow}});
+}
+
+TEST(MixingOverlay, TwoStreamsAndTheirMixture) {
+  Chart c({20.0f, 8.0f});
+  DrawMixingOverlay(c.chart);
+  ExpectAllLinesYellowCopy(c);
+  // Three crosses of two strokes and six leads dotted, the mixing line solid.
+  EXPECT_EQ(c.canvas.CountLines(kYellow, kPenDotted), 12);
+  EXPECT_EQ(c.canvas.CountLines(kYellow, kPenSolid), 1);
+  EXPECT_EQ(c.canvas.TextStrings(),
+            (std::vector<std::string>{" RESULT", "Hr", "Tr", "AIR2", "H2", "T2", "AIR1", "H1", "T1",
+                                      "M1", "M2"}));
+  const float bottom = c.surface.MinY;
+  ExpectTextsAt(c, {{" RESULT", 20.0f, 8.0f, kStart, kMiddle},
+                    {"Hr", 7.0f, 13.148f, kEnd, kMiddle},
+                    {"Tr", 20.0f, bottom, kCentre, kBelow},
+                    {"AIR2", 26.0f, 16.0f, kCentre, kAbove},
+                    {"H2", 15.35f, 20.2174f, kEnd, kAbove},
+                    {"T2", 26.0f, bottom, kCentre, kBelow},
+                    {"AIR1", 17.0f, 4.0f, kCentre, kBelow},
+                    {"H1", 3.0f, 9.544f, kEnd, kAbove},
+                    {"T1", 17.0f, bottom, kCentre, kBelow},
+                    {"M1", 18.5f, 6.0f, kEnd, kAbove},
+                    {"M2", 23.0f, 12.0f, kEnd, kAbove}});
+  // The mixing line runs from AIR1 to AIR2.
+  const RecordedPrimitive mixing = c.canvas.Lines().back();
+  const PointF air1 = c.surface.WorldToDevice(17.0f, 4.0f);
+  const PointF air2 = c.surface.WorldToDevice(26.0f, 16.0f);
+  EXPECT_EQ(mixing.x1, static_cast<int>(air1.x));
+  EXPECT_EQ(mixing.y1, static_cast<int>(air1.y));
+  EXPECT_EQ(mixing.x2, static_cast<int>(air2.x));
+  EXPECT_EQ(mixing.y2, static_cast<int>(air2.y));
+}
+
+TEST(Overlays, OddCursorsFinishWithoutFault) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const std::vector<ChartPoint> cursors = {{25.0f, -700.0f}, {25.0f, -622.0f}, {25.0f, -622.0037f},
+                                           {1e6f, 1e6f},     {-1e6f, 0.0f},    {0.0f, 1e30f},
+                                           {inf, inf},       {25.0f, 0.0f}};
+  for (const ChartPoint cursor : cursors) {
+    Chart c(cursor);
+    DrawHeatingCoolingOverlay(c.chart);
+    DrawCondensationOverlay(c.chart);
+    DrawAdiabaticOverlay(c.chart);
+    DrawMixingOverlay(c.chart);
+    // A condensation walk is never longer than its step cap.
+    EXPECT_LT(c.canvas.Lines().size(), 3100u) << cursor.X << " " << cursor.Y;
+  }
+}
+
+}  // namespace
+}  // namespace hygrovia
