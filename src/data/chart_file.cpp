@@ -1,0 +1,175 @@
+#include "data/chart_file.h"
+
+#include <fstream>
+#include <optional>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+#include "chart/chart_point.h"
+#include "chart/chart_settings.h"
+#include "data/atomic_file.h"
+#include "data/node_list.h"
+#include "data/number_text.h"
+#include "data/word_reader.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Credit line of the header; the reader never looks at it.
+constexpr std::string_view kHeader =
+    "#\r\n"
+    "# Psychrometric Chart Data\r\n"
+    "# Written by Hygrovia, the psychrometric chart of moist air\r\n"
+    "#\r\n"
+    "\r\n";
+
+std::string PairLine(std::string_view key, float first, float second) {
+  return FormatText("%s %0.3f  %0.3f\r\n", key, static_cast<double>(first),
+                    static_cast<double>(second));
+}
+
+struct FloatPair {
+  float First = 0.0f;
+  float Second = 0.0f;
+};
+
+// Everything a file says, gathered before the chart is touched so that a file that fails
+// half-way changes nothing. Fields start at the chart's own values: what the file does not
+// set stays as it was.
+struct FileContent {
+  FloatPair Cursor;
+  FloatPair Arrow;
+  FloatPair TempRange;
+  FloatPair HumidityRange;
+  FloatPair Snap;
+  std::optional<float> Pressure;
+  // Each "DataPnt:" starts from the previous one's values, so an unreadable value repeats it.
+  FloatPair NodePoint;
+  std::vector<ChartPoint> Nodes;
+};
+
+FileContent CurrentContent(const ChartSettings& chart) {
+  FileContent content;
+  content.Cursor = {chart.Cursor.X, chart.Cursor.Y};
+  content.Arrow = {chart.Arrow.X, chart.Arrow.Y};
+  chart.GetRanges(content.TempRange.First, content.HumidityRange.First, content.TempRange.Second,
+                  content.HumidityRange.Second);
+  content.Snap = {chart.TempSnap, chart.HumiditySnap};
+  return content;
+}
+
+// Reads up to two values; the first that cannot be read ends the entry.
+void ReadPair(WordReader& reader, FloatPair& pair) {
+  const std::optional<float> first = reader.NextFloat();
+  if (!first) return;
+  pair.First = *first;
+  if (const std::optional<float> second = reader.NextFloat()) pair.Second = *second;
+}
+
+struct PairKey {
+  std::string_view Key;
+  FloatPair FileContent::*Pair;
+};
+
+constexpr PairKey kPairKeys[] = {
+    {"Cursor:", &FileContent::Cursor},
+    {"CursorArrow:", &FileContent::Arrow},
+    {"TemperatureRange:", &FileContent::TempRange},
+    {"HumidityRange:", &FileContent::HumidityRange},
+    {"Snap:", &FileContent::Snap},
+};
+
+void ReadNode(WordReader& reader, FileContent& content) {
+  ReadPair(reader, content.NodePoint);
+  if (content.Nodes.size() < static_cast<std::size_t>(NodeList::kCapacity)) {
+    content.Nodes.push_back({content.NodePoint.First, content.NodePoint.Second});
+  }
+}
+
+// Takes the values of the entry that word opens; any other word is skipped.
+void ReadEntry(std::string_view word, WordReader& reader, FileContent& content) {
+  for (const PairKey& key : kPairKeys) {
+    if (word == key.Key) return ReadPair(reader, content.*key.Pair);
+  }
+  if (word == "BarometricPressure:") {
+    if (const std::optional<float> pressure = reader.NextFloat()) content.Pressure = pressure;
+  } else if (word == "DataPnt:") {
+    ReadNode(reader, content);
+  }
+}
+
+void ApplyContent(const FileContent& content, ChartSettings& chart) {
+  chart.Nodes.Clear();
+  chart.Cursor = {StoredCoordinate(content.Cursor.First, chart.Cursor.X),
+                  StoredCoordinate(content.Cursor.Second, chart.Cursor.Y)};
+  chart.Arrow = {StoredCoordinate(content.Arrow.First, chart.Arrow.X),
+                 StoredCoordinate(content.Arrow.Second, chart.Arrow.Y)};
+  chart.TempSnap = content.Snap.First;
+  chart.HumiditySnap = content.Snap.Second;
+  if (content.Pressure) chart.SetPressure(*content.Pressure);
+  for (const ChartPoint& node : content.Nodes) chart.Nodes.AppendPoint(node.X, node.Y);
+  chart.SetRanges(content.TempRange.First, content.HumidityRange.First, content.TempRange.Second,
+                  content.HumidityRange.Second);
+  chart.ApplyToSurface();
+  chart.Surface().Redraw();
+}
+
+FileResult OpenFailed(const fs::path& path, std::string_view reason) {
+  return FileResult::Failed("Could not open \"" + PathText(path) + "\": " + std::string(reason));
+}
+
+}  // namespace
+
+std::string ChartFileText(const ChartSettings& chart) {
+  std::string text(kHeader);
+  text += PairLine("Cursor:", chart.Cursor.X, chart.Cursor.Y);
+  text += PairLine("CursorArrow:", chart.Arrow.X, chart.Arrow.Y);
+  text += FormatText("BarometricPressure: %0.3f\r\n", chart.GetPressure());
+  text += PairLine("TemperatureRange:", chart.TempMin, chart.TempMax);
+  text += PairLine("HumidityRange:", chart.HumidityMin, chart.HumidityMax);
+  text += PairLine("Snap:", chart.TempSnap, chart.HumiditySnap);
+  text += "\r\n";
+  for (std::int32_t i = 0; chart.Nodes.IsValidIndex(i); ++i) {
+    const ChartPoint node = chart.Nodes.GetNode(i);
+    text += PairLine("DataPnt:", node.X, node.Y);
+  }
+  text += "\r\n";
+  return text;
+}
+
+FileResult SaveChartFile(const fs::path& path, const ChartSettings& chart) {
+  return WriteFileAtomically(path, ChartFileText(chart));
+}
+
+FileResult LoadChartFile(std::istream& in, ChartSettings& chart) {
+  FileContent content = CurrentContent(chart);
+  WordReader reader(in);
+  while (const std::optional<std::string> word = reader.NextWord()) {
+    ReadEntry(*word, reader, content);
+  }
+  if (reader.ReadFailed()) {
+    return FileResult::Failed("Reading failed before the end of the file; the chart is unchanged.");
+  }
+  ApplyContent(content, chart);
+  return FileResult::Done();
+}
+
+FileResult LoadChartFile(const fs::path& path, ChartSettings& chart) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (status.type() == fs::file_type::not_found) {
+    return OpenFailed(path, "the file does not exist.");
+  }
+  if (fs::is_directory(status)) return OpenFailed(path, "it is a folder, not a chart data file.");
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return OpenFailed(path, "the file cannot be opened for reading.");
+  FileResult result = LoadChartFile(in, chart);
+  if (!result.Ok) result.Message = "Could not read \"" + PathText(path) + "\". " + result.Message;
+  return result;
+}
+
+}  // namespace hygrovia

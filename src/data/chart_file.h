@@ -1,0 +1,40 @@
+#ifndef HYGROVIA_DATA_CHART_FILE_H
+#define HYGROVIA_DATA_CHART_FILE_H
+
+#include <filesystem>
+#include <istream>
+#include <string>
+
+#include "data/file_result.h"
+
+namespace hygrovia {
+
+class ChartSettings;
+
+// The chart data file (".hgv"): cursor, arrow, barometric pressure, ranges, snap and nodes as
+// short lines of keys and numbers. Lines end in CR LF and numbers carry a full stop in every
+// locale, so files travel between this program and the Windows one.
+
+// The exact text SaveChartFile writes for the chart.
+std::string ChartFileText(const ChartSettings& chart);
+
+// Writes the chart to the file, replacing an earlier one only when everything was written.
+FileResult SaveChartFile(const std::filesystem::path& path, const ChartSettings& chart);
+
+// Reads a chart from the stream: every whitespace-separated word that is one of the seven keys
+// ("Cursor:", "CursorArrow:", "BarometricPressure:", "TemperatureRange:", "HumidityRange:",
+// "Snap:", "DataPnt:") takes the numbers after it, wherever they stand; all other words are
+// skipped. The node list is emptied and refilled (at most NodeList::kCapacity nodes), the
+// ranges are applied at the end, then the surface is fitted again and the chart redrawn.
+//
+// A value that cannot be read (not a number, nan, an infinity, beyond a float) ends its entry
+// and leaves its field as it was; a missing or unreadable range end or pressure keeps the
+// chart's current one. When the stream fails while reading, nothing is changed.
+FileResult LoadChartFile(std::istream& in, ChartSettings& chart);
+
+// LoadChartFile from the file at path; nothing is changed when it cannot be opened or read.
+FileResult LoadChartFile(const std::filesystem::path& path, ChartSettings& chart);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_DATA_CHART_FILE_H

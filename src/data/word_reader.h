@@ -1,0 +1,52 @@
+#ifndef HYGROVIA_DATA_WORD_READER_H
+#define HYGROVIA_DATA_WORD_READER_H
+
+#include <array>
+#include <cstddef>
+#include <istream>
+#include <optional>
+#include <string>
+
+namespace hygrovia {
+
+// Reads a text stream the way the C library's formatted scan reads it with "%s" and "%f":
+// words are runs of characters other than white space (spaces, tabs, line ends), and a number
+// may be followed directly by the next word ("5Cursor:" is the number 5, then "Cursor:").
+// Memory stays bounded whatever the input: a word longer than kMaxWordLength is skipped
+// whole, and never yields a number or a part of one.
+class WordReader {
+ public:
+  static constexpr std::size_t kMaxWordLength = 255;
+
+  // The stream must outlive the reader; it is read in blocks, without the locale.
+  explicit WordReader(std::istream& in);
+
+  // The next word, or nothing at the end of the input.
+  std::optional<std::string> NextWord();
+  // A number read like "%f" from the next word: nothing, and nothing consumed but white space,
+  // when no number starts there or when it is not finite as a float (nan, inf, 1e999,
+  // 1e300). The unread text remains the next word.
+  std::optional<float> NextFloat();
+  // True when the stream failed while reading, not merely ended.
+  bool ReadFailed() const;
+
+ private:
+  // Makes the rest of a word pending unless one is; false at the end of the input.
+  bool FillPending();
+  void ReadToken();
+  // The next character of the stream, or nothing at its end.
+  std::optional<char> NextChar();
+
+  std::istream& in_;
+  std::array<char, 4096> block_{};
+  std::size_t blockUsed_ = 0;
+  std::size_t blockSize_ = 0;
+  std::string token_;
+  std::size_t used_ = 0;
+  bool overlong_ = false;
+  bool readFailed_ = false;
+};
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_DATA_WORD_READER_H

@@ -1,0 +1,428 @@
+#include "data/chart_file.h"
+
+#include <chrono>
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+
+#include <gtest/gtest.h>
+
+#if defined(__unix__)
+#include <sys/resource.h>
+#include <csignal>
+#endif
+
+#include "chart/chart_settings.h"
+#include "data/number_text.h"
+#include "psychro/air_state.h"
+#include "support/recording_canvas.h"
+#include "support/recording_control.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh chart on a recording canvas, as main builds it.
+struct Chart {
+  testing::RecordingCanvas canvas;
+  testing::RecordingControl control{640, 480};
+  DrawingSurface surface;
+  AirState cursor;
+  AirState arrow;
+  ChartSettings settings{surface, cursor, arrow};
+  int redraws = 0;
+
+  Chart() {
+    surface.Attach(&canvas, &control);
+    surface.SetRedrawHandler([this] { ++redraws; });
+  }
+};
+
+// Puts a locale with decimal commas in force for one test, if the machine has one.
+class CommaLocale {
+ public:
+  CommaLocale() {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
+      if (std::setlocale(LC_ALL, name) != nullptr) {
+        active_ = true;
+        break;
+      }
+    }
+  }
+  ~CommaLocale() { std::setlocale(LC_ALL, "C"); }
+  bool active() const { return active_; }
+
+ private:
+  bool active_ = false;
+};
+
+// A folder of its own under the system's temporary folder, removed with everything in it.
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    path_ = fs::temp_directory_path() /
+            FormatText("hygrovia-chart-file-%lld", static_cast<long long>(stamp));
+    fs::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code error;
+    fs::remove_all(path_, error);
+  }
+  const fs::path& path() const { return path_; }
+  int EntryCount() const {
+    return static_cast<int>(std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
+  }
+
+ private:
+  fs::path path_;
+};
+
+std::string FileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A chart that differs from the defaults everywhere the file reaches.
+void Prepare(ChartSettings& chart) {
+  chart.SetRanges(-10.0f, 2.0f, 40.0f, 30.0f);
+  chart.SetPressure(90.0f);
+  chart.TempSnap = 0.5f;
+  chart.HumiditySnap = 0.25f;
+  chart.Cursor = {30.0f, 12.0f};
+  chart.Arrow = {15.0f, 5.0f};
+  chart.Nodes.AppendPoint(1.0f, 1.0f);
+  chart.Nodes.AppendPoint(2.0f, 2.0f);
+}
+
+// What the file reaches, in one line, to three decimals.
+std::string Describe(const ChartSettings& chart) {
+  std::string text =
+      FormatText("C %0.3f %0.3f A %0.3f %0.3f P %0.3f T %0.3f %0.3f H %0.3f %0.3f S %0.3f %0.3f N",
+                 chart.Cursor.X, chart.Cursor.Y, chart.Arrow.X, chart.Arrow.Y, chart.GetPressure(),
+                 chart.TempMin, chart.TempMax, chart.HumidityMin, chart.HumidityMax, chart.TempSnap,
+                 chart.HumiditySnap);
+  for (std::int32_t i = 0; chart.Nodes.IsValidIndex(i); ++i) {
+    text += FormatText(" %0.3f %0.3f", chart.Nodes.GetNode(i).X, chart.Nodes.GetNode(i).Y);
+  }
+  return text;
+}
+
+FileResult LoadText(const std::string& text, ChartSettings& chart) {
+  std::istringstream in(text);
+  return LoadChartFile(in, chart);
+}
+
+constexpr char kHeader[] =
+    "#\r\n"
+    "# Psychrometric Chart Data\r\n"
+    "# Written by Hygrovia, the psychrometric chart of moist air\r\n"
+    "#\r\n"
+    "\r\n";
+
+TEST(ChartFileTest, WritesTheExactLayout) {
+  Chart empty;
+  const std::string noNodes = std::string(kHeader) +
+                              "Cursor: 25.000  10.031\r\n"
+                              "CursorArrow: 20.000  7.340\r\n"
+                              "BarometricPressure: 101.365\r\n"
+                              "TemperatureRange: 0.000  50.000\r\n"
+                              "HumidityRange: 0.000  35.000\r\n"
+                              "Snap: 0.100  0.100\r\n"
+                              "\r\n"
+                              "\r\n";
+  EXPECT_EQ(ChartFileText(empty.settings), noNodes);
+
+  Chart two;
+  two.settings.Cursor = {-3.25f, 0.5f};
+  two.settings.Nodes.AppendPoint(12.5f, 8.0f);
+  two.settings.Nodes.AppendPoint(-0.0004f, 1234.5678f);
+  const std::string twoNodes = std::string(kHeader) +
+                               "Cursor: -3.250  0.500\r\n"
+                               "CursorArrow: 20.000  7.340\r\n"
+                               "BarometricPressure: 101.365\r\n"
+                               "TemperatureRange: 0.000  50.000\r\n"
+                               "HumidityRange: 0.000  35.000\r\n"
+                               "Snap: 0.100  0.100\r\n"
+                               "\r\n"
+                               "DataPnt: 12.500  8.000\r\n"
+                               "DataPnt: -0.000  1234.568\r\n"
+                               "\r\n";
+  EXPECT_EQ(ChartFileText(two.settings), twoNodes);
+}
+
+TEST(ChartFileTest, SavedChartLoadsBackToThreeDecimals) {
+  CommaLocale comma;
+  ASSERT_TRUE(comma.active()) << "the set-up script generates de_DE.UTF-8";
+  Chart saved;
+  Prepare(saved.settings);
+  saved.settings.Cursor = {25.0004f, -1.5f};
+  saved.settings.Arrow = {-7.125f, 33.3333f};
+  saved.settings.SetPressure(65.4321f);
+  for (int i = 0; i < NodeList::kCapacity; ++i) {
+    saved.settings.Nodes.AppendPoint(static_cast<float>(i) * -1.75f, static_cast<float>(i) / 3.0f);
+  }
+  const std::string text = ChartFileText(saved.settings);
+  EXPECT_NE(text.find("Cursor: 25.000  -1.500\r\n"), std::string::npos);
+
+  Chart loaded;
+  ASSERT_TRUE(LoadText(text, loaded.settings).Ok);
+  EXPECT_EQ(Describe(loaded.settings), Describe(saved.settings));
+  EXPECT_EQ(ChartFileText(loaded.settings), text);
+  EXPECT_EQ(loaded.settings.Nodes.Selected, NodeList::kCapacity - 1);
+  EXPECT_EQ(loaded.redraws, 1);
+  EXPECT_EQ(loaded.surface.SnapX, 0.5f) << "the settings reach the surface";
+}
+
+TEST(ChartFileTest, ReadsEntriesAsTheyCome) {
+  const std::string kept =
+      "A 15.000 5.000 P 90.000 T -10.000 40.000 H 2.000 30.000 S 0.500 0.250 N";
+  const std::string unchanged = "C 30.000 12.000 " + kept;
+  const std::string longWord(300, 'x');
+  struct Case {
+    std::string text;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"", unchanged},
+      {"Cursor: 10 5", "C 10.000 5.000 " + kept},
+      {"Cursor:\r\n10\r\n5\r\n", "C 10.000 5.000 " + kept},
+      {"Cursor:\t10\r5\f", "C 10.000 5.000 " + kept},
+      {"Cursor: 1 2 Snap: 3 4 Cursor: 10 5",
+       "C 10.000 5.000 A 15.000 5.000 P 90.000 T -10.000 40.000 H 2.000 30.000 S 3.000 4.000 N"},
+      {"cursor: 10 5 Cursor 10 5 CURSOR: 10 5", unchanged},
+      {"Cursor: 10 abc 5", "C 10.000 12.000 " + kept},
+      {"Cursor: abc 5 7", unchanged},
+      {"Cursor: 10 5Snap: 1 2",
+       "C 10.000 5.000 A 15.000 5.000 P 90.000 T -10.000 40.000 H "
+       "2.000 30.000 S 1.000 2.000 N"},
+      {"Cursor: 1.5-2", "C 1.500 -2.000 " + kept},
+      {"Cursor: +7 .5e1", "C 7.000 5.000 " + kept},
+      {"Cursor: nan 5", unchanged},
+      {"Cursor: 10 inf", "C 10.000 12.000 " + kept},
+      {"Cursor: 1e999 5", unchanged},
+      {"Cursor: 1e300 5", unchanged},
+      {"CursorArrow: -3 4.5",
+       "C 30.000 12.000 A -3.000 4.500 P 90.000 T -10.000 40.000 H "
+       "2.000 30.000 S 0.500 0.250 N"},
+      {"BarometricPressure: 200",
+       "C 30.000 12.000 A 15.000 5.000 P 131.365 T -10.000 40.000 H "
+       "2.000 30.000 S 0.500 0.250 N"},
+      {"BarometricPressure: 40",
+       "C 30.000 12.000 A 15.000 5.000 P 51.365 T -10.000 40.000 H "
+       "2.000 30.000 S 0.500 0.250 N"},
+      {"BarometricPressure: abc", unchanged},
+      {"BarometricPressure: nan BarometricPressure: -inf BarometricPressure: 1e999", unchanged},
+      {"TemperatureRange: 0 150",
+       "C 30.000 12.000 A 15.000 5.000 P 90.000 T 0.000 100.000 H "
+       "2.000 30.000 S 0.500 0.250 N"},
+      {"HumidityRange: -5 30",
+       "C 30.000 12.000 A 15.000 5.000 P 90.000 T -10.000 40.000 H "
+       "0.000 30.000 S 0.500 0.250 N"},
+      {"TemperatureRange: 5 x HumidityRange: y 20",
+       "C 30.000 12.000 A 15.000 5.000 P 90.000 T 5.000 40.000 H 2.000 30.000 S 0.500 0.250 N"},
+      {"HumidityRange: 1 2 HumidityRange: 3 4",
+       "C 30.000 12.000 A 15.000 5.000 P 90.000 T "
+       "-10.000 40.000 H 3.000 4.000 S 0.500 0.250 N"},
+      {"Snap: -1 0",
+       "C 30.000 12.000 A 15.000 5.000 P 90.000 T -10.000 40.000 H 2.000 "
+       "30.000 S -1.000 0.000 N"},
+      {"DataPnt: x DataPnt: 1 2 DataPnt: 3 y DataPnt: z", unchanged + " 0.000 0.000 1.000 2.000 "
+                                                                      "3.000 2.000 3.000 2.000"},
+      {"Cursor: 1000001 -2e6", "C 1000000.000 -1000000.000 " + kept},
+      {longWord + " Cursor: 10 5", "C 10.000 5.000 " + kept},
+      {longWord + "Cursor: 10 5", unchanged},
+      {"Cursor: " + std::string(300, '0') + "1 5", unchanged},
+      {std::string(255, 'x') + " DataPnt: 8 9", unchanged + " 8.000 9.000"},
+  };
+  for (const Case& c : cases) {
+    Chart chart;
+    Prepare(chart.settings);
+    const FileResult result = LoadText(c.text, chart.settings);
+    EXPECT_TRUE(result.Ok) << c.text;
+    EXPECT_EQ(result.Message, "") << c.text;
+    EXPECT_EQ(Describe(chart.settings), c.expected) << c.text;
+    EXPECT_EQ(chart.redraws, 1) << c.text;
+  }
+}
+
+TEST(ChartFileTest, LoadsAtMostTwentyFourNodesAndSelectsTheLast) {
+  std::string text;
+  for (int i = 1; i <= 30; ++i) text += FormatText("DataPnt: %d  %d\r\n", i, -i);
+  Chart chart;
+  ASSERT_TRUE(LoadText(text, chart.settings).Ok);
+  EXPECT_EQ(chart.settings.Nodes.Count, NodeList::kCapacity);
+  EXPECT_EQ(chart.settings.Nodes.Selected, NodeList::kCapacity - 1);
+  EXPECT_EQ(chart.settings.Nodes.GetNode(23).X, 24.0f);
+  EXPECT_EQ(chart.settings.Nodes.GetNode(23).Y, -24.0f);
+}
+
+TEST(ChartFileTest, DamagedFilesLoadWithoutHarm) {
+  Chart source;
+  Prepare(source.settings);
+  const std::string text = ChartFileText(source.settings);
+  for (std::size_t length = 0; length <= text.size(); ++length) {
+    Chart chart;
+    EXPECT_TRUE(LoadText(text.substr(0, length), chart.settings).Ok) << length;
+    EXPECT_LE(chart.settings.Nodes.Count, 2) << length;
+    if (length == text.size()) {
+      EXPECT_EQ(Describe(chart.settings), Describe(source.settings));
+    }
+  }
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 7919) % 256));
+  binary += "\nCursor: 3 4\n";
+  Chart chart;
+  EXPECT_TRUE(LoadText(binary, chart.settings).Ok);
+  EXPECT_EQ(chart.settings.Cursor.X, 3.0f);
+  EXPECT_EQ(chart.settings.Cursor.Y, 4.0f);
+}
+
+// A stream that breaks down after its first few bytes, like a failing disk.
+class BrokenBuffer : public std::streambuf {
+ public:
+  explicit BrokenBuffer(std::string start) : start_(std::move(start)) {
+    setg(start_.data(), start_.data(), start_.data() + start_.size());
+  }
+
+ protected:
+  int_type underflow() override { throw std::runtime_error("read error"); }
+
+ private:
+  std::string start_;
+};
+
+TEST(ChartFileTest, ReadErrorChangesNothing) {
+  Chart chart;
+  Prepare(chart.settings);
+  const std::string before = Describe(chart.settings);
+  BrokenBuffer buffer("Cursor: 1 2\r\nDataPnt: 3 4\r\nTemperatureRange: 0 9");
+  std::istream in(&buffer);
+  const FileResult result = LoadChartFile(in, chart.settings);
+  EXPECT_FALSE(result.Ok);
+  EXPECT_EQ(result.Message, "Reading failed before the end of the file; the chart is unchanged.");
+  EXPECT_EQ(Describe(chart.settings), before);
+  EXPECT_EQ(chart.redraws, 0);
+}
+
+TEST(ChartFileTest, FilesThatCannotBeOpenedChangeNothing) {
+  ScratchFolder folder;
+  const fs::path missing = folder.path() / "missing.hgv";
+  struct Case {
+    fs::path path;
+    std::string message;
+  };
+  const Case cases[] = {
+      {missing, "Could not open \"" + missing.string() + "\": the file does not exist."},
+      {folder.path(),
+       "Could not open \"" + folder.path().string() + "\": it is a folder, not a chart data file."},
+  };
+  for (const Case& c : cases) {
+    Chart chart;
+    Prepare(chart.settings);
+    const std::string before = Describe(chart.settings);
+    const FileResult result = LoadChartFile(c.path, chart.settings);
+    EXPECT_FALSE(result.Ok);
+    EXPECT_EQ(result.Message, c.message);
+    EXPECT_EQ(Describe(chart.settings), before);
+    EXPECT_EQ(chart.redraws, 0);
+  }
+}
+
+TEST(ChartFileTest, SaveReplacesTheFileWhole) {
+  ScratchFolder folder;
+  const fs::path target = folder.path() / "chart.hgv";
+  WriteBytes(target, std::string(5000, '#'));
+  fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  Chart chart;
+  Prepare(chart.settings);
+  const FileResult result = SaveChartFile(target, chart.settings);
+  ASSERT_TRUE(result.Ok) << result.Message;
+  EXPECT_EQ(FileBytes(target), ChartFileText(chart.settings));
+  EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(folder.EntryCount(), 1) << "no temporary file is left behind";
+
+  Chart loaded;
+  ASSERT_TRUE(LoadChartFile(target, loaded.settings).Ok);
+  EXPECT_EQ(Describe(loaded.settings), Describe(chart.settings));
+}
+
+TEST(ChartFileTest, SaveThroughALinkUpdatesTheLinkedFile) {
+  ScratchFolder folder;
+  const fs::path real = folder.path() / "real.hgv";
+  const fs::path link = folder.path() / "link.hgv";
+  WriteBytes(real, "old");
+  fs::create_symlink(real, link);
+  Chart chart;
+  ASSERT_TRUE(SaveChartFile(link, chart.settings).Ok);
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
+  EXPECT_EQ(FileBytes(real), ChartFileText(chart.settings));
+  EXPECT_EQ(folder.EntryCount(), 2);
+}
+
+TEST(ChartFileTest, FailedSaveLeavesEverythingAsItWas) {
+  ScratchFolder folder;
+  const fs::path inTheWay = folder.path() / "taken.hgv";
+  fs::create_directory(inTheWay);
+  WriteBytes(inTheWay / "inside", "kept");
+  const fs::path noFolder = folder.path() / "nowhere" / "chart.hgv";
+  struct Case {
+    fs::path path;
+    std::string message;
+  };
+  const Case cases[] = {
+      {inTheWay,
+       "Could not save \"" + inTheWay.string() + "\": a folder of that name is in the way."},
+      {noFolder, "Could not save \"" + noFolder.string() + "\": its folder does not exist."},
+  };
+  Chart chart;
+  for (const Case& c : cases) {
+    const FileResult result = SaveChartFile(c.path, chart.settings);
+    EXPECT_FALSE(result.Ok);
+    EXPECT_EQ(result.Message, c.message);
+  }
+  EXPECT_EQ(FileBytes(inTheWay / "inside"), "kept");
+  EXPECT_FALSE(fs::exists(noFolder.parent_path()));
+  EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+#if defined(__unix__)
+// Saves a default chart to target with files limited to a few bytes; exits with 0 when the
+// save reported its failure.
+void SaveWithTinyFileLimit(const fs::path& target) {
+  std::signal(SIGXFSZ, SIG_IGN);
+  const rlimit limit{40, 40};
+  setrlimit(RLIMIT_FSIZE, &limit);
+  Chart chart;
+  const FileResult result = SaveChartFile(target, chart.settings);
+  const bool reported = !result.Ok && result.Message.find("unchanged") != std::string::npos;
+  std::_Exit(reported ? 0 : 1);
+}
+
+// Regression: saving truncated the old file first, so a write that failed half-way (a full
+// disk) lost the chart that was there. A file size limit makes the write fail even for root.
+TEST(ChartFileDeathTest, WriteFailingHalfWayKeepsTheOldFile) {
+  ScratchFolder folder;
+  const fs::path target = folder.path() / "chart.hgv";
+  const std::string old = "Cursor: 1 2\r\n" + std::string(100, '#');
+  WriteBytes(target, old);
+  EXPECT_EXIT(SaveWithTinyFileLimit(target), ::testing::ExitedWithCode(0), "");
+  EXPECT_EQ(FileBytes(target), old);
+  EXPECT_EQ(folder.EntryCount(), 1) << "the half-written file is removed";
+}
+#endif
+
+}  // namespace
+}  // namespace hygrovia
