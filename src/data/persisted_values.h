@@ -1,0 +1,56 @@
+#ifndef HYGROVIA_DATA_PERSISTED_VALUES_H
+#define HYGROVIA_DATA_PERSISTED_VALUES_H
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "chart/chart_point.h"
+
+namespace hygrovia {
+
+class ChartSettings;
+
+// The two values kept between runs, as text: the main window's size and where the cursor and
+// the arrow stood. The store only moves the texts; their formats live here.
+
+inline constexpr std::string_view kSizeValueName = "Hygrovia_Size";
+inline constexpr std::string_view kSetupValueName = "Hygrovia_Setup";
+inline constexpr std::string_view kDefaultSizeText = "456 456";
+// Handed to the store as the default, but never applied as positions: 50 g/kg would put the
+// cursor far above the default chart. Only a stored text moves the cursor and the arrow.
+inline constexpr std::string_view kDefaultSetupText = "25 50 20 60";
+
+// Main window width and height, pixels.
+struct WindowSize {
+  // Sides above this fit no screen and come from a damaged value.
+  static constexpr int kLargestSide = 16384;
+
+  int Width = 456;
+  int Height = 456;
+};
+
+// The size in "%d %d" (width, height); the default 456 by 456 unless the text starts with two
+// integers ("%d %d") of 1 to kLargestSide.
+WindowSize WindowSizeFromText(std::string_view text);
+std::string WindowSizeText(WindowSize size);
+
+// Cursor and arrow positions (°C, g/kg) kept between runs.
+struct SetupPositions {
+  ChartPoint Cursor;
+  ChartPoint Arrow;
+};
+
+// The positions in "%0.2f %0.2f %0.2f %0.2f" (cursor dry bulb and moisture content, then the
+// arrow's); nothing unless the text starts with four numbers that are finite as floats.
+std::optional<SetupPositions> SetupFromText(std::string_view text);
+// The text closing writes: dry bulb and moisture content of the cursor's and the arrow's air
+// state, as the last drawing left them.
+std::string SetupText(const ChartSettings& chart);
+// Puts cursor and arrow at the positions, each pulled onto the chart (into the ranges, on or
+// below saturation) as a node is when it moves.
+void ApplySetup(ChartSettings& chart, const SetupPositions& positions);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_DATA_PERSISTED_VALUES_H

@@ -1,0 +1,92 @@
+#include "data/persisted_values.h"
+
+#include <clocale>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "chart/chart_settings.h"
+#include "psychro/air_state.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+struct Chart {
+  DrawingSurface surface;
+  AirState cursor;
+  AirState arrow;
+  ChartSettings settings{surface, cursor, arrow};
+};
+
+TEST(PersistedValuesTest, ReadsWindowSizesOrFallsBack) {
+  struct Case {
+    const char* text;
+    int width;
+    int height;
+  };
+  const Case cases[] = {
+      {"600 500", 600, 500},   {"  +600\t500 and more", 600, 500},
+      {"1 16384", 1, 16384},   {"", 456, 456},
+      {"600", 456, 456},       {"wide tall", 456, 456},
+      {"600 0", 456, 456},     {"-600 500", 456, 456},
+      {"600 16385", 456, 456}, {"99999999999999999999 500", 456, 456},
+      {"600.5 500", 456, 456}, {"6e2 500", 456, 456},
+      {"600,500", 456, 456},   {"nan 500", 456, 456},
+  };
+  for (const Case& c : cases) {
+    const WindowSize size = WindowSizeFromText(c.text);
+    EXPECT_EQ(size.Width, c.width) << c.text;
+    EXPECT_EQ(size.Height, c.height) << c.text;
+  }
+  EXPECT_EQ(WindowSizeText(WindowSizeFromText(kDefaultSizeText)), kDefaultSizeText);
+  EXPECT_EQ(WindowSizeText({600, 500}), "600 500");
+}
+
+TEST(PersistedValuesTest, ReadsSetupOnlyFromFourFiniteNumbers) {
+  const auto read = SetupFromText(" 21.46 8.13\t-3.50 2.00");
+  ASSERT_TRUE(read.has_value());
+  EXPECT_FLOAT_EQ(read->Cursor.X, 21.46f);
+  EXPECT_FLOAT_EQ(read->Cursor.Y, 8.13f);
+  EXPECT_FLOAT_EQ(read->Arrow.X, -3.5f);
+  EXPECT_FLOAT_EQ(read->Arrow.Y, 2.0f);
+  for (const char* text : {"", "1 2 3", "nan 1 2 3", "1 2 3 inf", "1e39 1 2 3", "1,5 2 3 4"}) {
+    EXPECT_FALSE(SetupFromText(text).has_value()) << text;
+  }
+}
+
+// The text closing writes brings cursor and arrow back where they were, in any locale.
+TEST(PersistedValuesTest, SetupSurvivesARunWithDecimalCommas) {
+  const char* comma = std::setlocale(LC_ALL, "de_DE.UTF-8");
+  ASSERT_NE(comma, nullptr) << "the set-up script generates de_DE.UTF-8";
+  Chart closing;
+  closing.settings.CursorState().SetFromHumidity(21.456, 8.126);
+  closing.settings.ArrowState().SetFromHumidity(12.0, 4.5);
+  const std::string text = SetupText(closing.settings);
+  std::setlocale(LC_ALL, "C");
+  EXPECT_EQ(text, "21.46 8.13 12.00 4.50");
+
+  Chart starting;
+  const auto positions = SetupFromText(text);
+  ASSERT_TRUE(positions.has_value());
+  ApplySetup(starting.settings, *positions);
+  EXPECT_FLOAT_EQ(starting.settings.Cursor.X, 21.46f);
+  EXPECT_FLOAT_EQ(starting.settings.Cursor.Y, 8.13f);
+  EXPECT_FLOAT_EQ(starting.settings.Arrow.X, 12.0f);
+  EXPECT_FLOAT_EQ(starting.settings.Arrow.Y, 4.5f);
+}
+
+TEST(PersistedValuesTest, RestoredPositionsStayOnTheChart) {
+  Chart chart;
+  ApplySetup(chart.settings, {{60.0f, 50.0f}, {20.0f, 40.0f}});
+  EXPECT_FLOAT_EQ(chart.settings.Cursor.X, 50.0f);
+  EXPECT_FLOAT_EQ(chart.settings.Cursor.Y, 35.0f);
+  AirState state;
+  state.ResetState();
+  EXPECT_FLOAT_EQ(chart.settings.Arrow.X, 20.0f);
+  EXPECT_NEAR(chart.settings.Arrow.Y, state.SaturationHumidity(20.0), 1e-4)
+      << "above saturation the arrow lands on the curve";
+}
+
+}  // namespace
+}  // namespace hygrovia
