@@ -1,29 +1,144 @@
 #include "chart/chart_drawing.h"
 
+#include <cstdint>
+#include <string>
+
+#include "chart/chart_cursor.h"
 #include "chart/chart_settings.h"
+#include "chart/data_table.h"
+#include "chart/highlight_captions.h"
+#include "chart/line_family.h"
+#include "chart/overlays.h"
 #include "chart/status_line.h"
+#include "psychro/air_state.h"
+#include "surface/colour.h"
+#include "surface/drawing_surface.h"
 
 namespace hygrovia {
+namespace {
 
-void DrawChart(ChartSettings& /*chart*/, StatusLine& /*status*/) {}
+// Highlighting a family that is switched off switches it on (or the other way round) for the
+// next drawing instead of drawing it. True when it was switched.
+bool SwitchFamily(ChartSettings& chart, std::int32_t& flag, std::int32_t drawn) {
+  if (flag == drawn) {
+    return false;
+  }
+  flag = drawn;
+  chart.Surface().RefreshControl();
+  return true;
+}
 
-void DrawChartOutline(ChartSettings& /*chart*/) {}
+// Draws a line family in yellow over the chart; false for modes that are no family.
+bool HighlightFamily(ChartSettings& chart, int mode) {
+  switch (mode) {
+    case HighlightMode::DryBulb:
+      DrawDryBulbLines(chart, false, true);
+      return true;
+    case HighlightMode::WetBulb:
+      if (!SwitchFamily(chart, chart.ShowEnthalpyLines, 0)) DrawWetBulbLines(chart, true);
+      return true;
+    case HighlightMode::AbsoluteHumidity:
+      if (!SwitchFamily(chart, chart.ShowVapourPressureScale, 0)) {
+        DrawAbsHumidityLines(chart, false, true);
+      }
+      return true;
+    case HighlightMode::RelativeHumidity:
+      DrawRelHumidityCurves(chart, true);
+      return true;
+    case HighlightMode::VapourPressure:
+      if (!SwitchFamily(chart, chart.ShowVapourPressureScale, 1)) {
+        DrawVapourPressureLines(chart, false, true);
+      }
+      return true;
+    case HighlightMode::SpecificVolume:
+      DrawVolumeLines(chart, true);
+      return true;
+    case HighlightMode::Enthalpy:
+      if (!SwitchFamily(chart, chart.ShowEnthalpyLines, 1)) DrawEnthalpyLines(chart, false, true);
+      return true;
+    default:
+      return false;
+  }
+}
 
-void HighlightPass(ChartSettings& /*chart*/, StatusLine& /*status*/, int /*mode*/,
-                   bool /*announce*/) {}
+// Draws a teaching overlay; false for modes that are no overlay.
+bool HighlightOverlay(ChartSettings& chart, int mode) {
+  switch (mode) {
+    case HighlightMode::HeatingAndCooling:
+      DrawHeatingCoolingOverlay(chart);
+      return true;
+    case HighlightMode::DewPointAndCondensation:
+      DrawCondensationOverlay(chart);
+      return true;
+    case HighlightMode::AdiabaticProcesses:
+      DrawAdiabaticOverlay(chart);
+      return true;
+    case HighlightMode::MixingAirStreams:
+      DrawMixingOverlay(chart);
+      return true;
+    default:
+      return false;
+  }
+}
 
-void DrawDryBulbLines(ChartSettings& /*chart*/, bool /*labels*/, bool /*highlight*/) {}
+void DrawLineFamilies(ChartSettings& chart) {
+  DrawDryBulbLines(chart, true, false);
+  DrawRelHumidityCurves(chart, false);
+  if (chart.ShowVapourPressureScale != 0) {
+    DrawVapourPressureLines(chart, true, false);
+  } else {
+    DrawAbsHumidityLines(chart, true, false);
+  }
+  if (chart.ShowEnthalpyLines != 0) {
+    DrawEnthalpyLines(chart, true, false);
+  } else {
+    DrawWetBulbLines(chart, false);
+  }
+  DrawVolumeLines(chart, false);
+}
 
-void DrawRelHumidityCurves(ChartSettings& /*chart*/, bool /*highlight*/) {}
+}  // namespace
 
-void DrawAbsHumidityLines(ChartSettings& /*chart*/, bool /*labels*/, bool /*highlight*/) {}
+void DrawChart(ChartSettings& chart, StatusLine& status) {
+  if (chart.RelativeCursor != 0) {
+    BuildRelativeTable(chart);
+  } else {
+    BuildPointTable(chart);
+  }
+  DrawTable(chart);
+  DrawLineFamilies(chart);
+  chart.Highlight = chart.RequestedHighlight;
+  if (chart.Highlight != HighlightMode::None) {
+    HighlightPass(chart, status, chart.Highlight, true);
+  }
+  DrawCursorMarks(chart, 0);
+  chart.Nodes.DrawNodes(chart.Surface());
+}
 
-void DrawVapourPressureLines(ChartSettings& /*chart*/, bool /*labels*/, bool /*highlight*/) {}
+void DrawChartOutline(ChartSettings& chart) {
+  DrawingSurface& surface = chart.Surface();
+  SetFamilyPen(surface, false, kPenDotted);
+  const PointF bottomLeft{surface.MinX, surface.MinY};
+  const PointF topRight{surface.MaxX, surface.MaxY};
+  const PointF bottomRight{surface.MaxX, surface.MinY};
+  const CurveEnd saturation = DrawHumidityCurve(chart, 1.0, bottomLeft);
+  DrawSegment(surface, saturation.last, topRight);
+  DrawSegment(surface, topRight, bottomRight);
+  DrawSegment(surface, bottomRight, bottomLeft);
+  DrawSegment(surface, bottomLeft,
+              {chart.TempMin, SaturationAt(chart.CursorState(), chart.TempMin)});
+  DrawCursorMarks(chart, 0);
+  chart.Nodes.DrawNodes(surface);
+}
 
-void DrawWetBulbLines(ChartSettings& /*chart*/, bool /*highlight*/) {}
-
-void DrawEnthalpyLines(ChartSettings& /*chart*/, bool /*labels*/, bool /*highlight*/) {}
-
-void DrawVolumeLines(ChartSettings& /*chart*/, bool /*highlight*/) {}
+void HighlightPass(ChartSettings& chart, StatusLine& status, int mode, bool announce) {
+  if (!HighlightFamily(chart, mode) && !HighlightOverlay(chart, mode)) {
+    return;
+  }
+  if (announce) {
+    status.SetText(std::string(HighlightCaption(mode)));
+  }
+  chart.Surface().SetPen(kBlack, kPenSolid, 1);
+}
 
 }  // namespace hygrovia

@@ -1,0 +1,56 @@
+#include <cmath>
+
+#include "chart/chart_drawing.h"
+#include "chart/chart_settings.h"
+#include "chart/line_family.h"
+#include "surface/colour.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+// The curves run from 10 % in steps of 10 % to 100 %; the fraction is single precision, so
+// the bounds leave room for its rounding.
+constexpr float kFirstFraction = 0.1f;
+constexpr double kFractionStep = 0.1;
+constexpr double kFractionEnd = 1.01;
+constexpr double kSaturatedFraction = 0.99;
+
+// The enthalpy scale climbs beside the saturation curve at half the slope (°C per g/kg) of
+// the chord from its left end to where the last curve left the top edge.
+void UpdateLabelSlope(ChartSettings& chart, float dx, float dy) {
+  if (dx == 0.0f || dy == 0.0f) {
+    return;
+  }
+  const float slope = dx / dy * 0.5f;
+  if (std::isfinite(slope)) {
+    chart.LabelSlope = slope;
+  }
+}
+
+}  // namespace
+
+void DrawRelHumidityCurves(ChartSettings& chart, bool highlight) {
+  DrawingSurface& surface = chart.Surface();
+  const PointF left{chart.TempMin, SaturationAt(chart.CursorState(), chart.TempMin)};
+  // Each curve starts where the previous one ended: only a curve whose first vertex already
+  // lies above the top edge uses it, for its clip.
+  PointF last{surface.MinX, surface.MinY};
+  float dx = 0.0f;
+  float dy = 0.0f;
+  for (float f = kFirstFraction; f < kFractionEnd; f = static_cast<float>(f + kFractionStep)) {
+    SetFamilyPen(surface, highlight, f >= kSaturatedFraction ? kPenSolid : kPenDotted);
+    const CurveEnd end = DrawHumidityCurve(chart, f, last);
+    if (end.crossedTop) {
+      dx = end.last.x - left.x;
+      dy = end.last.y - left.y;
+    }
+    last = end.last;
+  }
+  UpdateLabelSlope(chart, dx, dy);
+  // The top edge of the chart right of the saturation curve.
+  SetFamilyPen(surface, highlight, kPenSolid);
+  DrawSegment(surface, last, {surface.MaxX, surface.MaxY});
+}
+
+}  // namespace hygrovia

@@ -1,0 +1,65 @@
+#include <algorithm>
+#include <string_view>
+
+#include "chart/chart_drawing.h"
+#include "chart/chart_settings.h"
+#include "chart/data_table.h"
+#include "chart/line_family.h"
+#include "psychro/air_state.h"
+#include "surface/colour.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+// The right-hand scale stands this far (°C) right of the frame.
+constexpr float kScaleOffset = 0.4f;
+constexpr float kHumidityStep = 5.0f;  // g/kg
+constexpr double kPressureStep = 0.4;  // kPa
+
+// The horizontal line at moisture w (g/kg) from the saturation curve, or from the left edge
+// when the dew point lies left of the frame, to the scale, with its value there.
+void DrawScaleLine(ChartSettings& chart, float w, bool label, std::string_view format,
+                   double value) {
+  DrawingSurface& surface = chart.Surface();
+  const auto dew = static_cast<float>(chart.CursorState().DewPointFromHumidity(w));
+  const PointF start{std::max(dew, surface.MinX), w};
+  const PointF end{surface.MaxX + kScaleOffset, w};
+  if (label) {
+    DrawValueLabel(chart, end.x, end.y, DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle,
+                   format, value);
+  }
+  DrawSegment(surface, start, end);
+}
+
+}  // namespace
+
+void DrawAbsHumidityLines(ChartSettings& chart, bool labels, bool highlight) {
+  DrawingSurface& surface = chart.Surface();
+  if (labels) {
+    DrawValueLabel(chart, surface.MaxX + kScaleOffset, chart.HumidityMax,
+                   DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle, " AH", 0.0);
+  }
+  SetFamilyPen(surface, highlight, kPenSolid);
+  float w = chart.HumidityMin;
+  for (int n = 0; n < kMaxFamilyLines && w < chart.HumidityMax; ++n, w += kHumidityStep) {
+    DrawScaleLine(chart, w, labels && w > 0.0f, " %0.0lf", w);
+  }
+}
+
+void DrawVapourPressureLines(ChartSettings& chart, bool labels, bool highlight) {
+  DrawingSurface& surface = chart.Surface();
+  if (labels) {
+    DrawValueLabel(chart, surface.MaxX + kScaleOffset, chart.HumidityMax,
+                   DrawingSurface::kAlignStart, DrawingSurface::kAlignAbove, "VP", 0.0);
+  }
+  SetFamilyPen(surface, highlight, kPenSolid);
+  const double top = VapourPressurePerHumidity * chart.HumidityMax;
+  auto p = static_cast<float>(VapourPressurePerHumidity * chart.HumidityMin);
+  for (int n = 0; n < kMaxFamilyLines && top > p; ++n, p = static_cast<float>(p + kPressureStep)) {
+    const auto w = static_cast<float>(HumidityPerVapourPressure * p);
+    DrawScaleLine(chart, w, labels && p > 0.0f, "%0.1lf", p);
+  }
+}
+
+}  // namespace hygrovia

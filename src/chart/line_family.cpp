@@ -1,0 +1,68 @@
+#include "chart/line_family.h"
+
+#include <cmath>
+
+#include "chart/chart_drawing.h"
+#include "chart/chart_settings.h"
+#include "psychro/air_state.h"
+#include "surface/colour.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+bool IsFinite(PointF p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+}  // namespace
+
+void SetFamilyPen(DrawingSurface& surface, bool highlight, int style) {
+  surface.SetPen(highlight ? kYellow : kBlue, style, 1);
+}
+
+void DrawSegment(DrawingSurface& surface, PointF from, PointF to) {
+  if (IsFinite(from) && IsFinite(to)) {
+    surface.DrawLine(from.x, from.y, to.x, to.y);
+  }
+}
+
+void ClipToHeight(PointF& p, PointF q, float y) {
+  p.x = LinearInterpolate(y, p.y, q.y, p.x, q.x);
+  p.y = y;
+}
+
+void ClipToAbscissa(PointF& p, PointF q, float x) {
+  p.y = LinearInterpolate(x, p.x, q.x, p.y, q.y);
+  p.x = x;
+}
+
+float SaturationAt(const AirState& air, double t) {
+  return static_cast<float>(air.SaturationHumidity(t));
+}
+
+bool IsMultipleOf(double value, double step) { return std::fmod(value, step) == 0.0; }
+
+CurveEnd DrawHumidityCurve(ChartSettings& chart, double fraction, PointF from) {
+  DrawingSurface& surface = chart.Surface();
+  const AirState& air = chart.CursorState();
+  CurveEnd end{from, false};
+  float t = chart.TempMin;
+  // Counted as well as compared: far from zero t += 1 no longer changes t.
+  for (int step = 0; step < kMaxFamilyLines && t <= chart.TempMax; ++step, t += 1.0f) {
+    PointF q{t, static_cast<float>(fraction * air.SaturationHumidity(t))};
+    const bool leaves = q.y > surface.MaxY;
+    if (leaves) {
+      ClipToHeight(q, end.last, surface.MaxY);
+    }
+    if (t > chart.TempMin) {
+      DrawSegment(surface, end.last, q);
+    }
+    end.last = q;
+    if (leaves) {
+      end.crossedTop = true;
+      break;
+    }
+  }
+  return end;
+}
+
+}  // namespace hygrovia

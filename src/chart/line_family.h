@@ -1,0 +1,50 @@
+#ifndef HYGROVIA_CHART_LINE_FAMILY_H
+#define HYGROVIA_CHART_LINE_FAMILY_H
+
+#include "psychro/geometry.h"
+
+namespace hygrovia {
+
+class ChartSettings;
+class DrawingSurface;
+struct AirState;
+
+// What every line family of the chart is drawn with: its pen, segments between chart points,
+// the clipping of a segment's end and the curves of constant relative humidity.
+
+// Blue, or yellow for the highlighted family; width 1.
+void SetFamilyPen(DrawingSurface& surface, bool highlight, int style);
+
+// A line between two chart points. Where the model or the ranges run beyond any sensible
+// chart a point may come out infinite; such a segment is left out rather than handed on.
+void DrawSegment(DrawingSurface& surface, PointF from, PointF to);
+
+// Moves p along the line through p and q to height y (moisture, g/kg).
+void ClipToHeight(PointF& p, PointF q, float y);
+// Moves p along the line through p and q to abscissa x (dry bulb, °C).
+void ClipToAbscissa(PointF& p, PointF q, float x);
+
+// Saturation moisture (g/kg) at dry bulb t (°C) and the state's pressure, as a chart
+// coordinate.
+float SaturationAt(const AirState& air, double t);
+
+// True when value is a whole multiple of step.
+bool IsMultipleOf(double value, double step);
+
+// Where a curve of constant relative humidity ended, and whether it left through the top edge
+// of the frame (its last point then lies on that edge).
+struct CurveEnd {
+  PointF last;
+  bool crossedTop = false;
+};
+
+// The curve moisture = fraction × saturation moisture, with a vertex at every whole degree
+// from TempMin up to TempMax, drawn with the current pen. The first vertex is joined to
+// nothing; the curve ends at the last step or after the segment that reaches the top edge,
+// which is clipped to it. from is the point a segment ending at the first vertex would start
+// from, used only when that vertex already lies above the top.
+CurveEnd DrawHumidityCurve(ChartSettings& chart, double fraction, PointF from);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_CHART_LINE_FAMILY_H

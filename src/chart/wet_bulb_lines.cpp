@@ -1,0 +1,49 @@
+#include <cmath>
+
+#include "chart/chart_drawing.h"
+#include "chart/chart_settings.h"
+#include "chart/line_family.h"
+#include "psychro/air_state.h"
+#include "surface/colour.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+// A wet-bulb line keeps dry bulb + kWetBulbSlope × moisture (°C, g/kg) constant, as the air
+// state's wet-bulb search does.
+constexpr double kWetBulbSlope = 2.4528;
+
+}  // namespace
+
+void DrawWetBulbLines(ChartSettings& chart, bool highlight) {
+  DrawingSurface& surface = chart.Surface();
+  const AirState& air = chart.CursorState();
+  SetFamilyPen(surface, highlight, kPenDotted);
+  // From the multiple of 5 at or right of TempMin (toward zero), one line per degree.
+  const double first = 5.0 * std::trunc(0.2 * static_cast<double>(chart.TempMin));
+  const double end = std::trunc(static_cast<double>(chart.TempMax));
+  for (int n = 0; n < kMaxFamilyLines && first + n < end; ++n) {
+    const double tw = first + n;
+    const double saturation = air.SaturationHumidity(tw);
+    PointF top{static_cast<float>(tw), static_cast<float>(saturation)};
+    PointF bottom{static_cast<float>(tw + kWetBulbSlope * saturation), surface.MinY};
+    if (top.y > surface.MaxY) {
+      ClipToHeight(top, bottom, surface.MaxY);
+    }
+    // Every later line meets the top edge further right still.
+    if (!(top.x < surface.MaxX)) {
+      break;
+    }
+    if (bottom.x > surface.MaxX) {
+      ClipToAbscissa(bottom, top, surface.MaxX);
+    }
+    if (IsMultipleOf(tw, 5.0)) {
+      SetFamilyPen(surface, highlight, kPenSolid);
+    }
+    DrawSegment(surface, top, bottom);
+    SetFamilyPen(surface, highlight, kPenDotted);
+  }
+}
+
+}  // namespace hygrovia
