@@ -1,0 +1,66 @@
+#include <string_view>
+
+#include <benchmark/benchmark.h>
+
+#include "chart/chart_drawing.h"
+#include "chart/chart_settings.h"
+#include "chart/status_line.h"
+#include "psychro/air_state.h"
+#include "surface/canvas.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+// A canvas that throws every stroke away and only counts them, so the benchmark measures the
+// chart's own work: the model, the clipping, the formatting of labels and the transform.
+class NullCanvas : public Canvas {
+ public:
+  void SetPen(Colour /*colour*/, int /*style*/, int /*width*/) override {}
+  void SetBrush(Colour /*colour*/, int /*style*/) override {}
+  void SetTextColor(Colour colour) override { text_colour_ = colour; }
+  Colour TextColor() const override { return text_colour_; }
+  void SetMixMode(int mode) override { mix_mode_ = mode; }
+  int MixMode() const override { return mix_mode_; }
+  void SetOpaqueText(bool opaque) override { opaque_ = opaque; }
+  bool OpaqueText() const override { return opaque_; }
+  void MoveTo(int /*x*/, int /*y*/) override {}
+  void LineTo(int /*x*/, int /*y*/) override { ++strokes_; }
+  void TextOut(int /*x*/, int /*y*/, std::string_view /*text*/) override { ++strokes_; }
+  int TextWidth(std::string_view text) override { return 6 * static_cast<int>(text.size()); }
+  int TextHeight(std::string_view /*text*/) override { return 13; }
+  void InvertRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) override {}
+  void FillRect(int /*left*/, int /*top*/, int /*right*/, int /*bottom*/) override {}
+
+  long long Strokes() const { return strokes_; }
+
+ private:
+  Colour text_colour_ = kBlack;
+  int mix_mode_ = kMixCopy;
+  bool opaque_ = false;
+  long long strokes_ = 0;
+};
+
+// One full drawing of the default chart (0 to 50 °C, 0 to 35 g/kg, 101.365 kPa) in an 800 by
+// 600 window.
+void BM_DrawChart(benchmark::State& state) {
+  NullCanvas canvas;
+  DrawingSurface surface;
+  surface.Attach(&canvas, nullptr);
+  surface.DeviceWidth = 800;
+  surface.DeviceHeight = 600;
+  AirState cursor;
+  AirState arrow;
+  ChartSettings chart(surface, cursor, arrow);
+  chart.ApplyToSurface();
+  StatusLine status;
+  for (auto _ : state) {
+    DrawChart(chart, status);
+  }
+  benchmark::DoNotOptimize(canvas.Strokes());
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_DrawChart);
+
+}  // namespace
+}  // namespace hygrovia
