@@ -115,18 +115,6 @@ TEST(HighlightPassTest, OverlayModesLeaveABlackPenAndTheirCaption) {
   }
 }
 
-TEST(HighlightPassTest, ChoosingTheModeAgainRemovesTheHighlightAtTheNextDrawing) {
-  DrawingChart chart;
-  chart.settings.SetHighlight(4);
-  DrawChart(chart.settings, chart.status);
-  EXPECT_GT(chart.canvas.CountLines(kYellow), 0);
-  chart.settings.SetHighlight(4);
-  chart.canvas.ClearRecord();
-  DrawChart(chart.settings, chart.status);
-  EXPECT_EQ(chart.canvas.CountLines(kYellow), 0);
-  EXPECT_EQ(chart.settings.Highlight, 0);
-}
-
 TEST(ChartDrawingOrderTest, TableFirstNodesLast) {
   DrawingChart chart;
   chart.settings.Nodes.AppendPoint(20.0f, 8.0f);
