@@ -72,9 +72,10 @@ float DistanceToLine(float px, float py, float ax, float ay, float bx, float by)
     return std::fabs(ay - py);
   }
   const float m = SafeDivide(by - ay, bx - ax);
-  const float k = ay - m * ax;
-  const float root = static_cast<float>(std::sqrt(static_cast<double>(m) * m + 1.0));
-  return std::fabs(SafeDivide(m * px - py + k, root));
+  const double k = ay - static_cast<double>(m) * ax;
+  const double numerator = static_cast<double>(m) * px - py + k;
+  const double root = std::sqrt(static_cast<double>(m) * m + 1.0);
+  return std::fabs(SafeDivide(static_cast<float>(numerator), static_cast<float>(root)));
 }
 
 }  // namespace hygrovia
