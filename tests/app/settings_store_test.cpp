@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include <QByteArray>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>

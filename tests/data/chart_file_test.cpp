@@ -246,6 +246,7 @@ TEST(ChartFileTest, ReadsEntriesAsTheyCome) {
       {longWord + "Cursor: 10 5", unchanged},
       {"Cursor: " + std::string(300, '0') + "1 5", unchanged},
       {std::string(255, 'x') + " DataPnt: 8 9", unchanged + " 8.000 9.000"},
+      {std::string(4093, ' ') + "Cursor: 10 5", "C 10.000 5.000 " + kept},
   };
   for (const Case& c : cases) {
     Chart chart;
