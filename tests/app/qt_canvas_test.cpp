@@ -120,34 +120,6 @@ TEST(QtCanvas, SquareInvertedInsideOnlyByInvertZeroThenOne) {
   }
 }
 
-TEST(QtCanvas, LinesLeaveOutTheirEndPixel) {
-  struct Case {
-    qreal ratio;
-    int changed;  // device pixels of a 7 x 7 outline and of a 5 pixel line
-  };
-  for (const Case c : {Case{1.0, 24 + 5}, Case{2.0, 4 * (24 + 5)}}) {
-    const QImage original = Plain(Qt::black, c.ratio);
-    QImage image = original;
-    QtCanvas canvas(&image);
-    canvas.SetPen(kWhite, kPenSolid, 1);
-    canvas.SetMixMode(kMixXor);
-    // Corners drawn twice would cancel in XOR and show as gaps.
-    canvas.MoveTo(10, 10);
-    for (const auto& [x, y] : {std::pair{16, 10}, {16, 16}, {10, 16}, {10, 10}}) {
-      canvas.LineTo(x, y);
-    }
-    canvas.MoveTo(30, 30);
-    canvas.LineTo(35, 30);
-    canvas.LineTo(35, 30);  // nothing: a line to where it starts
-    canvas.SetDevice(nullptr);
-    EXPECT_EQ(ChangedPixels(original, image), c.changed) << "ratio " << c.ratio;
-    const int r = static_cast<int>(c.ratio);
-    EXPECT_NE(image.pixel(30 * r, 30 * r), original.pixel(30 * r, 30 * r));
-    EXPECT_NE(image.pixel(34 * r + r - 1, 30 * r + r - 1), original.pixel(0, 0));
-    EXPECT_EQ(image.pixel(35 * r, 30 * r), original.pixel(0, 0)) << "the end pixel";
-  }
-}
-
 // The lit pixels of an image drawn on black, one string per row.
 std::vector<std::string> Lit(const QImage& image) {
   std::vector<std::string> rows;
@@ -163,30 +135,35 @@ std::vector<std::string> Lit(const QImage& image) {
 
 TEST(QtCanvas, LinesCoverThePixelsTheWindowsDeviceWould) {
   struct Case {
-    QLine line;
+    std::vector<QPoint> path;  // move to the first point, lines to the others
     bool dotted;
     std::vector<std::string> lit;
   };
   const Case cases[] = {
-      {{1, 1, 6, 1}, false, {"........", ".#####..", "........", "........"}},
-      {{6, 1, 1, 1}, false, {"........", "..#####.", "........", "........"}},
-      {{1, 0, 1, 3}, false, {".#......", ".#......", ".#......", "........"}},
-      {{1, 3, 1, 0}, false, {"........", ".#......", ".#......", ".#......"}},
-      {{0, 0, 6, 3}, false, {"#.......", ".##.....", "...##...", ".....#.."}},
-      {{0, 2, 8, 2}, true, {"........", "........", "#..#..#.", "........"}},
-      {{-100, -100, 100, 100}, false, {"#.......", ".#......", "..#.....", "...#...."}},
-      {{3, 3, 3, 3}, false, {"........", "........", "........", "........"}},
+      {{{1, 1}, {6, 1}}, false, {"........", ".#####..", "........", "........"}},
+      {{{6, 1}, {1, 1}}, false, {"........", "..#####.", "........", "........"}},
+      {{{1, 3}, {1, 0}}, false, {"........", ".#......", ".#......", ".#......"}},
+      {{{0, 0}, {6, 3}}, false, {"#.......", ".##.....", "...##...", ".....#.."}},
+      {{{0, 2}, {8, 2}}, true, {"........", "........", "#..#..#.", "........"}},
+      {{{-99, -99}, {99, 99}}, false, {"#.......", ".#......", "..#.....", "...#...."}},
+      {{{3, 3}, {3, 3}}, false, {"........", "........", "........", "........"}},
+      // In XOR a corner drawn by both of its lines would vanish.
+      {{{1, 0}, {4, 0}, {4, 3}, {1, 3}, {1, 0}},
+       false,
+       {".####...", ".#..#...", ".#..#...", ".####..."}},
   };
   for (const Case& c : cases) {
     QImage image(8, 4, QImage::Format_RGB32);
     image.fill(Qt::black);
     QtCanvas canvas(&image);
     canvas.SetPen(kWhite, c.dotted ? kPenDotted : kPenSolid, 1);
-    canvas.MoveTo(c.line.x1(), c.line.y1());
-    canvas.LineTo(c.line.x2(), c.line.y2());
+    canvas.SetMixMode(kMixXor);
+    canvas.MoveTo(c.path.front().x(), c.path.front().y());
+    for (std::size_t i = 1; i < c.path.size(); ++i) {
+      canvas.LineTo(c.path[i].x(), c.path[i].y());
+    }
     canvas.SetDevice(nullptr);
-    EXPECT_EQ(Lit(image), c.lit) << c.line.x1() << "," << c.line.y1() << " to " << c.line.x2()
-                                 << "," << c.line.y2();
+    EXPECT_EQ(Lit(image), c.lit) << "from " << c.path.front().x() << "," << c.path.front().y();
   }
 }
 

@@ -50,31 +50,25 @@ TEST(DrawingSurfaceDraw, LinesAndCrossesTruncateTowardZero) {
 
 TEST(DrawingSurfaceDraw, ArrowheadsPointAlongTheLine) {
   struct Case {
-    float x1, y1, x2, y2;
+    float x1, y1, x2, y2, size, marker_unit;
     std::vector<Segment> lines;
   };
-  // Barbs are 4 marker units back and 1 to the side, the y2 - d barb first.
+  // Barbs are 4 d back and d to the side, d = size * marker unit; the y2 - d barb first.
   const Case cases[] = {
-      {10, 50, 50, 50, {{10, 50, 50, 50}, {50, 50, 46, 51}, {50, 50, 46, 49}}},  // right
-      {50, 10, 50, 50, {{50, 90, 50, 50}, {50, 50, 51, 54}, {50, 50, 49, 54}}},  // up
-      {50, 50, 10, 50, {{50, 50, 10, 50}, {10, 50, 14, 49}, {10, 50, 14, 51}}},  // left
-      {50, 50, 50, 50, {{50, 50, 50, 50}, {50, 50, 46, 51}, {50, 50, 46, 49}}},  // a point
+      {10, 50, 50, 50, 1, 1, {{10, 50, 50, 50}, {50, 50, 46, 51}, {50, 50, 46, 49}}},  // right
+      {50, 10, 50, 50, 1, 1, {{50, 90, 50, 50}, {50, 50, 51, 54}, {50, 50, 49, 54}}},  // up
+      {50, 50, 10, 50, 1, 1, {{50, 50, 10, 50}, {10, 50, 14, 49}, {10, 50, 14, 51}}},  // left
+      {50, 50, 50, 50, 1, 1, {{50, 50, 50, 50}, {50, 50, 46, 51}, {50, 50, 46, 49}}},  // a point
+      {0, 50, 80, 50, 4, 0.5f, {{0, 50, 80, 50}, {80, 50, 72, 52}, {80, 50, 72, 48}}},
   };
   for (const Case& c : cases) {
     RecordingCanvas canvas;
     DrawingSurface surface = PixelSurface(canvas);
-    surface.DrawArrow(c.x1, c.y1, c.x2, c.y2, 1.0f);
-    EXPECT_EQ(SegmentsOf(canvas), c.lines) << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2;
+    surface.MarkerUnit = c.marker_unit;
+    surface.DrawArrow(c.x1, c.y1, c.x2, c.y2, c.size);
+    EXPECT_EQ(SegmentsOf(canvas), c.lines)
+        << c.x1 << "," << c.y1 << " to " << c.x2 << "," << c.y2 << " size " << c.size;
   }
-}
-
-TEST(DrawingSurfaceDraw, ArrowheadsScaleWithSizeAndMarkerUnit) {
-  RecordingCanvas canvas;
-  DrawingSurface surface = PixelSurface(canvas);
-  surface.MarkerUnit = 0.5f;
-  surface.DrawArrow(0, 50, 80, 50, 4.0f);  // d = 2 world units
-  const std::vector<Segment> expected = {{0, 50, 80, 50}, {80, 50, 72, 52}, {80, 50, 72, 48}};
-  EXPECT_EQ(SegmentsOf(canvas), expected);
 }
 
 TEST(DrawingSurfaceDraw, SquaresOutlineAndInvertTheInside) {
@@ -97,37 +91,31 @@ TEST(DrawingSurfaceDraw, SquaresOutlineAndInvertTheInside) {
 
 TEST(DrawingSurfaceDraw, TextIsPlacedByItsAlignmentCodes) {
   struct Case {
+    const char* text;
     int h, v;
     int x, y;
   };
   // "AB" measures 12 x 13; the point is device (100, 50).
   const Case cases[] = {
-      {0, 0, 100, 53},                   // starts at the point, top a quarter height below
-      {2, 6, 88, 43},                    // ends at the point, centred up and down
-      {6, 8, 94, 37},                    // centred across, above the point
-      {6, 0, 94, 53},  {5, 7, 100, 50},  // codes without a meaning leave the point
+      {"AB", 0, 0, 100, 53},  // starts at the point, top a quarter height below
+      {"AB", 2, 6, 88, 43},   // ends at the point, centred up and down
+      {"AB", 6, 8, 94, 37},   // centred across, above the point
+      {"AB", 6, 0, 94, 53},
+      {"AB", 5, 7, 100, 50},  // codes without a meaning leave the point
+      {"25.0\xC2\xB0"
+       "C",
+       2, 8, 64, 37},  // the degree sign is two bytes but one letter
   };
   for (const Case& c : cases) {
     RecordingCanvas canvas;
     DrawingSurface surface = PixelSurface(canvas);
-    surface.DrawText(100.0f, 50.0f, "AB", c.h, c.v);
+    surface.DrawText(100.0f, 50.0f, c.text, c.h, c.v);
     const auto texts = canvas.Texts();
     ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].x1, c.x) << c.h << "/" << c.v;
-    EXPECT_EQ(texts[0].y1, c.y) << c.h << "/" << c.v;
-    EXPECT_EQ(texts[0].text, "AB");
+    EXPECT_EQ(texts[0].x1, c.x) << c.text << " " << c.h << "/" << c.v;
+    EXPECT_EQ(texts[0].y1, c.y) << c.text << " " << c.h << "/" << c.v;
+    EXPECT_EQ(texts[0].text, c.text);
   }
-}
-
-TEST(DrawingSurfaceDraw, TextsAreMeasuredByCodePoints) {
-  RecordingCanvas canvas;
-  DrawingSurface surface = PixelSurface(canvas);
-  // The degree sign is two bytes but one letter wide.
-  surface.DrawText(100.0f, 50.0f,
-                   "25.0\xC2\xB0"
-                   "C",
-                   2, 8);
-  EXPECT_EQ(canvas.Texts().at(0).x1, 64);
 }
 
 TEST(DrawingSurfaceDraw, LabelsHaveAShadowOnScreenOnly) {
