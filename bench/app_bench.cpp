@@ -1,0 +1,111 @@
+#include <QApplication>
+#include <QByteArray>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtGlobal>
+
+#include <benchmark/benchmark.h>
+
+#include "app/main_form.h"
+#include "chart/chart_settings.h"
+#include "chart/status_line.h"
+#include "psychro/air_state.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+// The main window at 800 by 600 on a fresh default chart, shown on the offscreen platform.
+struct ShownWindow {
+  DrawingSurface surface;
+  AirState cursorState;
+  AirState arrowState;
+  ChartSettings chart{surface, cursorState, arrowState};
+  StatusLine status;
+  TMainForm form{chart, status};
+
+  ShownWindow() {
+    form.resize(800, 600);
+    form.show();
+  }
+
+  QWidget& Canvas() { return *form.findChild<QWidget*>(QStringLiteral("GraphCanvas")); }
+
+  QPoint PixelOf(ChartPoint p) const {
+    const PointF d = surface.WorldToDevice(p.X, p.Y);
+    return QPoint(static_cast<int>(d.x), static_cast<int>(d.y));
+  }
+
+  void Mouse(QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint at) {
+    QMouseEvent event(type, at, Canvas().mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(&Canvas(), &event);
+  }
+};
+
+// One full drawing of the chart into the window's picture, shown at once.
+void BM_MainWindowRedraw(benchmark::State& state) {
+  ShownWindow window;
+  for (auto _ : state) window.form.Redraw();
+}
+BENCHMARK(BM_MainWindowRedraw)->Unit(benchmark::kMillisecond);
+
+// One mouse move while the cursor is dragged: marks, data table and read-out.
+void BM_CursorDragStep(benchmark::State& state) {
+  ShownWindow window;
+  const QPoint a = window.PixelOf({20, 8});
+  const QPoint b = window.PixelOf({30, 12});
+  window.Mouse(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, a);
+  bool there = false;
+  for (auto _ : state) {
+    window.Mouse(QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, there ? a : b);
+    there = !there;
+  }
+  window.Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, a);
+}
+BENCHMARK(BM_CursorDragStep)->Unit(benchmark::kMicrosecond);
+
+// One mouse move while the chart is panned: the grid and the outline only.
+void BM_PanStep(benchmark::State& state) {
+  ShownWindow window;
+  const QPoint start = window.PixelOf({10, 25});
+  window.Mouse(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, start);
+  int step = 0;
+  for (auto _ : state) {
+    window.Mouse(QEvent::MouseMove, Qt::NoButton, Qt::RightButton, start + QPoint(step % 40, 0));
+    ++step;
+  }
+  window.Mouse(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, start);
+}
+BENCHMARK(BM_PanStep)->Unit(benchmark::kMicrosecond);
+
+// A resize: layout, a fitted view and a full drawing.
+void BM_Resize(benchmark::State& state) {
+  ShownWindow window;
+  bool wide = false;
+  for (auto _ : state) {
+    window.form.resize(wide ? 900 : 800, 600);
+    wide = !wide;
+  }
+}
+BENCHMARK(BM_Resize)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace hygrovia
+
+// The window needs an application object; the values kept between runs go to a private
+// folder so that the user's own stay untouched.
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+  }
+  QApplication app(argc, argv);
+  QTemporaryDir store;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
