@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "app/centre_over.h"
 #include "app/command_line.h"
+#include "app/graph_form.h"
 #include "app/main_form.h"
+#include "app/nodes_form.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
+#include "expr/expression_evaluator.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 
@@ -48,7 +52,19 @@ int main(int argc, char* argv[]) {
   AirState arrowState;
   ChartSettings settings(surface, cursorState, arrowState);
   StatusLine status;
+  ExpressionEvaluator evaluator;
   TMainForm mainForm(settings, status);
+  TGraphForm graphForm(settings, evaluator, &mainForm);
+  TNodesForm nodesForm(settings, evaluator, &mainForm);
+  MainFormHooks& hooks = mainForm.Hooks();
+  hooks.editSettings = [&] {
+    CentreOver(mainForm, graphForm);
+    return graphForm.Execute() == QDialog::Accepted;
+  };
+  hooks.editNodes = [&] {
+    CentreOver(mainForm, nodesForm);
+    nodesForm.Execute();
+  };
   mainForm.ProcessCommandLine(ArgumentsOf(QCoreApplication::arguments()));
   mainForm.show();
   app.exec();
