@@ -1,0 +1,20 @@
+#ifndef HYGROVIA_APP_HEADLESS_EXPORT_H
+#define HYGROVIA_APP_HEADLESS_EXPORT_H
+
+#include <string>
+
+#include "app/headless_options.h"
+
+namespace hygrovia {
+
+class HeadlessChart;
+
+// Draws the whole chart as the screen shows it after start-up (highlight, overlays, marks and
+// nodes included) into the file, a picture of the chart area's size: a PNG image, or an SVG
+// or PDF vector picture drawn as the clipboard copy draws. The file is replaced only when
+// the picture was written completely. Returns an empty text when done, else why not.
+std::string ExportChart(HeadlessChart& chart, const std::string& fileName, PictureFormat format);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_APP_HEADLESS_EXPORT_H
