@@ -214,13 +214,36 @@ TEST(HeadlessTest, TableOfTheNodesOfADataFile) {
 }
 
 TEST(HeadlessTest, ADataFileThatCannotBeReadIsReportedAndSkipped) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString large = dir.filePath(QStringLiteral("large.hgv"));
+  QFile file(large);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(1 << 20, ' ') + "Cursor: 10 5\n");
+  file.close();
   const Model low{90.0};
-  const Outcome run = RunCommand({"-bar", "90", "/nonexistent/chart.hgv", "--table"});
-  EXPECT_EQ(run.status, kExitDone);
-  EXPECT_EQ(Lines(run.out), PointRows(low.At(25.0, 10.031f)));
-  EXPECT_TRUE(run.err.starts_with("hygrovia: "));
-  EXPECT_NE(run.err.find("/nonexistent/chart.hgv"), std::string::npos);
-  EXPECT_EQ(Lines(run.err).size(), 1u);
+  struct Case {
+    std::string file;
+    std::string message;
+  };
+  // Regression: a device that never ends, such as /dev/zero, kept the run reading forever.
+  const Case cases[] = {
+      {"/nonexistent/chart.hgv",
+       "Could not open \"/nonexistent/chart.hgv\": the file does not exist."},
+      {large.toStdString(), "Could not read \"" + large.toStdString() +
+                                "\": it is larger than a chart data file can be; the chart is "
+                                "unchanged."},
+      {"/dev/zero",
+       "Could not read \"/dev/zero\": it is larger than a chart data file can be; the "
+       "chart is unchanged."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    const Outcome run = RunCommand({"-bar", "90", c.file, "--table"});
+    EXPECT_EQ(run.status, kExitDone);
+    EXPECT_EQ(Lines(run.out), PointRows(low.At(25.0, 10.031f)));
+    EXPECT_EQ(run.err, "hygrovia: " + c.message + "\n");
+  }
 }
 
 TEST(HeadlessTest, CommandLinesThatCannotRun) {
