@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/chart_picture.h"
 #include "app/qt_canvas.h"
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
@@ -180,6 +181,26 @@ TEST(ClipboardCopyTest, ZoomedInCopyKeepsWhatLiesOutsideTheWindow) {
   EXPECT_EQ(Count(texts, " AH"), 1);
   const QImage png = QImage::fromData(ClipboardData(kPng), "PNG");
   EXPECT_EQ(png.size(), box.size().toSize());
+}
+
+TEST(ClipboardCopyTest, FarZoomedCopyKeepsTheRasterRenderingWithinBounds) {
+  ScreenChart chart;
+  chart.surface.ZoomAboutCentre(400.0f);
+  QWidget owner;
+  std::vector<Shown> shown;
+
+  ClipboardCopy copy(chart.settings, chart.status, RecordingHooks(owner, shown));
+  copy.Copy();
+
+  EXPECT_TRUE(shown.empty());
+  const QByteArray svg = ClipboardData(kSvg);
+  EXPECT_TRUE(QSvgRenderer(svg).isValid());
+  EXPECT_GT(ViewBox(svg).width(), 100.0 * kWidth);
+  const QImage png = QImage::fromData(ClipboardData(kPng), "PNG");
+  ASSERT_FALSE(png.isNull());
+  EXPECT_LE(png.width(), kMaxImageSide);
+  EXPECT_LE(png.height(), kMaxImageSide);
+  EXPECT_LE(static_cast<long long>(png.width()) * png.height(), kMaxImagePixels);
 }
 
 TEST(ClipboardCopyTest, ScreenAndSurfaceAreAsBeforeTheCopy) {
