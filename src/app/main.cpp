@@ -5,9 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/about_box.h"
 #include "app/centre_over.h"
+#include "app/chart_printer.h"
+#include "app/clipboard_copy.h"
 #include "app/command_line.h"
 #include "app/graph_form.h"
+#include "app/help_window.h"
 #include "app/main_form.h"
 #include "app/nodes_form.h"
 #include "chart/chart_settings.h"
@@ -55,8 +59,16 @@ int main(int argc, char* argv[]) {
   ExpressionEvaluator evaluator;
   TMainForm mainForm(settings, status);
   TGraphForm graphForm(settings, evaluator, &mainForm);
+  TAboutBox aboutBox(&mainForm);
   TNodesForm nodesForm(settings, evaluator, &mainForm);
+  THelpWindow helpWindow(&mainForm);
+  ClipboardCopy clipboardCopy(settings, status, mainForm);
+  ChartPrinter printer(mainForm);
   MainFormHooks& hooks = mainForm.Hooks();
+  hooks.showAbout = [&] { aboutBox.ShowOver(mainForm); };
+  hooks.copyToClipboard = [&] { clipboardCopy.Copy(); };
+  hooks.print = [&] { printer.Print(); };
+  hooks.showHelp = [&] { helpWindow.ShowContents(); };
   hooks.editSettings = [&] {
     CentreOver(mainForm, graphForm);
     return graphForm.Execute() == QDialog::Accepted;
