@@ -5,7 +5,7 @@ GENERATOR ?= Ninja
 FUZZ_SECONDS ?= 30
 PREFIX ?= /usr/local
 
-.PHONY: setup run test bench fuzz release clean
+.PHONY: setup run test bench fuzz release install clean
 
 setup:
 	bash scripts/setup.sh
@@ -31,6 +31,11 @@ fuzz: setup
 
 bench: release
 	$(BUILD)/release/bench/hygrovia_bench
+
+# The program, its help, desktop entry, icon and MIME type under $(PREFIX); DESTDIR stages
+# the tree for a package.
+install: release
+	cmake --install $(BUILD)/release --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)
