@@ -80,6 +80,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   } else {
     ProcessMouseUp(mouse->button());
   }
+  // What the handlers drew into the chart picture (moved marks, the table) must reach the
+  // screen; the paint is queued, so a burst of moves costs one paint.
+  GraphCanvas->update();
   return true;
 }
 

@@ -33,6 +33,19 @@
 namespace hygrovia {
 namespace {
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(int& paints) : paints_(paints) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints_;
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  int& paints_;
+};
+
 // A main window on a fresh chart, with the remembered values in a private folder, popups
 // recorded instead of shown and error boxes collected.
 class MainFormTest : public ::testing::Test {
@@ -321,6 +334,23 @@ TEST_F(MainFormTest, LeftDragMovesTheCursorAndRewritesTableAndStatus) {
   Move(from, Qt::NoButton);
   EXPECT_FLOAT_EQ(chart_.Cursor.X, expected.x);
   EXPECT_EQ(status_.Text().rfind(ReadOutStart(from), 0), 0u) << status_.Text();
+}
+
+// Regression: a drag changed the chart picture but the control was never repainted, so the
+// cursor seemed to stay where it was until the next full redraw.
+TEST_F(MainFormTest, DraggingRepaintsTheChartControl) {
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+  int paints = 0;
+  PaintCounter counter(paints);
+  Canvas()->installEventFilter(&counter);
+  Press(Qt::LeftButton, PixelOf({30, 5}));
+  Move(PixelOf({35, 8}), Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_GT(paints, 0);
+  const int afterMove = paints;
+  Release(Qt::LeftButton, PixelOf({35, 8}));
+  QApplication::processEvents();
+  EXPECT_GT(paints, afterMove);
 }
 
 TEST_F(MainFormTest, ArrowKeysStepTheValueShownInTheVerticalUnit) {
