@@ -22,6 +22,7 @@ constexpr long double kKiloPascalPerGramPerKilogram = 0.16L;
 constexpr long double kAntoineA = 8.10765;
 constexpr long double kAntoineB = 1750.286;
 constexpr long double kAntoineC = 235.0L;
+constexpr long double kFloorShiftedDryBulb = 40.0L;  // dry bulb + 235 at -195 °C
 
 constexpr long double kMmHgPerKiloPascal = 7.5L;  // 7.5 rather than 7.50062, as the chart does
 constexpr long double kMolarMassRatio = 622.0L;   // water to dry air, in g/kg
@@ -40,9 +41,10 @@ constexpr long double kLog10Of2 = 0.30102999566398119521373889472449302676818988
 // 10^x as 2^n × 2^f, with n the integer nearest to x·log2(10) and f the rest, both found in
 // extended precision so that only f is rounded to double. Closer to an extended-precision
 // power than the C library's double pow of x rounded to double, and less than half its cost.
-// Below 2^-1000 (about 1e-301) the result stays at 2^-1000.
+// For x between -300 and 300, where 2^n is a normal double.
 long double PowerOfTen(long double x) {
-  const long double power = std::max(x * kLog2Of10, -1000.0L);
+  assert(x > -300.0L && x < 300.0L);
+  const long double power = x * kLog2Of10;
   // Adding and taking away 1.5 × 2^63 rounds to the nearest integer in the 64-bit mantissa,
   // without the cost of nearbyint's saving and restoring the floating-point environment.
   constexpr long double kRounder = 0x1.8p63L;
@@ -59,7 +61,9 @@ AirState ArrowState;
 
 double AirState::SaturationHumidity(double dryBulb) const {
   const long double shifted = dryBulb + kAntoineC;
-  if (!(shifted > 0.0L)) return kSaturationHumidityFloor;
+  // At and below -195 °C the formula gives less than 1e-35 g/kg at the chart's pressures, so
+  // the floor stands in for it there, and for the meaningless region at and below -235 °C.
+  if (!(shifted > kFloorShiftedDryBulb)) return kSaturationHumidityFloor;
   const long double saturation = PowerOfTen(kAntoineA - kAntoineB / shifted);
   const long double rest = kMmHgPerKiloPascal * Pressure - saturation;
   if (!(rest > 0.0L)) return kSaturationHumidityCeiling;
@@ -87,13 +91,14 @@ double AirState::DewPointFromHumidity(double absHumidity) const {
   for (int i = 0; i < kWetBulbNodes; ++i) {
     const double node = kWetBulbStep * i;
     wetBulbLine_[i] = node + kWetBulbSlope * SaturationHumidity(node);
+    wetBulbLineDouble_[i] = static_cast<double>(wetBulbLine_[i]);
     wetBulbLineNarrow_[i] = static_cast<float>(wetBulbLine_[i]);
     // The saturation moisture never falls with temperature (it is held at its ceiling beyond
     // the formula's limit), so the nodes rise, as the binary search needs.
     assert(i == 0 || wetBulbLine_[i] > wetBulbLine_[i - 1]);
   }
   for (int i = kWetBulbNodes; i < kWetBulbSearchSize; ++i) {
-    wetBulbLine_[i] = std::numeric_limits<long double>::infinity();
+    wetBulbLineDouble_[i] = std::numeric_limits<double>::infinity();
   }
   wetBulbPressure_ = Pressure;
 }
@@ -101,15 +106,19 @@ double AirState::DewPointFromHumidity(double absHumidity) const {
 double AirState::WetBulbFromHumidity(double dryBulb, double absHumidity) const {
   if (!(wetBulbPressure_ == Pressure)) ComputeWetBulbNodes();
   const long double target = dryBulb + kWetBulbSlope * absHumidity;
-  // The first node above the target, never node 0: a binary search over the rising nodes and
-  // two infinite places after them, in five fixed halvings. A NaN target passes every place,
-  // as it passes every node of a scan.
-  int passed = 0;  // places from 1 on that are not above the target
+  // The first node above the target, never node 0. Rounding to double keeps the order of
+  // unequal values, so a binary search in double, over the rising nodes and two infinite
+  // places after them, finds it in five fixed halvings, unless the target ties in double with
+  // the node before; that node is compared again in full. A NaN target passes every place, as
+  // it passes every node of a scan.
+  const double nearTarget = static_cast<double>(target);
+  int passed = 0;  // places from 1 on that are not above the target in double
   for (int step = kWetBulbSearchSize / 2; step > 0; step /= 2) {
-    if (!(target < wetBulbLine_[passed + step])) passed += step;
+    if (!(nearTarget < wetBulbLineDouble_[passed + step])) passed += step;
   }
-  const int i = passed + 1;
-  if (i >= kWetBulbNodes) return 0.0;
+  int i = std::min(passed + 1, kWetBulbNodes);
+  if (i > 1 && wetBulbLineDouble_[i - 1] == nearTarget && wetBulbLine_[i - 1] > target) --i;
+  if (i == kWetBulbNodes) return 0.0;
   return LinearInterpolate(static_cast<float>(target), wetBulbLineNarrow_[i - 1],
                            wetBulbLineNarrow_[i], static_cast<float>(kWetBulbStep * (i - 1)),
                            static_cast<float>(kWetBulbStep * i));

@@ -23,8 +23,9 @@ struct AirState {
   // Saturation moisture (g/kg) reported beyond the limit of the saturation formula, and the
   // most it ever reports: 1000 kg of water per kg of dry air.
   static constexpr double kSaturationHumidityCeiling = 1.0e6;
-  // Saturation moisture (g/kg) reported at and below -235 °C, where the Antoine equation has
-  // no meaning, and the least it ever reports; the formula falls below it near -190 °C.
+  // Saturation moisture (g/kg) reported at and below -195 °C (the Antoine equation has no
+  // meaning at and below -235 °C), and the least it ever reports; at the chart's pressures the
+  // formula falls below it near -189 °C.
   static constexpr double kSaturationHumidityFloor = 1.0e-30;
 
   double DryBulb = 0.0;      // °C
@@ -78,11 +79,12 @@ struct AirState {
   void ComputeWetBulbNodes() const;
 
   // The wet-bulb search's nodes for the pressure they were computed at: at node i (5 × i °C),
-  // 5 × i + 2.4528 × SaturationHumidity(5 × i) in extended precision (then two infinities),
-  // and narrowed to single precision. Pressure is public, so every search compares it with
-  // wetBulbPressure_ first.
+  // 5 × i + 2.4528 × SaturationHumidity(5 × i) in extended precision, rounded to double (then
+  // two infinities) and narrowed to single precision. Pressure is public, so every search compares
+  // it with wetBulbPressure_ first.
   mutable double wetBulbPressure_ = std::numeric_limits<double>::quiet_NaN();
-  mutable long double wetBulbLine_[kWetBulbSearchSize] = {};
+  mutable long double wetBulbLine_[kWetBulbNodes] = {};
+  mutable double wetBulbLineDouble_[kWetBulbSearchSize] = {};
   mutable float wetBulbLineNarrow_[kWetBulbNodes] = {};
 };
 

@@ -288,10 +288,13 @@ TEST(AirState, WetBulbSearchMatchesThePlainScan) {
 }
 
 TEST(AirState, WetBulbSearchMatchesThePlainScanAtAndNextToEveryNode) {
-  // Targets at a node's line value and at the doubles next to it, where a search that stopped
-  // at an equal node, instead of passing it, would part from the scan; at 5000 kPa the last
-  // node lies below the saturation formula's limit too.
-  for (const double pressure : {kLowestPressure, kStandardPressure, kHighestPressure, 5000.0}) {
+  // Targets at a node's line value, at that value rounded to double and at the doubles next to
+  // it: a search that stopped at an equal node, instead of passing it, or that trusted a tie in
+  // double, would part from the scan. From about 600 kPa on, the last node lies below the
+  // saturation formula's limit too, where a wrong answer there is 0 instead of 145 °C.
+  const double pressures[] = {
+      kLowestPressure, kStandardPressure, kHighestPressure, 5000, 7000, 10000, 20000, 50000};
+  for (const double pressure : pressures) {
     const AirState state = StateAt(pressure);
     for (int i = 0; i < 30; ++i) {
       const double node = 5.0 * i;
