@@ -31,6 +31,8 @@ fuzz: setup
 
 bench: release
 	$(BUILD)/release/bench/hygrovia_bench
+	if [ -x $(BUILD)/release/bench/hygrovia_app_bench ]; then $(BUILD)/release/bench/hygrovia_app_bench; fi
+	bash bench/export_time.sh $(BUILD)/release/src/app/hygrovia
 
 # The program, its help, desktop entry, icon and MIME type under $(PREFIX); DESTDIR stages
 # the tree for a package.

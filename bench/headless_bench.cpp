@@ -1,0 +1,41 @@
+#include <QSize>
+#include <QTemporaryDir>
+#include <string>
+
+#include <benchmark/benchmark.h>
+
+#include "app/headless_chart.h"
+#include "app/headless_export.h"
+#include "app/headless_options.h"
+
+namespace hygrovia {
+namespace {
+
+// One export of the default chart at the default 1600 by 1200 pixels, in process: drawing,
+// encoding and the file written through a temporary file and a rename.
+void ExportDefaultChart(benchmark::State& state, PictureFormat format, const char* name) {
+  QTemporaryDir dir;
+  const std::string file = dir.filePath(QString::fromLatin1(name)).toStdString();
+  HeadlessChart chart(QSize(kDefaultPictureWidth, kDefaultPictureHeight));
+  for (auto _ : state) {
+    if (!ExportChart(chart, file, format).empty()) state.SkipWithError("the export failed");
+  }
+}
+
+void BM_HeadlessExportPng(benchmark::State& state) {
+  ExportDefaultChart(state, PictureFormat::Png, "chart.png");
+}
+BENCHMARK(BM_HeadlessExportPng)->Unit(benchmark::kMillisecond);
+
+void BM_HeadlessExportSvg(benchmark::State& state) {
+  ExportDefaultChart(state, PictureFormat::Svg, "chart.svg");
+}
+BENCHMARK(BM_HeadlessExportSvg)->Unit(benchmark::kMillisecond);
+
+void BM_HeadlessExportPdf(benchmark::State& state) {
+  ExportDefaultChart(state, PictureFormat::Pdf, "chart.pdf");
+}
+BENCHMARK(BM_HeadlessExportPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace hygrovia
