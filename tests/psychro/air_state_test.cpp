@@ -116,7 +116,7 @@ TEST(AirState, DryBulbIsCappedAt100) {
     EXPECT_NEAR(state.Enthalpy, 112.6263, ShownTo(4)) << pressure << " kPa";
   }
   // 100 °C lies beyond the saturation formula's limit at the standard pressure, not at the
-  // highest, so only there is the relative humidity a real one.
+  // highest, so only at the highest is its saturation moisture a real one.
   const AirState standard = StateAt(kStandardPressure);
   const AirState highest = StateAt(kHighestPressure);
   EXPECT_EQ(standard.SaturationHumidity(100), AirState::kSaturationHumidityCeiling);
@@ -290,7 +290,7 @@ TEST(AirState, WetBulbSearchMatchesThePlainScan) {
 TEST(AirState, WetBulbSearchMatchesThePlainScanAtAndNextToEveryNode) {
   // Targets at a node's line value, at that value rounded to double and at the doubles next to
   // it: a search that stopped at an equal node, instead of passing it, or that trusted a tie in
-  // double, would part from the scan. From about 600 kPa on, the last node lies below the
+  // double, would part from the scan. From about 423 kPa on, the last node lies below the
   // saturation formula's limit too, where a wrong answer there is 0 instead of 145 °C.
   const double pressures[] = {
       kLowestPressure, kStandardPressure, kHighestPressure, 5000, 7000, 10000, 20000, 50000};
