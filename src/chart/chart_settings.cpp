@@ -1,7 +1,6 @@
 #include "chart/chart_settings.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -17,21 +16,6 @@ constexpr float kMarginRight = 1.1f;
 constexpr float kMarginTop = 0.5f;
 constexpr float kMarginBottom = 1.1f;
 
-constexpr std::array<std::string_view, HighlightMode::MixingAirStreams + 1> kHighlightCaptions = {
-    "",
-    " HILIGHT: Dry Bulb Temperatures (°C)",
-    " HILIGHT: Wet Bulb Temperatures (°C)",
-    " HILIGHT: Absolute Humidity Lines (g/kg)",
-    " HILIGHT: Relative Humidity Lines (%)",
-    " HILIGHT: Vapour Pressure Lines (kPa)",
-    " HILIGHT: Lines of Specific Volume (m3/kg)",
-    " HILIGHT: Lines of Constant Enthalpy (kJ/kg)",
-    " Shows the effects of heating and cooling.",
-    " Condensation occurs when air is cooled below its dew point.",
-    " Adiabatic processes (not involving heat) run along Enthalpy lines.",
-    " Depends on Temperature(T), Enthalpy(H) and Mass flow rate(M) ratio.",
-};
-
 // value held within ±limit, or previous when value is not a number.
 float Bounded(float value, float limit, float previous) {
   if (std::isnan(value)) return previous;
@@ -45,11 +29,6 @@ float NarrowSaturated(double value) {
 }
 
 }  // namespace
-
-std::string_view HighlightCaption(std::int32_t mode) {
-  if (mode < 0 || mode > HighlightMode::MixingAirStreams) return {};
-  return kHighlightCaptions[static_cast<std::size_t>(mode)];
-}
 
 float StoredCoordinate(float value, float previous) {
   return Bounded(value, kCoordinateLimit, previous);

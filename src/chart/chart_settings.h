@@ -42,10 +42,6 @@ enum Value : std::int32_t {
 constexpr std::int32_t kLastLineFamily = Enthalpy;
 }  // namespace HighlightMode
 
-// The status line caption of a highlight mode while it is in force; empty for 0 and for
-// values that are no mode.
-std::string_view HighlightCaption(std::int32_t mode);
-
 // What the current left-button drag moves.
 namespace DragTarget {
 enum Value : std::int32_t { None = 0, Cursor = 1, Arrow = 2, Node = 3 };

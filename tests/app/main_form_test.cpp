@@ -23,6 +23,7 @@
 
 #include "app/chart_image.h"
 #include "chart/chart_settings.h"
+#include "chart/highlight_captions.h"
 #include "chart/status_line.h"
 #include "data/chart_file.h"
 #include "data/node_list.h"

@@ -288,20 +288,6 @@ TEST(ChartSettingsTest, SetHighlightSwitchesFamiliesAndRedrawsOnlyWhenNeeded) {
   }
 }
 
-TEST(ChartSettingsTest, HighlightCaptionsNameEachMode) {
-  const std::vector<std::pair<std::int32_t, std::string>> cases = {
-      {0, ""},
-      {1, " HILIGHT: Dry Bulb Temperatures (°C)"},
-      {6, " HILIGHT: Lines of Specific Volume (m3/kg)"},
-      {7, " HILIGHT: Lines of Constant Enthalpy (kJ/kg)"},
-      {8, " Shows the effects of heating and cooling."},
-      {11, " Depends on Temperature(T), Enthalpy(H) and Mass flow rate(M) ratio."},
-      {-1, ""},
-      {12, ""},
-  };
-  for (const auto& [mode, caption] : cases) EXPECT_EQ(HighlightCaption(mode), caption) << mode;
-}
-
 TEST(ChartSettingsTest, DataTableHoldsTwentyEightLinesOfSeventyNineCharacters) {
   Chart chart;
   ChartSettings& s = chart.settings;
