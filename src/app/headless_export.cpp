@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QSizeF>
 #include <QString>
+#include <optional>
 
 #include "app/chart_picture.h"
 #include "app/headless_chart.h"
@@ -53,29 +54,32 @@ QString WritePng(HeadlessChart& chart, QSaveFile& file) {
 }
 
 // The chart recorded as the clipboard copy records it (no background, labels without
-// shadows), on a chart area whose texts measure as on screen.
-QString RecordPicture(HeadlessChart& chart, QPicture& picture) {
+// shadows), on a chart area whose texts measure as on screen. The frame is the chart area,
+// widened where labels reach beyond it so that a picture cuts none of them; nothing when
+// the picture could not be painted.
+std::optional<QRect> RecordPicture(HeadlessChart& chart, QPicture& picture) {
   QtCanvas screen;
   UseChartFont(screen);
   chart.AttachCanvas(&screen);
   QtCanvas canvas;
-  const bool recorded =
-      RecordChartPicture(chart.settings, chart.status, canvas, picture).has_value();
+  const std::optional<QRect> drawn =
+      RecordChartPicture(chart.settings, chart.status, canvas, picture);
   chart.AttachCanvas(nullptr);
-  return recorded ? QString() : CannotPaint();
+  if (!drawn) return std::nullopt;
+  return drawn->united(QRect(QPoint(0, 0), chart.area.Size()));
 }
 
 QString WriteSvg(HeadlessChart& chart, QSaveFile& file) {
   QPicture picture;
-  if (QString error = RecordPicture(chart, picture); !error.isEmpty()) return error;
-  const QByteArray svg = PictureToSvg(picture, QRect(QPoint(0, 0), chart.area.Size()));
-  return WriteAll(file, svg, CannotPaint());
+  const std::optional<QRect> frame = RecordPicture(chart, picture);
+  if (!frame) return CannotPaint();
+  return WriteAll(file, PictureToSvg(picture, *frame), CannotPaint());
 }
 
 QString WritePdf(HeadlessChart& chart, QSaveFile& file) {
   QPicture picture;
-  if (QString error = RecordPicture(chart, picture); !error.isEmpty()) return error;
-  const QSize size = chart.area.Size();
+  const std::optional<QRect> frame = RecordPicture(chart, picture);
+  if (!frame) return CannotPaint();
   // The page has the picture's resolution, so the chart's 8 point texts keep their size.
   const int dpi = picture.logicalDpiY();
   const double pointsPerPixel = 72.0 / dpi;
@@ -83,12 +87,13 @@ QString WritePdf(HeadlessChart& chart, QSaveFile& file) {
   pdf.setTitle(QStringLiteral("Hygrovia"));
   pdf.setCreator(QStringLiteral("Hygrovia"));
   pdf.setResolution(dpi);
-  const QSizeF points(size.width() * pointsPerPixel, size.height() * pointsPerPixel);
+  const QSizeF points(frame->width() * pointsPerPixel, frame->height() * pointsPerPixel);
   pdf.setPageLayout(
       QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
                   QPageLayout::Portrait, QMarginsF()));
   QPainter painter;
   if (!painter.begin(&pdf)) return CannotPaint();
+  painter.translate(-frame->topLeft());
   painter.drawPicture(0, 0, picture);
   return painter.end() ? QString() : CannotPaint();
 }

@@ -6,8 +6,11 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QRandomGenerator>
+#include <QRectF>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -365,22 +368,36 @@ TEST(HeadlessTest, PngEncoderKeepsEveryPixel) {
   EXPECT_TRUE(EncodePng(QImage()).isEmpty());
 }
 
-// The texts of an SVG file, which must parse as XML.
-std::vector<QString> SvgTexts(const QString& path, QString& error) {
-  QFile file(path);
+// The view box and the texts of an SVG file, which must parse as XML.
+struct SvgContent {
+  QRectF viewBox;
   std::vector<QString> texts;
+  QString error;
+};
+
+SvgContent ReadSvg(const QString& path) {
+  SvgContent svg;
+  QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    error = file.errorString();
-    return texts;
+    svg.error = file.errorString();
+    return svg;
   }
   QXmlStreamReader xml(&file);
   while (!xml.atEnd()) {
-    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text")) {
-      texts.push_back(xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed());
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == QLatin1String("svg")) {
+      const QStringList box =
+          xml.attributes().value(QLatin1String("viewBox")).toString().split(' ');
+      if (box.size() == 4) {
+        svg.viewBox =
+            QRectF(box[0].toDouble(), box[1].toDouble(), box[2].toDouble(), box[3].toDouble());
+      }
+    } else if (xml.name() == QLatin1String("text")) {
+      svg.texts.push_back(xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed());
     }
   }
-  if (xml.hasError()) error = xml.errorString();
-  return texts;
+  if (xml.hasError()) svg.error = xml.errorString();
+  return svg;
 }
 
 TEST(HeadlessTest, SvgAndPdfPicturesOfTheChart) {
@@ -390,11 +407,13 @@ TEST(HeadlessTest, SvgAndPdfPicturesOfTheChart) {
   const Outcome run =
       RunCommand({"-bar", "90", "--export", svg.toStdString(), "--size", "800x600"});
   EXPECT_EQ(run.status, kExitDone);
-  QString error;
-  const std::vector<QString> texts = SvgTexts(svg, error);
-  EXPECT_EQ(error, QString());
-  const auto shows = [&texts](const QString& text) {
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
+  const SvgContent content = ReadSvg(svg);
+  EXPECT_EQ(content.error, QString());
+  // The picture covers the chart area, widened only where labels reach beyond it.
+  EXPECT_TRUE(content.viewBox.contains(QRectF(0, 0, 800, 600)));
+  EXPECT_LT(content.viewBox.width(), 840);
+  const auto shows = [&content](const QString& text) {
+    return std::find(content.texts.begin(), content.texts.end(), text) != content.texts.end();
   };
   for (const char* label : {"DBT(°C)", "AH", "5", "25", "50", "30", "Dry Bulb: 25.00°C"}) {
     EXPECT_TRUE(shows(QString::fromUtf8(label))) << label;
