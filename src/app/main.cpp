@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 #include "app/clipboard_copy.h"
 #include "app/command_line.h"
 #include "app/graph_form.h"
+#include "app/headless.h"
+#include "app/headless_options.h"
 #include "app/help_window.h"
 #include "app/main_form.h"
 #include "app/nodes_form.h"
@@ -42,7 +45,7 @@ int main(int argc, char* argv[]) {
   // Usage and version need no window, nor a display to put one on.
   switch (ReadStartupRequest(ArgumentsOf(argc, argv))) {
     case StartupRequest::Usage:
-      std::cout << UsageText();
+      std::cout << UsageText() << HeadlessUsageText();
       return 0;
     case StartupRequest::Version:
       std::cout << "Hygrovia " << HYGROVIA_VERSION << '\n';
@@ -50,6 +53,8 @@ int main(int argc, char* argv[]) {
     case StartupRequest::Run:
       break;
   }
+  // Tables and picture exports run without a window.
+  if (const std::optional<int> status = RunHeadless(argc, argv)) return *status;
   QApplication app(argc, argv);
   DrawingSurface surface;
   AirState cursorState;
