@@ -10,9 +10,9 @@
 #include "app/command_line.h"
 #include "app/headless_chart.h"
 #include "app/headless_export.h"
-#include "app/headless_load.h"
 #include "app/headless_options.h"
 #include "chart/data_table.h"
+#include "data/chart_file.h"
 #include "data/file_result.h"
 
 namespace hygrovia {
@@ -28,7 +28,7 @@ void ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words
                      std::ostream& err) {
   CommandLineActions actions;
   actions.loadFile = [&chart, &err](const std::string& fileName) {
-    const FileResult result = LoadBoundedChartFile(std::filesystem::path(fileName), chart.settings);
+    const FileResult result = LoadChartFile(std::filesystem::path(fileName), chart.settings);
     if (!result.Ok) Complain(err, result.Message);
   };
   actions.toggleRelativeCursor = [&chart] { chart.ToggleRelativeCursor(); };

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <string_view>
 #include <system_error>
 #include <vector>
@@ -122,6 +123,10 @@ FileResult OpenFailed(const fs::path& path, std::string_view reason) {
   return FileResult::Failed("Could not open \"" + PathText(path) + "\": " + std::string(reason));
 }
 
+FileResult ReadFailed(const fs::path& path, const std::string& reason) {
+  return FileResult::Failed("Could not read \"" + PathText(path) + "\". " + reason);
+}
+
 }  // namespace
 
 std::string ChartFileText(const ChartSettings& chart) {
@@ -167,8 +172,18 @@ FileResult LoadChartFile(const fs::path& path, ChartSettings& chart) {
   if (fs::is_directory(status)) return OpenFailed(path, "it is a folder, not a chart data file.");
   std::ifstream in(path, std::ios::binary);
   if (!in) return OpenFailed(path, "the file cannot be opened for reading.");
-  FileResult result = LoadChartFile(in, chart);
-  if (!result.Ok) result.Message = "Could not read \"" + PathText(path) + "\". " + result.Message;
+  // Any file may be named, a device such as /dev/zero among them: read no more than a chart
+  // can hold.
+  std::string text(kLargestChartFile + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (in.bad()) return ReadFailed(path, "Reading failed; the chart is unchanged.");
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  if (text.size() > kLargestChartFile) {
+    return ReadFailed(path, "It is larger than a chart data file can be; the chart is unchanged.");
+  }
+  std::istringstream content(text);
+  FileResult result = LoadChartFile(content, chart);
+  if (!result.Ok) return ReadFailed(path, result.Message);
   return result;
 }
 

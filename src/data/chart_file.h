@@ -1,6 +1,7 @@
 #ifndef HYGROVIA_DATA_CHART_FILE_H
 #define HYGROVIA_DATA_CHART_FILE_H
 
+#include <cstddef>
 #include <filesystem>
 #include <istream>
 #include <string>
@@ -32,7 +33,11 @@ FileResult SaveChartFile(const std::filesystem::path& path, const ChartSettings&
 // chart's current one. When the stream fails while reading, nothing is changed.
 FileResult LoadChartFile(std::istream& in, ChartSettings& chart);
 
-// LoadChartFile from the file at path; nothing is changed when it cannot be opened or read.
+// A chart data file is a few hundred bytes; a longer file is no chart.
+inline constexpr std::size_t kLargestChartFile = std::size_t{1} << 20;
+
+// LoadChartFile from the file at path; nothing is changed when it cannot be opened or read,
+// or when it is longer than kLargestChartFile.
 FileResult LoadChartFile(const std::filesystem::path& path, ChartSettings& chart);
 
 }  // namespace hygrovia

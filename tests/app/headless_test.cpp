@@ -234,10 +234,10 @@ TEST(HeadlessTest, ADataFileThatCannotBeReadIsReportedAndSkipped) {
       {"/nonexistent/chart.hgv",
        "Could not open \"/nonexistent/chart.hgv\": the file does not exist."},
       {large.toStdString(), "Could not read \"" + large.toStdString() +
-                                "\": it is larger than a chart data file can be; the chart is "
+                                "\". It is larger than a chart data file can be; the chart is "
                                 "unchanged."},
       {"/dev/zero",
-       "Could not read \"/dev/zero\": it is larger than a chart data file can be; the "
+       "Could not read \"/dev/zero\". It is larger than a chart data file can be; the "
        "chart is unchanged."},
   };
   for (const Case& c : cases) {

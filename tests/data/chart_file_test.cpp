@@ -342,6 +342,30 @@ TEST(ChartFileTest, FilesThatCannotBeOpenedChangeNothing) {
   }
 }
 
+// Regression: a file name on the command line may be a device that never ends (/dev/zero);
+// loading it read forever.
+TEST(ChartFileTest, FilesLongerThanAChartAreRefusedUnread) {
+  ScratchFolder folder;
+  const fs::path big = folder.path() / "big.hgv";
+  {
+    std::ofstream out(big, std::ios::binary);
+    out << "Cursor: 1 2\r\n" << std::string(kLargestChartFile, ' ');
+  }
+  const fs::path paths[] = {big, "/dev/zero"};
+  for (const fs::path& path : paths) {
+    if (!fs::exists(path)) continue;
+    Chart chart;
+    Prepare(chart.settings);
+    const std::string before = Describe(chart.settings);
+    const FileResult result = LoadChartFile(path, chart.settings);
+    EXPECT_FALSE(result.Ok) << path;
+    EXPECT_EQ(result.Message, "Could not read \"" + path.string() +
+                                  "\". It is larger than a chart data file can be; the chart is "
+                                  "unchanged.");
+    EXPECT_EQ(Describe(chart.settings), before);
+  }
+}
+
 TEST(ChartFileTest, SaveReplacesTheFileWhole) {
   ScratchFolder folder;
   const fs::path target = folder.path() / "chart.hgv";
