@@ -56,9 +56,6 @@ long double PowerOfTen(long double x) {
 
 }  // namespace
 
-AirState CursorState;
-AirState ArrowState;
-
 double AirState::SaturationHumidity(double dryBulb) const {
   const long double shifted = dryBulb + kAntoineC;
   // At and below -195 °C the formula gives less than 1e-35 g/kg at the chart's pressures, so

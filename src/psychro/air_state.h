@@ -88,11 +88,6 @@ struct AirState {
   mutable float wetBulbLineNarrow_[kWetBulbNodes] = {};
 };
 
-// The state under the chart's cursor; its Pressure is the chart's barometric pressure.
-extern AirState CursorState;
-// The state at the arrow, the second point of the relative cursor.
-extern AirState ArrowState;
-
 }  // namespace hygrovia
 
 #endif  // HYGROVIA_PSYCHRO_AIR_STATE_H
