@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -43,6 +44,34 @@ struct ShownWindow {
     QApplication::sendEvent(&Canvas(), &event);
   }
 };
+
+// Counts the paints of the chart control.
+class PaintWatch : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted = true;
+    return QObject::eventFilter(watched, event);
+  }
+  bool painted = false;
+};
+
+// From making the main window to the first chart painted on screen, as at start-up.
+void BM_WindowToFirstPaint(benchmark::State& state) {
+  for (auto _ : state) {
+    DrawingSurface surface;
+    AirState cursorState;
+    AirState arrowState;
+    ChartSettings chart{surface, cursorState, arrowState};
+    StatusLine status;
+    TMainForm form{chart, status};
+    PaintWatch watch;
+    form.findChild<QWidget*>(QStringLiteral("GraphCanvas"))->installEventFilter(&watch);
+    form.show();
+    QDeadlineTimer deadline(5000);
+    while (!watch.painted && !deadline.hasExpired()) QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_WindowToFirstPaint)->Unit(benchmark::kMillisecond);
 
 // One full drawing of the chart into the window's picture, shown at once.
 void BM_MainWindowRedraw(benchmark::State& state) {
