@@ -1,6 +1,7 @@
 #include "psychro/air_state.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cassert>
 #include <cmath>
@@ -116,9 +117,15 @@ double AirState::WetBulbFromHumidity(double dryBulb, double absHumidity) const {
   int i = std::min(passed + 1, kWetBulbNodes);
   if (i > 1 && wetBulbLineDouble_[i - 1] == nearTarget && wetBulbLine_[i - 1] > target) --i;
   if (i == kWetBulbNodes) return 0.0;
+  // The nodes' temperatures as the interpolation takes them; a table, as converting the
+  // indices on every call costs more.
+  static constexpr auto kNodeTemperature = [] {
+    std::array<float, kWetBulbNodes> temperatures{};
+    for (int k = 0; k < kWetBulbNodes; ++k) temperatures[k] = static_cast<float>(kWetBulbStep * k);
+    return temperatures;
+  }();
   return LinearInterpolate(static_cast<float>(target), wetBulbLineNarrow_[i - 1],
-                           wetBulbLineNarrow_[i], static_cast<float>(kWetBulbStep * (i - 1)),
-                           static_cast<float>(kWetBulbStep * i));
+                           wetBulbLineNarrow_[i], kNodeTemperature[i - 1], kNodeTemperature[i]);
 }
 
 double AirState::RelHumidityFromHumidity(double dryBulb, double absHumidity) const {
