@@ -1,7 +1,6 @@
 #include "data/chart_file.h"
 
 #include <chrono>
-#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +20,7 @@
 #include "chart/chart_settings.h"
 #include "data/number_text.h"
 #include "psychro/air_state.h"
+#include "support/comma_locale.h"
 #include "support/recording_canvas.h"
 #include "support/recording_control.h"
 #include "surface/drawing_surface.h"
@@ -44,24 +44,6 @@ struct Chart {
     surface.Attach(&canvas, &control);
     surface.SetRedrawHandler([this] { ++redraws; });
   }
-};
-
-// Puts a locale with decimal commas in force for one test, if the machine has one.
-class CommaLocale {
- public:
-  CommaLocale() {
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
-      if (std::setlocale(LC_ALL, name) != nullptr) {
-        active_ = true;
-        break;
-      }
-    }
-  }
-  ~CommaLocale() { std::setlocale(LC_ALL, "C"); }
-  bool active() const { return active_; }
-
- private:
-  bool active_ = false;
 };
 
 // A folder of its own under the system's temporary folder, removed with everything in it.
@@ -164,7 +146,7 @@ TEST(ChartFileTest, WritesTheExactLayout) {
 }
 
 TEST(ChartFileTest, SavedChartLoadsBackToThreeDecimals) {
-  CommaLocale comma;
+  testing::CommaLocale comma;
   ASSERT_TRUE(comma.active()) << "the set-up script generates de_DE.UTF-8";
   Chart saved;
   Prepare(saved.settings);

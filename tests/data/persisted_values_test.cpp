@@ -1,12 +1,12 @@
 #include "data/persisted_values.h"
 
-#include <clocale>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "chart/chart_settings.h"
 #include "psychro/air_state.h"
+#include "support/comma_locale.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -57,13 +57,15 @@ TEST(PersistedValuesTest, ReadsSetupOnlyFromFourFiniteNumbers) {
 
 // The text closing writes brings cursor and arrow back where they were, in any locale.
 TEST(PersistedValuesTest, SetupSurvivesARunWithDecimalCommas) {
-  const char* comma = std::setlocale(LC_ALL, "de_DE.UTF-8");
-  ASSERT_NE(comma, nullptr) << "the set-up script generates de_DE.UTF-8";
-  Chart closing;
-  closing.settings.CursorState().SetFromHumidity(21.456, 8.126);
-  closing.settings.ArrowState().SetFromHumidity(12.0, 4.5);
-  const std::string text = SetupText(closing.settings);
-  std::setlocale(LC_ALL, "C");
+  std::string text;
+  {
+    testing::CommaLocale comma;
+    ASSERT_TRUE(comma.active()) << "the set-up script generates de_DE.UTF-8";
+    Chart closing;
+    closing.settings.CursorState().SetFromHumidity(21.456, 8.126);
+    closing.settings.ArrowState().SetFromHumidity(12.0, 4.5);
+    text = SetupText(closing.settings);
+  }
   EXPECT_EQ(text, "21.46 8.13 12.00 4.50");
 
   Chart starting;

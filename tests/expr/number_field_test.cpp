@@ -1,6 +1,5 @@
 #include "expr/number_field.h"
 
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -8,31 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include "support/comma_locale.h"
+
 namespace hygrovia {
 namespace {
 
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
-// Puts a locale with decimal commas in force for one test, if the machine has one.
-class CommaLocale {
- public:
-  CommaLocale() {
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
-      if (std::setlocale(LC_ALL, name) != nullptr) {
-        active_ = true;
-        break;
-      }
-    }
-  }
-  ~CommaLocale() { std::setlocale(LC_ALL, "C"); }
-  bool active() const { return active_; }
-
- private:
-  bool active_ = false;
-};
-
 TEST(NumberField, ReadsExpressionsAsFloats) {
-  CommaLocale comma;
+  testing::CommaLocale comma;
   ASSERT_TRUE(comma.active()) << "the set-up script generates de_DE.UTF-8";
   struct Case {
     std::string text;
@@ -58,7 +41,7 @@ TEST(NumberField, ReadsNotANumberAsZero) {
 }
 
 TEST(NumberField, WritesWithFullStopInCommaLocale) {
-  CommaLocale comma;
+  testing::CommaLocale comma;
   ASSERT_TRUE(comma.active()) << "the set-up script generates de_DE.UTF-8";
   struct Case {
     const char* format;
@@ -78,7 +61,7 @@ TEST(NumberField, WritesWithFullStopInCommaLocale) {
 }
 
 TEST(NumberField, ReadsBackWhatItWroteRoundedToTheDecimals) {
-  CommaLocale comma;
+  testing::CommaLocale comma;
   ExpressionEvaluator evaluator;
   struct Format {
     const char* format;
