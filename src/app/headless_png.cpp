@@ -1,97 +1,88 @@
 #include "app/headless_png.h"
 
+#include <png.h>
+#include <zlib.h>
+
 #include <QImage>
-#include <QRgb>
-#include <array>
-#include <cstdint>
+#include <csetjmp>
+#include <cstddef>
+#include <new>
 
 namespace hygrovia {
 namespace {
 
 constexpr int kFastestDeflate = 1;
-constexpr char kSubFilter = 1;
-constexpr char kBitDepth = 8;
-constexpr char kTrueColour = 2;
-// qCompress puts the length of the data before the zlib stream a PNG holds.
-constexpr qsizetype kLengthPrefix = 4;
+constexpr int kBitDepth = 8;
 
-// The CRC-32 of PNG chunks (ISO 3309, polynomial 0xEDB88320 reflected).
-std::array<std::uint32_t, 256> CrcTable() {
-  std::array<std::uint32_t, 256> table{};
-  for (std::uint32_t n = 0; n < 256; ++n) {
-    std::uint32_t c = n;
-    for (int k = 0; k < 8; ++k) c = (c & 1u) != 0 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    table[n] = c;
+// libpng's errors end the encoding quietly: the caller reports an empty result.
+[[noreturn]] void GiveUp(png_structp png, png_const_charp /*message*/) { png_longjmp(png, 1); }
+
+void IgnoreWarning(png_structp /*png*/, png_const_charp /*message*/) {}
+
+// Appends libpng's output to the QByteArray it was handed; a failed append is a libpng error,
+// raised once the exception is over.
+void Append(png_structp png, png_bytep data, std::size_t length) {
+  auto* out = static_cast<QByteArray*>(png_get_io_ptr(png));
+  bool kept = true;
+  try {
+    out->append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
+  } catch (const std::bad_alloc&) {
+    kept = false;
   }
-  return table;
+  if (!kept) png_error(png, "out of memory");
 }
 
-std::uint32_t Crc32(const QByteArray& bytes) {
-  static const std::array<std::uint32_t, 256> table = CrcTable();
-  std::uint32_t c = 0xFFFFFFFFu;
-  for (const char byte : bytes) c = table[(c ^ static_cast<std::uint8_t>(byte)) & 0xFFu] ^ (c >> 8);
-  return c ^ 0xFFFFFFFFu;
+void Flush(png_structp /*png*/) {}
+
+// libpng's writer with its image header, freed together.
+class PngWriter {
+ public:
+  PngWriter()
+      : png_(png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, GiveUp, IgnoreWarning)),
+        info_(png_ != nullptr ? png_create_info_struct(png_) : nullptr) {}
+  ~PngWriter() { png_destroy_write_struct(&png_, &info_); }
+  PngWriter(const PngWriter&) = delete;
+  PngWriter& operator=(const PngWriter&) = delete;
+
+  png_structp Png() const { return png_; }
+  png_infop Info() const { return info_; }
+
+ private:
+  png_structp png_;
+  png_infop info_;
+};
+
+// The header, then every row unfiltered, deflated at the fastest level as runs of repeated
+// bytes. libpng may jump out of here, so nothing in it needs destroying.
+void WriteImage(png_structp png, png_infop info, const QImage& rgb) {
+  png_set_IHDR(png, info, static_cast<png_uint_32>(rgb.width()),
+               static_cast<png_uint_32>(rgb.height()), kBitDepth, PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  png_set_compression_level(png, kFastestDeflate);
+  png_set_compression_strategy(png, Z_RLE);
+  png_write_info(png, info);
+  for (int y = 0; y < rgb.height(); ++y) png_write_row(png, rgb.constScanLine(y));
+  png_write_end(png, nullptr);
 }
 
-void AppendBigEndian(QByteArray& out, std::uint32_t value) {
-  for (int shift = 24; shift >= 0; shift -= 8)
-    out.append(static_cast<char>((value >> shift) & 0xFFu));
-}
-
-void AppendChunk(QByteArray& out, const char* type, const QByteArray& data) {
-  AppendBigEndian(out, static_cast<std::uint32_t>(data.size()));
-  const QByteArray typed = QByteArray(type, 4) + data;
-  out.append(typed);
-  AppendBigEndian(out, Crc32(typed));
-}
-
-QByteArray Header(const QImage& image) {
-  QByteArray header;
-  AppendBigEndian(header, static_cast<std::uint32_t>(image.width()));
-  AppendBigEndian(header, static_cast<std::uint32_t>(image.height()));
-  header.append(kBitDepth);
-  header.append(kTrueColour);
-  header.append(3, '\0');  // deflate, adaptive filtering, no interlace
-  return header;
-}
-
-// The rows as PNG scan lines: a filter byte, then each byte minus the one a pixel before.
-QByteArray SubFilteredRows(const QImage& image) {
-  const qsizetype rowBytes = 1 + 3 * static_cast<qsizetype>(image.width());
-  QByteArray rows(rowBytes * image.height(), Qt::Uninitialized);
-  if (rows.isEmpty()) return rows;
-  char* out = rows.data();
-  for (int y = 0; y < image.height(); ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    *out++ = kSubFilter;
-    int r = 0;
-    int g = 0;
-    int b = 0;
-    for (int x = 0; x < image.width(); ++x) {
-      const QRgb pixel = line[x];
-      *out++ = static_cast<char>(qRed(pixel) - r);
-      *out++ = static_cast<char>(qGreen(pixel) - g);
-      *out++ = static_cast<char>(qBlue(pixel) - b);
-      r = qRed(pixel);
-      g = qGreen(pixel);
-      b = qBlue(pixel);
-    }
-  }
-  return rows;
+// Whether libpng wrote the whole image; the landing place of its errors.
+bool Encode(png_structp png, png_infop info, const QImage& rgb) {
+  if (setjmp(png_jmpbuf(png)) != 0) return false;
+  WriteImage(png, info, rgb);
+  return true;
 }
 
 }  // namespace
 
 QByteArray EncodePng(const QImage& image) {
   if (image.isNull()) return {};
-  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-  QByteArray stream = qCompress(SubFilteredRows(rgb), kFastestDeflate);
-  if (stream.size() <= kLengthPrefix) return {};
-  stream.remove(0, kLengthPrefix);
-  QByteArray png("\x89PNG\r\n\x1A\n", 8);
-  AppendChunk(png, "IHDR", Header(rgb));
-  AppendChunk(png, "IDAT", stream);
-  AppendChunk(png, "IEND", {});
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+  const PngWriter writer;
+  if (rgb.isNull() || writer.Info() == nullptr) return {};
+  QByteArray png;
+  png_set_write_fn(writer.Png(), &png, Append, Flush);
+  if (!Encode(writer.Png(), writer.Info(), rgb)) return {};
   return png;
 }
 
