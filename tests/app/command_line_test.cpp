@@ -5,9 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/chart_settings.h"
 #include "psychro/air_state.h"
-#include "surface/drawing_surface.h"
+#include "support/test_chart.h"
 
 namespace hygrovia {
 namespace {
@@ -16,11 +15,7 @@ using Arguments = std::vector<std::string>;
 
 // A fresh chart with recorders for the files the command line loads and the toggles of
 // relative-cursor mode it asks for.
-struct CommandLineRun {
-  DrawingSurface surface;
-  AirState cursorState;
-  AirState arrowState;
-  ChartSettings chart{surface, cursorState, arrowState};
+struct CommandLineRun : testing::TestChart {
   std::vector<std::string> loaded;
   int toggles = 0;
 
@@ -29,7 +24,7 @@ struct CommandLineRun {
         [this](const std::string& name) { loaded.push_back(name); },
         [this] { ++toggles; },
     };
-    ProcessCommandLine(arguments, chart, actions);
+    ProcessCommandLine(arguments, settings, actions);
   }
 };
 
@@ -65,12 +60,12 @@ TEST(CommandLineTest, RangesAndPressureFollowTheOptions) {
   };
   for (const RangeCase& c : cases) {
     const CommandLineRun run(c.arguments);
-    SCOPED_TRACE(testing::PrintToString(c.arguments));
-    EXPECT_FLOAT_EQ(run.chart.TempMin, c.tMin);
-    EXPECT_FLOAT_EQ(run.chart.TempMax, c.tMax);
-    EXPECT_FLOAT_EQ(run.chart.HumidityMin, c.hMin);
-    EXPECT_FLOAT_EQ(run.chart.HumidityMax, c.hMax);
-    EXPECT_NEAR(run.chart.GetPressure(), c.pressure, 1e-4);
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    EXPECT_FLOAT_EQ(run.settings.TempMin, c.tMin);
+    EXPECT_FLOAT_EQ(run.settings.TempMax, c.tMax);
+    EXPECT_FLOAT_EQ(run.settings.HumidityMin, c.hMin);
+    EXPECT_FLOAT_EQ(run.settings.HumidityMax, c.hMax);
+    EXPECT_NEAR(run.settings.GetPressure(), c.pressure, 1e-4);
     EXPECT_TRUE(run.loaded.empty());
   }
 }
@@ -95,7 +90,7 @@ TEST(CommandLineTest, OtherWordsAreLoadedInOrder) {
   };
   for (const FileCase& c : cases) {
     const CommandLineRun run(c.arguments);
-    SCOPED_TRACE(testing::PrintToString(c.arguments));
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
     EXPECT_EQ(run.loaded, c.loaded);
     EXPECT_EQ(run.toggles, c.toggles);
   }
@@ -103,24 +98,24 @@ TEST(CommandLineTest, OtherWordsAreLoadedInOrder) {
 
 TEST(CommandLineTest, CursorAndArrowAreRelativeHumiditiesPulledOntoTheChart) {
   const CommandLineRun cursor({"-cursor", "30", "50"});
-  EXPECT_FLOAT_EQ(cursor.chart.Cursor.X, 30.0f);
-  EXPECT_NEAR(cursor.chart.Cursor.Y, HumidityAt(30, 50, 101.365), 1e-4);
+  EXPECT_FLOAT_EQ(cursor.settings.Cursor.X, 30.0f);
+  EXPECT_NEAR(cursor.settings.Cursor.Y, HumidityAt(30, 50, 101.365), 1e-4);
 
   const CommandLineRun beyond({"-cursor", "70", "50"});
-  EXPECT_FLOAT_EQ(beyond.chart.Cursor.X, 50.0f);
-  EXPECT_FLOAT_EQ(beyond.chart.Cursor.Y, 35.0f);
+  EXPECT_FLOAT_EQ(beyond.settings.Cursor.X, 50.0f);
+  EXPECT_FLOAT_EQ(beyond.settings.Cursor.Y, 35.0f);
 
   const CommandLineRun arrows({"-arrow", "20", "40", "-arrow", "22", "40"});
-  EXPECT_FLOAT_EQ(arrows.chart.Arrow.X, 22.0f);
-  EXPECT_NEAR(arrows.chart.Arrow.Y, HumidityAt(22, 40, 101.365), 1e-4);
+  EXPECT_FLOAT_EQ(arrows.settings.Arrow.X, 22.0f);
+  EXPECT_NEAR(arrows.settings.Arrow.Y, HumidityAt(22, 40, 101.365), 1e-4);
 }
 
 TEST(CommandLineTest, OptionsActOnTheStateLeftByTheOnesBefore) {
   const CommandLineRun barFirst({"-bar", "90", "-cursor", "25", "50"});
-  EXPECT_NEAR(barFirst.chart.Cursor.Y, HumidityAt(25, 50, 90.0), 1e-4);
+  EXPECT_NEAR(barFirst.settings.Cursor.Y, HumidityAt(25, 50, 90.0), 1e-4);
   const CommandLineRun cursorFirst({"-cursor", "25", "50", "-bar", "90"});
-  EXPECT_NEAR(cursorFirst.chart.Cursor.Y, HumidityAt(25, 50, 101.365), 1e-4);
-  EXPECT_GT(barFirst.chart.Cursor.Y, cursorFirst.chart.Cursor.Y);
+  EXPECT_NEAR(cursorFirst.settings.Cursor.Y, HumidityAt(25, 50, 101.365), 1e-4);
+  EXPECT_GT(barFirst.settings.Cursor.Y, cursorFirst.settings.Cursor.Y);
 }
 
 TEST(CommandLineTest, HelpAndVersionAreAskedForBeforeAnyWindow) {

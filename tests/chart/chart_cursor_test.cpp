@@ -11,10 +11,9 @@
 #include <vector>
 
 #include "chart/chart_settings.h"
-#include "chart/status_line.h"
 #include "psychro/air_state.h"
 #include "support/recording_canvas.h"
-#include "support/recording_control.h"
+#include "support/test_chart.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 
@@ -24,38 +23,12 @@ namespace {
 using hygrovia::testing::PrimitiveKind;
 using hygrovia::testing::RecordedPrimitive;
 using hygrovia::testing::RecordingCanvas;
-using hygrovia::testing::RecordingControl;
+using hygrovia::testing::TestChart;
 
 const std::string kOutside = " Cursor: Outside graph extents";
 
-// A fresh chart on a recording canvas, with the surface's redraws counted.
-struct Chart {
-  RecordingCanvas canvas;
-  RecordingControl control{800, 600};
-  DrawingSurface surface;
-  AirState cursorState;
-  AirState arrowState;
-  ChartSettings chart{surface, cursorState, arrowState};
-  StatusLine status;
-  int redraws = 0;
-
-  Chart() {
-    surface.Attach(&canvas, &control);
-    surface.SetRedrawHandler([this] { ++redraws; });
-    chart.ApplyToSurface();
-  }
-
-  // Ten pixels per unit on both axes from the bottom-left pixel corner, so pixel (X, Y) is the
-  // world point (X / 10, (600 - Y) / 10).
-  void UseDecimalView() {
-    surface.MinX = 0.0f;
-    surface.MinY = 0.0f;
-    surface.ScaleX = 10.0f;
-    surface.ScaleY = 10.0f;
-    surface.OffsetX = 0.0f;
-    surface.OffsetY = 0.0f;
-  }
-};
+// Pixels per unit of the view in which pixel (X, Y) is the world point (X / 10, (600 - Y) / 10).
+constexpr float kDecimalView = 10.0f;
 
 // The XOR strokes (and inversions, which always toggle) that an odd number of drawings left
 // on the picture.
@@ -94,46 +67,46 @@ TEST(CursorMarks, DrawnTwiceLeaveNothing) {
       {1, 1, 9, 1},
   };
   for (const auto& [relative, selected, lines, inverts] : cases) {
-    Chart c;
-    c.chart.RelativeCursor = relative;
-    DrawCursorMarks(c.chart, selected);
+    TestChart c;
+    c.settings.RelativeCursor = relative;
+    DrawCursorMarks(c.settings, selected);
     EXPECT_EQ(CountOf(c.canvas, PrimitiveKind::kLine), lines) << relative << selected;
     EXPECT_EQ(CountOf(c.canvas, PrimitiveKind::kInvertRect), inverts) << relative << selected;
     EXPECT_EQ(c.canvas.CountLines(kCyan, kPenSolid), lines);
     for (const RecordedPrimitive& p : c.canvas.Lines()) EXPECT_EQ(p.mix_mode, kMixXor);
     EXPECT_EQ(c.canvas.MixMode(), kMixCopy);
-    DrawCursorMarks(c.chart, selected);
+    DrawCursorMarks(c.settings, selected);
     EXPECT_TRUE(XorResidue(c.canvas).empty()) << relative << selected;
   }
 }
 
 TEST(CursorMarks, GrabAndReleaseRestoreTheMarksAtRest) {
-  Chart c;
-  DrawCursorMarks(c.chart, 0);
-  const PointF at = c.surface.WorldToDevice(c.chart.Cursor.X, c.chart.Cursor.Y);
-  EXPECT_TRUE(GrabAt(c.chart, static_cast<int>(at.x), static_cast<int>(at.y), true));
+  TestChart c;
+  DrawCursorMarks(c.settings, 0);
+  const PointF at = c.surface.WorldToDevice(c.settings.Cursor.X, c.settings.Cursor.Y);
+  EXPECT_TRUE(GrabAt(c.settings, static_cast<int>(at.x), static_cast<int>(at.y), true));
   EXPECT_EQ(CountOf(c.canvas, PrimitiveKind::kInvertRect), 1);
-  EndDrag(c.chart, c.status);
-  DrawCursorMarks(c.chart, 0);
+  EndDrag(c.settings, c.status);
+  DrawCursorMarks(c.settings, 0);
   EXPECT_TRUE(XorResidue(c.canvas).empty());
   EXPECT_EQ(c.redraws, 0);
 }
 
 TEST(CursorMarks, WholeDragLeavesOnlyTheMarksAtTheNewPlace) {
   for (const int relative : {0, 1}) {
-    Chart c;
-    c.chart.RelativeCursor = relative;
-    DrawCursorMarks(c.chart, 0);
-    const PointF at = c.surface.WorldToDevice(c.chart.Cursor.X, c.chart.Cursor.Y);
+    TestChart c;
+    c.settings.RelativeCursor = relative;
+    DrawCursorMarks(c.settings, 0);
+    const PointF at = c.surface.WorldToDevice(c.settings.Cursor.X, c.settings.Cursor.Y);
     const int x = static_cast<int>(at.x);
     const int y = static_cast<int>(at.y);
-    ASSERT_TRUE(GrabAt(c.chart, x, y, true));
-    DragTo(c.chart, x - 40, y + 30);
-    DragTo(c.chart, x - 80, y + 50);
-    EndDrag(c.chart, c.status);
-    EXPECT_NE(c.chart.Cursor.X, 25.0f);
+    ASSERT_TRUE(GrabAt(c.settings, x, y, true));
+    DragTo(c.settings, x - 40, y + 30);
+    DragTo(c.settings, x - 80, y + 50);
+    EndDrag(c.settings, c.status);
+    EXPECT_NE(c.settings.Cursor.X, 25.0f);
     // Erasing the marks at rest where the cursor now stands must leave a clean picture.
-    DrawCursorMarks(c.chart, 0);
+    DrawCursorMarks(c.settings, 0);
     EXPECT_TRUE(XorResidue(c.canvas).empty()) << relative;
   }
 }
@@ -178,33 +151,33 @@ TEST(GrabAt, PickRadiusAndPriority) {
       {"far outside", {25, 10}, {25, 10}, 1, true, INT_MAX, INT_MIN, false, DragTarget::None},
   };
   for (const Case& k : cases) {
-    Chart c;
-    c.UseDecimalView();
-    c.chart.Cursor = k.cursor;
-    c.chart.Arrow = k.arrow;
-    c.chart.RelativeCursor = k.relative;
-    if (k.node) c.chart.Nodes.AppendPoint(25.0f, 10.0f);
-    c.chart.DragTarget = DragTarget::Arrow;
-    EXPECT_EQ(GrabAt(c.chart, k.x, k.y, false), k.hit) << k.what;
-    EXPECT_EQ(c.chart.DragTarget, k.target) << k.what;
+    TestChart c;
+    c.UseScale(kDecimalView);
+    c.settings.Cursor = k.cursor;
+    c.settings.Arrow = k.arrow;
+    c.settings.RelativeCursor = k.relative;
+    if (k.node) c.settings.Nodes.AppendPoint(25.0f, 10.0f);
+    c.settings.DragTarget = DragTarget::Arrow;
+    EXPECT_EQ(GrabAt(c.settings, k.x, k.y, false), k.hit) << k.what;
+    EXPECT_EQ(c.settings.DragTarget, k.target) << k.what;
     // A right press only chooses; it never selects the cursor's square (a node it hits is
     // selected by the node list) and moves nothing.
     if (k.target != DragTarget::Node) {
       EXPECT_EQ(CountOf(c.canvas, PrimitiveKind::kInvertRect), 0) << k.what;
     }
-    EXPECT_EQ(c.chart.Cursor.X, k.cursor.X) << k.what;
+    EXPECT_EQ(c.settings.Cursor.X, k.cursor.X) << k.what;
   }
 }
 
 TEST(GrabAt, LeftPressOnEmptyChartMovesTheCursorThere) {
-  Chart c;
-  c.UseDecimalView();
-  c.chart.Cursor = {25.0f, 10.0f};
+  TestChart c;
+  c.UseScale(kDecimalView);
+  c.settings.Cursor = {25.0f, 10.0f};
   // Exactly 10 pixels to the right: no hit, so the cursor jumps to the snapped press point.
-  EXPECT_TRUE(GrabAt(c.chart, 260, 500, true));
-  EXPECT_EQ(c.chart.DragTarget, DragTarget::Cursor);
-  EXPECT_FLOAT_EQ(c.chart.Cursor.X, 26.0f);
-  EXPECT_FLOAT_EQ(c.chart.Cursor.Y, 10.0f);
+  EXPECT_TRUE(GrabAt(c.settings, 260, 500, true));
+  EXPECT_EQ(c.settings.DragTarget, DragTarget::Cursor);
+  EXPECT_FLOAT_EQ(c.settings.Cursor.X, 26.0f);
+  EXPECT_FLOAT_EQ(c.settings.Cursor.Y, 10.0f);
   // Selected once by the grab, erased and drawn again selected by the move.
   EXPECT_EQ(CountOf(c.canvas, PrimitiveKind::kInvertRect), 3);
 }
@@ -227,15 +200,16 @@ TEST(Dragging, PointsArePulledBackOntoTheChart) {
       {"arrow above saturation", DragTarget::Arrow, {20.0f, 30.0f}, {20.0f, ws20}},
   };
   for (const Case& k : cases) {
-    Chart c;
-    c.chart.RelativeCursor = k.target == DragTarget::Arrow ? 1 : 0;
-    c.chart.DragTarget = k.target;
+    TestChart c;
+    c.settings.RelativeCursor = k.target == DragTarget::Arrow ? 1 : 0;
+    c.settings.DragTarget = k.target;
     const PointF pixel = c.surface.WorldToDevice(k.to.X, k.to.Y);
-    DragTo(c.chart, static_cast<int>(std::lround(pixel.x)), static_cast<int>(std::lround(pixel.y)));
-    const ChartPoint moved = k.target == DragTarget::Arrow ? c.chart.Arrow : c.chart.Cursor;
+    DragTo(c.settings, static_cast<int>(std::lround(pixel.x)),
+           static_cast<int>(std::lround(pixel.y)));
+    const ChartPoint moved = k.target == DragTarget::Arrow ? c.settings.Arrow : c.settings.Cursor;
     EXPECT_NEAR(moved.X, k.expected.X, 0.051) << k.what;
     EXPECT_NEAR(moved.Y, k.expected.Y, 0.051) << k.what;
-    EXPECT_GT(c.chart.TableLineCount, 0) << k.what;
+    EXPECT_GT(c.settings.TableLineCount, 0) << k.what;
   }
 }
 
@@ -246,14 +220,14 @@ TEST(Dragging, NonFiniteWorldPointsAreNeverStored) {
       {nan, 10.0f}, {20.0f, nan}, {inf, -inf}, {-inf, inf}, {nan, nan}};
   for (const auto& [x, y] : points) {
     for (const int target : {DragTarget::Cursor, DragTarget::Arrow, DragTarget::Node}) {
-      Chart c;
-      c.chart.RelativeCursor = 1;
-      c.chart.Nodes.AppendPoint(30.0f, 8.0f);
-      c.chart.DragTarget = target;
-      MoveGrabbedTo(c.chart, x, y);
-      EXPECT_TRUE(IsFinite(c.chart.Cursor)) << x << " " << y << " " << target;
-      EXPECT_TRUE(IsFinite(c.chart.Arrow)) << x << " " << y << " " << target;
-      EXPECT_TRUE(IsFinite(c.chart.Nodes.GetNode(0))) << x << " " << y << " " << target;
+      TestChart c;
+      c.settings.RelativeCursor = 1;
+      c.settings.Nodes.AppendPoint(30.0f, 8.0f);
+      c.settings.DragTarget = target;
+      MoveGrabbedTo(c.settings, x, y);
+      EXPECT_TRUE(IsFinite(c.settings.Cursor)) << x << " " << y << " " << target;
+      EXPECT_TRUE(IsFinite(c.settings.Arrow)) << x << " " << y << " " << target;
+      EXPECT_TRUE(IsFinite(c.settings.Nodes.GetNode(0))) << x << " " << y << " " << target;
     }
   }
 }
@@ -266,26 +240,26 @@ TEST(Dragging, AnyPressOnAnyViewKeepsThePointsFinite) {
                                      std::numeric_limits<float>::infinity()};
   for (const float scale : scales) {
     for (int settings = 0; settings < 5; ++settings) {
-      Chart c;
-      if (settings == 1) c.chart.SetRanges(50.0f, 35.0f, 0.0f, 0.0f);
-      if (settings == 2) c.chart.SetRanges(20.0f, 10.0f, 20.0f, 10.0f);
-      if (settings == 3) c.chart.SetPressure(51.365f);
-      if (settings == 4) c.chart.SetPressure(131.365f);
-      c.chart.RelativeCursor = settings % 2;
-      c.chart.Nodes.AppendPoint(30.0f, 8.0f);
+      TestChart c;
+      if (settings == 1) c.settings.SetRanges(50.0f, 35.0f, 0.0f, 0.0f);
+      if (settings == 2) c.settings.SetRanges(20.0f, 10.0f, 20.0f, 10.0f);
+      if (settings == 3) c.settings.SetPressure(51.365f);
+      if (settings == 4) c.settings.SetPressure(131.365f);
+      c.settings.RelativeCursor = settings % 2;
+      c.settings.Nodes.AppendPoint(30.0f, 8.0f);
       c.surface.ScaleX = scale;
       c.surface.ScaleY = scale;
       for (const int x : pixels) {
         for (const int y : pixels) {
-          GrabAt(c.chart, x, y, true);
-          DragTo(c.chart, y, x);
-          TrackMouse(c.chart, c.status, x, y);
-          EndDrag(c.chart, c.status);
+          GrabAt(c.settings, x, y, true);
+          DragTo(c.settings, y, x);
+          TrackMouse(c.settings, c.status, x, y);
+          EndDrag(c.settings, c.status);
         }
       }
-      EXPECT_TRUE(IsFinite(c.chart.Cursor)) << scale << " " << settings;
-      EXPECT_TRUE(IsFinite(c.chart.Arrow)) << scale << " " << settings;
-      EXPECT_TRUE(IsFinite(c.chart.Nodes.GetNode(0))) << scale << " " << settings;
+      EXPECT_TRUE(IsFinite(c.settings.Cursor)) << scale << " " << settings;
+      EXPECT_TRUE(IsFinite(c.settings.Arrow)) << scale << " " << settings;
+      EXPECT_TRUE(IsFinite(c.settings.Nodes.GetNode(0))) << scale << " " << settings;
     }
   }
 }
@@ -331,18 +305,18 @@ TEST(ShowStateAt, InsideAndOutsideTheChart) {
       {"far the other way", INT_MIN, INT_MAX, kOutside},
   };
   for (const Case& k : cases) {
-    Chart c;
-    c.UseDecimalView();
-    ShowStateAt(c.chart, c.status, k.x, k.y);
+    TestChart c;
+    c.UseScale(kDecimalView);
+    ShowStateAt(c.settings, c.status, k.x, k.y);
     EXPECT_EQ(c.status.Text(), k.text) << k.what;
   }
 }
 
 TEST(ShowStateAt, InvertedRangesHaveNoInside) {
-  Chart c;
-  c.chart.SetRanges(50.0f, 35.0f, 0.0f, 0.0f);
-  c.UseDecimalView();
-  ShowStateAt(c.chart, c.status, 250, 500);
+  TestChart c;
+  c.settings.SetRanges(50.0f, 35.0f, 0.0f, 0.0f);
+  c.UseScale(kDecimalView);
+  ShowStateAt(c.settings, c.status, 250, 500);
   EXPECT_EQ(c.status.Text(), kOutside);
 }
 
@@ -360,12 +334,12 @@ TEST(TrackMouse, HighlightCaptionStaysWhileNothingIsHeld) {
       {HighlightMode::MixingAirStreams, DragTarget::Node, cursorText},
   };
   for (const auto& [highlight, target, text] : cases) {
-    Chart c;
-    c.UseDecimalView();
-    c.chart.Highlight = highlight;
-    c.chart.DragTarget = target;
+    TestChart c;
+    c.UseScale(kDecimalView);
+    c.settings.Highlight = highlight;
+    c.settings.DragTarget = target;
     c.status.SetText(caption);
-    TrackMouse(c.chart, c.status, 250, 500);
+    TrackMouse(c.settings, c.status, 250, 500);
     EXPECT_EQ(c.status.Text(), text) << highlight << " " << target;
   }
 }
@@ -392,15 +366,15 @@ TEST(EndDrag, StatusRedrawAndSquare) {
        " Depends on Temperature(T), Enthalpy(H) and Mass flow rate(M) ratio.", 1, 0},
   };
   for (const Case& k : cases) {
-    Chart c;
-    c.chart.Highlight = k.highlight;
-    c.chart.DragTarget = k.target;
+    TestChart c;
+    c.settings.Highlight = k.highlight;
+    c.settings.DragTarget = k.target;
     c.status.SetText(" Cursor: Outside graph extents");
-    EndDrag(c.chart, c.status);
+    EndDrag(c.settings, c.status);
     EXPECT_EQ(c.status.Text(), k.status) << k.highlight << " " << k.target;
     EXPECT_EQ(c.redraws, k.redraws) << k.highlight << " " << k.target;
     EXPECT_EQ(CountOf(c.canvas, PrimitiveKind::kInvertRect), k.inverts) << k.highlight;
-    EXPECT_EQ(c.chart.DragTarget, DragTarget::None);
+    EXPECT_EQ(c.settings.DragTarget, DragTarget::None);
   }
 }
 

@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "chart/chart_drawing.h"
-#include "chart/drawing_fixture.h"
+#include "support/test_chart.h"
 
 namespace hygrovia {
 namespace {
 
-using testing::DrawingChart;
 using testing::RecordedPrimitive;
+using testing::TestChart;
 
 struct Ranges {
   float tMin, hMin, tMax, hMax;
@@ -82,7 +82,7 @@ TEST(ChartDrawingSweepTest, OddRangesAndPressuresDrawBoundedSaneCharts) {
     for (std::size_t pi = 0; pi < std::size(kPressures); ++pi) {
       // Each range meets the switches in turn across the pressures.
       const Switches& s = kSwitches[(ri + pi) % kSwitchCount];
-      DrawingChart chart;
+      TestChart chart;
       DrawOddChart(chart.settings, chart.status, r, kPressures[pi], s);
       const auto& drawn = chart.canvas.Primitives();
       const auto where = ::testing::Message()

@@ -8,15 +8,15 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/drawing_fixture.h"
+#include "support/test_chart.h"
 #include "surface/pixel.h"
 
 namespace hygrovia {
 namespace {
 
-using testing::DrawingChart;
 using testing::PrimitiveKind;
 using testing::RecordedPrimitive;
+using testing::TestChart;
 
 // Polylines among the lines: a line that does not start where the previous one ended starts
 // a new one.
@@ -64,21 +64,21 @@ TEST(ChartDrawingTest, DefaultFamiliesShowTheirLinesAndScales) {
       {"specific volume", [](ChartSettings& c) { DrawVolumeLines(c, false); }, 7, 0, {}},
   };
   for (const Case& c : cases) {
-    DrawingChart chart;
+    TestChart chart;
     c.draw(chart.settings);
     EXPECT_EQ(chart.canvas.CountLines(kBlue), c.lines) << c.family;
     EXPECT_EQ(chart.canvas.CountLines(kBlue, kPenSolid), c.solid) << c.family;
-    EXPECT_EQ(chart.Lines().size(), static_cast<std::size_t>(c.lines)) << c.family;
-    EXPECT_EQ(chart.Texts(), c.texts) << c.family;
+    EXPECT_EQ(chart.canvas.Lines().size(), static_cast<std::size_t>(c.lines)) << c.family;
+    EXPECT_EQ(chart.canvas.TextStrings(), c.texts) << c.family;
   }
 }
 
 TEST(ChartDrawingTest, TenRelativeHumidityCurvesOnlySaturationSolid) {
-  DrawingChart chart;
+  TestChart chart;
   DrawRelHumidityCurves(chart.settings, false);
   std::vector<RecordedPrimitive> dotted;
   std::vector<RecordedPrimitive> solid;
-  for (const RecordedPrimitive& line : chart.Lines()) {
+  for (const RecordedPrimitive& line : chart.canvas.Lines()) {
     EXPECT_EQ(line.pen_colour, kBlue);
     (line.pen_style == kPenSolid ? solid : dotted).push_back(line);
   }
@@ -93,9 +93,9 @@ TEST(ChartDrawingTest, TenRelativeHumidityCurvesOnlySaturationSolid) {
 }
 
 TEST(ChartDrawingTest, VolumeLinesReachTheBottomAtTheirDryTemperatures) {
-  DrawingChart chart;
+  TestChart chart;
   DrawVolumeLines(chart.settings, false);
-  const std::vector<RecordedPrimitive> lines = chart.Lines();
+  const std::vector<RecordedPrimitive> lines = chart.canvas.Lines();
   ASSERT_EQ(lines.size(), 7u);
   // The last two reach zero moisture right of the frame and are cut at its right edge.
   const float bottoms[] = {9.5f, 18.25f, 27.0f, 35.75f, 44.5f, 50.0f, 50.0f};
@@ -117,27 +117,27 @@ TEST(ChartDrawingTest, FirstDryAndWetBulbLinesFollowTempMin) {
   };
   const Case cases[] = {{0.0f, 0.0f, 0.0f}, {-12.0f, -12.0f, -10.0f}, {12.5f, 12.0f, 10.0f}};
   for (const Case& c : cases) {
-    DrawingChart chart;
+    TestChart chart;
     chart.settings.SetRanges(c.tempMin, 0.0f, 50.0f, 35.0f);
     DrawDryBulbLines(chart.settings, false, false);
-    ASSERT_FALSE(chart.Lines().empty());
-    EXPECT_EQ(chart.Lines().front().x1,
+    ASSERT_FALSE(chart.canvas.Lines().empty());
+    EXPECT_EQ(chart.canvas.Lines().front().x1,
               TruncToPixel(chart.surface.WorldToDevice(c.firstDryBulb, 0.0f).x))
         << c.tempMin;
     chart.canvas.ClearRecord();
     DrawWetBulbLines(chart.settings, false);
-    ASSERT_FALSE(chart.Lines().empty());
-    EXPECT_EQ(chart.Lines().front().x1,
+    ASSERT_FALSE(chart.canvas.Lines().empty());
+    EXPECT_EQ(chart.canvas.Lines().front().x1,
               TruncToPixel(chart.surface.WorldToDevice(c.firstWetBulb, 0.0f).x))
         << c.tempMin;
   }
 }
 
 TEST(ChartDrawingTest, OutlineIsTheDottedSaturationCurveAndFrame) {
-  DrawingChart chart;
+  TestChart chart;
   DrawChartOutline(chart.settings);
   int outline = 0;
-  for (const RecordedPrimitive& line : chart.Lines()) {
+  for (const RecordedPrimitive& line : chart.canvas.Lines()) {
     if (line.pen_colour != kBlue) continue;
     EXPECT_EQ(line.pen_style, kPenDotted);
     ++outline;
@@ -151,12 +151,12 @@ TEST(ChartDrawingTest, OutlineIsTheDottedSaturationCurveAndFrame) {
 TEST(ChartDrawingTest, EnthalpyScaleLeavesOutLinesItCannotPlace) {
   for (const float slope :
        {std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
-    DrawingChart chart;
+    TestChart chart;
     chart.settings.LabelSlope = slope;
     DrawEnthalpyLines(chart.settings, true, false);
     // The lines below the start of the climbing scale still stand.
-    EXPECT_GT(chart.Lines().size(), 0u) << slope;
-    EXPECT_LT(chart.Lines().size(), 69u) << slope;
+    EXPECT_GT(chart.canvas.Lines().size(), 0u) << slope;
+    EXPECT_LT(chart.canvas.Lines().size(), 69u) << slope;
     for (const RecordedPrimitive& p : chart.canvas.Primitives()) {
       for (const int v : {p.x1, p.y1, p.x2, p.y2}) {
         EXPECT_GT(v, -(1 << 30)) << slope;
@@ -169,7 +169,7 @@ TEST(ChartDrawingTest, EnthalpyScaleLeavesOutLinesItCannotPlace) {
 // Regression: when the last curve to cross the top edge met it at the height of the
 // saturation point at TempMin, the label slope became a division by zero.
 TEST(ChartDrawingTest, LabelSlopeKeepsItsValueWhenTheChordIsLevel) {
-  DrawingChart chart;
+  TestChart chart;
   const auto top = static_cast<float>(chart.cursor.SaturationHumidity(30.0));
   chart.settings.SetRanges(30.0f, 0.0f, 50.0f, top);
   DrawRelHumidityCurves(chart.settings, false);

@@ -8,31 +8,15 @@
 #include <gtest/gtest.h>
 
 #include "psychro/air_state.h"
-#include "support/recording_canvas.h"
-#include "support/recording_control.h"
+#include "support/test_chart.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
 namespace {
 
+using testing::TestChart;
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
-
-// A fresh chart on a recording canvas, as main builds it.
-struct Chart {
-  testing::RecordingCanvas canvas;
-  testing::RecordingControl control{640, 480};
-  DrawingSurface surface;
-  AirState cursor;
-  AirState arrow;
-  ChartSettings settings{surface, cursor, arrow};
-  int redraws = 0;
-
-  Chart() {
-    surface.Attach(&canvas, &control);
-    surface.SetRedrawHandler([this] { ++redraws; });
-  }
-};
 
 // Saturation moisture at the default pressure, g/kg.
 double Saturation(double t) {
@@ -42,7 +26,7 @@ double Saturation(double t) {
 }
 
 TEST(ChartSettingsTest, StartsWithTheDefaultChart) {
-  Chart chart;
+  TestChart chart;
   const ChartSettings& s = chart.settings;
   struct Case {
     const char* name;
@@ -102,8 +86,7 @@ TEST(ChartSettingsTest, SetRangesClampsOnlyTheTopTemperatureAndTheBottomMoisture
       {{20, 10, 20, 10}, {20, 10, 20, 10}, {0, 50, 0, 35}},
   };
   for (const Case& c : cases) {
-    Chart chart;
-    chart.settings.ApplyToSurface();
+    TestChart chart;
     chart.settings.SetRanges(c.in[0], c.in[1], c.in[2], c.in[3]);
     float stored[4];
     chart.settings.GetRanges(stored[0], stored[1], stored[2], stored[3]);
@@ -117,8 +100,11 @@ TEST(ChartSettingsTest, SetRangesClampsOnlyTheTopTemperatureAndTheBottomMoisture
 }
 
 TEST(ChartSettingsTest, ApplyToSurfaceFitsTheChartAndDropsZoomAndPan) {
-  Chart chart;
+  TestChart chart;
+  // A surface as it comes, which no chart was applied to yet, zoomed and panned.
   DrawingSurface& surface = chart.surface;
+  surface = DrawingSurface{};
+  surface.Attach(&chart.canvas, &chart.control);
   surface.ZoomAboutCentre(3.0f);
   surface.DragPan(0, 0, false);
   surface.DragPan(70, -40, true);
@@ -135,12 +121,14 @@ TEST(ChartSettingsTest, ApplyToSurfaceFitsTheChartAndDropsZoomAndPan) {
   // The whole chart lies inside the window, filling most of it.
   const PointF lowLeft = surface.WorldToDevice(0.0f, 0.0f);
   const PointF topRight = surface.WorldToDevice(50.0f, 35.0f);
+  constexpr auto kWidth = static_cast<float>(TestChart::kWidth);
+  constexpr auto kHeight = static_cast<float>(TestChart::kHeight);
   EXPECT_GE(lowLeft.x, 0.0f);
-  EXPECT_LE(topRight.x, 640.0f);
+  EXPECT_LE(topRight.x, kWidth);
   EXPECT_GE(topRight.y, 0.0f);
-  EXPECT_LE(lowLeft.y, 480.0f);
-  EXPECT_GT(topRight.x - lowLeft.x, 0.85f * 640.0f);
-  EXPECT_GT(lowLeft.y - topRight.y, 0.85f * 480.0f);
+  EXPECT_LE(lowLeft.y, kHeight);
+  EXPECT_GT(topRight.x - lowLeft.x, 0.85f * kWidth);
+  EXPECT_GT(lowLeft.y - topRight.y, 0.85f * kHeight);
 }
 
 TEST(ChartSettingsTest, SetPressureHoldsTheBandWithItsThresholds) {
@@ -155,7 +143,7 @@ TEST(ChartSettingsTest, SetPressureHoldsTheBandWithItsThresholds) {
       {131.367f, 131.365f, false},  {-kInf, 51.365f, false},    {kInf, 131.365f, false},
   };
   for (const Case& c : cases) {
-    Chart chart;
+    TestChart chart;
     EXPECT_EQ(chart.settings.SetPressure(c.in), c.ok) << c.in;
     EXPECT_EQ(chart.settings.GetPressure(), static_cast<double>(c.stored)) << c.in;
     EXPECT_EQ(chart.arrow.Pressure, chart.cursor.Pressure) << c.in;
@@ -178,7 +166,7 @@ TEST(ChartSettingsTest, PointInUnitsAndBackGiveThePointAgain) {
   };
   for (const Case& c : cases) {
     for (std::int32_t which : {0, 1}) {
-      Chart chart;
+      TestChart chart;
       chart.settings.SetVerticalAxisUnits(c.units);
       (which != 0 ? chart.settings.Arrow : chart.settings.Cursor) = c.point;
       const ChartPoint shown = chart.settings.PointInUnits(which);
@@ -194,7 +182,7 @@ TEST(ChartSettingsTest, PointInUnitsAndBackGiveThePointAgain) {
 
 TEST(ChartSettingsTest, UnitRoundTripHoldsOverTheChart) {
   for (std::int32_t units : {0, 1, 2}) {
-    Chart chart;
+    TestChart chart;
     chart.settings.SetVerticalAxisUnits(units);
     for (float t = 0.0f; t <= 50.0f; t += 5.0f) {
       for (float w = 0.5f; w < Saturation(t); w += 1.0f) {
@@ -208,7 +196,7 @@ TEST(ChartSettingsTest, UnitRoundTripHoldsOverTheChart) {
 }
 
 TEST(ChartSettingsTest, PointsAboveSaturationReadAsSaturated) {
-  Chart chart;
+  TestChart chart;
   chart.settings.Cursor = {20.0f, 30.0f};
   EXPECT_FLOAT_EQ(chart.settings.PointInUnits(0).Y, 100.0f);
   chart.settings.SetPointFromUnits(20.0f, 150.0f, 1);
@@ -238,7 +226,7 @@ TEST(ChartSettingsTest, ConstrainPointPullsPointsOntoTheChart) {
       {"infinities", {0, 0, 50, 35}, {kInf, kInf}, 1, {50, 35}},
   };
   for (const Case& c : cases) {
-    Chart chart;
+    TestChart chart;
     chart.settings.SetRanges(c.ranges[0], c.ranges[1], c.ranges[2], c.ranges[3]);
     ChartPoint p = c.in;
     chart.settings.ConstrainPoint(p, c.units);
@@ -271,7 +259,7 @@ TEST(ChartSettingsTest, SetHighlightSwitchesFamiliesAndRedrawsOnlyWhenNeeded) {
       {9, 3, 9, 0, 0, 6},  {-1, 9, 9, 0, 0, 6},
       {1, 1, 1, 0, 0, 7},  // leaving an overlay redraws at once
   };
-  Chart chart;
+  TestChart chart;
   ChartSettings& s = chart.settings;
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const Step& step = steps[i];
@@ -289,7 +277,7 @@ TEST(ChartSettingsTest, SetHighlightSwitchesFamiliesAndRedrawsOnlyWhenNeeded) {
 }
 
 TEST(ChartSettingsTest, DataTableHoldsTwentyEightLinesOfSeventyNineCharacters) {
-  Chart chart;
+  TestChart chart;
   ChartSettings& s = chart.settings;
   for (int i = 0; i < ChartSettings::kTableLineCapacity; ++i) {
     EXPECT_TRUE(s.AddTableLine(std::string(100, 'x')));
@@ -315,7 +303,7 @@ bool Finite(const ChartSettings& s) {
 TEST(ChartSettingsTest, BadInputNeverStoresNonFiniteOrUnboundedValues) {
   const std::vector<float> bad = {kNaN,    kInf,     -kInf,  1e30f, -1e30f,
                                   3.4e38f, -3.4e38f, 1e-30f, 0.0f,  -0.0f};
-  Chart chart;
+  TestChart chart;
   ChartSettings& s = chart.settings;
   for (int position = 0; position < 4; ++position) {
     for (float v : bad) {

@@ -7,14 +7,14 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/drawing_fixture.h"
+#include "support/test_chart.h"
 #include "surface/pixel.h"
 
 namespace hygrovia {
 namespace {
 
-using testing::DrawingChart;
 using testing::RecordedPrimitive;
+using testing::TestChart;
 
 std::vector<std::string> TableRows(const ChartSettings& settings) {
   std::vector<std::string> rows;
@@ -71,7 +71,7 @@ TEST(DataTableTest, RowsForTheDefaultCursorArrowAndNodes) {
       {"nodes with the relative cursor", true, 2, {nodeTitle, node1, node2}},
   };
   for (const Case& c : cases) {
-    DrawingChart chart;
+    TestChart chart;
     if (c.nodes > 0) chart.settings.Nodes.AppendPoint(20.0f, 8.0f);
     if (c.nodes > 1) chart.settings.Nodes.AppendPoint(-5.0f, 1.0f);
     if (c.relative) {
@@ -111,7 +111,7 @@ TEST(DataTableTest, BuildingPullsCursorAndArrowOntoTheChart) {
   ASSERT_GT(saturated50, 35.0f);
   for (const Case& c : cases) {
     for (const bool relative : {false, true}) {
-      DrawingChart chart;
+      TestChart chart;
       chart.settings.Cursor = c.cursor;
       chart.settings.Arrow = c.arrow;
       if (relative) {
@@ -130,7 +130,7 @@ TEST(DataTableTest, BuildingPullsCursorAndArrowOntoTheChart) {
 }
 
 TEST(DataTableTest, DrawTableStacksShadowedRowsDownFromTheTopLeft) {
-  DrawingChart chart;
+  TestChart chart;
   BuildPointTable(chart.settings);
   DrawTable(chart.settings);
   const std::vector<RecordedPrimitive> texts = chart.canvas.Texts();
@@ -152,7 +152,7 @@ TEST(DataTableTest, DrawTableStacksShadowedRowsDownFromTheTopLeft) {
 // Regression: a row count beyond the table's capacity read past its rows.
 TEST(DataTableTest, DrawTableReadsNoFurtherThanItsRows) {
   for (const std::int32_t count : {-5, 0, 29, 1000}) {
-    DrawingChart chart;
+    TestChart chart;
     chart.settings.TableLineCount = count;
     DrawTable(chart.settings);
     const std::size_t rows = count < 0 ? 0 : (count > 28 ? 28 : static_cast<std::size_t>(count));
@@ -181,10 +181,10 @@ TEST(DataTableTest, ValueLabelsFormatCutAndPlace) {
       {"no place at infinity", std::numeric_limits<float>::infinity(), "%0.0lf", 1.0, {}},
   };
   for (const Case& c : cases) {
-    DrawingChart chart;
+    TestChart chart;
     DrawValueLabel(chart.settings, c.x, 5.0f, DrawingSurface::kAlignStart,
                    DrawingSurface::kAlignBelow, c.format, c.value);
-    EXPECT_EQ(chart.Texts(), c.texts) << c.name;
+    EXPECT_EQ(chart.canvas.TextStrings(), c.texts) << c.name;
   }
 }
 

@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "chart/chart_drawing.h"
-#include "chart/drawing_fixture.h"
 #include "chart/highlight_captions.h"
+#include "support/test_chart.h"
 
 namespace hygrovia {
 namespace {
 
-using testing::DrawingChart;
 using testing::RecordedPrimitive;
+using testing::TestChart;
 
 // The index of the first primitive drawn in colour, or the number of primitives.
 std::size_t FirstLineOf(const std::vector<RecordedPrimitive>& lines, Colour colour) {
@@ -42,7 +42,7 @@ TEST(HighlightPassTest, FullDrawingRedrawsExactlyTheChosenFamilyInYellow) {
       {7, 1, 0, 69, " HILIGHT: Lines of Constant Enthalpy (kJ/kg)"},
   };
   for (const Case& c : cases) {
-    DrawingChart chart;
+    TestChart chart;
     chart.settings.ShowEnthalpyLines = c.enthalpyLines;
     chart.settings.ShowVapourPressureScale = c.vapourScale;
     chart.settings.RequestedHighlight = c.mode;
@@ -52,7 +52,7 @@ TEST(HighlightPassTest, FullDrawingRedrawsExactlyTheChosenFamilyInYellow) {
     EXPECT_EQ(chart.status.Text(), c.caption) << c.mode;
     EXPECT_EQ(HighlightCaption(c.mode), c.caption) << c.mode;
     // Over the normal drawing: no yellow line before the last blue one.
-    const std::vector<RecordedPrimitive> lines = chart.Lines();
+    const std::vector<RecordedPrimitive> lines = chart.canvas.Lines();
     std::size_t lastBlue = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       if (lines[i].pen_colour == kBlue) lastBlue = i;
@@ -61,7 +61,7 @@ TEST(HighlightPassTest, FullDrawingRedrawsExactlyTheChosenFamilyInYellow) {
     // The highlight pass adds no texts: the scales are drawn once.
     chart.canvas.ClearRecord();
     HighlightPass(chart.settings, chart.status, c.mode, false);
-    EXPECT_TRUE(chart.Texts().empty()) << c.mode;
+    EXPECT_TRUE(chart.canvas.TextStrings().empty()) << c.mode;
   }
 }
 
@@ -80,7 +80,7 @@ TEST(HighlightPassTest, HighlightOfAFamilyNotShownSwitchesItOnForTheNextDrawing)
       {7, 0, 0, 1, 0},
   };
   for (const Case& c : cases) {
-    DrawingChart chart;
+    TestChart chart;
     chart.settings.ShowEnthalpyLines = c.enthalpyLines;
     chart.settings.ShowVapourPressureScale = c.vapourScale;
     HighlightPass(chart.settings, chart.status, c.mode, true);
@@ -94,7 +94,7 @@ TEST(HighlightPassTest, HighlightOfAFamilyNotShownSwitchesItOnForTheNextDrawing)
 
 TEST(HighlightPassTest, ModesOutsideOneToElevenDoNothing) {
   for (const int mode : {0, -1, 12, 1000}) {
-    DrawingChart chart;
+    TestChart chart;
     chart.status.SetText("before");
     HighlightPass(chart.settings, chart.status, mode, true);
     EXPECT_TRUE(chart.canvas.Primitives().empty()) << mode;
@@ -105,22 +105,22 @@ TEST(HighlightPassTest, ModesOutsideOneToElevenDoNothing) {
 
 TEST(HighlightPassTest, OverlayModesLeaveABlackPenAndTheirCaption) {
   for (const int mode : {8, 9, 10, 11}) {
-    DrawingChart chart;
+    TestChart chart;
     HighlightPass(chart.settings, chart.status, mode, true);
     EXPECT_EQ(chart.status.Text(), HighlightCaption(mode)) << mode;
     EXPECT_FALSE(HighlightCaption(mode).empty()) << mode;
     chart.canvas.ClearRecord();
     chart.surface.DrawLine(0.0f, 0.0f, 1.0f, 1.0f);
-    EXPECT_EQ(chart.Lines().back().pen_colour, kBlack) << mode;
+    EXPECT_EQ(chart.canvas.Lines().back().pen_colour, kBlack) << mode;
   }
 }
 
 TEST(ChartDrawingOrderTest, TableFirstNodesLast) {
-  DrawingChart chart;
+  TestChart chart;
   chart.settings.Nodes.AppendPoint(20.0f, 8.0f);
   chart.settings.Nodes.AppendPoint(30.0f, 12.0f);
   DrawChart(chart.settings, chart.status);
-  const std::vector<std::string> texts = chart.Texts();
+  const std::vector<std::string> texts = chart.canvas.TextStrings();
   ASSERT_FALSE(texts.empty());
   // The table rows come first (shadow, then text), the number of the last node last.
   EXPECT_EQ(texts.front(), " DATA: DBT  RH  WBT  ENTHALPY");
@@ -130,7 +130,7 @@ TEST(ChartDrawingOrderTest, TableFirstNodesLast) {
   EXPECT_EQ(all.back().pen_colour, kCyan);
   EXPECT_EQ(all.back().mix_mode, kMixXor);
   // No blue line after the first cyan mark: marks and nodes lie on top.
-  const std::vector<RecordedPrimitive> lines = chart.Lines();
+  const std::vector<RecordedPrimitive> lines = chart.canvas.Lines();
   const std::size_t firstMark = FirstLineOf(lines, kCyan);
   for (std::size_t i = firstMark; i < lines.size(); ++i) EXPECT_NE(lines[i].pen_colour, kBlue);
 }

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/drawing_fixture.h"
+#include "support/test_chart.h"
 
 namespace hygrovia {
 namespace {
@@ -24,9 +24,9 @@ TEST(LineFamilyTest, SegmentsWithPointsThatAreNotFiniteAreLeftOut) {
       {{0.0f, 0.0f}, {10.0f, kInf}, 0},
   };
   for (const Case& c : cases) {
-    testing::DrawingChart chart;
+    testing::TestChart chart;
     DrawSegment(chart.surface, c.from, c.to);
-    EXPECT_EQ(chart.Lines().size(), c.lines) << c.from.x << " " << c.to.y;
+    EXPECT_EQ(chart.canvas.Lines().size(), c.lines) << c.from.x << " " << c.to.y;
   }
 }
 

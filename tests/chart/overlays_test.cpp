@@ -10,7 +10,7 @@
 #include "chart/chart_settings.h"
 #include "psychro/air_state.h"
 #include "support/recording_canvas.h"
-#include "support/recording_control.h"
+#include "support/test_chart.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 
@@ -19,22 +19,10 @@ namespace {
 
 using hygrovia::testing::RecordedPrimitive;
 using hygrovia::testing::RecordingCanvas;
-using hygrovia::testing::RecordingControl;
 
-// The default chart (0 to 50 °C, 0 to 35 g/kg, 101.365 kPa) fitted to a recording canvas.
-struct Chart {
-  RecordingCanvas canvas;
-  RecordingControl control{800, 600};
-  DrawingSurface surface;
-  AirState cursorState;
-  AirState arrowState;
-  ChartSettings chart{surface, cursorState, arrowState};
-
-  explicit Chart(ChartPoint cursor) {
-    surface.Attach(&canvas, &control);
-    chart.ApplyToSurface();
-    chart.Cursor = cursor;
-  }
+// The test chart with its cursor at a given point.
+struct Chart : testing::TestChart {
+  explicit Chart(ChartPoint at) { settings.Cursor = at; }
 
   // The device point a text was anchored at, recovered from its box and alignment codes.
   PointF AnchorOf(const RecordedPrimitive& text, int hAlign, int vAlign) const {
@@ -96,11 +84,11 @@ constexpr int kAbove = DrawingSurface::kAlignAbove;
 
 TEST(HeatingCoolingOverlay, ArrowsToTheDewPointAndTheRightEdge) {
   Chart c({25.0f, 10.0f});
-  DrawHeatingCoolingOverlay(c.chart);
+  DrawHeatingCoolingOverlay(c.settings);
   ExpectAllLinesYellowCopy(c);
   EXPECT_EQ(c.canvas.CountLines(kYellow, kPenSolid), 6);  // two arrows of three strokes
   EXPECT_EQ(c.canvas.TextStrings(), (std::vector<std::string>{" COOLING ", " HEATING "}));
-  const double dew = c.cursorState.DewPointFromHumidity(10.0);
+  const double dew = c.cursor.DewPointFromHumidity(10.0);
   EXPECT_NEAR(dew, 14.07, 0.01);
   const std::vector<RecordedPrimitive> lines = c.canvas.Lines();
   const PointF coolTip = c.surface.WorldToDevice(static_cast<float>(dew), 10.0f);
@@ -129,7 +117,7 @@ TEST(CondensationOverlay, PathDownTheSaturationCurve) {
   for (const Case& k : cases) {
     const auto cy = static_cast<float>(probe.SaturationHumidity(k.dewPoint));
     Chart c({30.0f, cy});
-    DrawCondensationOverlay(c.chart);
+    DrawCondensationOverlay(c.settings);
     ExpectAllLinesYellowCopy(c);
     EXPECT_EQ(c.canvas.CountLines(kYellow, kPenSolid), k.lines) << k.what;
     EXPECT_EQ(c.canvas.TextStrings(),
@@ -150,9 +138,9 @@ TEST(CondensationOverlay, PathDownTheSaturationCurve) {
 
 TEST(CondensationOverlay, DewPointBelowFreezingDrawsOnlyTheCooling) {
   Chart c({25.0f, 2.0f});
-  const auto dp = static_cast<float>(c.cursorState.DewPointFromHumidity(2.0));
+  const auto dp = static_cast<float>(c.cursor.DewPointFromHumidity(2.0));
   ASSERT_LT(dp, 0.0f);
-  DrawCondensationOverlay(c.chart);
+  DrawCondensationOverlay(c.settings);
   EXPECT_EQ(c.canvas.CountLines(kYellow, kPenSolid), 1);
   ExpectTextsAt(c, {{"DP", dp, 2.0f, kCentre, kAbove},
                     {"DEHUMIDIFICATION", dp, 2.0f, kCentre, kAbove},
@@ -161,7 +149,7 @@ TEST(CondensationOverlay, DewPointBelowFreezingDrawsOnlyTheCooling) {
 
 TEST(AdiabaticOverlay, ArrowsAlongTheEnthalpyLine) {
   Chart c({25.0f, 10.0f});
-  DrawAdiabaticOverlay(c.chart);
+  DrawAdiabaticOverlay(c.settings);
   ExpectAllLinesYellowCopy(c);
   EXPECT_EQ(c.canvas.CountLines(kYellow, kPenSolid), 6);
   const std::vector<RecordedPrimitive> lines = c.canvas.Lines();
@@ -182,7 +170,7 @@ TEST(AdiabaticOverlay, ArrowsAlongTheEnthalpyLine) {
 
 TEST(MixingOverlay, TwoStreamsAndTheirMixture) {
   Chart c({20.0f, 8.0f});
-  DrawMixingOverlay(c.chart);
+  DrawMixingOverlay(c.settings);
   ExpectAllLinesYellowCopy(c);
   // Three crosses of two strokes and six leads dotted, the mixing line solid.
   EXPECT_EQ(c.canvas.CountLines(kYellow, kPenDotted), 12);
@@ -219,10 +207,10 @@ TEST(Overlays, OddCursorsFinishWithoutFault) {
                                            {inf, inf},       {25.0f, 0.0f}};
   for (const ChartPoint cursor : cursors) {
     Chart c(cursor);
-    DrawHeatingCoolingOverlay(c.chart);
-    DrawCondensationOverlay(c.chart);
-    DrawAdiabaticOverlay(c.chart);
-    DrawMixingOverlay(c.chart);
+    DrawHeatingCoolingOverlay(c.settings);
+    DrawCondensationOverlay(c.settings);
+    DrawAdiabaticOverlay(c.settings);
+    DrawMixingOverlay(c.settings);
     // A condensation walk is never longer than its step cap.
     EXPECT_LT(c.canvas.Lines().size(), 3100u) << cursor.X << " " << cursor.Y;
   }

@@ -19,32 +19,14 @@
 
 #include "chart/chart_settings.h"
 #include "data/number_text.h"
-#include "psychro/air_state.h"
 #include "support/comma_locale.h"
-#include "support/recording_canvas.h"
-#include "support/recording_control.h"
-#include "surface/drawing_surface.h"
+#include "support/test_chart.h"
 
 namespace hygrovia {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A fresh chart on a recording canvas, as main builds it.
-struct Chart {
-  testing::RecordingCanvas canvas;
-  testing::RecordingControl control{640, 480};
-  DrawingSurface surface;
-  AirState cursor;
-  AirState arrow;
-  ChartSettings settings{surface, cursor, arrow};
-  int redraws = 0;
-
-  Chart() {
-    surface.Attach(&canvas, &control);
-    surface.SetRedrawHandler([this] { ++redraws; });
-  }
-};
+using testing::TestChart;
 
 // A folder of its own under the system's temporary folder, removed with everything in it.
 class ScratchFolder {
@@ -115,7 +97,7 @@ constexpr char kHeader[] =
     "\r\n";
 
 TEST(ChartFileTest, WritesTheExactLayout) {
-  Chart empty;
+  TestChart empty;
   const std::string noNodes = std::string(kHeader) +
                               "Cursor: 25.000  10.031\r\n"
                               "CursorArrow: 20.000  7.340\r\n"
@@ -127,7 +109,7 @@ TEST(ChartFileTest, WritesTheExactLayout) {
                               "\r\n";
   EXPECT_EQ(ChartFileText(empty.settings), noNodes);
 
-  Chart two;
+  TestChart two;
   two.settings.Cursor = {-3.25f, 0.5f};
   two.settings.Nodes.AppendPoint(12.5f, 8.0f);
   two.settings.Nodes.AppendPoint(-0.0004f, 1234.5678f);
@@ -148,7 +130,7 @@ TEST(ChartFileTest, WritesTheExactLayout) {
 TEST(ChartFileTest, SavedChartLoadsBackToThreeDecimals) {
   testing::CommaLocale comma;
   ASSERT_TRUE(comma.active()) << "the set-up script generates de_DE.UTF-8";
-  Chart saved;
+  TestChart saved;
   Prepare(saved.settings);
   saved.settings.Cursor = {25.0004f, -1.5f};
   saved.settings.Arrow = {-7.125f, 33.3333f};
@@ -159,7 +141,7 @@ TEST(ChartFileTest, SavedChartLoadsBackToThreeDecimals) {
   const std::string text = ChartFileText(saved.settings);
   EXPECT_NE(text.find("Cursor: 25.000  -1.500\r\n"), std::string::npos);
 
-  Chart loaded;
+  TestChart loaded;
   ASSERT_TRUE(LoadText(text, loaded.settings).Ok);
   EXPECT_EQ(Describe(loaded.settings), Describe(saved.settings));
   EXPECT_EQ(ChartFileText(loaded.settings), text);
@@ -231,7 +213,7 @@ TEST(ChartFileTest, ReadsEntriesAsTheyCome) {
       {std::string(4093, ' ') + "Cursor: 10 5", "C 10.000 5.000 " + kept},
   };
   for (const Case& c : cases) {
-    Chart chart;
+    TestChart chart;
     Prepare(chart.settings);
     const FileResult result = LoadText(c.text, chart.settings);
     EXPECT_TRUE(result.Ok) << c.text;
@@ -244,7 +226,7 @@ TEST(ChartFileTest, ReadsEntriesAsTheyCome) {
 TEST(ChartFileTest, LoadsAtMostTwentyFourNodesAndSelectsTheLast) {
   std::string text;
   for (int i = 1; i <= 30; ++i) text += FormatText("DataPnt: %d  %d\r\n", i, -i);
-  Chart chart;
+  TestChart chart;
   ASSERT_TRUE(LoadText(text, chart.settings).Ok);
   EXPECT_EQ(chart.settings.Nodes.Count, NodeList::kCapacity);
   EXPECT_EQ(chart.settings.Nodes.Selected, NodeList::kCapacity - 1);
@@ -253,11 +235,11 @@ TEST(ChartFileTest, LoadsAtMostTwentyFourNodesAndSelectsTheLast) {
 }
 
 TEST(ChartFileTest, DamagedFilesLoadWithoutHarm) {
-  Chart source;
+  TestChart source;
   Prepare(source.settings);
   const std::string text = ChartFileText(source.settings);
   for (std::size_t length = 0; length <= text.size(); ++length) {
-    Chart chart;
+    TestChart chart;
     EXPECT_TRUE(LoadText(text.substr(0, length), chart.settings).Ok) << length;
     EXPECT_LE(chart.settings.Nodes.Count, 2) << length;
     if (length == text.size()) {
@@ -267,7 +249,7 @@ TEST(ChartFileTest, DamagedFilesLoadWithoutHarm) {
   std::string binary;
   for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 7919) % 256));
   binary += "\nCursor: 3 4\n";
-  Chart chart;
+  TestChart chart;
   EXPECT_TRUE(LoadText(binary, chart.settings).Ok);
   EXPECT_EQ(chart.settings.Cursor.X, 3.0f);
   EXPECT_EQ(chart.settings.Cursor.Y, 4.0f);
@@ -288,7 +270,7 @@ class BrokenBuffer : public std::streambuf {
 };
 
 TEST(ChartFileTest, ReadErrorChangesNothing) {
-  Chart chart;
+  TestChart chart;
   Prepare(chart.settings);
   const std::string before = Describe(chart.settings);
   BrokenBuffer buffer("Cursor: 1 2\r\nDataPnt: 3 4\r\nTemperatureRange: 0 9");
@@ -313,7 +295,7 @@ TEST(ChartFileTest, FilesThatCannotBeOpenedChangeNothing) {
        "Could not open \"" + folder.path().string() + "\": it is a folder, not a chart data file."},
   };
   for (const Case& c : cases) {
-    Chart chart;
+    TestChart chart;
     Prepare(chart.settings);
     const std::string before = Describe(chart.settings);
     const FileResult result = LoadChartFile(c.path, chart.settings);
@@ -336,7 +318,7 @@ TEST(ChartFileTest, FilesLongerThanAChartAreRefusedUnread) {
   const fs::path paths[] = {big, "/dev/zero"};
   for (const fs::path& path : paths) {
     if (!fs::exists(path)) continue;
-    Chart chart;
+    TestChart chart;
     Prepare(chart.settings);
     const std::string before = Describe(chart.settings);
     const FileResult result = LoadChartFile(path, chart.settings);
@@ -353,7 +335,7 @@ TEST(ChartFileTest, SaveReplacesTheFileWhole) {
   const fs::path target = folder.path() / "chart.hgv";
   WriteBytes(target, std::string(5000, '#'));
   fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
-  Chart chart;
+  TestChart chart;
   Prepare(chart.settings);
   const FileResult result = SaveChartFile(target, chart.settings);
   ASSERT_TRUE(result.Ok) << result.Message;
@@ -361,7 +343,7 @@ TEST(ChartFileTest, SaveReplacesTheFileWhole) {
   EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(folder.EntryCount(), 1) << "no temporary file is left behind";
 
-  Chart loaded;
+  TestChart loaded;
   ASSERT_TRUE(LoadChartFile(target, loaded.settings).Ok);
   EXPECT_EQ(Describe(loaded.settings), Describe(chart.settings));
 }
@@ -372,7 +354,7 @@ TEST(ChartFileTest, SaveThroughALinkUpdatesTheLinkedFile) {
   const fs::path link = folder.path() / "link.hgv";
   WriteBytes(real, "old");
   fs::create_symlink(real, link);
-  Chart chart;
+  TestChart chart;
   ASSERT_TRUE(SaveChartFile(link, chart.settings).Ok);
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
   EXPECT_EQ(FileBytes(real), ChartFileText(chart.settings));
@@ -394,7 +376,7 @@ TEST(ChartFileTest, FailedSaveLeavesEverythingAsItWas) {
        "Could not save \"" + inTheWay.string() + "\": a folder of that name is in the way."},
       {noFolder, "Could not save \"" + noFolder.string() + "\": its folder does not exist."},
   };
-  Chart chart;
+  TestChart chart;
   for (const Case& c : cases) {
     const FileResult result = SaveChartFile(c.path, chart.settings);
     EXPECT_FALSE(result.Ok);
@@ -412,7 +394,7 @@ void SaveWithTinyFileLimit(const fs::path& target) {
   std::signal(SIGXFSZ, SIG_IGN);
   const rlimit limit{40, 40};
   setrlimit(RLIMIT_FSIZE, &limit);
-  Chart chart;
+  TestChart chart;
   const FileResult result = SaveChartFile(target, chart.settings);
   const bool reported = !result.Ok && result.Message.find("unchanged") != std::string::npos;
   std::_Exit(reported ? 0 : 1);

@@ -14,7 +14,7 @@
 #include "chart/chart_settings.h"
 #include "psychro/air_state.h"
 #include "support/recording_canvas.h"
-#include "support/recording_control.h"
+#include "support/test_chart.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -26,28 +26,12 @@ using testing::RecordedPrimitive;
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
-// A fresh chart on a recording canvas, as main builds it.
-struct Chart {
-  testing::RecordingCanvas canvas;
-  testing::RecordingControl control{640, 480};
-  DrawingSurface surface;
-  AirState cursor;
-  AirState arrow;
-  ChartSettings settings{surface, cursor, arrow};
+// The test chart on a 640 by 480 window, its nodes at hand. At scale 1, world (x, y) lands on
+// device pixel (x, 480 - y).
+struct Chart : testing::TestChart {
   NodeList& nodes = settings.Nodes;
 
-  Chart() { surface.Attach(&canvas, &control); }
-
-  // World (x, y) lands on device pixel (x, 480 - y).
-  void UseUnitTransform() {
-    surface.MinX = 0.0f;
-    surface.MinY = 0.0f;
-    surface.ScaleX = 1.0f;
-    surface.ScaleY = 1.0f;
-    surface.OffsetX = 0.0f;
-    surface.OffsetY = 0.0f;
-    surface.DeviceHeight = 480;
-  }
+  Chart() : TestChart(640, 480) {}
 
   void Fill(const std::vector<ChartPoint>& points, std::int32_t selected) {
     nodes.Reset();
@@ -224,7 +208,7 @@ TEST(NodeListTest, HitTestTakesTheNearestNodeWithinTenPixels) {
   };
   for (const Case& c : cases) {
     Chart chart;
-    chart.UseUnitTransform();
+    chart.UseScale(1.0f);
     chart.Fill(c.nodes, c.selected);
     EXPECT_EQ(chart.nodes.HitTest(c.x, c.y, chart.surface), c.result) << c.name;
     EXPECT_EQ(chart.nodes.Selected, c.selectedAfter) << c.name;
@@ -233,7 +217,7 @@ TEST(NodeListTest, HitTestTakesTheNearestNodeWithinTenPixels) {
 
 TEST(NodeListTest, DrawNodesTwiceLeavesOnlyTheLabelsDrawnTwice) {
   Chart chart;
-  chart.UseUnitTransform();
+  chart.UseScale(1.0f);
   chart.Fill({{100, 200}, {200, 250}, {300, 150}}, 1);
   ASSERT_TRUE(chart.nodes.DrawNodes(chart.surface));
   EXPECT_EQ(chart.canvas.Lines().size(), 2u + 3u * 4u);
@@ -262,7 +246,7 @@ TEST(NodeListTest, SelectingMovesTheInvertedInside) {
   const std::vector<Case> cases = {{0, 2, 2}, {-1, 2, 1}, {0, 7, 1}, {-1, -1, 0}, {1, 1, 2}};
   for (const Case& c : cases) {
     Chart chart;
-    chart.UseUnitTransform();
+    chart.UseScale(1.0f);
     chart.Fill({{100, 200}, {200, 250}, {300, 150}}, c.from);
     chart.nodes.DrawNodes(chart.surface);
     chart.canvas.ClearRecord();
@@ -297,7 +281,6 @@ TEST(NodeListTest, MovingANodeKeepsItOnTheChart) {
   };
   for (const Case& c : cases) {
     Chart chart;
-    chart.settings.ApplyToSurface();
     chart.Fill({{10, 2}, {15, 3}, {25, 8}}, 1);
     chart.nodes.DrawNodes(chart.surface);
     ASSERT_TRUE(chart.nodes.MoveSelectedTo(c.x, c.y, chart.settings, chart.surface)) << c.name;
@@ -316,7 +299,6 @@ TEST(NodeListTest, MovingANodeKeepsItOnTheChart) {
 
 TEST(NodeListTest, DraggingANodeFollowsTheSnappedMouse) {
   Chart chart;
-  chart.settings.ApplyToSurface();
   chart.Fill({{10, 2}, {15, 3}}, 0);
   const PointF at = chart.surface.WorldToDevice(22.0f, 6.0f);
   chart.nodes.DragSelectedTo(static_cast<int>(at.x), static_cast<int>(at.y), chart.settings,
@@ -334,7 +316,7 @@ TEST(NodeListTest, DraggingANodeFollowsTheSnappedMouse) {
 TEST(NodeListTest, ACountOutOfRangeNeverReachesPastThePoints) {
   for (std::int32_t count : {30, 1000, -3}) {
     Chart chart;
-    chart.UseUnitTransform();
+    chart.UseScale(1.0f);
     chart.nodes.Count = count;
     chart.nodes.Selected = 24;
     EXPECT_FALSE(chart.nodes.IsValidIndex(24)) << count;
@@ -353,7 +335,6 @@ TEST(NodeListTest, ACountOutOfRangeNeverReachesPastThePoints) {
 TEST(NodeListTest, BadCoordinatesNeverStoreNonFiniteValues) {
   const std::vector<float> bad = {kNaN, kInf, -kInf, 1e30f, -1e30f, 3.4e38f, 0.0f};
   Chart chart;
-  chart.settings.ApplyToSurface();
   for (float x : bad) {
     for (float y : bad) {
       chart.Fill({{10, 2}, {15, 3}}, 1);

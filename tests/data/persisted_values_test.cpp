@@ -7,18 +7,12 @@
 #include "chart/chart_settings.h"
 #include "psychro/air_state.h"
 #include "support/comma_locale.h"
-#include "surface/drawing_surface.h"
+#include "support/test_chart.h"
 
 namespace hygrovia {
 namespace {
 
-struct Chart {
-  DrawingSurface surface;
-  AirState cursor;
-  AirState arrow;
-  ChartSettings settings{surface, cursor, arrow};
-};
-
+using testing::TestChart;
 TEST(PersistedValuesTest, ReadsWindowSizesOrFallsBack) {
   struct Case {
     const char* text;
@@ -61,14 +55,14 @@ TEST(PersistedValuesTest, SetupSurvivesARunWithDecimalCommas) {
   {
     testing::CommaLocale comma;
     ASSERT_TRUE(comma.active()) << "the set-up script generates de_DE.UTF-8";
-    Chart closing;
+    TestChart closing;
     closing.settings.CursorState().SetFromHumidity(21.456, 8.126);
     closing.settings.ArrowState().SetFromHumidity(12.0, 4.5);
     text = SetupText(closing.settings);
   }
   EXPECT_EQ(text, "21.46 8.13 12.00 4.50");
 
-  Chart starting;
+  TestChart starting;
   const auto positions = SetupFromText(text);
   ASSERT_TRUE(positions.has_value());
   ApplySetup(starting.settings, *positions);
@@ -79,7 +73,7 @@ TEST(PersistedValuesTest, SetupSurvivesARunWithDecimalCommas) {
 }
 
 TEST(PersistedValuesTest, RestoredPositionsStayOnTheChart) {
-  Chart chart;
+  TestChart chart;
   ApplySetup(chart.settings, {{60.0f, 50.0f}, {20.0f, 40.0f}});
   EXPECT_FLOAT_EQ(chart.settings.Cursor.X, 50.0f);
   EXPECT_FLOAT_EQ(chart.settings.Cursor.Y, 35.0f);
