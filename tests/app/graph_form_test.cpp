@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,56 +15,18 @@
 
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
-#include "chart/status_line.h"
-#include "expr/expression_evaluator.h"
-#include "psychro/air_state.h"
-#include "support/recording_canvas.h"
-#include "support/recording_control.h"
-#include "surface/drawing_surface.h"
+#include "support/dialog_on_chart.h"
 
 namespace hygrovia {
 namespace {
 
-// A fresh chart with its evaluator and the dialog over it, as the program builds them.
-struct GraphDialog {
-  testing::RecordingCanvas canvas;
-  testing::RecordingControl control{400, 300};
-  DrawingSurface surface;
-  AirState cursor;
-  AirState arrow;
-  ChartSettings settings{surface, cursor, arrow};
-  ExpressionEvaluator evaluator;
-  TGraphForm form{settings, evaluator};
-
-  GraphDialog() { surface.Attach(&canvas, &control); }
-
-  // Filled from the settings and shown, without blocking, as the main window opens it.
+// The chart settings dialog over the test chart.
+struct GraphDialog : testing::DialogOnChart<TGraphForm> {
+  // Filled from the settings and shown, as the main window opens it.
   void Open() {
     form.FillFromSettings();
-    form.show();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    Show();
   }
-
-  template <typename T>
-  T* Child(const char* name) {
-    T* child = form.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  QLineEdit* Field(const char* name) { return Child<QLineEdit>(name); }
-  QString Text(const char* name) { return Field(name)->text(); }
-
-  // Replaces a field's text by typing.
-  void Type(const char* name, const QString& text) {
-    QLineEdit* field = Field(name);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
-  }
-
-  void Click(const char* button) { QTest::mouseClick(Child<QPushButton>(button), Qt::LeftButton); }
 };
 
 TEST(GraphFormTest, ComponentsCarryTheirCaptionsAndHints) {
@@ -359,8 +320,7 @@ TEST(GraphFormTest, AnyTextInAnyFieldLeavesAChartThatDraws) {
                                  " in units " + std::to_string(units);
         ExpectFiniteSettings(dialog.settings, what);
         dialog.settings.ApplyToSurface();
-        StatusLine status;
-        DrawChart(dialog.settings, status);
+        DrawChart(dialog.settings, dialog.status);
         EXPECT_FALSE(dialog.canvas.Lines().empty()) << what;
         EXPECT_TRUE(std::isfinite(dialog.cursor.RelHumidity)) << what;
       }

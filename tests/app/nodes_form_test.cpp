@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <cmath>
 #include <string>
@@ -12,36 +10,16 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/chart_settings.h"
 #include "data/node_list.h"
-#include "expr/expression_evaluator.h"
-#include "psychro/air_state.h"
-#include "support/recording_canvas.h"
-#include "support/recording_control.h"
-#include "surface/drawing_surface.h"
+#include "support/dialog_on_chart.h"
 
 namespace hygrovia {
 namespace {
 
-// A fresh chart with its evaluator and the node editor over it; the surface counts the full
-// redraws the editor asks for.
-struct NodeDialog {
-  testing::RecordingCanvas canvas;
-  testing::RecordingControl control{400, 300};
-  DrawingSurface surface;
-  AirState cursor;
-  AirState arrow;
-  ChartSettings settings{surface, cursor, arrow};
+// The node editor over the test chart; the surface counts the full redraws the editor asks
+// for.
+struct NodeDialog : testing::DialogOnChart<TNodesForm> {
   NodeList& nodes = settings.Nodes;
-  ExpressionEvaluator evaluator;
-  TNodesForm form{settings, evaluator};
-  int redraws = 0;
-
-  NodeDialog() {
-    surface.Attach(&canvas, &control);
-    settings.ApplyToSurface();
-    surface.SetRedrawHandler([this] { ++redraws; });
-  }
 
   // Nodes at 10, 20, 30 ... °C with 2, 4, 6 ... g/kg.
   void AddNodes(int count, int selected) {
@@ -52,37 +30,17 @@ struct NodeDialog {
     nodes.Selected = selected;
   }
 
-  // Shown with the selected node, without blocking, as the main window opens it.
+  // Shown with the selected node, as the main window opens it.
   void Open() {
     form.ShowNode(-1);
-    form.show();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    Show();
   }
 
-  template <typename T>
-  T* Child(const char* name) {
-    T* child = form.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-  }
-  QLineEdit* Field(const char* name) { return Child<QLineEdit>(name); }
-  QPushButton* Button(const char* name) { return Child<QPushButton>(name); }
   QString Caption() { return Child<QGroupBox>("MainGroupBox")->title(); }
-  QString Text(const char* name) { return Field(name)->text(); }
-
-  void Type(const char* name, const QString& text) {
-    QLineEdit* field = Field(name);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
-  }
   void TypeNode(const QString& x, const QString& rh) {
     Type("NodeXEdit", x);
     Type("NodeYEdit", rh);
   }
-  void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
 
   // The moisture content of a relative humidity at the chart's pressure.
   float Humidity(float x, float rh) const {

@@ -1,0 +1,56 @@
+#ifndef HYGROVIA_TESTS_SUPPORT_DIALOG_ON_CHART_H
+#define HYGROVIA_TESTS_SUPPORT_DIALOG_ON_CHART_H
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "expr/expression_evaluator.h"
+#include "support/test_chart.h"
+
+namespace hygrovia::testing {
+
+// A dialog of the Qt layer over the test chart on a 400 by 300 window, with its evaluator, as
+// the program builds them. Finds the dialog's named children and works them as a user does.
+template <typename Form>
+struct DialogOnChart : TestChart {
+  ExpressionEvaluator evaluator;
+  Form form{settings, evaluator};
+
+  DialogOnChart() : TestChart(400, 300) {}
+
+  // Shows the dialog without blocking, as the main window opens it.
+  void Show() {
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+
+  template <typename T>
+  T* Child(const char* name) {
+    T* child = form.template findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+  }
+  QLineEdit* Field(const char* name) { return Child<QLineEdit>(name); }
+  QPushButton* Button(const char* name) { return Child<QPushButton>(name); }
+  QString Text(const char* name) { return Field(name)->text(); }
+
+  // Replaces a field's text by typing.
+  void Type(const char* name, const QString& text) {
+    QLineEdit* field = Field(name);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+  }
+
+  void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
+};
+
+}  // namespace hygrovia::testing
+
+#endif  // HYGROVIA_TESTS_SUPPORT_DIALOG_ON_CHART_H
