@@ -154,11 +154,13 @@ std::int32_t NodeList::HitTest(int x, int y, DrawingSurface& surface) {
 }
 
 void NodeList::DrawSelectedLinks(DrawingSurface& surface) const {
-  const ChartPoint node = GetNode(Selected);
-  for (const std::int32_t neighbour : {Selected - 1, Selected + 1}) {
-    if (!IsValidIndex(neighbour)) continue;
-    const ChartPoint other = GetNode(neighbour);
-    surface.DrawLine(node.X, node.Y, other.X, other.Y);
+  // Each link runs from the later node to the earlier one, as DrawNodes draws it: a line
+  // leaves out its end pixel, so only the same direction erases it by XOR without a trace.
+  for (const std::int32_t later : {Selected, Selected + 1}) {
+    if (!IsValidIndex(later) || !IsValidIndex(later - 1)) continue;
+    const ChartPoint from = GetNode(later);
+    const ChartPoint to = GetNode(later - 1);
+    surface.DrawLine(from.X, from.Y, to.X, to.Y);
   }
 }
 
