@@ -14,16 +14,17 @@ namespace {
 
 constexpr std::string_view kNodeTitle = " DATA: DBT  RH  WBT  ENTHALPY";
 
-// A row of the table, or a label, cut to the table's row length without splitting a UTF-8
-// character.
+bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0u) != 0x80u; }
+
+// A row of the table, or a label, cut to the table's row length in characters: a degree sign
+// counts once although UTF-8 spends two bytes on it, and no character is split.
 std::string RowText(std::string text) {
-  std::size_t length = text.size();
-  if (length > ChartSettings::kTableLineLength) {
-    length = ChartSettings::kTableLineLength;
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0u) == 0x80u) {
-      --length;
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (StartsCharacter(text[i]) && ++characters > ChartSettings::kTableLineLength) {
+      text.resize(i);
+      break;
     }
-    text.resize(length);
   }
   return text;
 }
