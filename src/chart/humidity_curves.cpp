@@ -17,7 +17,8 @@ constexpr double kFractionEnd = 1.01;
 constexpr double kSaturatedFraction = 0.99;
 
 // The enthalpy scale climbs beside the saturation curve at half the slope (°C per g/kg) of
-// the chord from its left end to where the last curve left the top edge.
+// the chord from its left end to where the last curve left the top edge. A level chord has
+// no finite slope; the scale then keeps the slope it had.
 void UpdateLabelSlope(ChartSettings& chart, float dx, float dy) {
   if (dx == 0.0f || dy == 0.0f) {
     return;

@@ -31,7 +31,8 @@ void DrawWetBulbLines(ChartSettings& chart, bool highlight) {
     if (top.y > surface.MaxY) {
       ClipToHeight(top, bottom, surface.MaxY);
     }
-    // Every later line meets the top edge further right still.
+    // Every later line meets the top edge further right still. A top end the clip could not
+    // place (saturation beyond any number) ends the family too.
     if (!(top.x < surface.MaxX)) {
       break;
     }
