@@ -208,14 +208,16 @@ void DrawingSurface::DrawCross(float x, float y, int half) {
     return;
   }
   const PointF p = WorldToDevice(x, y);
-  const int px = TruncToPixel(p.x);
-  const int py = TruncToPixel(p.y);
-  const std::int64_t reach = static_cast<std::int64_t>(half);
+  const double fx = p.x;
+  const double fy = p.y;
+  const int px = TruncToPixel(fx);
+  const int py = TruncToPixel(fy);
+  // Each end is moved from the device point before it is truncated, like every other pixel.
   // The far ends reach one pixel further because LineTo leaves out its end pixel.
-  Canvas->MoveTo(OffsetPixel(px, -reach), py);
-  Canvas->LineTo(OffsetPixel(px, reach + 1), py);
-  Canvas->MoveTo(px, OffsetPixel(py, -reach));
-  Canvas->LineTo(px, OffsetPixel(py, reach + 1));
+  Canvas->MoveTo(TruncToPixel(fx - half), py);
+  Canvas->LineTo(TruncToPixel(fx + half + 1), py);
+  Canvas->MoveTo(px, TruncToPixel(fy - half));
+  Canvas->LineTo(px, TruncToPixel(fy + half + 1));
 }
 
 void DrawingSurface::DrawSquare(float x, float y, int invert, int half) {

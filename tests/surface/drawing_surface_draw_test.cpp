@@ -48,6 +48,25 @@ TEST(DrawingSurfaceDraw, LinesAndCrossesTruncateTowardZero) {
   EXPECT_EQ(SegmentsOf(canvas), expected);
 }
 
+TEST(DrawingSurfaceDraw, CrossEndsAreTruncatedAfterTheHalfSizeIsApplied) {
+  struct Case {
+    float x, y;  // world point; device (x, 100 - y)
+    std::vector<Segment> lines;
+  };
+  // Each end is the device point moved by the half size, then truncated toward zero: near
+  // the top left corner the far side of zero truncates up, not down.
+  const Case cases[] = {
+      {2.5f, 97.5f, {{-5, 2, 11, 2}, {2, -5, 2, 11}}},        // device (2.5, 2.5)
+      {-2.5f, 102.5f, {{-10, -2, 6, -2}, {-2, -10, -2, 6}}},  // device (-2.5, -2.5)
+  };
+  for (const Case& c : cases) {
+    RecordingCanvas canvas;
+    DrawingSurface surface = PixelSurface(canvas);
+    surface.DrawCross(c.x, c.y, 8);
+    EXPECT_EQ(SegmentsOf(canvas), c.lines) << c.x << "," << c.y;
+  }
+}
+
 TEST(DrawingSurfaceDraw, ArrowheadsPointAlongTheLine) {
   struct Case {
     float x1, y1, x2, y2, size, marker_unit;
@@ -229,10 +248,8 @@ TEST(DrawingSurfaceDraw, HugeCoordinatesReachTheCanvasSaturated) {
   surface.DrawLine(1.0f, 0.0f, 1.0f, 0.0f);
   constexpr int kMax = std::numeric_limits<int>::max();
   constexpr int kMin = std::numeric_limits<int>::min();
-  const std::vector<Segment> expected = {{kMin, kMax, kMax, kMin},
-                                         {kMax - 8, 100, kMax, 100},
-                                         {kMax, 92, kMax, 109},
-                                         {0, 100, 0, 100}};
+  const std::vector<Segment> expected = {
+      {kMin, kMax, kMax, kMin}, {kMax, 100, kMax, 100}, {kMax, 92, kMax, 109}, {0, 100, 0, 100}};
   EXPECT_EQ(SegmentsOf(canvas), expected);
 }
 
