@@ -4,6 +4,8 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -171,6 +173,16 @@ void TNodesForm::InsertButtonClick() {
   }
   ApplyNode();
   ShowNode(-1);
+}
+
+void TNodesForm::keyPressEvent(QKeyEvent* event) {
+  // A dialog takes Esc for its cancel; this one has none and ends only by Done or the close
+  // box.
+  if (event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void TNodesForm::OKButtonClick() {

@@ -6,6 +6,7 @@
 #include "chart/chart_point.h"
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -38,6 +39,10 @@ class TNodesForm : public QDialog {
   void ShowNode(int index);
   // Writes the two fields into the selected node, shows what was stored and redraws the chart.
   void ApplyNode();
+
+ protected:
+  // Esc is no way out: there is no cancel button.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateGroup();

@@ -171,6 +171,20 @@ TEST(NodesFormTest, TheCloseBoxLeavesTheNodeWhereItWas) {
   EXPECT_EQ(dialog.redraws, 0);
 }
 
+TEST(NodesFormTest, EscapeNeitherClosesNorApplies) {
+  // Without a cancel button the dialog ends only by Done or by the close box.
+  NodeDialog dialog;
+  dialog.AddNodes(2, 1);
+  dialog.Open();
+  dialog.TypeNode(QStringLiteral("30"), QStringLiteral("40"));
+  for (const char* field : {"NodeXEdit", "NodeYEdit"}) {
+    QTest::keyClick(dialog.Field(field), Qt::Key_Escape);
+    EXPECT_TRUE(dialog.form.isVisible()) << field;
+  }
+  EXPECT_FLOAT_EQ(dialog.nodes.GetNode(1).X, 20.0f);
+  EXPECT_EQ(dialog.redraws, 0);
+}
+
 TEST(NodesFormTest, StepsApplyTheShownNodeBeforeMoving) {
   NodeDialog dialog;
   dialog.AddNodes(3, 1);
