@@ -26,7 +26,6 @@ namespace hygrovia {
 class ChartImage;
 class ChartSettings;
 class StatusLine;
-struct FileResult;
 
 // The main window: a toolbar of large buttons, the chart, and along the bottom the view
 // buttons and the status line. It turns mouse actions on the chart into cursor, arrow and node
@@ -46,7 +45,7 @@ class TMainForm : public QWidget {
   MainFormHooks& Hooks() { return hooks_; }
 
   // Applies the command line (the arguments without the program name). A chart data file
-  // that cannot be read is reported on standard error only.
+  // that cannot be read is skipped.
   void ProcessCommandLine(const std::vector<std::string>& arguments);
 
   // Clears the chart picture, draws the whole chart and shows it.
@@ -71,7 +70,7 @@ class TMainForm : public QWidget {
   QAction* AddItem(QMenu* menu, const char* name, const char* caption);
   void ReadRememberedValues();
   void AttachSurface();
-  FileResult LoadFile(const QString& fileName);
+  void LoadFile(const QString& fileName);
   QPoint ScreenPoint(int x, int y) const;
 
   void LogoButtonClick();

@@ -11,7 +11,6 @@
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
-#include <iostream>
 
 #include "app/chart_image.h"
 #include "app/chart_keys.h"
@@ -22,7 +21,6 @@
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
-#include "data/file_result.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 
@@ -44,8 +42,7 @@ bool IsTabKey(const QEvent& event) {
 void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
   CommandLineActions actions;
   actions.loadFile = [this](const std::string& fileName) {
-    const FileResult result = LoadFile(QString::fromStdString(fileName));
-    if (!result.Ok) std::cerr << "hygrovia: " << result.Message << '\n';
+    LoadFile(QString::fromStdString(fileName));
   };
   actions.toggleRelativeCursor = [this] { RelativeValues(); };
   hygrovia::ProcessCommandLine(arguments, settings_, actions);
