@@ -1,7 +1,11 @@
 #include "data/persisted_values.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <limits>
+#include <system_error>
 
 #include "chart/chart_settings.h"
 #include "data/number_text.h"
@@ -10,22 +14,18 @@
 namespace hygrovia {
 namespace {
 
-// True when the matched number is written as "%d" writes one: an optional sign and digits.
-bool LooksLikeInteger(std::string_view matched) {
-  const auto first = matched.find_first_not_of(" \t\n\r\v\f");
-  if (first == std::string_view::npos) return false;
-  matched.remove_prefix(first);
-  if (matched.front() == '+' || matched.front() == '-') matched.remove_prefix(1);
-  return !matched.empty() && matched.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-// A window side read from the front of text, which then starts after it.
+// A window side read from the front of text as "%d" reads it: white space, an optional sign
+// and the digits up to the first other character. text then starts after them.
 std::optional<int> ReadSide(std::string_view& text) {
-  const std::optional<ParsedNumber> parsed = ParseNumber(text);
-  if (!parsed || !LooksLikeInteger(text.substr(0, parsed->length))) return std::nullopt;
-  text.remove_prefix(parsed->length);
-  if (parsed->value < 1.0 || parsed->value > WindowSize::kLargestSide) return std::nullopt;
-  return static_cast<int>(parsed->value);
+  std::size_t start = std::min(text.find_first_not_of(" \t\n\r\v\f"), text.size());
+  // from_chars takes a minus sign but not a plus sign.
+  if (start < text.size() && text[start] == '+') ++start;
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data() + start, text.data() + text.size(), value);
+  if (error != std::errc()) return std::nullopt;
+  text.remove_prefix(static_cast<std::size_t>(end - text.data()));
+  if (value < 1 || value > WindowSize::kLargestSide) return std::nullopt;
+  return value;
 }
 
 // A coordinate read from the front of text, which then starts after it.
