@@ -2,18 +2,19 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace hygrovia {
 namespace {
 
 // Both spellings of the extension are listed because the file dialogs of Linux desktops
-// match patterns case-sensitively. The dialogs show the filters without that list.
+// match patterns case-sensitively.
 constexpr const char* kOpenFilter = "Hygrovia Date Files (*.HGV) (*.hgv *.HGV)";
 constexpr const char* kSaveFilter = "Hygrovia Data Files (*.HGV) (*.hgv *.HGV)";
+constexpr const char* kExtension = "hgv";
 
 QString RunDialog(QFileDialog& dialog, const QString& lastName) {
-  dialog.setOption(QFileDialog::HideNameFilterDetails);
   if (!lastName.isEmpty()) dialog.selectFile(lastName);
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.selectedFiles().value(0);
@@ -34,7 +35,14 @@ QString ChooseChartFileToSave(QWidget* parent, const QString& lastName) {
                      QString::fromLatin1(kSaveFilter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(QString::fromLatin1(kExtension));
   return RunDialog(dialog, lastName);
+}
+
+QString WithChartExtension(const QString& name) {
+  if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty()) return name;
+  const QString dot = name.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
+  return name + dot + QString::fromLatin1(kExtension);
 }
 
 }  // namespace hygrovia

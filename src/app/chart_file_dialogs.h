@@ -9,9 +9,12 @@ namespace hygrovia {
 
 // The open dialog for chart data files, starting at lastName; empty when cancelled.
 QString ChooseChartFileToOpen(QWidget* parent, const QString& lastName);
-// The save dialog, which asks before replacing a file and takes the name as typed; empty
-// when cancelled.
+// The save dialog, which asks before replacing a file and adds ".hgv" to a name typed
+// without an extension; empty when cancelled.
 QString ChooseChartFileToSave(QWidget* parent, const QString& lastName);
+
+// name with ".hgv" added when its file name has no extension.
+QString WithChartExtension(const QString& name);
 
 }  // namespace hygrovia
 

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QToolButton>
 
 #include "app/chart_file_dialogs.h"
@@ -72,6 +73,9 @@ TMainForm::TMainForm(ChartSettings& settings, StatusLine& status, QWidget* paren
   CreateMenus();
   hooks_.chooseOpenFile = [this](const QString& last) { return ChooseChartFileToOpen(this, last); };
   hooks_.chooseSaveFile = [this](const QString& last) { return ChooseChartFileToSave(this, last); };
+  hooks_.showError = [this](const QString& text) {
+    QMessageBox::warning(this, QStringLiteral("Hygrovia"), text);
+  };
   hooks_.popUp = [](QMenu& menu, const QPoint& at) { menu.popup(at); };
   status_.SetListener(
       [this](const std::string& text) { StatusPanel->setText(QString::fromStdString(text)); });

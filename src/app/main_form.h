@@ -26,6 +26,7 @@ namespace hygrovia {
 class ChartImage;
 class ChartSettings;
 class StatusLine;
+struct FileResult;
 
 // The main window: a toolbar of large buttons, the chart, and along the bottom the view
 // buttons and the status line. It turns mouse actions on the chart into cursor, arrow and node
@@ -45,7 +46,7 @@ class TMainForm : public QWidget {
   MainFormHooks& Hooks() { return hooks_; }
 
   // Applies the command line (the arguments without the program name). A chart data file
-  // that cannot be read is skipped.
+  // that cannot be read is reported on standard error only.
   void ProcessCommandLine(const std::vector<std::string>& arguments);
 
   // Clears the chart picture, draws the whole chart and shows it.
@@ -70,7 +71,7 @@ class TMainForm : public QWidget {
   QAction* AddItem(QMenu* menu, const char* name, const char* caption);
   void ReadRememberedValues();
   void AttachSurface();
-  void LoadFile(const QString& fileName);
+  FileResult LoadFile(const QString& fileName);
   QPoint ScreenPoint(int x, int y) const;
 
   void LogoButtonClick();

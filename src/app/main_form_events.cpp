@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
+#include <iostream>
 
 #include "app/chart_image.h"
 #include "app/chart_keys.h"
@@ -21,6 +22,7 @@
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
+#include "data/file_result.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 
@@ -42,7 +44,8 @@ bool IsTabKey(const QEvent& event) {
 void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
   CommandLineActions actions;
   actions.loadFile = [this](const std::string& fileName) {
-    LoadFile(QString::fromStdString(fileName));
+    const FileResult result = LoadFile(QString::fromStdString(fileName));
+    if (!result.Ok) std::cerr << "hygrovia: " << result.Message << '\n';
   };
   actions.toggleRelativeCursor = [this] { RelativeValues(); };
   hygrovia::ProcessCommandLine(arguments, settings_, actions);

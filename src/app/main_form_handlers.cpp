@@ -6,11 +6,13 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "app/chart_file_dialogs.h"
 #include "app/main_form.h"
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "data/chart_file.h"
+#include "data/file_result.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 
@@ -38,9 +40,8 @@ void TMainForm::Redraw() {
   surface.RefreshControl();
 }
 
-void TMainForm::LoadFile(const QString& fileName) {
-  // A file that cannot be read changes nothing and is passed over in silence.
-  LoadChartFile(PathOf(fileName), settings_);
+FileResult TMainForm::LoadFile(const QString& fileName) {
+  return LoadChartFile(PathOf(fileName), settings_);
 }
 
 void TMainForm::LogoButtonClick() { Call(hooks_.showAbout); }
@@ -50,16 +51,17 @@ void TMainForm::OpenButtonClick() {
   const QString name = hooks_.chooseOpenFile(lastOpenName_);
   if (name.isEmpty()) return;
   lastOpenName_ = name;
-  LoadFile(name);
+  const FileResult result = LoadFile(name);
+  if (!result.Ok && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message));
 }
 
 void TMainForm::SaveButtonClick() {
   if (!hooks_.chooseSaveFile) return;
-  const QString name = hooks_.chooseSaveFile(lastSaveName_);
+  const QString name = WithChartExtension(hooks_.chooseSaveFile(lastSaveName_));
   if (name.isEmpty()) return;
   lastSaveName_ = name;
-  // Like loading, saving reports no failure.
-  SaveChartFile(PathOf(name), settings_);
+  const FileResult result = SaveChartFile(PathOf(name), settings_);
+  if (!result.Ok && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message));
 }
 
 void TMainForm::ClipBdButtonClick() { Call(hooks_.copyToClipboard); }

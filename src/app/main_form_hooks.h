@@ -11,8 +11,8 @@ class QMenu;
 namespace hygrovia {
 
 // What the main window hands over to the dialogs and services around it. An empty hook makes
-// its button or menu item do nothing. The window fills the file choosers and the popup with
-// working defaults; start-up and tests replace what they need.
+// its button or menu item do nothing. The window fills the file choosers, the error box and
+// the popup with working defaults; start-up and tests replace what they need.
 struct MainFormHooks {
   // The About box, centred over the main window and shown modally.
   std::function<void()> showAbout;
@@ -27,6 +27,8 @@ struct MainFormHooks {
   // A file name for opening or saving, starting from the last one; empty when cancelled.
   std::function<QString(const QString& lastName)> chooseOpenFile;
   std::function<QString(const QString& lastName)> chooseSaveFile;
+  // Tells the user why something failed.
+  std::function<void(const QString& text)> showError;
   // Shows a popup menu at a screen position without waiting for it.
   std::function<void(QMenu& menu, const QPoint& screenPosition)> popUp;
 };
