@@ -9,12 +9,13 @@ namespace hygrovia {
 namespace {
 
 // Both spellings of the extension are listed because the file dialogs of Linux desktops
-// match patterns case-sensitively.
+// match patterns case-sensitively. The dialogs show the filters without that list.
 constexpr const char* kOpenFilter = "Hygrovia Date Files (*.HGV) (*.hgv *.HGV)";
 constexpr const char* kSaveFilter = "Hygrovia Data Files (*.HGV) (*.hgv *.HGV)";
 constexpr const char* kExtension = "hgv";
 
 QString RunDialog(QFileDialog& dialog, const QString& lastName) {
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
   if (!lastName.isEmpty()) dialog.selectFile(lastName);
   if (dialog.exec() != QDialog::Accepted) return {};
   return dialog.selectedFiles().value(0);

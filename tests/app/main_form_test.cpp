@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QKeyEvent>
@@ -13,8 +14,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -100,6 +103,23 @@ class MainFormTest : public ::testing::Test {
   }
   void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(form_.get(), key, modifiers);
+  }
+  // The titles of the modal windows action opens; each is handed to inspect, then closed.
+  static QStringList ModalsOpenedBy(const std::function<void()>& action,
+                                    const std::function<void(QWidget&)>& inspect) {
+    QStringList titles;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr) return;
+      titles << modal->windowTitle();
+      inspect(*modal);
+      modal->close();
+    });
+    closer.start();
+    action();
+    return titles;
   }
   void AddNodes(int count) {
     for (int i = 0; i < count; ++i)
@@ -602,6 +622,30 @@ TEST_F(MainFormTest, SaveAddsTheExtensionAndOpenLoadsTheFileBack) {
   form_->Hooks().chooseOpenFile = [](const QString&) { return QString(); };
   Find<QToolButton>("OpenButton")->click();
   EXPECT_EQ(errors_.size(), 2);
+}
+
+TEST_F(MainFormTest, FileDialogsShowTheirTitlesAndOneFilterEach) {
+  struct Case {
+    const char* button;
+    const char* title;
+    const char* filter;
+  };
+  const Case cases[] = {
+      {"OpenButton", "Open Hygrovia Data...", "Hygrovia Date Files (*.HGV)"},
+      {"SaveButton", "Save Hygrovia Data...", "Hygrovia Data Files (*.HGV)"},
+  };
+  for (const Case& c : cases) {
+    QStringList filters;
+    const QStringList titles = ModalsOpenedBy(
+        [&] { Find<QToolButton>(c.button)->click(); },
+        [&](QWidget& dialog) {
+          const auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+          ASSERT_NE(types, nullptr);
+          for (int i = 0; i < types->count(); ++i) filters << types->itemText(i);
+        });
+    EXPECT_EQ(titles, QStringList{QString::fromLatin1(c.title)}) << c.button;
+    EXPECT_EQ(filters, QStringList{QString::fromLatin1(c.filter)}) << c.button;
+  }
 }
 
 TEST_F(MainFormTest, CommandLineLoadsFilesWithSpacesInTheirNamesAndWarnsQuietly) {
