@@ -177,7 +177,7 @@ void ChartSettings::ClearTable() {
 
 bool ChartSettings::AddTableLine(std::string_view line) {
   if (TableLineCount < 0 || TableLineCount >= kTableLineCapacity) return false;
-  TableLines[static_cast<std::size_t>(TableLineCount)] = line.substr(0, kTableLineLength);
+  TableLines[static_cast<std::size_t>(TableLineCount)] = RowText(line);
   ++TableLineCount;
   return true;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "chart/chart_point.h"
+#include "chart/row_text.h"
 #include "data/node_list.h"
 
 namespace hygrovia {
@@ -76,7 +77,7 @@ float StoredCoordinate(float value, float previous);
 class ChartSettings {
  public:
   static constexpr int kTableLineCapacity = 28;
-  static constexpr std::size_t kTableLineLength = 79;
+  static constexpr std::size_t kTableLineLength = kRowLength;
 
   float TempMin = 0.0f;       // °C, left end of the chart
   float TempMax = 50.0f;      // °C, right end; never above 100 after SetRanges

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chart/chart_settings.h"
+#include "chart/row_text.h"
 #include "data/number_text.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
@@ -14,24 +15,9 @@ namespace {
 
 constexpr std::string_view kNodeTitle = " DATA: DBT  RH  WBT  ENTHALPY";
 
-bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0u) != 0x80u; }
-
-// A row of the table, or a label, cut to the table's row length in characters: a degree sign
-// counts once although UTF-8 spends two bytes on it, and no character is split.
-std::string RowText(std::string text) {
-  std::size_t characters = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (StartsCharacter(text[i]) && ++characters > ChartSettings::kTableLineLength) {
-      text.resize(i);
-      break;
-    }
-  }
-  return text;
-}
-
 template <typename... Values>
 void AddRow(ChartSettings& chart, std::string_view format, Values... values) {
-  chart.AddTableLine(RowText(FormatText(format, values...)));
+  chart.AddTableLine(FormatText(format, values...));
 }
 
 // The point pulled back into the temperature range and not above HumidityMax; a dry bulb that

@@ -288,6 +288,11 @@ TEST(ChartSettingsTest, DataTableHoldsTwentyEightLinesOfSeventyNineCharacters) {
   s.ClearTable();
   EXPECT_EQ(s.TableLineCount, 0);
   EXPECT_TRUE(s.TableLines[0].empty());
+  // Regression: lines were cut at 79 bytes, which split a degree sign (two bytes in UTF-8).
+  std::string degrees;
+  for (int i = 0; i < 80; ++i) degrees += "\xC2\xB0";
+  EXPECT_TRUE(s.AddTableLine(degrees));
+  EXPECT_EQ(s.TableLines[0], degrees.substr(0, 2 * 79));
 }
 
 bool Finite(const ChartSettings& s) {
