@@ -296,17 +296,7 @@ TEST(GraphFormTest, AnyTextInAnyFieldLeavesAChartThatDraws) {
   const std::vector<const char*> fields = {"BarEdit",    "MaxDBEdit", "MinDBEdit",  "SnapDBEdit",
                                            "MaxAHEdit",  "MinAHEdit", "SnapAHEdit", "StartXEdit",
                                            "StartYEdit", "EndXEdit",  "EndYEdit"};
-  const std::vector<QString> texts = {
-      QString(),
-      QStringLiteral("abc"),
-      QStringLiteral("1/0"),
-      QStringLiteral("-1/0"),
-      QStringLiteral("1e300*1e300"),
-      QStringLiteral("-1e300*1e300"),
-      QStringLiteral("ACOS(2)"),
-      QStringLiteral("1e38*10"),
-      QString(500, QLatin1Char('9')),
-  };
+  const std::vector<QString> texts = testing::BadFieldTexts();
   for (int units = 0; units < 3; ++units) {
     for (const char* field : fields) {
       for (const QString& text : texts) {

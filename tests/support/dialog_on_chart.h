@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QTest>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -50,6 +51,21 @@ struct DialogOnChart : TestChart {
 
   void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
 };
+
+// Texts a user might leave in a number field that no setter must store as they read:
+// empty, letters, infinities, a failed function, a float overflow, a long paste.
+inline std::vector<QString> BadFieldTexts() {
+  return {QString(),
+          QStringLiteral("abc"),
+          QStringLiteral("1/0"),
+          QStringLiteral("-1/0"),
+          QStringLiteral("1e300*1e300"),
+          QStringLiteral("-1e300*1e300"),
+          QStringLiteral("ACOS(2)"),
+          QStringLiteral("1e38*10"),
+          QStringLiteral("-1e38*10"),
+          QString(500, QLatin1Char('9'))};
+}
 
 }  // namespace hygrovia::testing
 
