@@ -8,7 +8,7 @@
 
 #include "chart/chart_point.h"
 #include "chart/chart_settings.h"
-#include "data/number_text.h"
+#include "chart/number_text.h"
 
 namespace hygrovia {
 namespace {

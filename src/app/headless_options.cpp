@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "data/number_text.h"
+#include "chart/number_text.h"
 
 namespace hygrovia {
 namespace {

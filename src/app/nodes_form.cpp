@@ -16,8 +16,8 @@
 
 #include "app/number_field.h"
 #include "chart/chart_settings.h"
-#include "data/node_list.h"
-#include "data/number_text.h"
+#include "chart/node_list.h"
+#include "chart/number_text.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 

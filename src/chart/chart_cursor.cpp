@@ -8,7 +8,7 @@
 #include "chart/data_table.h"
 #include "chart/highlight_captions.h"
 #include "chart/status_line.h"
-#include "data/number_text.h"
+#include "chart/number_text.h"
 #include "psychro/air_state.h"
 #include "psychro/geometry.h"
 #include "surface/colour.h"

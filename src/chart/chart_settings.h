@@ -9,7 +9,7 @@
 
 #include "chart/chart_point.h"
 #include "chart/row_text.h"
-#include "data/node_list.h"
+#include "chart/node_list.h"
 
 namespace hygrovia {
 

@@ -6,7 +6,7 @@
 
 #include "chart/chart_settings.h"
 #include "chart/row_text.h"
-#include "data/number_text.h"
+#include "chart/number_text.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 

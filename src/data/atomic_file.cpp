@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "data/number_text.h"
+#include "chart/number_text.h"
 
 namespace hygrovia {
 namespace {

@@ -10,8 +10,8 @@
 #include "chart/chart_point.h"
 #include "chart/chart_settings.h"
 #include "data/atomic_file.h"
-#include "data/node_list.h"
-#include "data/number_text.h"
+#include "chart/node_list.h"
+#include "chart/number_text.h"
 #include "data/word_reader.h"
 #include "surface/drawing_surface.h"
 

@@ -8,7 +8,7 @@
 #include <system_error>
 
 #include "chart/chart_settings.h"
-#include "data/number_text.h"
+#include "chart/number_text.h"
 #include "psychro/air_state.h"
 
 namespace hygrovia {

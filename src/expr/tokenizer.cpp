@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "data/number_text.h"
+#include "chart/number_text.h"
 #include "expr/expression_functions.h"
 
 namespace hygrovia {

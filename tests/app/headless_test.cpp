@@ -20,7 +20,7 @@
 
 #include "app/headless_options.h"
 #include "app/headless_png.h"
-#include "data/number_text.h"
+#include "chart/number_text.h"
 
 namespace hygrovia {
 namespace {

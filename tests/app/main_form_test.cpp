@@ -29,8 +29,8 @@
 #include "chart/highlight_captions.h"
 #include "chart/status_line.h"
 #include "data/chart_file.h"
-#include "data/node_list.h"
-#include "data/number_text.h"
+#include "chart/node_list.h"
+#include "chart/number_text.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/node_list.h"
+#include "chart/node_list.h"
 #include "support/dialog_on_chart.h"
 
 namespace hygrovia {

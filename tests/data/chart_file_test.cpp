@@ -18,7 +18,7 @@
 #endif
 
 #include "chart/chart_settings.h"
-#include "data/number_text.h"
+#include "chart/number_text.h"
 #include "support/comma_locale.h"
 #include "support/test_chart.h"
 

@@ -1,10 +1,10 @@
-#include "data/node_list.h"
+#include "chart/node_list.h"
 
 #include <algorithm>
 #include <cstddef>
 
 #include "chart/chart_settings.h"
-#include "data/number_text.h"
+#include "chart/number_text.h"
 #include "psychro/geometry.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"

@@ -1,4 +1,4 @@
-#include "data/number_text.h"
+#include "chart/number_text.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "data/node_list.h"
+#include "chart/node_list.h"
 
 #include <algorithm>
 #include <cmath>

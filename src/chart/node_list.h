@@ -1,5 +1,5 @@
-#ifndef HYGROVIA_DATA_NODE_LIST_H
-#define HYGROVIA_DATA_NODE_LIST_H
+#ifndef HYGROVIA_CHART_NODE_LIST_H
+#define HYGROVIA_CHART_NODE_LIST_H
 
 #include <array>
 #include <cstdint>
@@ -80,4 +80,4 @@ class NodeList {
 
 }  // namespace hygrovia
 
-#endif  // HYGROVIA_DATA_NODE_LIST_H
+#endif  // HYGROVIA_CHART_NODE_LIST_H

@@ -1,5 +1,5 @@
-#ifndef HYGROVIA_DATA_NUMBER_TEXT_H
-#define HYGROVIA_DATA_NUMBER_TEXT_H
+#ifndef HYGROVIA_CHART_NUMBER_TEXT_H
+#define HYGROVIA_CHART_NUMBER_TEXT_H
 
 #include <cstddef>
 #include <optional>
@@ -38,4 +38,4 @@ double DecimalValue(std::string_view text);
 
 }  // namespace hygrovia
 
-#endif  // HYGROVIA_DATA_NUMBER_TEXT_H
+#endif  // HYGROVIA_CHART_NUMBER_TEXT_H
