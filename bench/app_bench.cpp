@@ -9,7 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/main_form.h"
+#include "app/window/main_form.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "psychro/air_state.h"

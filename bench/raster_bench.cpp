@@ -2,7 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/qt_canvas.h"
+#include "app/output/qt_canvas.h"
 #include "chart/chart_cursor.h"
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"

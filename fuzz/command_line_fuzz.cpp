@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "app/headless_options.h"
+#include "app/cli/command_line.h"
+#include "app/cli/headless_options.h"
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
 #include "chart/data_table.h"

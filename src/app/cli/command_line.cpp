@@ -1,0 +1,133 @@
+#include "app/cli/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <limits>
+#include <span>
+
+#include "chart/chart_point.h"
+#include "chart/chart_settings.h"
+#include "chart/number_text.h"
+
+namespace hygrovia {
+namespace {
+
+enum class Option { Graph, Bar, Cursor, Arrow };
+
+struct OptionWord {
+  std::string_view word;
+  Option option;
+  std::size_t numbers;
+};
+
+constexpr std::array<OptionWord, 4> kOptions{{
+    {"-graph", Option::Graph, 4},
+    {"-bar", Option::Bar, 1},
+    {"-cursor", Option::Cursor, 2},
+    {"-arrow", Option::Arrow, 2},
+}};
+
+// The original Windows program saw the command line as one string and ignored it when it
+// held two characters or fewer.
+constexpr std::size_t kShortestCommandLine = 3;
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameWordIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
+}
+
+const OptionWord* FindOption(std::string_view word) {
+  for (const auto& option : kOptions) {
+    if (SameWordIgnoringCase(word, option.word)) return &option;
+  }
+  return nullptr;
+}
+
+// A number of the command line as the chart's float; values beyond the float range become
+// the largest float of their sign rather than an undefined conversion.
+float NumberArgument(const std::string& text) {
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  return static_cast<float>(std::clamp(DecimalValue(text), -kLargest, kLargest));
+}
+
+std::size_t CommandLineLength(const std::vector<std::string>& arguments) {
+  std::size_t length = 0;
+  for (const auto& argument : arguments) length += argument.size() + 1;
+  return length == 0 ? 0 : length - 1;
+}
+
+void SetConstrainedPoint(ChartSettings& settings, ChartPoint& point, float t, float rh) {
+  point = ChartPoint{t, rh};
+  settings.ConstrainPoint(point, VerticalAxisUnits::RelativeHumidity);
+}
+
+void ApplyOption(Option option, std::span<const float> n, ChartSettings& settings,
+                 const CommandLineActions& actions) {
+  switch (option) {
+    case Option::Graph:
+      settings.SetRanges(n[0], n[2], n[1], n[3]);
+      break;
+    case Option::Bar:
+      settings.SetPressure(n[0]);
+      break;
+    case Option::Cursor:
+      SetConstrainedPoint(settings, settings.Cursor, n[0], n[1]);
+      break;
+    case Option::Arrow:
+      SetConstrainedPoint(settings, settings.Arrow, n[0], n[1]);
+      if (actions.toggleRelativeCursor) actions.toggleRelativeCursor();
+      break;
+  }
+}
+
+}  // namespace
+
+StartupRequest ReadStartupRequest(const std::vector<std::string>& arguments) {
+  const auto asked = [&arguments](std::string_view word) {
+    return std::find(arguments.begin(), arguments.end(), word) != arguments.end();
+  };
+  if (asked("--help")) return StartupRequest::Usage;
+  if (asked("--version")) return StartupRequest::Version;
+  return StartupRequest::Run;
+}
+
+std::string UsageText() {
+  return "Usage: hygrovia [option numbers...] [file.hgv...]\n"
+         "Shows the psychrometric chart of moist air.\n"
+         "\n"
+         "  -graph tMin tMax hMin hMax  temperature range (°C) and moisture range (g/kg)\n"
+         "  -bar p                      barometric pressure (kPa)\n"
+         "  -cursor t rh                cursor at dry bulb t (°C) and relative humidity rh (%)\n"
+         "  -arrow t rh                 arrow at t (°C) and rh (%), relative cursor toggled\n"
+         "  file.hgv                    loads a chart data file\n"
+         "  --help                      shows this text\n"
+         "  --version                   shows the program's version\n"
+         "\n"
+         "Options act from left to right on the chart as it stands.\n";
+}
+
+void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings& settings,
+                        const CommandLineActions& actions) {
+  if (CommandLineLength(arguments) < kShortestCommandLine) return;
+  std::size_t i = 0;
+  while (i < arguments.size()) {
+    const std::string& word = arguments[i++];
+    if (word.empty()) continue;
+    const OptionWord* option = FindOption(word);
+    if (option == nullptr) {
+      if (actions.loadFile) actions.loadFile(word);
+      continue;
+    }
+    if (arguments.size() - i < option->numbers) return;
+    std::array<float, 4> numbers{};
+    for (std::size_t k = 0; k < option->numbers; ++k) numbers[k] = NumberArgument(arguments[i++]);
+    ApplyOption(option->option, std::span<const float>(numbers.data(), option->numbers), settings,
+                actions);
+  }
+}
+
+}  // namespace hygrovia

@@ -1,0 +1,40 @@
+#ifndef HYGROVIA_APP_CLI_COMMAND_LINE_H
+#define HYGROVIA_APP_CLI_COMMAND_LINE_H
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hygrovia {
+
+class ChartSettings;
+
+// What the program is asked to do before any window is made.
+enum class StartupRequest { Run, Usage, Version };
+
+// "--help" anywhere asks for the usage text, otherwise "--version" for the version.
+StartupRequest ReadStartupRequest(const std::vector<std::string>& arguments);
+
+// The short usage text printed for "--help".
+std::string UsageText();
+
+// What the command line does beyond changing the chart settings.
+struct CommandLineActions {
+  // Loads a chart data file as the Open button does; reports failures itself.
+  std::function<void(const std::string& fileName)> loadFile;
+  // Toggles relative-cursor mode as the "&Relative Cursor" menu item does.
+  std::function<void()> toggleRelativeCursor;
+};
+
+// Applies the command line (the arguments without the program name) in order: "-graph tMin
+// tMax hMin hMax", "-bar p", "-cursor t rh", "-arrow t rh" (option words in any letter case,
+// numbers read like the C library's atof); any other argument names a chart data file. An
+// option followed by fewer numbers than it needs is ignored. A command line of two characters
+// or fewer does nothing.
+void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings& settings,
+                        const CommandLineActions& actions);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_APP_CLI_COMMAND_LINE_H

@@ -1,0 +1,141 @@
+#include "app/cli/headless_options.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+
+#include "chart/number_text.h"
+
+namespace hygrovia {
+namespace {
+
+constexpr int kLastHighlightMode = 11;
+
+bool IsHeadlessWord(const std::string& word) {
+  return word.starts_with("--") && word != "--help" && word != "--version";
+}
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() &&
+         std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
+                    [](char a, char b) { return a == LowerAscii(b); });
+}
+
+// A whole number written with digits only (no sign, blank or exponent) from 0 to largest.
+std::optional<int> WholeNumber(std::string_view text, int largest) {
+  constexpr std::size_t kMostDigits = 6;
+  if (text.empty() || text.size() > kMostDigits ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  const double value = DecimalValue(text);
+  if (value > largest) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+// "WIDTHxHEIGHT" with both sides from 1 to kLargestPictureSide pixels.
+bool ReadSize(std::string_view text, HeadlessOptions& options) {
+  const std::size_t cross = text.find_first_of("xX");
+  if (cross == std::string_view::npos) return false;
+  const auto width = WholeNumber(text.substr(0, cross), kLargestPictureSide);
+  const auto height = WholeNumber(text.substr(cross + 1), kLargestPictureSide);
+  if (!width || !height || *width < 1 || *height < 1) return false;
+  options.width = *width;
+  options.height = *height;
+  return true;
+}
+
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted.append(text);
+  quoted.push_back('"');
+  return quoted;
+}
+
+// Takes the value of the option at arguments[i] (i is moved onto it); false when there is none.
+bool TakeValue(const std::vector<std::string>& arguments, std::size_t& i, std::string& value) {
+  if (i + 1 >= arguments.size()) return false;
+  value = arguments[++i];
+  return true;
+}
+
+// Reads the headless word at arguments[i] and its value; the error text when it is not one.
+std::string ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
+                     HeadlessOptions& options) {
+  const std::string& word = arguments[i];
+  std::string value;
+  if (word == "--table") {
+    options.table = true;
+  } else if (word == "--highlight") {
+    if (!TakeValue(arguments, i, value)) return "--highlight needs a mode from 0 to 11";
+    const auto mode = WholeNumber(value, kLastHighlightMode);
+    if (!mode) return "bad highlight mode " + Quoted(value) + ": give a number from 0 to 11";
+    options.highlights.push_back(*mode);
+  } else if (word == "--size") {
+    if (!TakeValue(arguments, i, value)) return "--size needs WIDTHxHEIGHT";
+    if (!ReadSize(value, options)) {
+      return "bad size " + Quoted(value) + ": give WIDTHxHEIGHT, each from 1 to " +
+             std::to_string(kLargestPictureSide) + " pixels";
+    }
+  } else if (word == "--export") {
+    if (!TakeValue(arguments, i, value)) return "--export needs a file name";
+    options.exportFile = value;
+  } else {
+    return "unknown option " + Quoted(word);
+  }
+  return {};
+}
+
+// What is wrong with the options once every word was read; empty when they can run.
+std::string CheckOptions(HeadlessOptions& options) {
+  if (!options.exportFile.empty()) {
+    options.format = FormatOfFileName(options.exportFile);
+    if (options.format == PictureFormat::Unknown) {
+      return "cannot tell the picture format of " + Quoted(options.exportFile) +
+             ": the name must end in .png, .svg or .pdf";
+    }
+  } else if (!options.table) {
+    return "nothing to do: give --table or --export FILE";
+  }
+  return {};
+}
+
+}  // namespace
+
+PictureFormat FormatOfFileName(std::string_view fileName) {
+  if (EndsWithIgnoringCase(fileName, ".png")) return PictureFormat::Png;
+  if (EndsWithIgnoringCase(fileName, ".svg")) return PictureFormat::Svg;
+  if (EndsWithIgnoringCase(fileName, ".pdf")) return PictureFormat::Pdf;
+  return PictureFormat::Unknown;
+}
+
+std::string HeadlessUsageText() {
+  return "Without a window, after the words above:\n"
+         "  --table                     prints the data table\n"
+         "  --export FILE               writes the chart as a .png, .svg or .pdf picture\n"
+         "  --size WIDTHxHEIGHT         picture size in pixels (default 1600x1200)\n"
+         "  --highlight N               highlight mode 0 to 11, as chosen from the menu\n"
+         "Exit status: 0 done, 1 the table or the picture could not be written, 2 bad usage.\n";
+}
+
+bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {
+  return std::any_of(arguments.begin(), arguments.end(), IsHeadlessWord);
+}
+
+HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments) {
+  HeadlessOptions options;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (!IsHeadlessWord(arguments[i])) {
+      options.chartWords.push_back(arguments[i]);
+      continue;
+    }
+    options.error = ReadWord(arguments, i, options);
+    if (!options.error.empty()) return options;
+  }
+  options.error = CheckOptions(options);
+  return options;
+}
+
+}  // namespace hygrovia

@@ -1,0 +1,56 @@
+#ifndef HYGROVIA_APP_CLI_HEADLESS_OPTIONS_H
+#define HYGROVIA_APP_CLI_HEADLESS_OPTIONS_H
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hygrovia {
+
+// Exit statuses of a run without a window.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitFailure = 1;  // the table or the picture could not be written
+inline constexpr int kExitUsage = 2;    // the command line asks for something impossible
+
+// Largest picture side of "--size", pixels; keeps a picture's memory within 256 MiB.
+inline constexpr int kLargestPictureSide = 8192;
+inline constexpr int kDefaultPictureWidth = 1600;
+inline constexpr int kDefaultPictureHeight = 1200;
+
+// The kinds of picture "--export" writes, told by the file name's extension.
+enum class PictureFormat { Unknown, Png, Svg, Pdf };
+
+// ".png", ".svg" or ".pdf" in any letter case at the end of the name; Unknown otherwise.
+PictureFormat FormatOfFileName(std::string_view fileName);
+
+// A run without a window: the chart words of the normal start, the highlight modes chosen
+// in order, and what to write.
+struct HeadlessOptions {
+  std::vector<std::string> chartWords;  // "-graph", "-bar", "-cursor", "-arrow" and files
+  std::vector<int> highlights;          // modes 0 to 11, chosen as from the menu
+  bool table = false;                   // "--table": print the data table
+  std::string exportFile;               // "--export FILE": empty when not asked for
+  PictureFormat format = PictureFormat::Unknown;
+  int width = kDefaultPictureWidth;  // "--size WIDTHxHEIGHT"
+  int height = kDefaultPictureHeight;
+  // Set when the command line cannot be run: a one-line message and kExitUsage.
+  std::string error;
+};
+
+// The lines of the usage text that describe the run without a window.
+std::string HeadlessUsageText();
+
+// True when an argument is a word of a run without a window: any word that starts with "--",
+// except "--help" and "--version", which the normal start answers.
+bool AsksForHeadlessRun(const std::vector<std::string>& arguments);
+
+// Splits the arguments (without the program name) into the chart words, kept in their order,
+// and the words "--highlight N", "--size WIDTHxHEIGHT", "--table" and "--export FILE", which
+// may stand anywhere; a later "--size" or "--export" replaces an earlier one. Any other word
+// starting with "--", a missing or bad value, a file name of no known picture format, or
+// neither "--table" nor "--export" sets error.
+HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_APP_CLI_HEADLESS_OPTIONS_H

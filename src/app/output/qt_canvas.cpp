@@ -1,0 +1,315 @@
+#include "app/output/qt_canvas.h"
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLineF>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPalette>
+#include <QPen>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace hygrovia {
+
+namespace {
+
+// Far beyond any device: geometry is clipped to this many logical pixels either way, so that
+// saturated coordinates from extreme zooms never reach the rasterizer's fixed-point range.
+constexpr int kReach = 1 << 20;
+
+// The system colour index of the button face, the chart's background.
+constexpr Colour kButtonFaceIndex = 15;
+
+QColor ButtonFaceColour() {
+  if (QGuiApplication::instance() != nullptr) {
+    return QGuiApplication::palette().color(QPalette::Button);
+  }
+  return QColor(240, 240, 240);
+}
+
+// Plain colours are red, green, blue triples; of the system colours the chart uses only the
+// button face, the others are not used and come out black.
+QColor ToQColor(Colour colour) {
+  if (IsSystemColour(colour)) {
+    return (colour & 0xFFu) == kButtonFaceIndex ? ButtonFaceColour() : QColor(Qt::black);
+  }
+  return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
+
+bool SupportsRasterOps(QPaintDevice* device, QPaintEngine* engine) {
+  // Vector engines claim the feature but only record the operations, which the programs
+  // that show a picture ignore; only pixels can really be XORed.
+  if (engine == nullptr || engine->type() != QPaintEngine::Raster) {
+    return false;
+  }
+  // The raster operations are defined on these image formats only.
+  if (device->devType() == QInternal::Image) {
+    const QImage::Format format = static_cast<QImage*>(device)->format();
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied;
+  }
+  return true;
+}
+
+// The part of the segment inside the square of kReach around the origin (Liang-Barsky);
+// nothing when the segment misses it.
+std::optional<QLineF> ClipToReach(QLineF line) {
+  const double reach = kReach;
+  const double dx = line.dx();
+  const double dy = line.dy();
+  double enter = 0.0;
+  double leave = 1.0;
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {line.x1() + reach, reach - line.x1(), line.y1() + reach, reach - line.y1()};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0.0) {
+      if (q[i] < 0.0) {
+        return std::nullopt;
+      }
+      continue;
+    }
+    const double t = q[i] / p[i];
+    if (p[i] < 0.0) {
+      enter = std::max(enter, t);
+    } else {
+      leave = std::min(leave, t);
+    }
+  }
+  if (enter > leave) {
+    return std::nullopt;
+  }
+  return QLineF(line.pointAt(enter), line.pointAt(leave));
+}
+
+// The device's size in logical pixels, the units all geometry is given in.
+QSize LogicalSize(const QPaintDevice& device) {
+  const qreal ratio = device.devicePixelRatioF();
+  return {static_cast<int>(std::ceil(device.width() / ratio)),
+          static_cast<int>(std::ceil(device.height() / ratio))};
+}
+
+// The pixels of the line from (x1, y1) to (x2, y2) that lie on a device of the given size,
+// as runs along the line's main axis. Like the Windows device: one pixel per step along the
+// main axis, the other coordinate rounded to the nearest pixel, the start pixel in and the
+// end pixel out, so that a line to its own start draws nothing and the corners of an outline
+// are drawn once each. Dotted lines keep every third pixel counted from the start. Only the
+// steps that can fall on the device are visited, so far-away lines cost nothing.
+std::vector<QRect> LineRuns(int x1, int y1, int x2, int y2, QSize device, bool dotted) {
+  const std::int64_t dx = static_cast<std::int64_t>(x2) - x1;
+  const std::int64_t dy = static_cast<std::int64_t>(y2) - y1;
+  const bool x_major = std::abs(dx) >= std::abs(dy);
+  const std::int64_t steps = std::max(std::abs(dx), std::abs(dy));
+  const std::int64_t major_start = x_major ? x1 : y1;
+  const std::int64_t minor_start = x_major ? y1 : x1;
+  const std::int64_t major_delta = x_major ? dx : dy;
+  const double minor_delta = static_cast<double>(x_major ? dy : dx);
+  const std::int64_t major_size = x_major ? device.width() : device.height();
+  const double minor_size = x_major ? device.height() : device.width();
+  const std::int64_t direction = major_delta < 0 ? -1 : 1;
+  // Steps i with major_start + direction * i inside [0, major_size).
+  std::int64_t first = direction > 0 ? -major_start : major_start - major_size + 1;
+  std::int64_t last = direction > 0 ? major_size - 1 - major_start : major_start;
+  first = std::max<std::int64_t>(first, 0);
+  last = std::min(last, steps - 1);
+
+  std::vector<QRect> runs;
+  auto emit_run = [&](std::int64_t from, std::int64_t to, std::int64_t minor) {
+    const auto a = static_cast<int>(std::min(from, to));
+    const auto length = static_cast<int>(std::abs(to - from) + 1);
+    const auto m = static_cast<int>(minor);
+    runs.push_back(x_major ? QRect(a, m, length, 1) : QRect(m, a, 1, length));
+  };
+  bool open = false;
+  std::int64_t run_from = 0;
+  std::int64_t run_to = 0;
+  std::int64_t run_minor = 0;
+  for (std::int64_t i = first; i <= last; ++i) {
+    const double offset =
+        std::round(minor_delta * static_cast<double>(i) / static_cast<double>(steps));
+    const double minor = static_cast<double>(minor_start) + offset;
+    const bool visible = minor >= 0.0 && minor < minor_size && (!dotted || i % 3 == 0);
+    const std::int64_t major = major_start + direction * i;
+    const auto minor_pixel = visible ? static_cast<std::int64_t>(minor) : 0;
+    if (open && (!visible || minor_pixel != run_minor)) {
+      emit_run(run_from, run_to, run_minor);
+      open = false;
+    }
+    if (!visible) {
+      continue;
+    }
+    if (!open) {
+      open = true;
+      run_from = major;
+      run_minor = minor_pixel;
+    }
+    run_to = major;
+  }
+  if (open) {
+    emit_run(run_from, run_to, run_minor);
+  }
+  return runs;
+}
+
+int HoldToReach(int v) { return std::clamp(v, -kReach, kReach); }
+
+bool WithinReach(int x, int y) { return std::abs(x) <= kReach && std::abs(y) <= kReach; }
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(QPaintDevice* device) { SetDevice(device); }
+
+QtCanvas::~QtCanvas() { SetDevice(nullptr); }
+
+void QtCanvas::SetDevice(QPaintDevice* device) {
+  if (painter_.isActive()) {
+    painter_.end();
+  }
+  if (device == nullptr || !painter_.begin(device)) {
+    return;
+  }
+  // Antialiasing would blend edge pixels, and XOR marks could no longer erase themselves.
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  painter_.setFont(font_);
+}
+
+QPaintDevice* QtCanvas::Device() const { return painter_.isActive() ? painter_.device() : nullptr; }
+
+bool QtCanvas::HasRasterOps() const {
+  return painter_.isActive() && SupportsRasterOps(painter_.device(), painter_.paintEngine());
+}
+
+void QtCanvas::SetFont(const QString& family, int pointSize) {
+  font_ = QFont(family, pointSize);
+  if (painter_.isActive()) {
+    painter_.setFont(font_);
+  }
+}
+
+void QtCanvas::SetPen(Colour colour, int style, int width) {
+  pen_colour_ = colour;
+  pen_style_ = style;
+  pen_width_ = width;
+}
+
+void QtCanvas::SetBrush(Colour colour, int /*style*/) { brush_colour_ = colour; }
+
+void QtCanvas::SetTextColor(Colour colour) { text_colour_ = colour; }
+
+Colour QtCanvas::TextColor() const { return text_colour_; }
+
+void QtCanvas::SetMixMode(int mode) { mix_mode_ = mode; }
+
+int QtCanvas::MixMode() const { return mix_mode_; }
+
+void QtCanvas::SetOpaqueText(bool opaque) { opaque_text_ = opaque; }
+
+bool QtCanvas::OpaqueText() const { return opaque_text_; }
+
+void QtCanvas::MoveTo(int x, int y) {
+  x_ = x;
+  y_ = y;
+}
+
+void QtCanvas::LineTo(int x, int y) {
+  StrokeSegment(x_, y_, x, y);
+  x_ = x;
+  y_ = y;
+}
+
+void QtCanvas::StrokeSegment(int x1, int y1, int x2, int y2) {
+  if (!painter_.isActive()) {
+    return;
+  }
+  const QColor colour = ToQColor(pen_colour_);
+  const bool dotted = pen_style_ == kPenDotted;
+  if (HasRasterOps() && pen_width_ <= 1) {
+    painter_.setCompositionMode(mix_mode_ == kMixXor ? QPainter::RasterOp_SourceXorDestination
+                                                     : QPainter::CompositionMode_SourceOver);
+    const QSize size = LogicalSize(*painter_.device());
+    for (const QRect& run : LineRuns(x1, y1, x2, y2, size, dotted)) {
+      painter_.fillRect(run, colour);
+    }
+    return;
+  }
+  // Pictures get real lines that scale with the picture; wide pens are rare enough that
+  // the toolkit's own stroker serves them.
+  const std::optional<QLineF> line = ClipToReach(QLineF(x1, y1, x2, y2));
+  if (!line || (x1 == x2 && y1 == y2)) {
+    return;
+  }
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_.setPen(
+      QPen(colour, std::max(1, pen_width_), dotted ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap));
+  painter_.drawLine(*line);
+}
+
+QFontMetrics QtCanvas::Metrics() const {
+  return painter_.isActive() ? QFontMetrics(font_, painter_.device()) : QFontMetrics(font_);
+}
+
+void QtCanvas::TextOut(int x, int y, std::string_view text) {
+  // A text that far off lies outside every device.
+  if (!painter_.isActive() || !WithinReach(x, y)) {
+    return;
+  }
+  const QString s = FromUtf8(text);
+  const QFontMetrics metrics = Metrics();
+  // Texts are never XORed: marks carry none, and a text drawn again simply stays.
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  if (opaque_text_) {
+    painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), Qt::white);
+  }
+  painter_.setPen(ToQColor(text_colour_));
+  painter_.drawText(QPoint(x, y + metrics.ascent()), s);
+}
+
+int QtCanvas::TextWidth(std::string_view text) {
+  return std::max(0, Metrics().horizontalAdvance(FromUtf8(text)));
+}
+
+int QtCanvas::TextHeight(std::string_view /*text*/) { return std::max(0, Metrics().height()); }
+
+void QtCanvas::InvertRect(int left, int top, int right, int bottom) {
+  left = HoldToReach(left);
+  top = HoldToReach(top);
+  right = HoldToReach(right);
+  bottom = HoldToReach(bottom);
+  if (!painter_.isActive() || right <= left || bottom <= top) {
+    return;
+  }
+  const QRect rect(left, top, right - left, bottom - top);
+  if (HasRasterOps()) {
+    painter_.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter_.fillRect(rect, Qt::black);
+    return;
+  }
+  // A picture has no pixels to invert; a filled inside still marks the item.
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_.fillRect(rect, ToQColor(pen_colour_));
+}
+
+void QtCanvas::FillRect(int left, int top, int right, int bottom) {
+  left = HoldToReach(left);
+  top = HoldToReach(top);
+  right = HoldToReach(right);
+  bottom = HoldToReach(bottom);
+  if (!painter_.isActive() || right <= left || bottom <= top) {
+    return;
+  }
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(brush_colour_));
+}
+
+}  // namespace hygrovia

@@ -1,0 +1,77 @@
+#ifndef HYGROVIA_APP_OUTPUT_QT_CANVAS_H
+#define HYGROVIA_APP_OUTPUT_QT_CANVAS_H
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+#include <string_view>
+
+#include "surface/canvas.h"
+#include "surface/colour.h"
+
+class QPaintDevice;
+
+namespace hygrovia {
+
+// The canvas on a Qt paint device: an off-screen QImage for the screen, or a vector picture
+// (QSvgGenerator) or printer page. Drawing is aliased so that XOR marks erase exactly. On
+// devices without raster operations (pictures, printers) XOR strokes are drawn plainly and
+// inverted rectangles are filled with the pen colour.
+//
+// All geometry is in logical pixels; an image with a device pixel ratio above 1 is drawn at
+// its full resolution, each logical pixel covering a block of device pixels.
+class QtCanvas : public Canvas {
+ public:
+  QtCanvas() = default;
+  explicit QtCanvas(QPaintDevice* device);
+  ~QtCanvas() override;
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
+
+  // Ends painting on the current device and starts on `device` (none when null). A device
+  // must not go away or change size while it is being painted on: switch away first.
+  void SetDevice(QPaintDevice* device);
+  QPaintDevice* Device() const;
+  // True when XOR and inversion work on the device (images).
+  bool HasRasterOps() const;
+
+  void SetFont(const QString& family, int pointSize);
+  const QFont& Font() const { return font_; }
+
+  void SetPen(Colour colour, int style, int width) override;
+  void SetBrush(Colour colour, int style) override;
+  void SetTextColor(Colour colour) override;
+  Colour TextColor() const override;
+  void SetMixMode(int mode) override;
+  int MixMode() const override;
+  void SetOpaqueText(bool opaque) override;
+  bool OpaqueText() const override;
+  void MoveTo(int x, int y) override;
+  void LineTo(int x, int y) override;
+  void TextOut(int x, int y, std::string_view text) override;
+  int TextWidth(std::string_view text) override;
+  int TextHeight(std::string_view text) override;
+  void InvertRect(int left, int top, int right, int bottom) override;
+  void FillRect(int left, int top, int right, int bottom) override;
+
+ private:
+  QFontMetrics Metrics() const;
+  void StrokeSegment(int x1, int y1, int x2, int y2);
+
+  QPainter painter_;
+  QFont font_;
+  Colour pen_colour_ = kBlack;
+  int pen_style_ = kPenSolid;
+  int pen_width_ = 1;
+  Colour brush_colour_ = kWhite;
+  Colour text_colour_ = kBlack;
+  int mix_mode_ = kMixCopy;
+  bool opaque_text_ = false;
+  int x_ = 0;
+  int y_ = 0;
+};
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_APP_OUTPUT_QT_CANVAS_H

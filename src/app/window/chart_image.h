@@ -1,0 +1,44 @@
+#ifndef HYGROVIA_APP_WINDOW_CHART_IMAGE_H
+#define HYGROVIA_APP_WINDOW_CHART_IMAGE_H
+
+#include <QImage>
+#include <QWidget>
+
+#include "surface/canvas.h"
+
+class QPaintEvent;
+
+namespace hygrovia {
+
+// The control that shows the chart: an off-screen picture the drawing surface paints on,
+// copied to the screen when the control repaints. The picture has the screen's pixel density
+// while all geometry stays in logical pixels, so the chart is sharp on dense screens.
+class ChartImage : public QWidget, public SurfaceControl {
+ public:
+  explicit ChartImage(QWidget* parent);
+
+  QImage& Picture() { return picture_; }
+  // True when the picture no longer covers the control at the screen's pixel density. The
+  // picture grows but never shrinks, so resizing the window back and forth allocates little.
+  bool PictureTooSmall() const;
+  // Replaces the picture with one that covers the control; the canvas drawing on the old one
+  // must be switched away first.
+  void GrowPicture();
+
+  // The client size, at least one pixel each way.
+  int ClientWidth() const override;
+  int ClientHeight() const override;
+  void RepaintNow() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QSize NeededPixels() const;
+
+  QImage picture_;
+};
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_APP_WINDOW_CHART_IMAGE_H

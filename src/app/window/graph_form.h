@@ -1,0 +1,95 @@
+#ifndef HYGROVIA_APP_WINDOW_GRAPH_FORM_H
+#define HYGROVIA_APP_WINDOW_GRAPH_FORM_H
+
+#include <QDialog>
+
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace hygrovia {
+
+class ChartSettings;
+class ExpressionEvaluator;
+
+// The chart settings dialog: barometric pressure, temperature and moisture ranges, the two
+// snap steps, the cursor and arrow positions and the unit of the vertical axis, in one place.
+// Every numeric field accepts an expression. The dialog reads the settings when filled and
+// writes them back only when OK is pressed; Cancel, Esc and the close box change nothing.
+//
+// Made once and reused, so its fields keep their texts between showings. The caller opens it
+// with Execute after centring it, and on QDialog::Accepted applies the settings to the
+// surface and redraws the chart.
+class TGraphForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The settings and the evaluator must outlive the dialog.
+  TGraphForm(ChartSettings& settings, ExpressionEvaluator& evaluator, QWidget* parent = nullptr);
+
+  // Fills the fields from the settings and shows the dialog modally; QDialog::Accepted after
+  // OK, QDialog::Rejected otherwise.
+  int Execute();
+
+  // Copies the settings into the fields and selects the chart's vertical-axis unit.
+  void FillFromSettings();
+
+ private:
+  void CreatePressureRow();
+  void CreateRangeGroups();
+  void CreateCursorGroup();
+  void CreateButtons();
+  void LayOut();
+  QLineEdit* AddEdit(QWidget* parent, const char* name, const char* text, const char* hint);
+  QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QWidget* buddy);
+
+  // Writes the fields into the settings, then closes the dialog with OK.
+  void OKButtonClick();
+  // Re-labels the vertical fields and shows the stored cursor and arrow in the chosen unit;
+  // the chart's unit itself stays as it was until OK.
+  void UnitsComboChange(int index);
+  void SetAxisCaption(int units);
+  void WriteVerticalValues();
+  // The snap step of a field, or previous when the field's value is not finite.
+  float ReadSnap(const QLineEdit& field, float previous) const;
+
+  ChartSettings& settings_;
+  ExpressionEvaluator& evaluator_;
+
+  // Components, owned by the dialog through their Qt parents.
+  QFrame* Panel1 = nullptr;
+  QLineEdit* BarEdit = nullptr;
+  QLabel* Label1 = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
+  QLineEdit* MaxDBEdit = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLineEdit* MinDBEdit = nullptr;
+  QLabel* SnapLabel = nullptr;
+  QLineEdit* SnapDBEdit = nullptr;
+  QGroupBox* GroupBox2 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label6 = nullptr;
+  QLineEdit* MaxAHEdit = nullptr;
+  QLineEdit* MinAHEdit = nullptr;
+  QLineEdit* SnapAHEdit = nullptr;
+  QPushButton* OKButton = nullptr;
+  QPushButton* CancelButton = nullptr;
+  QGroupBox* GroupBox3 = nullptr;
+  QLabel* Label7 = nullptr;
+  QLineEdit* StartXEdit = nullptr;
+  QLabel* AxisLabel = nullptr;
+  QLineEdit* StartYEdit = nullptr;
+  QLineEdit* EndYEdit = nullptr;
+  QLineEdit* EndXEdit = nullptr;
+  QComboBox* UnitsCombo = nullptr;
+  QLabel* Label9 = nullptr;
+};
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_APP_WINDOW_GRAPH_FORM_H

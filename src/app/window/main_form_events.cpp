@@ -1,0 +1,200 @@
+// The main window's mouse, keys, resizing, closing and command line.
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QWindow>
+#include <algorithm>
+#include <iostream>
+
+#include "app/window/chart_image.h"
+#include "app/window/chart_keys.h"
+#include "app/cli/command_line.h"
+#include "app/window/main_form.h"
+#include "app/window/virtual_key_map.h"
+#include "chart/chart_cursor.h"
+#include "chart/chart_drawing.h"
+#include "chart/chart_settings.h"
+#include "chart/status_line.h"
+#include "data/file_result.h"
+#include "surface/colour.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+// DragButton while the left button drags a point, and while the right button pans.
+constexpr std::uint8_t kLeftDrag = 0;
+constexpr std::uint8_t kRightDrag = 1;
+
+bool IsTabKey(const QEvent& event) {
+  if (event.type() != QEvent::KeyPress) return false;
+  const int key = static_cast<const QKeyEvent&>(event).key();
+  return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
+}  // namespace
+
+void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
+  CommandLineActions actions;
+  actions.loadFile = [this](const std::string& fileName) {
+    const FileResult result = LoadFile(QString::fromStdString(fileName));
+    if (!result.Ok) std::cerr << "hygrovia: " << result.Message << '\n';
+  };
+  actions.toggleRelativeCursor = [this] { RelativeValues(); };
+  hygrovia::ProcessCommandLine(arguments, settings_, actions);
+}
+
+bool TMainForm::event(QEvent* event) {
+  // Tab is a chart key here, not a move of the focus.
+  if (IsTabKey(*event)) {
+    keyPressEvent(static_cast<QKeyEvent*>(event));
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+  if (watched == SettingsButton && press) {
+    HandleSettingsButtonClick(static_cast<QMouseEvent*>(event)->button());
+    return false;
+  }
+  if (watched != GraphPanel && watched != GraphCanvas) return QWidget::eventFilter(watched, event);
+  if (!press && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) return false;
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  // Whichever of the two received it, the position is taken in the chart picture's pixels.
+  const QPoint at =
+      GraphCanvas->mapFrom(static_cast<QWidget*>(watched), mouse->position()).toPoint();
+  if (press) {
+    ProcessMouseDown(mouse->button(), at.x(), at.y());
+  } else if (type == QEvent::MouseMove) {
+    ProcessMouseMove(at.x(), at.y());
+  } else {
+    ProcessMouseUp(mouse->button());
+  }
+  // What the handlers drew into the chart picture (moved marks, the table) must reach the
+  // screen; the paint is queued, so a burst of moves costs one paint.
+  GraphCanvas->update();
+  return true;
+}
+
+QPoint TMainForm::ScreenPoint(int x, int y) const {
+  return mapToGlobal(QPoint(GraphPanel->x() + x, GraphPanel->y() + y));
+}
+
+void TMainForm::ProcessMouseDown(Qt::MouseButton button, int x, int y) {
+  DrawingSurface& surface = settings_.Surface();
+  if (button == Qt::RightButton) {
+    if (GrabAt(settings_, x, y, false)) {
+      QMenu& menu = settings_.DragTarget == DragTarget::Node ? *PtsMenu : *NodesMenu;
+      if (hooks_.popUp) hooks_.popUp(menu, ScreenPoint(x, y));
+      return;
+    }
+    // The press's implicit grab keeps the moves and the release on this control.
+    surface.DragPan(x, y, false);
+    surface.DragButton = kRightDrag;
+  } else if (button == Qt::LeftButton) {
+    GrabAt(settings_, x, y, true);
+    surface.DragButton = kLeftDrag;
+  }
+}
+
+void TMainForm::ProcessMouseMove(int x, int y) {
+  DrawingSurface& surface = settings_.Surface();
+  if (surface.DragButton == kRightDrag && surface.DragPan(x, y, true)) {
+    // While panning only the grid and the outline follow the mouse.
+    surface.Clear(kButtonFace);
+    surface.DrawGrid();
+    DrawChartOutline(settings_);
+    GraphCanvas->RepaintNow();
+    return;
+  }
+  if (surface.DragButton == kLeftDrag) DragTo(settings_, x, y);
+  TrackMouse(settings_, status_, x, y);
+}
+
+void TMainForm::ProcessMouseUp(Qt::MouseButton button) {
+  DrawingSurface& surface = settings_.Surface();
+  if (button == Qt::RightButton && surface.DragButton == kRightDrag) {
+    Redraw();
+  } else if (button == Qt::LeftButton && surface.DragButton == kLeftDrag) {
+    EndDrag(settings_, status_);
+  }
+  surface.DragButton = DrawingSurface::kNoDrag;
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+  const int key = VirtualKeyOf(event->key(), event->modifiers());
+  if (key == kNoVirtualKey) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  HandleKeyDown(key, event->modifiers().testFlag(Qt::ControlModifier),
+                event->modifiers().testFlag(Qt::ShiftModifier));
+}
+
+void TMainForm::keyReleaseEvent(QKeyEvent* event) {
+  // A held key repeats as press and release pairs; only the real release counts.
+  if (event->isAutoRepeat()) return;
+  HandleKeyUp();
+}
+
+void TMainForm::HandleKeyDown(int virtualKey, bool ctrl, bool shift) {
+  ChartKeyDown(settings_, status_, virtualKey, ctrl, shift);
+}
+
+void TMainForm::HandleKeyUp() { ChartKeyUp(settings_); }
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  HandleResize();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  setFocus();
+  // A screen of another pixel density needs a picture of that density.
+  if (QWindow* window = windowHandle()) {
+    connect(window, &QWindow::screenChanged, this, &TMainForm::HandleResize, Qt::UniqueConnection);
+  }
+}
+
+void TMainForm::AttachSurface() {
+  if (GraphCanvas->PictureTooSmall()) {
+    canvas_.SetDevice(nullptr);
+    GraphCanvas->GrowPicture();
+  }
+  if (canvas_.Device() == nullptr) canvas_.SetDevice(&GraphCanvas->Picture());
+  settings_.Surface().Attach(&canvas_, GraphCanvas);
+}
+
+void TMainForm::HandleResize() {
+  const int w = width();
+  const int h = height();
+  // A window smaller than its panels leaves them empty rather than of negative size.
+  const auto side = [](int length) { return std::max(0, length); };
+  ButtonPanel->move(ButtonPanel->x(), h - 2 - ButtonPanel->height());
+  StatusPanel->setGeometry(StatusPanel->x(), h - 2 - StatusPanel->height(),
+                           side(w - 9 - ButtonPanel->width()), StatusPanel->height());
+  GraphPanel->resize(side(w - GraphPanel->x() - 1),
+                     side(h - GraphPanel->y() - 3 - StatusPanel->height()));
+  GraphCanvas->resize(side(GraphPanel->width() - 3), side(GraphPanel->height() - 3));
+  AttachSurface();
+  settings_.ApplyToSurface();
+  Redraw();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  OnCloseEvent();
+  event->accept();
+}
+
+}  // namespace hygrovia

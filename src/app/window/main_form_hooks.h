@@ -1,0 +1,38 @@
+#ifndef HYGROVIA_APP_WINDOW_MAIN_FORM_HOOKS_H
+#define HYGROVIA_APP_WINDOW_MAIN_FORM_HOOKS_H
+
+#include <functional>
+
+#include <QPoint>
+#include <QString>
+
+class QMenu;
+
+namespace hygrovia {
+
+// What the main window hands over to the dialogs and services around it. An empty hook makes
+// its button or menu item do nothing. The window fills the file choosers, the error box and
+// the popup with working defaults; start-up and tests replace what they need.
+struct MainFormHooks {
+  // The About box, centred over the main window and shown modally.
+  std::function<void()> showAbout;
+  // The chart settings dialog, centred, filled from the settings and shown modally; true when
+  // it closed with OK, after which the window applies the settings and redraws.
+  std::function<bool()> editSettings;
+  // The node editor, centred, showing the selected node, shown modally.
+  std::function<void()> editNodes;
+  std::function<void()> copyToClipboard;
+  std::function<void()> print;
+  std::function<void()> showHelp;
+  // A file name for opening or saving, starting from the last one; empty when cancelled.
+  std::function<QString(const QString& lastName)> chooseOpenFile;
+  std::function<QString(const QString& lastName)> chooseSaveFile;
+  // Tells the user why something failed.
+  std::function<void(const QString& text)> showError;
+  // Shows a popup menu at a screen position without waiting for it.
+  std::function<void(QMenu& menu, const QPoint& screenPosition)> popUp;
+};
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_APP_WINDOW_MAIN_FORM_HOOKS_H

@@ -1,0 +1,131 @@
+#include "app/cli/command_line.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "psychro/air_state.h"
+#include "support/test_chart.h"
+
+namespace hygrovia {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+// A fresh chart with recorders for the files the command line loads and the toggles of
+// relative-cursor mode it asks for.
+struct CommandLineRun : testing::TestChart {
+  std::vector<std::string> loaded;
+  int toggles = 0;
+
+  explicit CommandLineRun(const Arguments& arguments) {
+    const CommandLineActions actions{
+        [this](const std::string& name) { loaded.push_back(name); },
+        [this] { ++toggles; },
+    };
+    ProcessCommandLine(arguments, settings, actions);
+  }
+};
+
+// Moisture content (g/kg) of relative humidity rh (%) at t (°C) and pressure p (kPa).
+double HumidityAt(double t, double rh, double p) {
+  AirState state;
+  state.ResetState();
+  state.Pressure = p;
+  return state.HumidityFromRelHumidity(t, rh);
+}
+
+struct RangeCase {
+  Arguments arguments;
+  float tMin, tMax, hMin, hMax;
+  double pressure;
+};
+
+TEST(CommandLineTest, RangesAndPressureFollowTheOptions) {
+  const RangeCase cases[] = {
+      {{}, 0, 50, 0, 35, 101.365},
+      {{"ab"}, 0, 50, 0, 35, 101.365},
+      {{"-graph", "10", "30", "0", "20"}, 10, 30, 0, 20, 101.365},
+      {{"-GRAPH", "10", "30", "0", "20"}, 10, 30, 0, 20, 101.365},
+      {{"-Graph", "0", "150", "-5", "40"}, 0, 100, 0, 40, 101.365},
+      {{"-bar", "200"}, 0, 50, 0, 35, 131.365},
+      {{"-bar", "x"}, 0, 50, 0, 35, 51.365},
+      {{"-bar", " 90.5kPa"}, 0, 50, 0, 35, 90.5},
+      {{"-bar", "1e999"}, 0, 50, 0, 35, 131.365},
+      // Too few numbers: the incomplete option is ignored, the complete ones stand.
+      {{"-graph", "10", "30", "0"}, 0, 50, 0, 35, 101.365},
+      {{"-bar", "90", "-graph", "10"}, 0, 50, 0, 35, 90.0},
+      {{"-bar"}, 0, 50, 0, 35, 101.365},
+  };
+  for (const RangeCase& c : cases) {
+    const CommandLineRun run(c.arguments);
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    EXPECT_FLOAT_EQ(run.settings.TempMin, c.tMin);
+    EXPECT_FLOAT_EQ(run.settings.TempMax, c.tMax);
+    EXPECT_FLOAT_EQ(run.settings.HumidityMin, c.hMin);
+    EXPECT_FLOAT_EQ(run.settings.HumidityMax, c.hMax);
+    EXPECT_NEAR(run.settings.GetPressure(), c.pressure, 1e-4);
+    EXPECT_TRUE(run.loaded.empty());
+  }
+}
+
+struct FileCase {
+  Arguments arguments;
+  std::vector<std::string> loaded;
+  int toggles;
+};
+
+TEST(CommandLineTest, OtherWordsAreLoadedInOrder) {
+  const FileCase cases[] = {
+      {{"a.hgv", "b.hgv"}, {"a.hgv", "b.hgv"}, 0},
+      {{"my chart.hgv"}, {"my chart.hgv"}, 0},
+      {{"a.hgv", "", "b.hgv"}, {"a.hgv", "b.hgv"}, 0},
+      {{"-grpah", "10"}, {"-grpah", "10"}, 0},
+      {{"a.hgv", "-bar", "90", "b.hgv"}, {"a.hgv", "b.hgv"}, 0},
+      {{"-arrow", "20", "40"}, {}, 1},
+      {{"-arrow", "20", "40", "-arrow", "22", "40"}, {}, 2},
+      {{"-arrow", "20"}, {}, 0},
+      {{"-graph", "10", "30", "0", "x.hgv"}, {}, 0},
+  };
+  for (const FileCase& c : cases) {
+    const CommandLineRun run(c.arguments);
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    EXPECT_EQ(run.loaded, c.loaded);
+    EXPECT_EQ(run.toggles, c.toggles);
+  }
+}
+
+TEST(CommandLineTest, CursorAndArrowAreRelativeHumiditiesPulledOntoTheChart) {
+  const CommandLineRun cursor({"-cursor", "30", "50"});
+  EXPECT_FLOAT_EQ(cursor.settings.Cursor.X, 30.0f);
+  EXPECT_NEAR(cursor.settings.Cursor.Y, HumidityAt(30, 50, 101.365), 1e-4);
+
+  const CommandLineRun beyond({"-cursor", "70", "50"});
+  EXPECT_FLOAT_EQ(beyond.settings.Cursor.X, 50.0f);
+  EXPECT_FLOAT_EQ(beyond.settings.Cursor.Y, 35.0f);
+
+  const CommandLineRun arrows({"-arrow", "20", "40", "-arrow", "22", "40"});
+  EXPECT_FLOAT_EQ(arrows.settings.Arrow.X, 22.0f);
+  EXPECT_NEAR(arrows.settings.Arrow.Y, HumidityAt(22, 40, 101.365), 1e-4);
+}
+
+TEST(CommandLineTest, OptionsActOnTheStateLeftByTheOnesBefore) {
+  const CommandLineRun barFirst({"-bar", "90", "-cursor", "25", "50"});
+  EXPECT_NEAR(barFirst.settings.Cursor.Y, HumidityAt(25, 50, 90.0), 1e-4);
+  const CommandLineRun cursorFirst({"-cursor", "25", "50", "-bar", "90"});
+  EXPECT_NEAR(cursorFirst.settings.Cursor.Y, HumidityAt(25, 50, 101.365), 1e-4);
+  EXPECT_GT(barFirst.settings.Cursor.Y, cursorFirst.settings.Cursor.Y);
+}
+
+TEST(CommandLineTest, HelpAndVersionAreAskedForBeforeAnyWindow) {
+  EXPECT_EQ(ReadStartupRequest({}), StartupRequest::Run);
+  EXPECT_EQ(ReadStartupRequest({"-bar", "90", "a.hgv"}), StartupRequest::Run);
+  EXPECT_EQ(ReadStartupRequest({"a.hgv", "--help"}), StartupRequest::Usage);
+  EXPECT_EQ(ReadStartupRequest({"--version", "--help"}), StartupRequest::Usage);
+  EXPECT_EQ(ReadStartupRequest({"--version"}), StartupRequest::Version);
+  EXPECT_NE(UsageText().find("-graph tMin tMax hMin hMax"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace hygrovia

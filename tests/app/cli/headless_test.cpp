@@ -1,0 +1,446 @@
+#include "app/cli/headless.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QRandomGenerator>
+#include <QRectF>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/cli/headless_options.h"
+#include "app/output/headless_png.h"
+#include "chart/number_text.h"
+
+namespace hygrovia {
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunCommand(const Arguments& arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
+  Outcome run;
+  run.status = RunHeadlessCommand(arguments, out, err);
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// The air model written out from its published formulas (Antoine saturation in mmHg, linear
+// enthalpy, volume and vapour pressure, wet bulb by a 5 °C table scan), for expected values.
+struct Air {
+  double t = 0;    // °C
+  double w = 0;    // g/kg
+  double rh = 0;   // %
+  double h = 0;    // kJ/kg
+  double v = 0;    // m³/kg
+  double pv = 0;   // kPa
+  double dew = 0;  // °C
+  double wet = 0;  // °C
+};
+
+struct Model {
+  double p;  // kPa
+
+  double SaturationPressure(double t) const {
+    return std::pow(10.0, 8.10765 - 1750.286 / (t + 235.0));
+  }
+  double SaturationHumidity(double t) const {
+    return 622.0 * SaturationPressure(t) / (7.5 * p - SaturationPressure(t));
+  }
+  // Moisture at t and rh, as the chart stores a point: a float.
+  float HumidityAt(double t, double rh) const {
+    return static_cast<float>(0.01 * rh * SaturationHumidity(t));
+  }
+  double DewPoint(double w) const {
+    const double a = w / 622.0;
+    const double pv = a * 7.5 * p / (a + 1.0);
+    return 1750.286 / (8.10765 - (pv > 0 ? std::log10(pv) : 0.0)) - 235.0;
+  }
+  double WetBulb(double t, double w) const {
+    const double target = t + 2.4528 * w;
+    double before = 2.4528 * SaturationHumidity(0.0);
+    for (int i = 1; i < 30; ++i) {
+      const double ti = 5.0 * i;
+      const double fi = ti + 2.4528 * SaturationHumidity(ti);
+      if (fi > target) {
+        const auto f = [](double x) { return static_cast<double>(static_cast<float>(x)); };
+        return f(ti - 5.0) + (f(target) - f(before)) / (f(fi) - f(before)) * 5.0;
+      }
+      before = fi;
+    }
+    return 0.0;
+  }
+  Air At(double t, double w) const {
+    Air a;
+    a.t = t;
+    a.w = w;
+    a.rh = w / SaturationHumidity(t) * 100.0;
+    a.h = t + 2.525252525 * w;
+    a.v = (t + 0.4854368 * w + 270.5) / 350.0;
+    a.pv = 0.16 * w;
+    a.dew = DewPoint(w);
+    a.wet = WetBulb(t, w);
+    return a;
+  }
+};
+
+constexpr double kStandardPressure = 101.365;
+
+std::vector<std::string> PointRows(const Air& a) {
+  return {
+      FormatText(" Dry Bulb: %0.2f°C    ", a.t),
+      FormatText(" Rel.Humidity: %0.2f%%    ", a.rh),
+      FormatText(" Abs.Humidity: %0.2fg/kg    ", a.w),
+      FormatText(" Vap.Pressure: %0.2fkPa    ", a.pv),
+      FormatText(" Volume: %0.4fm3/kg    ", a.v),
+      FormatText(" Enthalpy: %0.2fkJ/kg    ", a.h),
+      FormatText(" Dew Point: %0.2f°C    ", a.dew),
+      FormatText(" Wet Bulb: %0.2f°C    ", a.wet),
+  };
+}
+
+std::vector<std::string> RelativeRows(const Air& c, const Air& a) {
+  return {
+      FormatText(" FM: %0.2f°C - %0.2f%%RH    ", c.t, c.rh),
+      FormatText(" TO: %0.2f°C - %0.2f%%RH    ", a.t, a.rh),
+      " ",
+      FormatText(" [Dry Bulb]: %0.2f°C    ", a.t - c.t),
+      FormatText(" [Rel.Humidity]: %0.2f%%    ", a.rh - c.rh),
+      FormatText(" [Abs.Humidity]: %0.2fg/kg    ", a.w - c.w),
+      FormatText(" [Vap.Pressure]: %0.2fkPa    ", a.pv - c.pv),
+      FormatText(" [Volume]: %0.4fm3/kg    ", a.v - c.v),
+      FormatText(" [Enthalpy]: %0.2fkJ/kg     ", a.h - c.h),
+      FormatText(" [Temp]: %0.2f°C    ", a.t - c.t),
+  };
+}
+
+std::string NodeRow(int number, const Air& a) {
+  return FormatText(" %2d: %5.1f°C %6.2f%% %5.1f°C %7.3fkJ/kg    ", number, a.t, a.rh, a.wet, a.h);
+}
+
+TEST(HeadlessTest, TableOfTheCursorAfterTheCommandLine) {
+  const Model standard{kStandardPressure};
+  const Model low{90.0};
+  const Model high{131.365};
+  struct Case {
+    Arguments arguments;
+    std::vector<std::string> rows;
+  };
+  const Case cases[] = {
+      {{"--table"}, PointRows(standard.At(25.0, 10.031f))},
+      {{"-bar", "90", "-cursor", "30", "50", "--table"},
+       PointRows(low.At(30.0, low.HumidityAt(30, 50)))},
+      // The cursor is found at the pressure in force when it is set.
+      {{"-cursor", "30", "50", "-bar", "90", "--table"},
+       PointRows(low.At(30.0, standard.HumidityAt(30, 50)))},
+      {{"--table", "-BAR", "200", "-cursor", "12.5", "80"},
+       PointRows(high.At(12.5, high.HumidityAt(12.5, 80)))},
+      // Beyond the ranges the cursor comes back to 50 °C and 35 g/kg.
+      {{"-cursor", "70", "50", "--table"}, PointRows(standard.At(50.0, 35.0))},
+      // Taken into the range first, then put on saturation.
+      {{"-graph", "10", "30", "0", "20", "-cursor", "5", "100", "--table"},
+       PointRows(standard.At(10.0, standard.HumidityAt(10, 100)))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.arguments));
+    const Outcome run = RunCommand(c.arguments);
+    EXPECT_EQ(run.status, kExitDone);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(Lines(run.out), c.rows);
+  }
+}
+
+TEST(HeadlessTest, TableOfCursorAndArrowInRelativeMode) {
+  const Model standard{kStandardPressure};
+  const Model low{90.0};
+  const Air cursor = standard.At(30.0, standard.HumidityAt(30, 50));
+  const Air arrow = standard.At(20.0, standard.HumidityAt(20, 40));
+  const Outcome run = RunCommand({"-cursor", "30", "50", "-arrow", "20", "40", "--table"});
+  EXPECT_EQ(run.status, kExitDone);
+  EXPECT_EQ(Lines(run.out), RelativeRows(cursor, arrow));
+
+  // The second "-arrow" turns relative-cursor mode off again.
+  const Outcome twice = RunCommand({"-arrow", "20", "40", "-arrow", "22", "40", "--table"});
+  EXPECT_EQ(Lines(twice.out), PointRows(standard.At(25.0, 10.031f)));
+
+  const Outcome lowPressure = RunCommand({"-bar", "90", "-arrow", "15", "90", "--table"});
+  EXPECT_EQ(Lines(lowPressure.out),
+            RelativeRows(low.At(25.0, 10.031f), low.At(15.0, low.HumidityAt(15, 90))));
+}
+
+TEST(HeadlessTest, TableOfTheNodesOfADataFile) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("two nodes.hgv"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("BarometricPressure: 95.000\r\nDataPnt: 20.000  8.000\r\nDataPnt: 32.500  12.250\r\n");
+  file.close();
+  const std::string name = path.toStdString();
+  const Model model{95.0};
+  const std::vector<std::string> nodeRows = {" DATA: DBT  RH  WBT  ENTHALPY",
+                                             NodeRow(1, model.At(20.0, 8.0)),
+                                             NodeRow(2, model.At(32.5, 12.25))};
+  for (const Arguments& arguments :
+       {Arguments{name, "--table"}, Arguments{"-arrow", "20", "40", name, "--table"}}) {
+    SCOPED_TRACE(testing::PrintToString(arguments));
+    const Outcome run = RunCommand(arguments);
+    EXPECT_EQ(run.status, kExitDone);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(Lines(run.out), nodeRows);
+  }
+}
+
+TEST(HeadlessTest, ADataFileThatCannotBeReadIsReportedAndSkipped) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString large = dir.filePath(QStringLiteral("large.hgv"));
+  QFile file(large);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(1 << 20, ' ') + "Cursor: 10 5\n");
+  file.close();
+  const Model low{90.0};
+  struct Case {
+    std::string file;
+    std::string message;
+  };
+  // Regression: a device that never ends, such as /dev/zero, kept the run reading forever.
+  const Case cases[] = {
+      {"/nonexistent/chart.hgv",
+       "Could not open \"/nonexistent/chart.hgv\": the file does not exist."},
+      {large.toStdString(), "Could not read \"" + large.toStdString() +
+                                "\". It is larger than a chart data file can be; the chart is "
+                                "unchanged."},
+      {"/dev/zero",
+       "Could not read \"/dev/zero\". It is larger than a chart data file can be; the "
+       "chart is unchanged."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    const Outcome run = RunCommand({"-bar", "90", c.file, "--table"});
+    EXPECT_EQ(run.status, kExitDone);
+    EXPECT_EQ(Lines(run.out), PointRows(low.At(25.0, 10.031f)));
+    EXPECT_EQ(run.err, "hygrovia: " + c.message + "\n");
+  }
+}
+
+TEST(HeadlessTest, CommandLinesThatCannotRun) {
+  struct Case {
+    Arguments arguments;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--table", "--tabel"}, "unknown option \"--tabel\""},
+      {{"--", "--table"}, "unknown option \"--\""},
+      {{"--TABLE"}, "unknown option \"--TABLE\""},
+      {{"-bar", "90"}, "nothing to do: give --table or --export FILE"},
+      {{"--size", "800x600"}, "nothing to do: give --table or --export FILE"},
+      {{"--highlight", "4"}, "nothing to do: give --table or --export FILE"},
+      {{"--table", "--highlight"}, "--highlight needs a mode from 0 to 11"},
+      {{"--highlight", "12", "--table"}, "bad highlight mode \"12\": give a number from 0 to 11"},
+      {{"--highlight", "-1", "--table"}, "bad highlight mode \"-1\": give a number from 0 to 11"},
+      {{"--highlight", "nan", "--table"}, "bad highlight mode \"nan\": give a number from 0 to 11"},
+      {{"--table", "--export"}, "--export needs a file name"},
+      {{"--export", "chart.png", "--size"}, "--size needs WIDTHxHEIGHT"},
+      {{"--export", "chart.jpg"},
+       "cannot tell the picture format of \"chart.jpg\": the name must end in .png, .svg or .pdf"},
+      {{"--export", "png"},
+       "cannot tell the picture format of \"png\": the name must end in .png, .svg or .pdf"},
+  };
+  const std::string sizeAdvice = ": give WIDTHxHEIGHT, each from 1 to 8192 pixels";
+  for (const char* size : {"800", "0x600", "800x0", "8193x600", "800x600x2", "-800x600", " 800x600",
+                           "8e2x600", "infxinf", "x", "99999999999x1"}) {
+    SCOPED_TRACE(size);
+    const Outcome run = RunCommand({"--export", "chart.png", "--size", size});
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_EQ(run.err, "hygrovia: bad size \"" + std::string(size) + "\"" + sizeAdvice + "\n");
+  }
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.arguments));
+    const Outcome run = RunCommand(c.arguments);
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "hygrovia: " + c.message + "\n");
+  }
+}
+
+TEST(HeadlessTest, FailuresToWriteAreReportedWithStatusOne) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string missing =
+      dir.filePath(QStringLiteral("no/such/folder/chart.png")).toStdString();
+  const Outcome run = RunCommand({"--export", missing});
+  EXPECT_EQ(run.status, kExitFailure);
+  EXPECT_TRUE(run.err.starts_with("hygrovia: cannot write \"" + missing + "\": "));
+  EXPECT_EQ(Lines(run.err).size(), 1u);
+
+  // Regression: a table that could not be written was reported as done.
+  std::ostringstream broken;
+  broken.setstate(std::ios::badbit);
+  std::ostringstream err;
+  EXPECT_EQ(RunHeadlessCommand({"--table"}, broken, err), kExitFailure);
+  EXPECT_EQ(err.str(), "hygrovia: cannot write the data table\n");
+
+  // Usage errors are found before anything is written.
+  const QString unwritten = dir.filePath(QStringLiteral("chart.svg"));
+  EXPECT_EQ(RunCommand({"--export", unwritten.toStdString(), "--size", "0x0"}).status, kExitUsage);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+int CountPixels(const QImage& image, QRgb colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if ((image.pixel(x, y) & 0xFFFFFFu) == (colour & 0xFFFFFFu)) ++count;
+    }
+  }
+  return count;
+}
+
+TEST(HeadlessTest, PngOfTheChartAsTheScreenShowsIt) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString plain = dir.filePath(QStringLiteral("chart.png"));
+  const Outcome run = RunCommand({"--export", plain.toStdString()});
+  EXPECT_EQ(run.status, kExitDone);
+  EXPECT_EQ(run.out + run.err, "");
+  const QImage image(plain);
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.size(), QSize(1600, 1200));
+  // Every family is blue, a few thousand pixels of lines; nothing yellow without a highlight.
+  EXPECT_GT(CountPixels(image, qRgb(0, 0, 255)), 5000);
+  EXPECT_EQ(CountPixels(image, qRgb(255, 255, 0)), 0);
+  // The corners lie outside the chart's frame, in the background colour.
+  EXPECT_EQ(image.pixel(0, 0), image.pixel(1599, 1199));
+
+  const QString highlighted = dir.filePath(QStringLiteral("Highlighted.PNG"));
+  const Outcome yellow =
+      RunCommand({"--highlight", "4", "--size", "640x480", "--export", highlighted.toStdString()});
+  EXPECT_EQ(yellow.status, kExitDone);
+  const QImage small(highlighted);
+  EXPECT_EQ(small.size(), QSize(640, 480));
+  EXPECT_GT(CountPixels(small, qRgb(255, 255, 0)), 500);
+
+  // Choosing the same mode twice turns it off, as from the menu.
+  const Outcome off = RunCommand({"--highlight", "4", "--highlight", "4", "--size", "640x480",
+                                  "--export", highlighted.toStdString()});
+  EXPECT_EQ(off.status, kExitDone);
+  EXPECT_EQ(CountPixels(QImage(highlighted), qRgb(255, 255, 0)), 0);
+}
+
+TEST(HeadlessTest, PngEncoderKeepsEveryPixel) {
+  QRandomGenerator random(20240611);
+  for (const QSize size : {QSize(1, 1), QSize(3, 2), QSize(257, 5), QSize(64, 300)}) {
+    SCOPED_TRACE(size.width());
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+      for (int x = 0; x < size.width(); ++x) image.setPixel(x, y, random.generate() | 0xFF000000u);
+    }
+    const QImage back = QImage::fromData(EncodePng(image), "PNG");
+    ASSERT_FALSE(back.isNull());
+    EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), image);
+  }
+  EXPECT_TRUE(EncodePng(QImage()).isEmpty());
+}
+
+// The view box and the texts of an SVG file, which must parse as XML.
+struct SvgContent {
+  QRectF viewBox;
+  std::vector<QString> texts;
+  QString error;
+};
+
+SvgContent ReadSvg(const QString& path) {
+  SvgContent svg;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    svg.error = file.errorString();
+    return svg;
+  }
+  QXmlStreamReader xml(&file);
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == QLatin1String("svg")) {
+      const QStringList box =
+          xml.attributes().value(QLatin1String("viewBox")).toString().split(' ');
+      if (box.size() == 4) {
+        svg.viewBox =
+            QRectF(box[0].toDouble(), box[1].toDouble(), box[2].toDouble(), box[3].toDouble());
+      }
+    } else if (xml.name() == QLatin1String("text")) {
+      svg.texts.push_back(xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed());
+    }
+  }
+  if (xml.hasError()) svg.error = xml.errorString();
+  return svg;
+}
+
+TEST(HeadlessTest, SvgAndPdfPicturesOfTheChart) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+  const Outcome run =
+      RunCommand({"-bar", "90", "--export", svg.toStdString(), "--size", "800x600"});
+  EXPECT_EQ(run.status, kExitDone);
+  const SvgContent content = ReadSvg(svg);
+  EXPECT_EQ(content.error, QString());
+  // The picture covers the chart area, widened only where labels reach beyond it.
+  EXPECT_TRUE(content.viewBox.contains(QRectF(0, 0, 800, 600)));
+  EXPECT_LT(content.viewBox.width(), 840);
+  const auto shows = [&content](const QString& text) {
+    return std::find(content.texts.begin(), content.texts.end(), text) != content.texts.end();
+  };
+  for (const char* label : {"DBT(°C)", "AH", "5", "25", "50", "30", "Dry Bulb: 25.00°C"}) {
+    EXPECT_TRUE(shows(QString::fromUtf8(label))) << label;
+  }
+
+  const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+  EXPECT_EQ(RunCommand({"--export", pdf.toStdString()}).status, kExitDone);
+  QFile file(pdf);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  EXPECT_TRUE(bytes.startsWith("%PDF-"));
+  EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
+}
+
+TEST(HeadlessTest, OnlyCommandLinesWithDoubleDashWordsRunWithoutAWindow) {
+  const auto headless = [](Arguments arguments) {
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    return RunHeadless(static_cast<int>(argv.size()), argv.data());
+  };
+  EXPECT_EQ(headless({"hygrovia"}), std::nullopt);
+  EXPECT_EQ(headless({"hygrovia", "-bar", "90", "-table", "chart.hgv"}), std::nullopt);
+  EXPECT_EQ(headless({"hygrovia", "--table", "--help"}), std::nullopt);
+  EXPECT_EQ(headless({"hygrovia", "--version", "--export", "x.png"}), std::nullopt);
+  EXPECT_TRUE(AsksForHeadlessRun({"-bar", "90", "--table"}));
+  EXPECT_FALSE(AsksForHeadlessRun({"-bar", "90", "-table"}));
+}
+
+}  // namespace
+}  // namespace hygrovia
