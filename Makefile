@@ -5,7 +5,7 @@ GENERATOR ?= Ninja
 FUZZ_SECONDS ?= 30
 PREFIX ?= /usr/local
 
-.PHONY: setup run test bench fuzz release install clean
+.PHONY: setup run test test-windows bench fuzz release install clean
 
 setup:
 	bash scripts/setup.sh
@@ -22,6 +22,15 @@ test: setup
 	cmake --build $(BUILD)/test -j $(JOBS)
 	cd $(BUILD)/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory fuzz
+
+# The Qt-free core and its tests cross-built for Windows with MinGW-w64, run under Wine.
+test-windows:
+	bash scripts/setup.sh windows
+	cmake -S . -B $(BUILD)/windows -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DHYGROVIA_APP=OFF \
+	  -DHYGROVIA_FMT_HEADERS=/usr/include/fmt -DHYGROVIA_GTEST_SOURCES=/usr/src/googletest
+	cmake --build $(BUILD)/windows -j $(JOBS)
+	cd $(BUILD)/windows && ctest --output-on-failure -j $(JOBS)
 
 fuzz: setup
 	cmake -S . -B $(BUILD)/fuzz -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what building, testing and running Hygrovia needs on Debian 12.
+# Installs what building, testing and running Hygrovia needs on Debian 12; with the word
+# "windows", also what the Windows cross build and its run under Wine need.
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
@@ -11,6 +12,9 @@ packages=(
   fonts-liberation2 fontconfig locales
   desktop-file-utils
 )
+if [ "${1:-}" = windows ]; then
+  packages+=(g++-mingw-w64-x86-64-posix googletest wine64)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

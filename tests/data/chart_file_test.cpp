@@ -335,12 +335,14 @@ TEST(ChartFileTest, SaveReplacesTheFileWhole) {
   const fs::path target = folder.path() / "chart.hgv";
   WriteBytes(target, std::string(5000, '#'));
   fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+  // Windows keeps only a read-only flag, so the file's permissions are read back.
+  const fs::perms permissions = fs::status(target).permissions();
   TestChart chart;
   Prepare(chart.settings);
   const FileResult result = SaveChartFile(target, chart.settings);
   ASSERT_TRUE(result.Ok) << result.Message;
   EXPECT_EQ(FileBytes(target), ChartFileText(chart.settings));
-  EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(target).permissions(), permissions);
   EXPECT_EQ(folder.EntryCount(), 1) << "no temporary file is left behind";
 
   TestChart loaded;
@@ -353,7 +355,9 @@ TEST(ChartFileTest, SaveThroughALinkUpdatesTheLinkedFile) {
   const fs::path real = folder.path() / "real.hgv";
   const fs::path link = folder.path() / "link.hgv";
   WriteBytes(real, "old");
-  fs::create_symlink(real, link);
+  std::error_code error;
+  fs::create_symlink(real, link, error);
+  if (error) GTEST_SKIP() << "this system makes no symbolic links: " << error.message();
   TestChart chart;
   ASSERT_TRUE(SaveChartFile(link, chart.settings).Ok);
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));

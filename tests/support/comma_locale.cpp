@@ -6,7 +6,8 @@
 namespace hygrovia::testing {
 
 CommaLocale::CommaLocale() {
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8"}) {
+  // The last name is how Windows calls the German locale.
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "German_Germany.1252"}) {
     if (std::setlocale(LC_ALL, name) != nullptr) {
       active_ = true;
       break;
