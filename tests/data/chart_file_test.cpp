@@ -1,14 +1,12 @@
 #include "data/chart_file.h"
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <functional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 
 #include <gtest/gtest.h>
 
@@ -29,17 +27,11 @@ namespace hygrovia {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileBytes;
 using testing::ScratchFolder;
+using testing::Snapshot;
 using testing::TestChart;
-
-std::string FileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using testing::WriteBytes;
 
 // A chart that differs from the defaults everywhere the file reaches.
 void Prepare(ChartSettings& chart) {
@@ -409,6 +401,49 @@ TEST(ChartFileTest, FailedSaveLeavesEverythingAsItWas) {
   EXPECT_EQ(FileBytes(inTheWay / "inside"), "kept");
   EXPECT_FALSE(fs::exists(noFolder.parent_path()));
   EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+// Regression: the save replaced a write-protected file, which the export refused, and both
+// replaced pipes and links to them with regular files. The writer is the export's too.
+TEST(ChartFileTest, SaveLeavesWhatIsNoWritableRegularFile) {
+  const std::string special =
+      "it is not a regular file but a device, pipe or socket, which is left as it is.";
+  struct Case {
+    std::string name;
+    std::function<void(const fs::path&)> prepare;
+    std::string why;
+  };
+  const Case cases[] = {
+      {"protected.hgv",
+       [](const fs::path& at) {
+         WriteBytes(at / "protected.hgv", "old");
+         fs::permissions(at / "protected.hgv", fs::perms::owner_read);
+       },
+       "the file is write-protected; it is unchanged."},
+      {"pipe.hgv", [](const fs::path& at) { ::mkfifo((at / "pipe.hgv").c_str(), 0600); }, special},
+      {"link.hgv",
+       [](const fs::path& at) {
+         ::mkfifo((at / "pipe").c_str(), 0600);
+         fs::create_symlink("pipe", at / "link.hgv");
+       },
+       special},
+      {"dangling.hgv", [](const fs::path& at) { fs::create_symlink("gone", at / "dangling.hgv"); },
+       "it is a symbolic link to a file that does not exist."},
+      {"loop.hgv", [](const fs::path& at) { fs::create_symlink("loop.hgv", at / "loop.hgv"); },
+       "it is one of a loop of symbolic links."},
+      {std::string(256, 'n'), [](const fs::path&) {}, "File name too long."},
+  };
+  TestChart chart;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name.substr(0, 20));
+    ScratchFolder folder;
+    c.prepare(folder.path());
+    const std::string before = Snapshot(folder.path());
+    const fs::path target = folder.path() / c.name;
+    EXPECT_EQ(SaveChartFile(target, chart.settings).Message,
+              "Could not save \"" + target.string() + "\": " + c.why);
+    EXPECT_EQ(Snapshot(folder.path()), before);
+  }
 }
 
 #if defined(__unix__)

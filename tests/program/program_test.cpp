@@ -23,35 +23,11 @@ namespace hygrovia::program {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileBytes;
 using testing::ScratchFolder;
+using testing::Snapshot;
+using testing::WriteBytes;
 using namespace std::chrono_literals;
-
-std::string FileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// Kind, permissions and bytes (or link text) of every entry of a folder, links not followed.
-std::string Snapshot(const fs::path& folder) {
-  std::string text;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    const fs::file_status status = fs::symlink_status(entry.path());
-    text += entry.path().filename().string() + ":" +
-            std::to_string(static_cast<int>(status.type())) + ":" +
-            std::to_string(static_cast<int>(status.permissions())) + ":";
-    if (fs::is_symlink(status)) {
-      text += fs::read_symlink(entry.path()).string();
-    } else if (fs::is_regular_file(status)) {
-      text += FileBytes(entry.path());
-    }
-    text += "\n";
-  }
-  return text;
-}
 
 std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
 

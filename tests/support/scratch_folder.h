@@ -3,7 +3,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
+#include <string>
 #include <system_error>
 
 #include "chart/number_text.h"
@@ -36,6 +38,35 @@ class ScratchFolder {
  private:
   std::filesystem::path path_;
 };
+
+inline std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Kind, permissions and bytes (or link text) of every entry of a folder, links not followed:
+// equal snapshots mean nothing in the folder changed.
+inline std::string Snapshot(const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  std::string text;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    const fs::file_status status = fs::symlink_status(entry.path());
+    text += entry.path().filename().string() + ":" +
+            std::to_string(static_cast<int>(status.type())) + ":" +
+            std::to_string(static_cast<int>(status.permissions())) + ":";
+    if (fs::is_symlink(status)) {
+      text += fs::read_symlink(entry.path()).string();
+    } else if (fs::is_regular_file(status)) {
+      text += FileBytes(entry.path());
+    }
+    text += "\n";
+  }
+  return text;
+}
 
 }  // namespace hygrovia::testing
 
