@@ -296,7 +296,7 @@ TEST(ChartFileTest, FilesThatCannotBeOpenedChangeNothing) {
   ::mkfifo(pipe.c_str(), 0600);
   const fs::path loop = folder.path() / "loop.hgv";
   fs::create_symlink(loop, loop);
-  const std::string kSpecial = "it is a device, pipe or socket, not a chart data file.";
+  const std::string kNotRegular = "it is a device, pipe or socket, not a chart data file.";
   struct Case {
     fs::path path;
     std::string message;
@@ -307,8 +307,8 @@ TEST(ChartFileTest, FilesThatCannotBeOpenedChangeNothing) {
        "Could not open \"" + folder.path().string() + "\": it is a folder, not a chart data file."},
       // Regression: a pipe without a writer made the read wait for ever, and a device that never
       // ends (/dev/zero) was read up to the size limit.
-      {pipe, "Could not open \"" + pipe.string() + "\": " + kSpecial},
-      {"/dev/zero", "Could not open \"/dev/zero\": " + kSpecial},
+      {pipe, "Could not open \"" + pipe.string() + "\": " + kNotRegular},
+      {"/dev/zero", "Could not open \"/dev/zero\": " + kNotRegular},
       {loop, "Could not open \"" + loop.string() + "\": Too many levels of symbolic links."},
   };
   for (const Case& c : cases) {
@@ -406,7 +406,7 @@ TEST(ChartFileTest, FailedSaveLeavesEverythingAsItWas) {
 // Regression: the save replaced a write-protected file, which the export refused, and both
 // replaced pipes and links to them with regular files. The writer is the export's too.
 TEST(ChartFileTest, SaveLeavesWhatIsNoWritableRegularFile) {
-  const std::string special =
+  const std::string notRegular =
       "it is not a regular file but a device, pipe or socket, which is left as it is.";
   struct Case {
     std::string name;
@@ -420,13 +420,14 @@ TEST(ChartFileTest, SaveLeavesWhatIsNoWritableRegularFile) {
          fs::permissions(at / "protected.hgv", fs::perms::owner_read);
        },
        "the file is write-protected; it is unchanged."},
-      {"pipe.hgv", [](const fs::path& at) { ::mkfifo((at / "pipe.hgv").c_str(), 0600); }, special},
+      {"pipe.hgv", [](const fs::path& at) { ::mkfifo((at / "pipe.hgv").c_str(), 0600); },
+       notRegular},
       {"link.hgv",
        [](const fs::path& at) {
          ::mkfifo((at / "pipe").c_str(), 0600);
          fs::create_symlink("pipe", at / "link.hgv");
        },
-       special},
+       notRegular},
       {"dangling.hgv", [](const fs::path& at) { fs::create_symlink("gone", at / "dangling.hgv"); },
        "it is a symbolic link to a file that does not exist."},
       {"loop.hgv", [](const fs::path& at) { fs::create_symlink("loop.hgv", at / "loop.hgv"); },

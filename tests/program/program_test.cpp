@@ -135,7 +135,7 @@ TEST(ProgramTargetTest, TargetsThatMustNotBeReplacedAreLeftAsTheyAre) {
     std::function<void(const fs::path&)> prepare;
     std::string why;
   };
-  const std::string special =
+  const std::string notRegular =
       "it is not a regular file but a device, pipe or socket, which is left as it is.";
   const Case cases[] = {
       {"protected.png",
@@ -144,13 +144,14 @@ TEST(ProgramTargetTest, TargetsThatMustNotBeReplacedAreLeftAsTheyAre) {
          fs::permissions(at / "protected.png", fs::perms::owner_read | fs::perms::group_read);
        },
        "the file is write-protected; it is unchanged."},
-      {"pipe.png", [](const fs::path& at) { ::mkfifo((at / "pipe.png").c_str(), 0644); }, special},
+      {"pipe.png", [](const fs::path& at) { ::mkfifo((at / "pipe.png").c_str(), 0644); },
+       notRegular},
       {"pipe-link.png",
        [](const fs::path& at) {
          ::mkfifo((at / "pipe").c_str(), 0644);
          fs::create_symlink("pipe", at / "pipe-link.png");
        },
-       special},
+       notRegular},
       {"dangling.png",
        [](const fs::path& at) { fs::create_symlink("gone.png", at / "dangling.png"); },
        "it is a symbolic link to a file that does not exist."},
