@@ -1,19 +1,17 @@
 #include <QApplication>
-#include <QString>
-#include <QStringList>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/window/about_box.h"
-#include "app/window/centre_over.h"
-#include "app/output/chart_printer.h"
-#include "app/output/clipboard_copy.h"
 #include "app/cli/command_line.h"
-#include "app/window/graph_form.h"
 #include "app/cli/headless.h"
 #include "app/cli/headless_options.h"
+#include "app/output/chart_printer.h"
+#include "app/output/clipboard_copy.h"
+#include "app/window/about_box.h"
+#include "app/window/centre_over.h"
+#include "app/window/graph_form.h"
 #include "app/window/help_window.h"
 #include "app/window/main_form.h"
 #include "app/window/nodes_form.h"
@@ -29,12 +27,6 @@ namespace {
 std::vector<std::string> ArgumentsOf(int argc, char* argv[]) {
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-  return arguments;
-}
-
-std::vector<std::string> ArgumentsOf(const QStringList& list) {
-  std::vector<std::string> arguments;
-  for (qsizetype i = 1; i < list.size(); ++i) arguments.push_back(list[i].toStdString());
   return arguments;
 }
 
@@ -82,7 +74,9 @@ int main(int argc, char* argv[]) {
     CentreOver(mainForm, nodesForm);
     nodesForm.Execute();
   };
-  mainForm.ProcessCommandLine(ArgumentsOf(QCoreApplication::arguments()));
+  // The application took its own options ("-platform", "-style") out of argv. The rest is
+  // used as the bytes it is: file names need not be valid text in any encoding.
+  mainForm.ProcessCommandLine(ArgumentsOf(argc, argv));
   mainForm.show();
   app.exec();
   return 0;

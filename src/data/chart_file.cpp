@@ -1,6 +1,5 @@
 #include "data/chart_file.h"
 
-#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string_view>
@@ -9,9 +8,11 @@
 
 #include "chart/chart_point.h"
 #include "chart/chart_settings.h"
-#include "data/atomic_file.h"
 #include "chart/node_list.h"
 #include "chart/number_text.h"
+#include "data/atomic_file.h"
+#include "data/file_descriptor.h"
+#include "data/regular_file.h"
 #include "data/word_reader.h"
 #include "surface/drawing_surface.h"
 
@@ -91,16 +92,24 @@ void ReadNode(WordReader& reader, FileContent& content) {
   }
 }
 
-// Takes the values of the entry that word opens; any other word is skipped.
-void ReadEntry(std::string_view word, WordReader& reader, FileContent& content) {
+// Takes the values of the entry that word opens; any other word is skipped. True when the
+// word was a key.
+bool ReadEntry(std::string_view word, WordReader& reader, FileContent& content) {
   for (const PairKey& key : kPairKeys) {
-    if (word == key.Key) return ReadPair(reader, content.*key.Pair);
+    if (word == key.Key) {
+      ReadPair(reader, content.*key.Pair);
+      return true;
+    }
   }
   if (word == "BarometricPressure:") {
     if (const std::optional<float> pressure = reader.NextFloat()) content.Pressure = pressure;
-  } else if (word == "DataPnt:") {
-    ReadNode(reader, content);
+    return true;
   }
+  if (word == "DataPnt:") {
+    ReadNode(reader, content);
+    return true;
+  }
+  return false;
 }
 
 void ApplyContent(const FileContent& content, ChartSettings& chart) {
@@ -153,35 +162,41 @@ FileResult SaveChartFile(const fs::path& path, const ChartSettings& chart) {
 FileResult LoadChartFile(std::istream& in, ChartSettings& chart) {
   FileContent content = CurrentContent(chart);
   WordReader reader(in);
+  bool keyFound = false;
   while (const std::optional<std::string> word = reader.NextWord()) {
-    ReadEntry(*word, reader, content);
+    keyFound = ReadEntry(*word, reader, content) || keyFound;
   }
   if (reader.ReadFailed()) {
     return FileResult::Failed("Reading failed before the end of the file; the chart is unchanged.");
+  }
+  // An empty, binary or unrelated file would otherwise empty the node list and leave the rest.
+  if (!keyFound) {
+    return FileResult::Failed(
+        "It is not a chart data file: none of its keys was found; the chart is unchanged.");
   }
   ApplyContent(content, chart);
   return FileResult::Done();
 }
 
 FileResult LoadChartFile(const fs::path& path, ChartSettings& chart) {
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (status.type() == fs::file_type::not_found) {
-    return OpenFailed(path, "the file does not exist.");
+  using Outcome = RegularFileRead::Outcome;
+  const RegularFileRead read = ReadRegularFile(path, kLargestChartFile);
+  switch (read.Result) {
+    case Outcome::Read:
+      break;
+    case Outcome::Missing:
+      return OpenFailed(path, "the file does not exist.");
+    case Outcome::Folder:
+      return OpenFailed(path, "it is a folder, not a chart data file.");
+    case Outcome::NotRegular:
+      return OpenFailed(path, "it is a device, pipe or socket, not a chart data file.");
+    case Outcome::TooLarge:
+      return ReadFailed(path,
+                        "It is larger than a chart data file can be; the chart is unchanged.");
+    case Outcome::Failed:
+      return OpenFailed(path, SystemReason(read.Error) + ".");
   }
-  if (fs::is_directory(status)) return OpenFailed(path, "it is a folder, not a chart data file.");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return OpenFailed(path, "the file cannot be opened for reading.");
-  // Any file may be named, a device such as /dev/zero among them: read no more than a chart
-  // can hold.
-  std::string text(kLargestChartFile + 1, '\0');
-  in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  if (in.bad()) return ReadFailed(path, "Reading failed; the chart is unchanged.");
-  text.resize(static_cast<std::size_t>(in.gcount()));
-  if (text.size() > kLargestChartFile) {
-    return ReadFailed(path, "It is larger than a chart data file can be; the chart is unchanged.");
-  }
-  std::istringstream content(text);
+  std::istringstream content(read.Bytes);
   FileResult result = LoadChartFile(content, chart);
   if (!result.Ok) return ReadFailed(path, result.Message);
   return result;

@@ -19,7 +19,8 @@ class ChartSettings;
 // The exact text SaveChartFile writes for the chart.
 std::string ChartFileText(const ChartSettings& chart);
 
-// Writes the chart to the file, replacing an earlier one only when everything was written.
+// Writes the chart to the file, replacing an earlier one only when everything was written and
+// flushed to the disk (WriteFileAtomically).
 FileResult SaveChartFile(const std::filesystem::path& path, const ChartSettings& chart);
 
 // Reads a chart from the stream: every whitespace-separated word that is one of the seven keys
@@ -30,14 +31,16 @@ FileResult SaveChartFile(const std::filesystem::path& path, const ChartSettings&
 //
 // A value that cannot be read (not a number, nan, an infinity, beyond a float) ends its entry
 // and leaves its field as it was; a missing or unreadable range end or pressure keeps the
-// chart's current one. When the stream fails while reading, nothing is changed.
+// chart's current one. When the stream fails while reading, or when none of the seven keys is
+// found in it (an empty, binary or unrelated file), nothing is changed.
 FileResult LoadChartFile(std::istream& in, ChartSettings& chart);
 
 // A chart data file is a few hundred bytes; a longer file is no chart.
 inline constexpr std::size_t kLargestChartFile = std::size_t{1} << 20;
 
 // LoadChartFile from the file at path; nothing is changed when it cannot be opened or read,
-// or when it is longer than kLargestChartFile.
+// when it is not a regular file (a pipe or a device, which is never waited on), or when it is
+// longer than kLargestChartFile.
 FileResult LoadChartFile(const std::filesystem::path& path, ChartSettings& chart);
 
 }  // namespace hygrovia

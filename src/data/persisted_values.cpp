@@ -67,9 +67,12 @@ std::optional<SetupPositions> SetupFromText(std::string_view text) {
 
 std::string SetupText(const ChartSettings& chart) {
   const AirState& cursor = chart.CursorState();
-  const AirState& arrow = chart.ArrowState();
-  return FormatText("%0.2f %0.2f %0.2f %0.2f", cursor.DryBulb, cursor.AbsHumidity, arrow.DryBulb,
-                    arrow.AbsHumidity);
+  // The arrow's air state is computed only while the arrow is shown; its position always
+  // holds where the user left it.
+  ChartPoint arrow = chart.Arrow;
+  chart.ConstrainPoint(arrow, VerticalAxisUnits::AbsoluteHumidity);
+  return FormatText("%0.2f %0.2f %0.2f %0.2f", cursor.DryBulb, cursor.AbsHumidity,
+                    static_cast<double>(arrow.X), static_cast<double>(arrow.Y));
 }
 
 void ApplySetup(ChartSettings& chart, const SetupPositions& positions) {

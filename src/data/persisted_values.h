@@ -44,8 +44,9 @@ struct SetupPositions {
 // The positions in "%0.2f %0.2f %0.2f %0.2f" (cursor dry bulb and moisture content, then the
 // arrow's); nothing unless the text starts with four numbers that are finite as floats.
 std::optional<SetupPositions> SetupFromText(std::string_view text);
-// The text closing writes: dry bulb and moisture content of the cursor's and the arrow's air
-// state, as the last drawing left them.
+// The text closing writes: dry bulb and moisture content of the cursor's air state, as the
+// last drawing left it, then those of the arrow's position pulled onto the chart (into the
+// ranges, on or below saturation), shown or not.
 std::string SetupText(const ChartSettings& chart);
 // Puts cursor and arrow at the positions, each pulled onto the chart (into the ranges, on or
 // below saturation) as a node is when it moves.

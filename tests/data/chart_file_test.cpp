@@ -1,16 +1,16 @@
 #include "data/chart_file.h"
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <functional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <system_error>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #if defined(__unix__)
 #include <sys/resource.h>
@@ -20,44 +20,18 @@
 #include "chart/chart_settings.h"
 #include "chart/number_text.h"
 #include "support/comma_locale.h"
+#include "support/scratch_folder.h"
 #include "support/test_chart.h"
 
 namespace hygrovia {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileBytes;
+using testing::ScratchFolder;
+using testing::Snapshot;
 using testing::TestChart;
-
-// A folder of its own under the system's temporary folder, removed with everything in it.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = fs::temp_directory_path() /
-            FormatText("hygrovia-chart-file-%lld", static_cast<long long>(stamp));
-    fs::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code error;
-    fs::remove_all(path_, error);
-  }
-  const fs::path& path() const { return path_; }
-  int EntryCount() const {
-    return static_cast<int>(std::distance(fs::directory_iterator(path_), fs::directory_iterator()));
-  }
-
- private:
-  fs::path path_;
-};
-
-std::string FileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
+using testing::WriteBytes;
 
 // A chart that differs from the defaults everywhere the file reaches.
 void Prepare(ChartSettings& chart) {
@@ -160,13 +134,11 @@ TEST(ChartFileTest, ReadsEntriesAsTheyCome) {
     std::string expected;
   };
   const Case cases[] = {
-      {"", unchanged},
       {"Cursor: 10 5", "C 10.000 5.000 " + kept},
       {"Cursor:\r\n10\r\n5\r\n", "C 10.000 5.000 " + kept},
       {"Cursor:\t10\r5\f", "C 10.000 5.000 " + kept},
       {"Cursor: 1 2 Snap: 3 4 Cursor: 10 5",
        "C 10.000 5.000 A 15.000 5.000 P 90.000 T -10.000 40.000 H 2.000 30.000 S 3.000 4.000 N"},
-      {"cursor: 10 5 Cursor 10 5 CURSOR: 10 5", unchanged},
       {"Cursor: 10 abc 5", "C 10.000 12.000 " + kept},
       {"Cursor: abc 5 7", unchanged},
       {"Cursor: 10 5Snap: 1 2",
@@ -207,7 +179,6 @@ TEST(ChartFileTest, ReadsEntriesAsTheyCome) {
                                                                       "3.000 2.000 3.000 2.000"},
       {"Cursor: 1000001 -2e6", "C 1000000.000 -1000000.000 " + kept},
       {longWord + " Cursor: 10 5", "C 10.000 5.000 " + kept},
-      {longWord + "Cursor: 10 5", unchanged},
       {"Cursor: " + std::string(300, '0') + "1 5", unchanged},
       {std::string(255, 'x') + " DataPnt: 8 9", unchanged + " 8.000 9.000"},
       {std::string(4093, ' ') + "Cursor: 10 5", "C 10.000 5.000 " + kept},
@@ -240,7 +211,9 @@ TEST(ChartFileTest, DamagedFilesLoadWithoutHarm) {
   const std::string text = ChartFileText(source.settings);
   for (std::size_t length = 0; length <= text.size(); ++length) {
     TestChart chart;
-    EXPECT_TRUE(LoadText(text.substr(0, length), chart.settings).Ok) << length;
+    // Cut before its first key, the file is no chart file at all.
+    const bool hasKey = text.substr(0, length).find("Cursor:") != std::string::npos;
+    EXPECT_EQ(LoadText(text.substr(0, length), chart.settings).Ok, hasKey) << length;
     EXPECT_LE(chart.settings.Nodes.Count, 2) << length;
     if (length == text.size()) {
       EXPECT_EQ(Describe(chart.settings), Describe(source.settings));
@@ -253,6 +226,40 @@ TEST(ChartFileTest, DamagedFilesLoadWithoutHarm) {
   EXPECT_TRUE(LoadText(binary, chart.settings).Ok);
   EXPECT_EQ(chart.settings.Cursor.X, 3.0f);
   EXPECT_EQ(chart.settings.Cursor.Y, 4.0f);
+}
+
+// Regression: an empty, binary or unrelated file emptied the node list and applied whatever
+// its words happened to give, without a message.
+TEST(ChartFileTest, FilesWithoutAnyKeyAreRefused) {
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 7919) % 256));
+  const std::string texts[] = {
+      "",
+      "\r\n\r\n",
+      binary,
+      "#\r\n# Psychrometric Chart Data\r\n#\r\n1 2 3 4 5 6",
+      "cursor: 10 5 Cursor 10 5 CURSOR: 10 5",
+      std::string(300, 'x') + "Cursor: 10 5",
+      "\x89PNG\r\n\x1a\n IHDR 100 -5 TemperatureRange 0 9",
+  };
+  const std::string message =
+      "It is not a chart data file: none of its keys was found; the chart is unchanged.";
+  for (const std::string& text : texts) {
+    TestChart chart;
+    Prepare(chart.settings);
+    const std::string before = Describe(chart.settings);
+    const FileResult result = LoadText(text, chart.settings);
+    EXPECT_FALSE(result.Ok) << text;
+    EXPECT_EQ(result.Message, message) << text;
+    EXPECT_EQ(Describe(chart.settings), before) << text;
+    EXPECT_EQ(chart.redraws, 0) << text;
+  }
+  ScratchFolder folder;
+  const fs::path empty = folder.path() / "empty.hgv";
+  WriteBytes(empty, "");
+  TestChart chart;
+  EXPECT_EQ(LoadChartFile(empty, chart.settings).Message,
+            "Could not read \"" + empty.string() + "\". " + message);
 }
 
 // A stream that breaks down after its first few bytes, like a failing disk.
@@ -285,6 +292,11 @@ TEST(ChartFileTest, ReadErrorChangesNothing) {
 TEST(ChartFileTest, FilesThatCannotBeOpenedChangeNothing) {
   ScratchFolder folder;
   const fs::path missing = folder.path() / "missing.hgv";
+  const fs::path pipe = folder.path() / "pipe.hgv";
+  ::mkfifo(pipe.c_str(), 0600);
+  const fs::path loop = folder.path() / "loop.hgv";
+  fs::create_symlink(loop, loop);
+  const std::string kNotRegular = "it is a device, pipe or socket, not a chart data file.";
   struct Case {
     fs::path path;
     std::string message;
@@ -293,8 +305,14 @@ TEST(ChartFileTest, FilesThatCannotBeOpenedChangeNothing) {
       {missing, "Could not open \"" + missing.string() + "\": the file does not exist."},
       {folder.path(),
        "Could not open \"" + folder.path().string() + "\": it is a folder, not a chart data file."},
+      // Regression: a pipe without a writer made the read wait for ever, and a device that never
+      // ends (/dev/zero) was read up to the size limit.
+      {pipe, "Could not open \"" + pipe.string() + "\": " + kNotRegular},
+      {"/dev/zero", "Could not open \"/dev/zero\": " + kNotRegular},
+      {loop, "Could not open \"" + loop.string() + "\": Too many levels of symbolic links."},
   };
   for (const Case& c : cases) {
+    if (!fs::exists(fs::symlink_status(c.path))) continue;
     TestChart chart;
     Prepare(chart.settings);
     const std::string before = Describe(chart.settings);
@@ -315,9 +333,7 @@ TEST(ChartFileTest, FilesLongerThanAChartAreRefusedUnread) {
     std::ofstream out(big, std::ios::binary);
     out << "Cursor: 1 2\r\n" << std::string(kLargestChartFile, ' ');
   }
-  const fs::path paths[] = {big, "/dev/zero"};
-  for (const fs::path& path : paths) {
-    if (!fs::exists(path)) continue;
+  for (const fs::path& path : {big}) {
     TestChart chart;
     Prepare(chart.settings);
     const std::string before = Describe(chart.settings);
@@ -389,6 +405,50 @@ TEST(ChartFileTest, FailedSaveLeavesEverythingAsItWas) {
   EXPECT_EQ(FileBytes(inTheWay / "inside"), "kept");
   EXPECT_FALSE(fs::exists(noFolder.parent_path()));
   EXPECT_EQ(folder.EntryCount(), 1);
+}
+
+// Regression: the save replaced a write-protected file, which the export refused, and both
+// replaced pipes and links to them with regular files. The writer is the export's too.
+TEST(ChartFileTest, SaveLeavesWhatIsNoWritableRegularFile) {
+  const std::string notRegular =
+      "it is not a regular file but a device, pipe or socket, which is left as it is.";
+  struct Case {
+    std::string name;
+    std::function<void(const fs::path&)> prepare;
+    std::string why;
+  };
+  const Case cases[] = {
+      {"protected.hgv",
+       [](const fs::path& at) {
+         WriteBytes(at / "protected.hgv", "old");
+         fs::permissions(at / "protected.hgv", fs::perms::owner_read);
+       },
+       "the file is write-protected; it is unchanged."},
+      {"pipe.hgv", [](const fs::path& at) { ::mkfifo((at / "pipe.hgv").c_str(), 0600); },
+       notRegular},
+      {"link.hgv",
+       [](const fs::path& at) {
+         ::mkfifo((at / "pipe").c_str(), 0600);
+         fs::create_symlink("pipe", at / "link.hgv");
+       },
+       notRegular},
+      {"dangling.hgv", [](const fs::path& at) { fs::create_symlink("gone", at / "dangling.hgv"); },
+       "it is a symbolic link to a file that does not exist."},
+      {"loop.hgv", [](const fs::path& at) { fs::create_symlink("loop.hgv", at / "loop.hgv"); },
+       "it is one of a loop of symbolic links."},
+      {std::string(256, 'n'), [](const fs::path&) {}, "File name too long."},
+  };
+  TestChart chart;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name.substr(0, 20));
+    ScratchFolder folder;
+    c.prepare(folder.path());
+    const std::string before = Snapshot(folder.path());
+    const fs::path target = folder.path() / c.name;
+    EXPECT_EQ(SaveChartFile(target, chart.settings).Message,
+              "Could not save \"" + target.string() + "\": " + c.why);
+    EXPECT_EQ(Snapshot(folder.path()), before);
+  }
 }
 
 #if defined(__unix__)

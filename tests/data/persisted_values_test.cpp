@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "chart/chart_settings.h"
+#include "chart/number_text.h"
 #include "psychro/air_state.h"
 #include "support/comma_locale.h"
 #include "support/test_chart.h"
@@ -68,7 +69,7 @@ TEST(PersistedValuesTest, SetupSurvivesARunWithDecimalCommas) {
     ASSERT_TRUE(comma.active()) << "the set-up script generates de_DE.UTF-8";
     TestChart closing;
     closing.settings.CursorState().SetFromHumidity(21.456, 8.126);
-    closing.settings.ArrowState().SetFromHumidity(12.0, 4.5);
+    closing.settings.Arrow = {12.0f, 4.5f};
     text = SetupText(closing.settings);
   }
   EXPECT_EQ(text, "21.46 8.13 12.00 4.50");
@@ -81,6 +82,30 @@ TEST(PersistedValuesTest, SetupSurvivesARunWithDecimalCommas) {
   EXPECT_FLOAT_EQ(starting.settings.Cursor.Y, 8.13f);
   EXPECT_FLOAT_EQ(starting.settings.Arrow.X, 12.0f);
   EXPECT_FLOAT_EQ(starting.settings.Arrow.Y, 4.5f);
+}
+
+// Regression: the arrow's air state is computed only while the arrow is shown, so a run that
+// never showed it stored "0.00 0.00"-like values and the next start moved the arrow there.
+TEST(PersistedValuesTest, SetupHoldsTheArrowWhereTheUserLeftIt) {
+  struct Case {
+    ChartPoint arrow;
+    const char* stored;
+  };
+  AirState state;
+  state.ResetState();
+  const std::string saturated = FormatText("20.00 %0.2f", state.SaturationHumidity(20.0));
+  const Case cases[] = {
+      {{20.0f, 7.34f}, "20.00 7.34"},
+      {{12.0f, 4.5f}, "12.00 4.50"},
+      {{80.0f, 5.0f}, "50.00 5.00"},
+      {{20.0f, 40.0f}, saturated.c_str()},
+  };
+  for (const Case& c : cases) {
+    TestChart chart;
+    chart.settings.CursorState().SetFromHumidity(25.0, 10.0);
+    chart.settings.Arrow = c.arrow;
+    EXPECT_EQ(SetupText(chart.settings), "25.00 10.00 " + std::string(c.stored)) << c.stored;
+  }
 }
 
 TEST(PersistedValuesTest, RestoredPositionsStayOnTheChart) {

@@ -9,8 +9,8 @@
 
 #include "app/cli/command_line.h"
 #include "app/cli/headless_chart.h"
-#include "app/output/headless_export.h"
 #include "app/cli/headless_options.h"
+#include "app/output/headless_export.h"
 #include "chart/data_table.h"
 #include "data/chart_file.h"
 #include "data/file_result.h"
@@ -23,16 +23,21 @@ void Complain(std::ostream& err, const std::string& message) {
 }
 
 // The chart words exactly as the normal start applies them; a data file that cannot be read
-// is reported and skipped, and so is one too large to be a chart.
-void ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
+// is reported and skipped, and so is one too large to be a chart. False when any was.
+bool ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
                      std::ostream& err) {
+  bool allRead = true;
   CommandLineActions actions;
-  actions.loadFile = [&chart, &err](const std::string& fileName) {
+  // The name's bytes go to the system as they came, whatever their encoding.
+  actions.loadFile = [&chart, &err, &allRead](const std::string& fileName) {
     const FileResult result = LoadChartFile(std::filesystem::path(fileName), chart.settings);
-    if (!result.Ok) Complain(err, result.Message);
+    if (result.Ok) return;
+    Complain(err, result.Message);
+    allRead = false;
   };
   actions.toggleRelativeCursor = [&chart] { chart.ToggleRelativeCursor(); };
   ProcessCommandLine(words, chart.settings, actions);
+  return allRead;
 }
 
 // The data table as a full drawing builds it, one row a line; false when out failed.
@@ -59,15 +64,16 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
     return kExitUsage;
   }
   HeadlessChart chart(QSize(options.width, options.height));
-  ApplyChartWords(chart, options.chartWords, err);
+  // As at the normal start, the rest of the command line still runs, but a script is told.
+  const int done = ApplyChartWords(chart, options.chartWords, err) ? kExitDone : kExitFailure;
   for (const int mode : options.highlights) chart.ChooseHighlight(mode);
   if (options.table && !PrintTable(chart, out)) {
     Complain(err, "cannot write the data table");
     return kExitFailure;
   }
-  if (options.exportFile.empty()) return kExitDone;
+  if (options.exportFile.empty()) return done;
   const std::string error = ExportChart(chart, options.exportFile, options.format);
-  if (error.empty()) return kExitDone;
+  if (error.empty()) return done;
   Complain(err, error);
   return kExitFailure;
 }

@@ -15,10 +15,10 @@ namespace hygrovia {
 // writes the values kept between runs.
 
 // Runs the command line (argv as main receives it) without a window when it asks for that,
-// and returns the exit status: 0 done, 1 the table or the picture could not be written,
-// 2 a command line that cannot run. Nothing when the normal start should run instead. Call it
-// before any application object exists; for a picture it makes its own, on the offscreen
-// platform.
+// and returns the exit status: 0 done, 1 a chart data file could not be read (the rest still
+// runs) or the table or the picture could not be written, 2 a command line that cannot run. Nothing
+// when the normal start should run instead. Call it before any application object exists; for a
+// picture it makes its own, on the offscreen platform.
 std::optional<int> RunHeadless(int argc, char* argv[]);
 
 // The run itself, on the application object that exists (a QGuiApplication when a picture

@@ -23,13 +23,16 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
                     [](char a, char b) { return a == LowerAscii(b); });
 }
 
-// A whole number written with digits only (no sign, blank or exponent) from 0 to largest.
+// A whole number written with digits only (no sign, blank or exponent) from 0 to largest;
+// leading zeros do not count ("0100" is 100).
 std::optional<int> WholeNumber(std::string_view text, int largest) {
   constexpr std::size_t kMostDigits = 6;
-  if (text.empty() || text.size() > kMostDigits ||
+  if (text.empty() ||
       !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
     return std::nullopt;
   }
+  text.remove_prefix(std::min(text.find_first_not_of('0'), text.size() - 1));
+  if (text.size() > kMostDigits) return std::nullopt;
   const double value = DecimalValue(text);
   if (value > largest) return std::nullopt;
   return static_cast<int>(value);
@@ -81,6 +84,7 @@ std::string ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
     }
   } else if (word == "--export") {
     if (!TakeValue(arguments, i, value)) return "--export needs a file name";
+    if (value.empty()) return "the file name after --export is empty";
     options.exportFile = value;
   } else {
     return "unknown option " + Quoted(word);
@@ -117,7 +121,8 @@ std::string HeadlessUsageText() {
          "  --export FILE               writes the chart as a .png, .svg or .pdf picture\n"
          "  --size WIDTHxHEIGHT         picture size in pixels (default 1600x1200)\n"
          "  --highlight N               highlight mode 0 to 11, as chosen from the menu\n"
-         "Exit status: 0 done, 1 the table or the picture could not be written, 2 bad usage.\n";
+         "Exit status: 0 done; 1 a chart data file could not be read (the run goes on without\n"
+         "it) or the table or the picture could not be written; 2 bad usage.\n";
 }
 
 bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {

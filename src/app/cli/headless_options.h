@@ -9,8 +9,9 @@ namespace hygrovia {
 
 // Exit statuses of a run without a window.
 inline constexpr int kExitDone = 0;
-inline constexpr int kExitFailure = 1;  // the table or the picture could not be written
-inline constexpr int kExitUsage = 2;    // the command line asks for something impossible
+// A chart data file could not be read, or the table or the picture could not be written.
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;  // the command line asks for something impossible
 
 // Largest picture side of "--size", pixels; keeps a picture's memory within 256 MiB.
 inline constexpr int kLargestPictureSide = 8192;

@@ -20,11 +20,11 @@ namespace hygrovia {
 
 namespace {
 
+// The image as PNG bytes; empty when the encoding failed, so that no partial PNG is offered.
 QByteArray PngBytes(const QImage& image) {
   QByteArray png;
   QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "PNG");
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
   return png;
 }
 
@@ -68,8 +68,9 @@ void ClipboardCopy::Copy() {
   data->setData(QString::fromLatin1(kSvgMimeType), svg);
   // A chart zoomed far in may have no raster rendering; the vector picture still goes.
   const QImage image = PictureToImage(*picture, *frame);
-  if (!image.isNull()) {
-    data->setData(QString::fromLatin1(kPngMimeType), PngBytes(image));
+  const QByteArray png = image.isNull() ? QByteArray() : PngBytes(image);
+  if (!png.isEmpty()) {
+    data->setData(QString::fromLatin1(kPngMimeType), png);
     data->setImageData(image);
   }
   QClipboard* const clipboard = hooks_.clipboard ? hooks_.clipboard() : nullptr;

@@ -1,7 +1,7 @@
 #include "app/output/headless_export.h"
 
+#include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -11,15 +11,20 @@
 #include <QPicture>
 #include <QPoint>
 #include <QRect>
-#include <QSaveFile>
 #include <QSizeF>
 #include <QString>
+#include <cstddef>
+#include <filesystem>
 #include <optional>
+#include <string_view>
+#include <utility>
 
-#include "app/output/chart_picture.h"
 #include "app/cli/headless_chart.h"
+#include "app/output/chart_picture.h"
 #include "app/output/headless_png.h"
 #include "app/output/qt_canvas.h"
+#include "data/atomic_file.h"
+#include "data/write_target.h"
 
 namespace hygrovia {
 namespace {
@@ -30,27 +35,34 @@ QString NoMemory() { return QStringLiteral("not enough memory for the picture");
 
 QString CannotPaint() { return QStringLiteral("cannot paint the picture"); }
 
-// Writes the bytes of a picture, which are empty when it could not be made; why not when
-// that failed.
-QString WriteAll(QSaveFile& file, const QByteArray& bytes, const QString& whyEmpty) {
-  if (bytes.isEmpty()) return whyEmpty;
-  return file.write(bytes) == bytes.size() ? QString() : file.errorString();
+// A picture's bytes, or why it could not be made.
+struct Picture {
+  QByteArray bytes;
+  QString error;
+};
+
+// The bytes, which are empty when the picture could not be made, or why not.
+Picture Made(QByteArray bytes, const QString& whyEmpty) {
+  if (bytes.isEmpty()) return {{}, whyEmpty};
+  return {std::move(bytes), {}};
 }
 
+Picture Failed(const QString& why) { return {{}, why}; }
+
 // The chart drawn as on screen: cleared to the button face, every line in its pixels.
-QString WritePng(HeadlessChart& chart, QSaveFile& file) {
+Picture DrawPng(HeadlessChart& chart) {
   QImage image(chart.area.Size(), QImage::Format_RGB32);
-  if (image.isNull()) return NoMemory();
+  if (image.isNull()) return Failed(NoMemory());
   {
     QtCanvas canvas;
     UseChartFont(canvas);
     canvas.SetDevice(&image);
-    if (canvas.Device() == nullptr) return CannotPaint();
+    if (canvas.Device() == nullptr) return Failed(CannotPaint());
     chart.AttachCanvas(&canvas);
     chart.Redraw();
     chart.AttachCanvas(nullptr);
   }
-  return WriteAll(file, EncodePng(image), NoMemory());
+  return Made(EncodePng(image), NoMemory());
 }
 
 // The chart recorded as the clipboard copy records it (no background, labels without
@@ -69,21 +81,25 @@ std::optional<QRect> RecordPicture(HeadlessChart& chart, QPicture& picture) {
   return drawn->united(QRect(QPoint(0, 0), chart.area.Size()));
 }
 
-QString WriteSvg(HeadlessChart& chart, QSaveFile& file) {
+Picture DrawSvg(HeadlessChart& chart) {
   QPicture picture;
   const std::optional<QRect> frame = RecordPicture(chart, picture);
-  if (!frame) return CannotPaint();
-  return WriteAll(file, PictureToSvg(picture, *frame), CannotPaint());
+  if (!frame) return Failed(CannotPaint());
+  return Made(PictureToSvg(picture, *frame), CannotPaint());
 }
 
-QString WritePdf(HeadlessChart& chart, QSaveFile& file) {
+// The document is made in memory: the file is written only once it is complete.
+Picture DrawPdf(HeadlessChart& chart) {
   QPicture picture;
   const std::optional<QRect> frame = RecordPicture(chart, picture);
-  if (!frame) return CannotPaint();
+  if (!frame) return Failed(CannotPaint());
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly)) return Failed(NoMemory());
   // The page has the picture's resolution, so the chart's 8 point texts keep their size.
   const int dpi = picture.logicalDpiY();
   const double pointsPerPixel = 72.0 / dpi;
-  QPdfWriter pdf(&file);
+  QPdfWriter pdf(&buffer);
   pdf.setTitle(QStringLiteral("Hygrovia"));
   pdf.setCreator(QStringLiteral("Hygrovia"));
   pdf.setResolution(dpi);
@@ -92,45 +108,50 @@ QString WritePdf(HeadlessChart& chart, QSaveFile& file) {
       QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
                   QPageLayout::Portrait, QMarginsF()));
   QPainter painter;
-  if (!painter.begin(&pdf)) return CannotPaint();
+  if (!painter.begin(&pdf)) return Failed(CannotPaint());
   painter.translate(-frame->topLeft());
   painter.drawPicture(0, 0, picture);
-  return painter.end() ? QString() : CannotPaint();
+  if (!painter.end()) return Failed(CannotPaint());
+  buffer.close();
+  return Made(std::move(bytes), CannotPaint());
 }
 
-using Writer = QString (*)(HeadlessChart&, QSaveFile&);
+using Drawer = Picture (*)(HeadlessChart&);
 
-Writer WriterOf(PictureFormat format) {
+Drawer DrawerOf(PictureFormat format) {
   switch (format) {
     case PictureFormat::Png:
-      return WritePng;
+      return DrawPng;
     case PictureFormat::Svg:
-      return WriteSvg;
+      return DrawSvg;
     case PictureFormat::Pdf:
-      return WritePdf;
+      return DrawPdf;
     case PictureFormat::Unknown:
       break;
   }
   return nullptr;
 }
 
-std::string CannotWrite(const std::string& fileName, const QString& why) {
-  return "cannot write \"" + fileName + "\": " + why.toStdString();
+std::string CannotWrite(const std::string& fileName, const std::string& why) {
+  return "cannot write \"" + fileName + "\": " + why;
 }
 
 }  // namespace
 
 std::string ExportChart(HeadlessChart& chart, const std::string& fileName, PictureFormat format) {
-  const Writer write = WriterOf(format);
-  if (!write) return "cannot tell the picture format of \"" + fileName + "\"";
-  QSaveFile file(QFile::decodeName(QByteArray::fromStdString(fileName)));
-  if (!file.open(QIODevice::WriteOnly)) return CannotWrite(fileName, file.errorString());
-  const QString error = write(chart, file);
-  if (!error.isEmpty()) {
-    file.cancelWriting();
-    return CannotWrite(fileName, error);
-  }
-  if (!file.commit()) return CannotWrite(fileName, file.errorString());
+  const Drawer draw = DrawerOf(format);
+  if (!draw) return "cannot tell the picture format of \"" + fileName + "\"";
+  // The name's bytes go to the system unchanged, whatever their encoding.
+  const std::filesystem::path path(fileName);
+  // A target that will be refused is told before a large picture is drawn for nothing.
+  const std::string refusal = FindWriteTarget(path).Refusal;
+  if (!refusal.empty()) return CannotWrite(fileName, refusal);
+  const Picture picture = draw(chart);
+  if (!picture.error.isEmpty()) return CannotWrite(fileName, picture.error.toStdString());
+  const std::string why = ReplaceFileContents(
+      path,
+      std::string_view(picture.bytes.constData(), static_cast<std::size_t>(picture.bytes.size())));
+  if (!why.empty()) return CannotWrite(fileName, why);
   return {};
 }
 

@@ -12,8 +12,10 @@ class HeadlessChart;
 // Draws the whole chart as the screen shows it after start-up (highlight, overlays, marks and
 // nodes included) into the file: a PNG image of the chart area's size, or an SVG or PDF vector
 // picture drawn as the clipboard copy draws, laid out for the chart area and widened where
-// labels reach beyond it. The file is replaced only when the picture was written completely.
-// Returns an empty text when done, else why not.
+// labels reach beyond it. The picture is made in memory and written as WriteFileAtomically
+// writes (the file name's bytes taken as they are): the file is replaced only when the whole
+// picture was written and flushed, and a target that is not a regular file or is
+// write-protected is refused. Returns an empty text when done, else why not, naming the file.
 std::string ExportChart(HeadlessChart& chart, const std::string& fileName, PictureFormat format);
 
 }  // namespace hygrovia

@@ -11,17 +11,19 @@
 #include <QToolButton>
 #include <QWindow>
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 
+#include "app/cli/command_line.h"
 #include "app/window/chart_image.h"
 #include "app/window/chart_keys.h"
-#include "app/cli/command_line.h"
 #include "app/window/main_form.h"
 #include "app/window/virtual_key_map.h"
 #include "chart/chart_cursor.h"
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
+#include "data/chart_file.h"
 #include "data/file_result.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
@@ -44,7 +46,8 @@ bool IsTabKey(const QEvent& event) {
 void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
   CommandLineActions actions;
   actions.loadFile = [this](const std::string& fileName) {
-    const FileResult result = LoadFile(QString::fromStdString(fileName));
+    // The name's bytes, as the command line gave them.
+    const FileResult result = LoadChartFile(std::filesystem::path(fileName), settings_);
     if (!result.Ok) std::cerr << "hygrovia: " << result.Message << '\n';
   };
   actions.toggleRelativeCursor = [this] { RelativeValues(); };

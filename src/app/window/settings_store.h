@@ -11,14 +11,22 @@ class QSettings;
 namespace hygrovia {
 
 // Where the values kept between runs live: on Windows the registry key
-// HKEY_CURRENT_USER\Software\Tarnwick\Orvane, elsewhere the user's native settings file of that
-// organisation and application. The Windows program used the same key, so both share values.
+// HKEY_CURRENT_USER\Software\Tarnwick\Orvane, elsewhere the file Tarnwick/Orvane.conf in the
+// user's configuration folder ($XDG_CONFIG_HOME, else ~/.config), where Qt keeps the native
+// settings of that organisation and application. The Windows program used the same key, so
+// both share values.
 inline constexpr char kSettingsOrganisation[] = "Tarnwick";
 inline constexpr char kSettingsApplication[] = "Orvane";
 
 // Stored texts longer than this count as missing, as they did for the Windows program's
 // 80-character read buffers.
 inline constexpr qsizetype kLongestSettingText = 79;
+
+// The settings file holds two short values; a longer one is damaged. It is neither read nor
+// written, and neither is one that is not a regular file (a pipe would make the start wait
+// for ever), so that a start and a close take no time whatever the file holds. The values
+// then fall back to their defaults and the file stays as it is.
+inline constexpr qint64 kLargestSettingsFile = 64 * 1024;
 
 // A stored text, or the default standing in for it.
 struct SettingText {

@@ -224,6 +224,8 @@ TEST(HeadlessTest, ADataFileThatCannotBeReadIsReportedAndSkipped) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(QByteArray(1 << 20, ' ') + "Cursor: 10 5\n");
   file.close();
+  const QString empty = dir.filePath(QStringLiteral("empty.hgv"));
+  QFile(empty).open(QIODevice::WriteOnly);
   const Model low{90.0};
   struct Case {
     std::string file;
@@ -237,13 +239,16 @@ TEST(HeadlessTest, ADataFileThatCannotBeReadIsReportedAndSkipped) {
                                 "\". It is larger than a chart data file can be; the chart is "
                                 "unchanged."},
       {"/dev/zero",
-       "Could not read \"/dev/zero\". It is larger than a chart data file can be; the "
-       "chart is unchanged."},
+       "Could not open \"/dev/zero\": it is a device, pipe or socket, not a chart data file."},
+      {empty.toStdString(), "Could not read \"" + empty.toStdString() +
+                                "\". It is not a chart data file: none of its keys was found; "
+                                "the chart is unchanged."},
   };
+  // Regression: the run went on to exit with 0, so a script could not tell.
   for (const Case& c : cases) {
     SCOPED_TRACE(c.file);
     const Outcome run = RunCommand({"-bar", "90", c.file, "--table"});
-    EXPECT_EQ(run.status, kExitDone);
+    EXPECT_EQ(run.status, kExitFailure);
     EXPECT_EQ(Lines(run.out), PointRows(low.At(25.0, 10.031f)));
     EXPECT_EQ(run.err, "hygrovia: " + c.message + "\n");
   }
@@ -266,6 +271,7 @@ TEST(HeadlessTest, CommandLinesThatCannotRun) {
       {{"--highlight", "-1", "--table"}, "bad highlight mode \"-1\": give a number from 0 to 11"},
       {{"--highlight", "nan", "--table"}, "bad highlight mode \"nan\": give a number from 0 to 11"},
       {{"--table", "--export"}, "--export needs a file name"},
+      {{"--export", ""}, "the file name after --export is empty"},
       {{"--export", "chart.png", "--size"}, "--size needs WIDTHxHEIGHT"},
       {{"--export", "chart.jpg"},
        "cannot tell the picture format of \"chart.jpg\": the name must end in .png, .svg or .pdf"},
@@ -286,6 +292,29 @@ TEST(HeadlessTest, CommandLinesThatCannotRun) {
     EXPECT_EQ(run.status, kExitUsage);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "hygrovia: " + c.message + "\n");
+  }
+}
+
+// Regression: "0000100x0100" was refused as out of range although it is 100 by 100.
+TEST(HeadlessTest, SizesCountNoLeadingZeros) {
+  struct Case {
+    const char* size;
+    int width;  // 0: refused
+    int height;
+  };
+  const Case cases[] = {
+      {"0000100x0100", 100, 100},
+      {"08192X0000001", 8192, 1},
+      {"0000000x5", 0, 0},
+      {"00008193x1", 0, 0},
+      {"0100x", 0, 0},
+  };
+  for (const Case& c : cases) {
+    const HeadlessOptions options = ReadHeadlessOptions({"--table", "--size", c.size});
+    EXPECT_EQ(options.error.empty(), c.width != 0) << c.size;
+    if (c.width == 0) continue;
+    EXPECT_EQ(options.width, c.width) << c.size;
+    EXPECT_EQ(options.height, c.height) << c.size;
   }
 }
 

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -32,6 +31,7 @@
 #include "chart/node_list.h"
 #include "chart/number_text.h"
 #include "psychro/air_state.h"
+#include "support/private_settings_folder.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -56,8 +56,6 @@ class MainFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(store_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store_.path());
     Open();
   }
 
@@ -127,6 +125,7 @@ class MainFormTest : public ::testing::Test {
   }
 
   QTemporaryDir store_;
+  PrivateSettingsFolder privateStore_{store_.path()};
   DrawingSurface surface_;
   AirState cursorState_;
   AirState arrowState_;

@@ -1,18 +1,24 @@
 #include "app/window/settings_store.h"
 
+#include <functional>
 #include <string>
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "data/persisted_values.h"
+#include "support/private_settings_folder.h"
 
 namespace hygrovia {
 namespace {
@@ -95,31 +101,56 @@ TEST(SettingsStoreTest, ReportsAStoreThatCannotBeWritten) {
   EXPECT_FALSE(WriteSetting(store, kSizeValueName, "600 500"));
 }
 
-// Points the program's own store into a folder for one test, so no test touches the user's.
-class PrivateProgramStore {
- public:
-  explicit PrivateProgramStore(const QString& folder) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-  }
-  ~PrivateProgramStore() {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-  }
-};
-
 TEST(SettingsStoreTest, ProgramStoreIsTarnwickOrvane) {
 #if defined(Q_OS_WIN)
   GTEST_SKIP() << "the program's store is the user's registry";
 #else
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
-  const PrivateProgramStore privateStore(folder.path());
+  const PrivateSettingsFolder privateStore(folder.path());
   EXPECT_FALSE(ReadSetting(kSizeValueName, kDefaultSizeText).Read);
   ASSERT_TRUE(WriteSetting(kSizeValueName, "600 500"));
   const SettingText got = ReadSetting(kSizeValueName, kDefaultSizeText);
   EXPECT_TRUE(got.Read);
   EXPECT_EQ(got.Text, "600 500");
   EXPECT_TRUE(FileBytes(folder.filePath("Tarnwick/Orvane.conf")).contains("Hygrovia_Size=600 500"));
+#endif
+}
+
+// Regression: a settings file that was a pipe made the start wait for ever, and one of 100 MB
+// took seconds and most of a gigabyte to read and to write again. Such a file is neither read
+// nor written; the values fall back to their defaults.
+TEST(SettingsStoreTest, ASettingsFileThatIsNoneIsLeftAlone) {
+#if defined(Q_OS_WIN)
+  GTEST_SKIP() << "the program's store is the user's registry";
+#else
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const PrivateSettingsFolder privateStore(folder.path());
+  ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Tarnwick")));
+  const QString path = folder.filePath("Tarnwick/Orvane.conf");
+  const QByteArray name = QFile::encodeName(path);
+  const std::function<void()> makers[] = {
+      [&] { ::mkfifo(name.constData(), 0600); },
+      [&] {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[General]\nHygrovia_Size=600 500\n");
+        file.resize(kLargestSettingsFile + 1);
+      },
+      [&] { ::symlink("Orvane.conf", name.constData()); },
+  };
+  for (const auto& make : makers) {
+    QFile::remove(path);
+    make();
+    const QFileInfo before(path);
+    EXPECT_FALSE(ReadSetting(kSizeValueName, kDefaultSizeText).Read);
+    EXPECT_FALSE(WriteSetting(kSizeValueName, "700 600"));
+    const QFileInfo after(path);
+    EXPECT_EQ(after.isFile(), before.isFile());
+    EXPECT_EQ(after.isSymLink(), before.isSymLink());
+    EXPECT_EQ(after.size(), before.size());
+  }
 #endif
 }
 

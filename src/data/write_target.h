@@ -1,0 +1,32 @@
+#ifndef HYGROVIA_DATA_WRITE_TARGET_H
+#define HYGROVIA_DATA_WRITE_TARGET_H
+
+#include <filesystem>
+#include <string>
+
+#include <sys/types.h>
+
+namespace hygrovia {
+
+// The file a save replaces or creates, found from the name the user gave: the named file
+// itself, or the regular file a symbolic link leads to (the link stays a link).
+struct WriteTarget {
+  std::filesystem::path File;
+  bool Exists = false;
+  // Of the existing file, for the new one to carry over.
+  mode_t Mode = 0;
+  uid_t Owner = 0;
+  gid_t Group = 0;
+  // Why nothing may be written there, ending in a full stop; empty when it may.
+  std::string Refusal;
+};
+
+// Looks at the name without opening anything. Refused are: a folder, anything that is not a
+// regular file (a pipe, a device, a socket, or a link to one), a link to nothing or a loop of
+// links, a write-protected file (even for the root user, who could write it), a file in a
+// folder that does not exist, and a name the system refuses (too long, say).
+WriteTarget FindWriteTarget(const std::filesystem::path& named);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_DATA_WRITE_TARGET_H
