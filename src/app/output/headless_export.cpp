@@ -16,8 +16,10 @@
 #include <QString>
 #include <optional>
 
-#include "app/output/chart_picture.h"
 #include "app/cli/headless_chart.h"
+#include "app/output/chart_page_printer.h"
+#include "app/output/chart_picture.h"
+#include "app/output/chart_printer.h"
 #include "app/output/headless_png.h"
 #include "app/output/qt_canvas.h"
 
@@ -98,6 +100,16 @@ QString WritePdf(HeadlessChart& chart, QSaveFile& file) {
   return painter.end() ? QString() : CannotPaint();
 }
 
+// The chart page of the chart's page setup, as the chart page printer prints it.
+QString WritePdfPage(HeadlessChart& chart, QSaveFile& file) {
+  QPdfWriter pdf(&file);
+  pdf.setTitle(QStringLiteral("Hygrovia"));
+  pdf.setCreator(QStringLiteral("Hygrovia"));
+  pdf.setResolution(static_cast<int>(kScreenDotsPerInch));
+  pdf.setPageLayout(chart.page.layout);
+  return PaintChartPage(chart.settings, pdf, chart.page.title) ? QString() : CannotPaint();
+}
+
 using Writer = QString (*)(HeadlessChart&, QSaveFile&);
 
 Writer WriterOf(PictureFormat format) {
@@ -108,6 +120,8 @@ Writer WriterOf(PictureFormat format) {
       return WriteSvg;
     case PictureFormat::Pdf:
       return WritePdf;
+    case PictureFormat::PdfPage:
+      return WritePdfPage;
     case PictureFormat::Unknown:
       break;
   }

@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <iostream>
 
+#include "app/cli/command_line.h"
 #include "app/window/chart_image.h"
 #include "app/window/chart_keys.h"
-#include "app/cli/command_line.h"
 #include "app/window/main_form.h"
 #include "app/window/virtual_key_map.h"
 #include "chart/chart_cursor.h"
@@ -44,8 +44,13 @@ bool IsTabKey(const QEvent& event) {
 void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
   CommandLineActions actions;
   actions.loadFile = [this](const std::string& fileName) {
-    const FileResult result = LoadFile(QString::fromStdString(fileName));
-    if (!result.Ok) std::cerr << "hygrovia: " << result.Message << '\n';
+    const QString name = QString::fromStdString(fileName);
+    const FileResult result = LoadFile(name);
+    if (result.Ok) {
+      chartFileName_ = name;
+    } else {
+      std::cerr << "hygrovia: " << result.Message << '\n';
+    }
   };
   actions.toggleRelativeCursor = [this] { RelativeValues(); };
   hygrovia::ProcessCommandLine(arguments, settings_, actions);
@@ -65,6 +70,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
   if (watched == SettingsButton && press) {
     HandleSettingsButtonClick(static_cast<QMouseEvent*>(event)->button());
+    return false;
+  }
+  if (watched == PrintButton && press) {
+    HandlePrintButtonClick(static_cast<QMouseEvent*>(event)->button());
     return false;
   }
   if (watched != GraphPanel && watched != GraphCanvas) return QWidget::eventFilter(watched, event);
