@@ -310,15 +310,13 @@ std::vector<std::string> TitleLines(const ChartSettings& chart, const ChartPageT
 std::vector<std::vector<std::string>> NodeTable(const ChartSettings& chart) {
   Table table;
   if (!chart.Nodes.IsValidIndex(0)) return table;
-  table.push_back({"Node",
-                   "Dry bulb \xC2\xB0"
-                   "C",
-                   "Wet bulb \xC2\xB0"
-                   "C",
-                   "RH %", "Moisture g/kg",
-                   "Dew point \xC2\xB0"
-                   "C",
-                   "Enthalpy kJ/kg", "Volume m\xC2\xB3/kg"});
+  // Names over units keeps the columns narrow enough for the side of a landscape page.
+  constexpr const char* kDegrees =
+      "\xC2\xB0"
+      "C";
+  table.push_back(
+      {"Node", "Dry bulb", "Wet bulb", "RH", "Moisture", "Dew point", "Enthalpy", "Volume"});
+  table.push_back({"", kDegrees, kDegrees, "%", "g/kg", kDegrees, "kJ/kg", "m\xC2\xB3/kg"});
   // A state of its own: the cursor's state belongs to the read-outs.
   AirState air = chart.CursorState();
   for (std::int32_t i = 0; chart.Nodes.IsValidIndex(i); ++i) {

@@ -43,7 +43,7 @@ inline constexpr const char* kUntitled = "Untitled";
 // pressure, the ranges.
 std::vector<std::string> TitleLines(const ChartSettings& chart, const ChartPageTitle& title);
 
-// The data-point table: a header row, then one row per node with the node's number and the
+// The data-point table: two header rows (names, units), then one row per node with the node's number and the
 // properties of its air at the chart's pressure. Empty when there are no nodes.
 std::vector<std::vector<std::string>> NodeTable(const ChartSettings& chart);
 

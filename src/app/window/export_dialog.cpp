@@ -36,9 +36,12 @@ const FormatFilter& FilterOf(PictureFormat format) {
   return kFilters[0];
 }
 
+// The filter the dialog names, with its pattern list or, as a dialog hiding the lists
+// names it, without.
 const FormatFilter& FilterNamed(const QString& filter) {
   for (const FormatFilter& f : kFilters) {
-    if (filter == QString::fromLatin1(f.filter)) return f;
+    const QString full = QString::fromLatin1(f.filter);
+    if (filter == full || filter == full.section(QStringLiteral(" ("), 0, 0)) return f;
   }
   return kFilters[0];
 }
