@@ -7,7 +7,6 @@
 #include <QToolButton>
 #include <functional>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -66,7 +65,7 @@ TEST_F(MainFormOutputTest, PrintChartAndExportAreReachedByButtonsMenuAndShortcut
     QRect bounds;
     const char* hint;
   };
-  // Right of the described toolbar, whose buttons keep their bounds.
+  // Right of the toolbar, whose buttons keep their bounds.
   EXPECT_EQ(Find("OutputPanel")->geometry(), QRect(445, 4, 128, 86));
   for (const Control& c : {Control{"PrintChartButton", {2, 25, 62, 60}, "Print chart."},
                            Control{"ExportButton", {65, 25, 62, 60}, "Export picture..."},
@@ -92,6 +91,7 @@ TEST_F(MainFormOutputTest, PrintChartAndExportAreReachedByButtonsMenuAndShortcut
       {"menu: export", [&] { Item("ExportItem")->trigger(); }, "export"},
       {"Ctrl+E", [&] { Key(Qt::Key_E, Qt::ControlModifier); }, "export"},
   };
+  // Shortcuts need the window to be the active one.
   form_->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
   for (const Step& s : steps) {
@@ -108,21 +108,6 @@ TEST_F(MainFormOutputTest, PrintChartAndExportAreReachedByButtonsMenuAndShortcut
   QStringList items;
   for (const QAction* item : Find<QMenu>("PrintMenu")->actions()) items << item->text();
   EXPECT_EQ(items, (QStringList{"Print &Form...", "Print &Chart...", "&Export Picture..."}));
-}
-
-TEST_F(MainFormOutputTest, ChartFileNameFollowsTheFileLastOpenedOrSaved) {
-  QTemporaryDir folder;
-  const QString saved = folder.filePath(QStringLiteral("office.hgv"));
-  EXPECT_EQ(form_->ChartFileName(), QString());
-  form_->Hooks().chooseSaveFile = [&](const QString&) { return saved; };
-  Find<QToolButton>("SaveButton")->click();
-  EXPECT_EQ(form_->ChartFileName(), saved);
-  // A file that cannot be read leaves the name of the chart shown.
-  form_->Hooks().chooseOpenFile = [&](const QString&) { return folder.filePath("missing.hgv"); };
-  Find<QToolButton>("OpenButton")->click();
-  EXPECT_EQ(form_->ChartFileName(), saved);
-  form_->ProcessCommandLine({folder.filePath("missing.hgv").toStdString(), saved.toStdString()});
-  EXPECT_EQ(form_->ChartFileName(), saved);
 }
 
 }  // namespace

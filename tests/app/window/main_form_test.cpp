@@ -27,10 +27,10 @@
 #include "app/window/chart_image.h"
 #include "chart/chart_settings.h"
 #include "chart/highlight_captions.h"
-#include "chart/status_line.h"
-#include "data/chart_file.h"
 #include "chart/node_list.h"
 #include "chart/number_text.h"
+#include "chart/status_line.h"
+#include "data/chart_file.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 
