@@ -7,6 +7,7 @@
 #include "app/cli/command_line.h"
 #include "app/cli/headless.h"
 #include "app/cli/headless_options.h"
+#include "app/output/chart_page_printer.h"
 #include "app/output/chart_printer.h"
 #include "app/output/clipboard_copy.h"
 #include "app/window/about_box.h"
@@ -15,6 +16,7 @@
 #include "app/window/help_window.h"
 #include "app/window/main_form.h"
 #include "app/window/nodes_form.h"
+#include "app/window/picture_export.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "expr/expression_evaluator.h"
@@ -61,10 +63,16 @@ int main(int argc, char* argv[]) {
   THelpWindow helpWindow(&mainForm);
   ClipboardCopy clipboardCopy(settings, status, mainForm);
   ChartPrinter printer(mainForm);
+  ChartPagePrinter pagePrinter(settings, ChartPagePrinter::DefaultHooks(mainForm));
+  PictureExport pictureExport(settings, PictureExport::DefaultHooks(mainForm));
   MainFormHooks& hooks = mainForm.Hooks();
   hooks.showAbout = [&] { aboutBox.ShowOver(mainForm); };
   hooks.copyToClipboard = [&] { clipboardCopy.Copy(); };
   hooks.print = [&] { printer.Print(); };
+  hooks.printChart = [&] { pagePrinter.Print(TodaysPageTitle(mainForm.ChartFileName())); };
+  hooks.exportPicture = [&] {
+    pictureExport.Export({pagePrinter.PageLayout(), TodaysPageTitle(mainForm.ChartFileName())});
+  };
   hooks.showHelp = [&] { helpWindow.ShowContents(); };
   hooks.editSettings = [&] {
     CentreOver(mainForm, graphForm);

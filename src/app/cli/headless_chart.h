@@ -3,6 +3,7 @@
 
 #include <QSize>
 
+#include "app/output/chart_page_printer.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "psychro/air_state.h"
@@ -52,6 +53,8 @@ class HeadlessChart {
   ChartSettings settings{surface, cursorState, arrowState};
   StatusLine status;
   PictureArea area;
+  // The paper and title block of a chart page export.
+  ChartPageSetup page{DefaultChartPageLayout(), {}};
 };
 
 }  // namespace hygrovia

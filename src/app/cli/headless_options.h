@@ -18,8 +18,9 @@ inline constexpr int kLargestPictureSide = 8192;
 inline constexpr int kDefaultPictureWidth = 1600;
 inline constexpr int kDefaultPictureHeight = 1200;
 
-// The kinds of picture "--export" writes, told by the file name's extension.
-enum class PictureFormat { Unknown, Png, Svg, Pdf };
+// The kinds of picture "--export" writes, told by the file name's extension, and the chart
+// page (PdfPage) that the window's export writes as its PDF; no file name asks for that one.
+enum class PictureFormat { Unknown, Png, Svg, Pdf, PdfPage };
 
 // ".png", ".svg" or ".pdf" in any letter case at the end of the name; Unknown otherwise.
 PictureFormat FormatOfFileName(std::string_view fileName);

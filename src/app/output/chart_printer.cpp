@@ -10,12 +10,18 @@
 #include <QWidget>
 #include <utility>
 
+#include "app/output/chart_page.h"
+
 namespace hygrovia {
 
 std::optional<QRectF> PrintImage(const QPixmap& image, QPrinter& printer) {
   const QSizeF logical = image.deviceIndependentSize();
-  const double scale = printer.resolution() / kScreenDotsPerInch;
-  const QRectF target(0.0, 0.0, logical.width() * scale, logical.height() * scale);
+  const double resolution = printer.resolution() / kScreenDotsPerInch;
+  const double width = logical.width() * resolution;
+  const double height = logical.height() * resolution;
+  // A window larger than the printable area is shrunk to it rather than cut off.
+  const double fit = ShrinkToFit(width, height, printer.width(), printer.height());
+  const QRectF target(0.0, 0.0, width * fit, height * fit);
   QPainter painter;
   if (!painter.begin(&printer)) return std::nullopt;
   painter.drawPixmap(target, image, QRectF(image.rect()));

@@ -18,7 +18,8 @@ inline constexpr double kScreenDotsPerInch = 96.0;
 
 // Prints the image at the top-left corner of one page, scaled by the printer's resolution
 // over kScreenDotsPerInch so that it keeps about its size on screen (the image's logical
-// size, whatever its pixel density). Returns the rectangle it went into, in the printer's
+// size, whatever its pixel density); an image larger than the printable area is shrunk to
+// fit it, keeping its proportions. Returns the rectangle it went into, in the printer's
 // device pixels, or nothing when the printer could not print.
 std::optional<QRectF> PrintImage(const QPixmap& image, QPrinter& printer);
 

@@ -20,7 +20,9 @@
 #include <utility>
 
 #include "app/cli/headless_chart.h"
+#include "app/output/chart_page_printer.h"
 #include "app/output/chart_picture.h"
+#include "app/output/chart_printer.h"
 #include "app/output/headless_png.h"
 #include "app/output/qt_canvas.h"
 #include "data/atomic_file.h"
@@ -116,6 +118,24 @@ Picture DrawPdf(HeadlessChart& chart) {
   return Made(std::move(bytes), CannotPaint());
 }
 
+// The chart page of the chart's page setup, as the chart page printer prints it; made in
+// memory like every picture.
+Picture DrawPdfPage(HeadlessChart& chart) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly)) return Failed(NoMemory());
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle(QStringLiteral("Hygrovia"));
+    pdf.setCreator(QStringLiteral("Hygrovia"));
+    pdf.setResolution(static_cast<int>(kScreenDotsPerInch));
+    pdf.setPageLayout(chart.page.layout);
+    if (!PaintChartPage(chart.settings, pdf, chart.page.title)) return Failed(CannotPaint());
+  }
+  buffer.close();
+  return Made(std::move(bytes), CannotPaint());
+}
+
 using Drawer = Picture (*)(HeadlessChart&);
 
 Drawer DrawerOf(PictureFormat format) {
@@ -126,6 +146,8 @@ Drawer DrawerOf(PictureFormat format) {
       return DrawSvg;
     case PictureFormat::Pdf:
       return DrawPdf;
+    case PictureFormat::PdfPage:
+      return DrawPdfPage;
     case PictureFormat::Unknown:
       break;
   }

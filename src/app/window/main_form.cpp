@@ -71,6 +71,7 @@ TMainForm::TMainForm(ChartSettings& settings, StatusLine& status, QWidget* paren
   CreateChartArea();
   CreateBottomPanels();
   CreateMenus();
+  CreateOutputControls();
   hooks_.chooseOpenFile = [this](const QString& last) { return ChooseChartFileToOpen(this, last); };
   hooks_.chooseSaveFile = [this](const QString& last) { return ChooseChartFileToSave(this, last); };
   hooks_.showError = [this](const QString& text) {

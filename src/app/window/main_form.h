@@ -7,8 +7,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/window/main_form_hooks.h"
 #include "app/output/qt_canvas.h"
+#include "app/window/main_form_hooks.h"
 
 class QAction;
 class QCloseEvent;
@@ -52,6 +52,9 @@ class TMainForm : public QWidget {
   // Clears the chart picture, draws the whole chart and shows it.
   void Redraw();
 
+  // The chart file last opened or saved; empty while there was none.
+  const QString& ChartFileName() const { return chartFileName_; }
+
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +69,7 @@ class TMainForm : public QWidget {
   void CreateChartArea();
   void CreateBottomPanels();
   void CreateMenus();
+  void CreateOutputControls();
   QToolButton* AddButton(QWidget* parent, const char* name, const QRect& bounds, const char* icon,
                          const char* hint);
   QAction* AddItem(QMenu* menu, const char* name, const char* caption);
@@ -79,6 +83,9 @@ class TMainForm : public QWidget {
   void SaveButtonClick();
   void ClipBdButtonClick();
   void PrintButtonClick();
+  void HandlePrintButtonClick(Qt::MouseButton button);
+  void PrintChartButtonClick();
+  void ExportButtonClick();
   void HelpButtonClick();
   void SettingsButtonClick();
   void HandleSettingsButtonClick(Qt::MouseButton button);
@@ -107,6 +114,7 @@ class TMainForm : public QWidget {
   QtCanvas canvas_;
   QString lastOpenName_;
   QString lastSaveName_;
+  QString chartFileName_;
 
   // Controls and menus, owned by the window through their Qt parents.
   QFrame* MainPanel = nullptr;
@@ -131,6 +139,13 @@ class TMainForm : public QWidget {
   QMenu* NodesMenu = nullptr;
   QAction* RelativeCursor1 = nullptr;
   QAction* RelativeCursor2 = nullptr;
+  // The chart's ways out beyond the described toolbar: a panel right of it and the print
+  // button's menu.
+  QFrame* OutputPanel = nullptr;
+  QToolButton* PrintChartButton = nullptr;
+  QToolButton* ExportButton = nullptr;
+  QMenu* PrintMenu = nullptr;
+  QAction* ExportItem = nullptr;
 };
 
 }  // namespace hygrovia

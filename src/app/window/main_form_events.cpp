@@ -1,6 +1,8 @@
 // The main window's mouse, keys, resizing, closing and command line.
+#include <QByteArray>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -48,7 +50,11 @@ void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
   actions.loadFile = [this](const std::string& fileName) {
     // The name's bytes, as the command line gave them.
     const FileResult result = LoadChartFile(std::filesystem::path(fileName), settings_);
-    if (!result.Ok) std::cerr << "hygrovia: " << result.Message << '\n';
+    if (result.Ok) {
+      chartFileName_ = QFile::decodeName(QByteArray::fromStdString(fileName));
+    } else {
+      std::cerr << "hygrovia: " << result.Message << '\n';
+    }
   };
   actions.toggleRelativeCursor = [this] { RelativeValues(); };
   hygrovia::ProcessCommandLine(arguments, settings_, actions);
@@ -68,6 +74,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
   if (watched == SettingsButton && press) {
     HandleSettingsButtonClick(static_cast<QMouseEvent*>(event)->button());
+    return false;
+  }
+  if (watched == PrintButton && press) {
+    HandlePrintButtonClick(static_cast<QMouseEvent*>(event)->button());
     return false;
   }
   if (watched != GraphPanel && watched != GraphCanvas) return QWidget::eventFilter(watched, event);

@@ -52,6 +52,7 @@ void TMainForm::OpenButtonClick() {
   if (name.isEmpty()) return;
   lastOpenName_ = name;
   const FileResult result = LoadFile(name);
+  if (result.Ok) chartFileName_ = name;
   if (!result.Ok && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message));
 }
 
@@ -61,6 +62,7 @@ void TMainForm::SaveButtonClick() {
   if (name.isEmpty()) return;
   lastSaveName_ = name;
   const FileResult result = SaveChartFile(PathOf(name), settings_);
+  if (result.Ok) chartFileName_ = name;
   if (!result.Ok && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message));
 }
 

@@ -23,6 +23,10 @@ struct MainFormHooks {
   std::function<void()> editNodes;
   std::function<void()> copyToClipboard;
   std::function<void()> print;
+  // The chart alone on a page, previewed before printing.
+  std::function<void()> printChart;
+  // The chart written as a PNG, SVG or PDF file.
+  std::function<void()> exportPicture;
   std::function<void()> showHelp;
   // A file name for opening or saving, starting from the last one; empty when cancelled.
   std::function<QString(const QString& lastName)> chooseOpenFile;

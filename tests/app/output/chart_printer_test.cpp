@@ -4,6 +4,9 @@
 #include <QColor>
 #include <QFile>
 #include <QLabel>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPixmap>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -11,6 +14,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <cmath>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -108,6 +112,56 @@ TEST(ChartPrinterTest, ImageKeepsItsScreenSizeOnOnePage) {
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(PageCount(pdf), 1);
     EXPECT_NEAR(ImageWidthOnPaper(pdf), 4.75 * 72.0, 0.01);
+  }
+}
+
+TEST(ChartPrinterTest, WindowLargerThanThePrintableAreaIsShrunkToFitIt) {
+  struct Case {
+    const char* name;
+    QPageSize::PageSizeId paper;
+    QPageLayout::Orientation orientation;
+    QSize window;  // logical pixels, 96 an inch on paper
+    bool shrunk;
+  };
+  const std::vector<Case> cases = {
+      {"A4 portrait, small window", QPageSize::A4, QPageLayout::Portrait, {456, 456}, false},
+      {"A4 portrait, maximised", QPageSize::A4, QPageLayout::Portrait, {1920, 1040}, true},
+      {"A4 landscape, maximised", QPageSize::A4, QPageLayout::Landscape, {1920, 1040}, true},
+      {"A4 landscape, tall window", QPageSize::A4, QPageLayout::Landscape, {600, 1000}, true},
+      {"Letter portrait, small", QPageSize::Letter, QPageLayout::Portrait, {600, 400}, false},
+      {"Letter landscape, maximised",
+       QPageSize::Letter,
+       QPageLayout::Landscape,
+       {2560, 1400},
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir dir;
+    QPixmap image(c.window);
+    image.fill(QColor(200, 40, 40));
+    QPrinter printer(QPrinter::HighResolution);
+    PrintToPdf(printer, dir.filePath(QStringLiteral("window.pdf")), 300);
+    printer.setPageLayout(QPageLayout(QPageSize(c.paper), c.orientation, QMarginsF(10, 10, 10, 10),
+                                      QPageLayout::Millimeter));
+    const QRectF printable(0, 0, printer.width(), printer.height());
+
+    const std::optional<QRectF> target = PrintImage(image, printer);
+
+    ASSERT_TRUE(target.has_value());
+    EXPECT_EQ(target->topLeft(), QPointF(0, 0));
+    const QSizeF onScreenSize = QSizeF(c.window) * (300 / 96.0);
+    // The window's proportions are kept either way.
+    EXPECT_NEAR(target->width() / target->height(), onScreenSize.width() / onScreenSize.height(),
+                1e-9);
+    if (c.shrunk) {
+      EXPECT_TRUE(printable.contains(*target));
+      // One side fills the printable area.
+      EXPECT_TRUE(std::abs(target->width() - printable.width()) < 1e-6 ||
+                  std::abs(target->height() - printable.height()) < 1e-6);
+    } else {
+      EXPECT_EQ(target->size(), onScreenSize);
+    }
   }
 }
 
