@@ -31,8 +31,8 @@ bool HourFilter::Passes(const WeatherHour& h) const {
 
 bool HourFilter::IsWholeYear() const {
   const bool allMonths = firstMonth == 1 && lastMonth == 12;
-  const bool allDay = (firstHour == 0 && lastHour == 24) || (lastHour - firstHour + 24) % 24 == 0;
-  return allMonths && allDay && firstHour != lastHour;
+  const bool allDay = firstHour == 0 && lastHour == 24;
+  return allMonths && allDay;
 }
 
 std::string HourFilter::Text() const {

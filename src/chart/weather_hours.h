@@ -44,7 +44,8 @@ struct WeatherYear {
 
 // Which hours of the year count: the months firstMonth to lastMonth (1 to 12, both included,
 // across the new year when lastMonth comes before firstMonth) and the time of day from
-// firstHour:00 to lastHour:00 (0 to 24, across midnight when lastHour comes first).
+// firstHour:00 to lastHour:00 (0 to 24, across midnight when lastHour comes first; no hour
+// when both are the same).
 struct HourFilter {
   int firstMonth = 1;
   int lastMonth = 12;
