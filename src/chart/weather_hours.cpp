@@ -36,14 +36,18 @@ bool HourFilter::IsWholeYear() const {
 }
 
 std::string HourFilter::Text() const {
-  if (IsWholeYear()) return {};
   const auto month = [](int m) {
-    return kMonthNames[static_cast<std::size_t>(std::clamp(m, 1, 12) - 1)];
+    return std::string(kMonthNames[static_cast<std::size_t>(std::clamp(m, 1, 12) - 1)]);
   };
-  std::string text = firstMonth == lastMonth
-                         ? month(firstMonth)
-                         : std::string(month(firstMonth)) + "-" + month(lastMonth);
-  return text + FormatText(" %d:00-%d:00", firstHour, lastHour);
+  std::string text;
+  if (firstMonth != 1 || lastMonth != 12) {
+    text = firstMonth == lastMonth ? month(firstMonth) : month(firstMonth) + "-" + month(lastMonth);
+  }
+  if (firstHour != 0 || lastHour != 24) {
+    if (!text.empty()) text += ' ';
+    text += FormatText("%d:00-%d:00", firstHour, lastHour);
+  }
+  return text;
 }
 
 std::vector<ChartPoint> HourPoints(std::span<const WeatherHour> hours, const HourFilter& filter,

@@ -55,8 +55,9 @@ struct HourFilter {
   bool Passes(const WeatherHour& hour) const;
   // True when every hour of the year passes.
   bool IsWholeYear() const;
-  // "Jun-Aug 8:00-18:00", or the empty text for the whole year.
+  // "Jun-Aug 8:00-18:00", "Jun-Aug" or "8:00-18:00"; the empty text for the whole year.
   std::string Text() const;
+  bool operator==(const HourFilter&) const = default;
 };
 
 // The chart point of each hour that passes the filter: its dry bulb across and, up, the
