@@ -6,6 +6,7 @@
 
 #include "psychro/air_state.h"
 #include "psychro/pmv.h"
+#include "psychro/root_finding.h"
 
 namespace hygrovia {
 namespace {
@@ -14,7 +15,8 @@ constexpr double kComfortVote = 0.5;   // the zone holds votes from −0.5 to +0
 constexpr double kMoistureStep = 0.5;  // g/kg between the zone's rows
 constexpr double kColdest = -30.0;     // °C, the search range of the comfort lines
 constexpr double kWarmest = 60.0;
-constexpr int kSearchSteps = 40;
+constexpr double kTolerance = 1e-6;  // °C, of the comfort lines
+constexpr int kApexSteps = 24;
 // Moisture (g/kg) at which the search for the top of a zone gives up; no zone reaches it
 // at the chart's pressures.
 constexpr double kHighestZone = 200.0;
@@ -36,14 +38,9 @@ std::optional<double> ComfortLine(const ComfortSettings& s, double clothing, dou
                         clothing, 0.0};
     return PredictedMeanVote(c) - vote;
   };
-  double low = kColdest;
-  double high = kWarmest;
-  if (!(excess(low) <= 0.0 && excess(high) >= 0.0)) return std::nullopt;
-  for (int i = 0; i < kSearchSteps; ++i) {
-    const double mid = 0.5 * (low + high);
-    (excess(mid) > 0.0 ? high : low) = mid;
-  }
-  return 0.5 * (low + high);
+  const double t = FindRoot(excess, kColdest, kWarmest, kTolerance);
+  if (std::isnan(t)) return std::nullopt;
+  return t;
 }
 
 // The row at moisture w, its left end held right of saturation; nothing when the comfort
@@ -62,7 +59,7 @@ std::optional<ZoneRow> RowOf(const ComfortSettings& s, double clothing, double w
 ZoneRow Apex(const ComfortSettings& s, double clothing, double open, double closed,
              const AirState& air) {
   ZoneRow apex = *RowOf(s, clothing, open, air);
-  for (int i = 0; i < kSearchSteps; ++i) {
+  for (int i = 0; i < kApexSteps; ++i) {
     const double mid = 0.5 * (open + closed);
     const auto row = RowOf(s, clothing, mid, air);
     if (row && row->left < row->right) {

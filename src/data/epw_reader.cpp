@@ -92,7 +92,12 @@ std::optional<int> FieldWhole(std::string_view field, int low, int high) {
   return static_cast<int>(*value);
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted.append(text);
+  quoted.push_back('"');
+  return quoted;
+}
 
 std::string LineMessage(int line, const std::string& what) {
   return FormatText("Line %d: ", line) + what;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "psychro/root_finding.h"
+
 namespace hygrovia {
 namespace {
 
@@ -11,7 +13,7 @@ constexpr double kWattsPerMet = 58.15;       // W/m² per met
 constexpr double kInsulationPerClo = 0.155;  // m²K/W per clo
 constexpr double kKelvinOffset = 273.0;      // as in the standard's own equations
 constexpr double kRadiation = 3.96e-8;       // W/(m²K⁴), emissivity × Stefan-Boltzmann
-constexpr int kBisections = 60;
+constexpr double kTolerance = 1e-9;          // K, of the clothing temperature
 
 double Kelvin4(double t) { return std::pow(t + kKelvinOffset, 4.0); }
 
@@ -53,14 +55,12 @@ double ClothingSurfaceTemperature(const ThermalConditions& c) {
   const double skin = 35.7 - 0.028 * netHeat;
   // The balance tcl − skin + Icl × loss(tcl) grows with tcl, and its root lies between the
   // colder and the warmer of skin, air and radiant temperature.
-  double low = std::min({skin, c.airTemperature, c.radiantTemperature});
-  double high = std::max({skin, c.airTemperature, c.radiantTemperature});
-  for (int i = 0; i < kBisections && high - low > 1e-10; ++i) {
-    const double mid = 0.5 * (low + high);
-    const double balance = mid - skin + insulation * ClothingHeatLoss(c, mid, areaFactor);
-    (balance > 0.0 ? high : low) = mid;
-  }
-  return 0.5 * (low + high);
+  const double low = std::min({skin, c.airTemperature, c.radiantTemperature});
+  const double high = std::max({skin, c.airTemperature, c.radiantTemperature});
+  if (high - low < kTolerance) return low;
+  return FindRoot(
+      [&](double t) { return t - skin + insulation * ClothingHeatLoss(c, t, areaFactor); }, low,
+      high, kTolerance);
 }
 
 double PredictedMeanVote(const ThermalConditions& c) {

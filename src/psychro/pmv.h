@@ -19,7 +19,7 @@ struct ThermalConditions {
 
 // Clothing surface temperature (°C): the root of the clothing heat balance of ISO 7730
 // (eq. 2), tcl = 35.7 − 0.028 (M − W) − Icl [radiation + convection from the clothing],
-// found by bisection; NaN when an input is not a number.
+// found by false position; NaN when an input is not a number.
 double ClothingSurfaceTemperature(const ThermalConditions& conditions);
 
 // Predicted mean vote (−3 cold to +3 hot) of ISO 7730 eq. 1: the thermal load of the body
