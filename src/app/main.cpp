@@ -17,6 +17,7 @@
 #include "app/window/help_window.h"
 #include "app/window/main_form.h"
 #include "app/window/nodes_form.h"
+#include "app/window/weather_form.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "expr/expression_evaluator.h"
@@ -67,6 +68,7 @@ int main(int argc, char* argv[]) {
   TAboutBox aboutBox(&mainForm);
   TNodesForm nodesForm(settings, evaluator, &mainForm);
   THelpWindow helpWindow(&mainForm);
+  TWeatherForm weatherForm(settings, evaluator, &mainForm);
   ClipboardCopy clipboardCopy(settings, status, mainForm);
   ChartPrinter printer(mainForm);
   MainFormHooks& hooks = mainForm.Hooks();
@@ -74,6 +76,7 @@ int main(int argc, char* argv[]) {
   hooks.copyToClipboard = [&] { clipboardCopy.Copy(); };
   hooks.print = [&] { printer.Print(); };
   hooks.showHelp = [&] { helpWindow.ShowContents(); };
+  hooks.showWeather = [&] { weatherForm.ShowWeather(); };
   hooks.editSettings = [&] {
     CentreOver(mainForm, graphForm);
     return graphForm.Execute() == QDialog::Accepted;
