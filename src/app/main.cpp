@@ -17,6 +17,7 @@
 #include "app/window/main_form.h"
 #include "app/window/nodes_form.h"
 #include "app/window/picture_export.h"
+#include "app/window/weather_form.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "expr/expression_evaluator.h"
@@ -61,6 +62,7 @@ int main(int argc, char* argv[]) {
   TAboutBox aboutBox(&mainForm);
   TNodesForm nodesForm(settings, evaluator, &mainForm);
   THelpWindow helpWindow(&mainForm);
+  TWeatherForm weatherForm(settings, evaluator, &mainForm);
   ClipboardCopy clipboardCopy(settings, status, mainForm);
   ChartPrinter printer(mainForm);
   ChartPagePrinter pagePrinter(settings, ChartPagePrinter::DefaultHooks(mainForm));
@@ -74,6 +76,7 @@ int main(int argc, char* argv[]) {
     pictureExport.Export({pagePrinter.PageLayout(), TodaysPageTitle(mainForm.ChartFileName())});
   };
   hooks.showHelp = [&] { helpWindow.ShowContents(); };
+  hooks.showWeather = [&] { weatherForm.ShowWeather(); };
   hooks.editSettings = [&] {
     CentreOver(mainForm, graphForm);
     return graphForm.Execute() == QDialog::Accepted;

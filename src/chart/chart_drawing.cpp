@@ -5,6 +5,7 @@
 
 #include "chart/chart_cursor.h"
 #include "chart/chart_settings.h"
+#include "chart/climate_drawing.h"
 #include "chart/data_table.h"
 #include "chart/highlight_captions.h"
 #include "chart/line_family.h"
@@ -105,6 +106,7 @@ void DrawChart(ChartSettings& chart, StatusLine& status) {
   } else {
     BuildPointTable(chart);
   }
+  DrawClimateLayer(chart);
   DrawTable(chart);
   DrawLineFamilies(chart);
   chart.Highlight = chart.RequestedHighlight;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "chart/chart_point.h"
+#include "chart/climate_layer.h"
 #include "chart/row_text.h"
 #include "chart/node_list.h"
 
@@ -102,6 +103,8 @@ class ChartSettings {
   std::int32_t DragTarget = DragTarget::None;
   float TempSnap = 0.1f;      // °C
   float HumiditySnap = 0.1f;  // g/kg
+  // Weather hours and comfort zones drawn under the chart's lines; empty unless asked for.
+  ClimateLayer Climate;
 
   // Both states get their start-up defaults (pressure 101.365 kPa).
   ChartSettings(DrawingSurface& surface, AirState& cursorState, AirState& arrowState);

@@ -13,6 +13,7 @@
 #include "app/output/headless_export.h"
 #include "chart/data_table.h"
 #include "data/chart_file.h"
+#include "data/epw_reader.h"
 #include "data/file_result.h"
 
 namespace hygrovia {
@@ -40,6 +41,33 @@ bool ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words
   return allRead;
 }
 
+// Puts the year of weather of the file and the comfort zones on the chart, the hours held to
+// the filter; false, with the reason told, when the file cannot be read.
+bool ShowWeather(HeadlessChart& chart, const HeadlessOptions& options, std::ostream& err) {
+  const std::filesystem::path path(options.weatherFile);
+  WeatherFileResult weather = ReadWeatherFile(path);
+  if (!weather.status.Ok) {
+    Complain(err, weather.status.Message);
+    return false;
+  }
+  ClimateLayer& layer = chart.settings.Climate;
+  layer.SetWeather(std::move(weather.year), PathText(path.filename()));
+  layer.SetFilter(options.filter);
+  layer.SetShowComfort(true);
+  return true;
+}
+
+// After the data table, the weather's title and the hours in and around the comfort zones.
+void PrintWeatherSummary(const ChartSettings& settings, std::ostream& out) {
+  const ClimateLayer& layer = settings.Climate;
+  if (!layer.HasWeather()) return;
+  out << '\n';
+  for (const std::string& line : layer.TitleLines(settings.CursorState())) out << line << '\n';
+  for (const std::string& line : SummaryLines(layer.Summary(settings.CursorState()))) {
+    out << line << '\n';
+  }
+}
+
 // The data table as a full drawing builds it, one row a line; false when out failed.
 bool PrintTable(HeadlessChart& chart, std::ostream& out) {
   if (chart.settings.IsRelativeCursor()) {
@@ -50,6 +78,7 @@ bool PrintTable(HeadlessChart& chart, std::ostream& out) {
   for (int row = 0; row < chart.settings.TableLineCount; ++row) {
     out << chart.settings.TableLines[static_cast<std::size_t>(row)] << '\n';
   }
+  PrintWeatherSummary(chart.settings, out);
   out.flush();
   return static_cast<bool>(out);
 }
@@ -66,6 +95,7 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
   HeadlessChart chart(QSize(options.width, options.height));
   // As at the normal start, the rest of the command line still runs, but a script is told.
   const int done = ApplyChartWords(chart, options.chartWords, err) ? kExitDone : kExitFailure;
+  if (!options.weatherFile.empty() && !ShowWeather(chart, options, err)) return kExitFailure;
   for (const int mode : options.highlights) chart.ChooseHighlight(mode);
   if (options.table && !PrintTable(chart, out)) {
     Complain(err, "cannot write the data table");

@@ -15,6 +15,9 @@ bool IsHeadlessWord(const std::string& word) {
   return word.starts_with("--") && word != "--help" && word != "--version";
 }
 
+// The filter words of a weather run, which have the single dash of the chart's options.
+bool IsFilterWord(const std::string& word) { return word == "-months" || word == "-hours"; }
+
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
@@ -57,6 +60,18 @@ std::string Quoted(std::string_view text) {
   return quoted;
 }
 
+// "FIRST-LAST" with both ends whole numbers from low to high.
+bool ReadRange(std::string_view text, int low, int high, int& first, int& last) {
+  const std::size_t dash = text.find('-');
+  if (dash == std::string_view::npos) return false;
+  const auto from = WholeNumber(text.substr(0, dash), high);
+  const auto to = WholeNumber(text.substr(dash + 1), high);
+  if (!from || !to || *from < low || *to < low) return false;
+  first = *from;
+  last = *to;
+  return true;
+}
+
 // Takes the value of the option at arguments[i] (i is moved onto it); false when there is none.
 bool TakeValue(const std::vector<std::string>& arguments, std::size_t& i, std::string& value) {
   if (i + 1 >= arguments.size()) return false;
@@ -86,6 +101,20 @@ std::string ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
     if (!TakeValue(arguments, i, value)) return "--export needs a file name";
     if (value.empty()) return "the file name after --export is empty";
     options.exportFile = value;
+  } else if (word == "--weather") {
+    if (!TakeValue(arguments, i, value)) return "--weather needs a weather file (.epw)";
+    options.weatherFile = value;
+  } else if (word == "-months") {
+    HourFilter& f = options.filter;
+    if (!TakeValue(arguments, i, value) || !ReadRange(value, 1, 12, f.firstMonth, f.lastMonth)) {
+      return "bad months " + Quoted(value) + ": give FIRST-LAST, each from 1 to 12";
+    }
+  } else if (word == "-hours") {
+    HourFilter& f = options.filter;
+    if (!TakeValue(arguments, i, value) || !ReadRange(value, 0, 24, f.firstHour, f.lastHour) ||
+        f.firstHour == f.lastHour) {
+      return "bad hours " + Quoted(value) + ": give FROM-TO, two different hours from 0 to 24";
+    }
   } else {
     return "unknown option " + Quoted(word);
   }
@@ -94,6 +123,9 @@ std::string ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
 
 // What is wrong with the options once every word was read; empty when they can run.
 std::string CheckOptions(HeadlessOptions& options) {
+  if (options.weatherFile.empty() && !(options.filter == HourFilter{})) {
+    return "-months and -hours choose hours of --weather FILE";
+  }
   if (!options.exportFile.empty()) {
     options.format = FormatOfFileName(options.exportFile);
     if (options.format == PictureFormat::Unknown) {
@@ -121,8 +153,12 @@ std::string HeadlessUsageText() {
          "  --export FILE               writes the chart as a .png, .svg or .pdf picture\n"
          "  --size WIDTHxHEIGHT         picture size in pixels (default 1600x1200)\n"
          "  --highlight N               highlight mode 0 to 11, as chosen from the menu\n"
+         "  --weather FILE.epw          draws a year of weather and the comfort zones; --table\n"
+         "                              adds the hours in and around the zones\n"
+         "  -months A-B, -hours A-B     only months A to B, only from A:00 to B:00\n"
          "Exit status: 0 done; 1 a chart data file could not be read (the run goes on without\n"
-         "it) or the table or the picture could not be written; 2 bad usage.\n";
+         "it), the weather file could not be read, or the table or the picture could not be\n"
+         "written; 2 bad usage.\n";
 }
 
 bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {
@@ -132,7 +168,7 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {
 HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments) {
   HeadlessOptions options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    if (!IsHeadlessWord(arguments[i])) {
+    if (!IsHeadlessWord(arguments[i]) && !IsFilterWord(arguments[i])) {
       options.chartWords.push_back(arguments[i]);
       continue;
     }

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "chart/weather_hours.h"
+
 namespace hygrovia {
 
 // Exit statuses of a run without a window.
@@ -33,6 +35,8 @@ struct HeadlessOptions {
   bool table = false;                   // "--table": print the data table
   std::string exportFile;               // "--export FILE": empty when not asked for
   PictureFormat format = PictureFormat::Unknown;
+  std::string weatherFile;           // "--weather FILE.epw": empty when not asked for
+  HourFilter filter;                 // "-months A-B" and "-hours A-B"
   int width = kDefaultPictureWidth;  // "--size WIDTHxHEIGHT"
   int height = kDefaultPictureHeight;
   // Set when the command line cannot be run: a one-line message and kExitUsage.
@@ -47,10 +51,11 @@ std::string HeadlessUsageText();
 bool AsksForHeadlessRun(const std::vector<std::string>& arguments);
 
 // Splits the arguments (without the program name) into the chart words, kept in their order,
-// and the words "--highlight N", "--size WIDTHxHEIGHT", "--table" and "--export FILE", which
-// may stand anywhere; a later "--size" or "--export" replaces an earlier one. Any other word
-// starting with "--", a missing or bad value, a file name of no known picture format, or
-// neither "--table" nor "--export" sets error.
+// and the words "--highlight N", "--size WIDTHxHEIGHT", "--table", "--export FILE",
+// "--weather FILE", "-months A-B" and "-hours A-B", which may stand anywhere; a later
+// "--size", "--export", "--weather", "-months" or "-hours" replaces an earlier one. Any other
+// word starting with "--", a missing or bad value, a file name of no known picture format, a
+// filter without weather, or neither "--table" nor "--export" sets error.
 HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments);
 
 }  // namespace hygrovia

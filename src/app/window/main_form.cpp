@@ -12,6 +12,7 @@
 
 #include "app/window/chart_file_dialogs.h"
 #include "app/window/chart_image.h"
+#include "app/window/weather_dialogs.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "surface/drawing_surface.h"
@@ -72,12 +73,17 @@ TMainForm::TMainForm(ChartSettings& settings, StatusLine& status, QWidget* paren
   CreateBottomPanels();
   CreateMenus();
   CreateOutputControls();
+  CreateWeatherButton();
   hooks_.chooseOpenFile = [this](const QString& last) { return ChooseChartFileToOpen(this, last); };
   hooks_.chooseSaveFile = [this](const QString& last) { return ChooseChartFileToSave(this, last); };
   hooks_.showError = [this](const QString& text) {
     QMessageBox::warning(this, QStringLiteral("Hygrovia"), text);
   };
   hooks_.popUp = [](QMenu& menu, const QPoint& at) { menu.popup(at); };
+  hooks_.chooseWeatherFile = [this](const QString& last) { return ChooseWeatherFile(this, last); };
+  hooks_.confirm = [this](const QString& question) {
+    return QMessageBox::question(this, QStringLiteral("Hygrovia"), question) == QMessageBox::Yes;
+  };
   status_.SetListener(
       [this](const std::string& text) { StatusPanel->setText(QString::fromStdString(text)); });
   settings_.Surface().SetRedrawHandler([this] { Redraw(); });
@@ -138,6 +144,17 @@ void TMainForm::CreateToolbar() {
   connect(PrintButton, &QToolButton::clicked, this, &TMainForm::PrintButtonClick);
   connect(SettingsButton, &QToolButton::clicked, this, &TMainForm::SettingsButtonClick);
   connect(HelpButton, &QToolButton::clicked, this, &TMainForm::HelpButtonClick);
+}
+
+// The weather button stands in a panel of its own right of the toolbar.
+void TMainForm::CreateWeatherButton() {
+  // After the output panel, on the toolbar's row.
+  const QRect output = OutputPanel->geometry();
+  WeatherPanel = MakePanel(this, "WeatherPanel", QRect(output.right() + 2, output.y(), 65, 86));
+  WeatherButton = AddButton(WeatherPanel, "WeatherButton", QRect(1, 25, 62, 60),
+                            ":/icons/weather.svg", "Open weather...");
+  WeatherButton->setIconSize(kToolbarIconSize);
+  connect(WeatherButton, &QToolButton::clicked, this, &TMainForm::WeatherButtonClick);
 }
 
 void TMainForm::CreateChartArea() {

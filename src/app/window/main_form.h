@@ -70,6 +70,7 @@ class TMainForm : public QWidget {
   void CreateBottomPanels();
   void CreateMenus();
   void CreateOutputControls();
+  void CreateWeatherButton();
   QToolButton* AddButton(QWidget* parent, const char* name, const QRect& bounds, const char* icon,
                          const char* hint);
   QAction* AddItem(QMenu* menu, const char* name, const char* caption);
@@ -87,6 +88,11 @@ class TMainForm : public QWidget {
   void PrintChartButtonClick();
   void ExportButtonClick();
   void HelpButtonClick();
+  void WeatherButtonClick();
+  // Offers the pressure of the weather station's elevation as the chart's.
+  void OfferStationPressure(double elevation);
+  // Adds the weather's hours in the cell under pixel (x, y) to the status line.
+  void ShowHoursInCell(int x, int y);
   void SettingsButtonClick();
   void HandleSettingsButtonClick(Qt::MouseButton button);
   void ZoomInButtonClick();
@@ -115,6 +121,7 @@ class TMainForm : public QWidget {
   QString lastOpenName_;
   QString lastSaveName_;
   QString chartFileName_;
+  QString lastWeatherName_;
 
   // Controls and menus, owned by the window through their Qt parents.
   QFrame* MainPanel = nullptr;
@@ -126,6 +133,8 @@ class TMainForm : public QWidget {
   QToolButton* PrintButton = nullptr;
   QToolButton* SettingsButton = nullptr;
   QToolButton* HelpButton = nullptr;
+  QFrame* WeatherPanel = nullptr;
+  QToolButton* WeatherButton = nullptr;
   QWidget* GraphPanel = nullptr;
   ChartImage* GraphCanvas = nullptr;
   QFrame* ButtonPanel = nullptr;

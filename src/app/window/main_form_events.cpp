@@ -131,7 +131,9 @@ void TMainForm::ProcessMouseMove(int x, int y) {
     return;
   }
   if (surface.DragButton == kLeftDrag) DragTo(settings_, x, y);
+  const std::string before = status_.Text();
   TrackMouse(settings_, status_, x, y);
+  if (status_.Text() != before) ShowHoursInCell(x, y);
 }
 
 void TMainForm::ProcessMouseUp(Qt::MouseButton button) {

@@ -33,6 +33,12 @@ struct MainFormHooks {
   std::function<QString(const QString& lastName)> chooseSaveFile;
   // Tells the user why something failed.
   std::function<void(const QString& text)> showError;
+  // A weather file (.epw) to open, starting from the last one; empty when cancelled.
+  std::function<QString(const QString& lastName)> chooseWeatherFile;
+  // Asks the user a yes-or-no question; true for yes.
+  std::function<bool(const QString& question)> confirm;
+  // The weather window, filled from the chart and shown beside it.
+  std::function<void()> showWeather;
   // Shows a popup menu at a screen position without waiting for it.
   std::function<void(QMenu& menu, const QPoint& screenPosition)> popUp;
 };

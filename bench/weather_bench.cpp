@@ -1,0 +1,87 @@
+#include <QImage>
+#include <filesystem>
+
+#include <benchmark/benchmark.h>
+
+#include "app/output/qt_canvas.h"
+#include "chart/chart_drawing.h"
+#include "chart/chart_settings.h"
+#include "chart/climate_drawing.h"
+#include "chart/status_line.h"
+#include "data/epw_reader.h"
+#include "psychro/air_state.h"
+#include "support/recording_control.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+constexpr int kWidth = 1600;
+constexpr int kHeight = 1200;
+
+const std::filesystem::path kChicago =
+    std::filesystem::path(HYGROVIA_BENCH_DATA_DIR) / "chicago-ohare-tmy3.epw";
+
+// The default chart on a 1600 by 1200 image with the program's font, showing the Chicago year.
+struct WeatherChart {
+  QImage image{kWidth, kHeight, QImage::Format_RGB32};
+  QtCanvas canvas{&image};
+  DrawingSurface surface;
+  AirState cursorState;
+  AirState arrowState;
+  ChartSettings chart{surface, cursorState, arrowState};
+  StatusLine status;
+  testing::RecordingControl control{kWidth, kHeight};
+
+  explicit WeatherChart(HoursDisplay display, bool comfort) {
+    canvas.SetFont(QStringLiteral("Arial"), 8);
+    surface.Attach(&canvas, &control);
+    chart.ApplyToSurface();
+    chart.Climate.SetWeather(ReadWeatherFile(kChicago).year, "chicago-ohare-tmy3.epw");
+    chart.Climate.SetDisplay(display);
+    chart.Climate.SetShowComfort(comfort);
+  }
+};
+
+// Reading the Chicago file from disk: 8760 rows of weather.
+void BM_ReadChicagoWeather(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(ReadWeatherFile(kChicago));
+  state.SetItemsProcessed(state.iterations() * kHoursInYear);
+}
+BENCHMARK(BM_ReadChicagoWeather)->Unit(benchmark::kMillisecond);
+
+// The year's hours placed on the chart, binned and drawn, as after a change of the filter:
+// what the weather adds to a full drawing of the chart.
+void BM_BinAndDrawChicagoHours(benchmark::State& state) {
+  WeatherChart w(state.range(0) == 0 ? HoursDisplay::Density : HoursDisplay::Dots, false);
+  for (auto _ : state) {
+    w.chart.Climate.SetFilter({});
+    DrawClimateLayer(w.chart);
+  }
+  state.SetItemsProcessed(state.iterations() * kHoursInYear);
+}
+BENCHMARK(BM_BinAndDrawChicagoHours)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A full drawing of the chart with the year's density and the comfort zones, as while the
+// chart is panned or zoomed with the weather shown (hours and zones kept from before).
+void BM_DrawChartWithWeather(benchmark::State& state) {
+  WeatherChart w(HoursDisplay::Density, true);
+  for (auto _ : state) {
+    w.surface.Clear(kButtonFace);
+    DrawChart(w.chart, w.status);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_DrawChartWithWeather)->Unit(benchmark::kMillisecond);
+
+// The two comfort zones worked out again, as after a change of the comfort settings or of
+// the chart's pressure.
+void BM_BuildComfortZones(benchmark::State& state) {
+  AirState air;
+  air.Pressure = 101.365;
+  for (auto _ : state) benchmark::DoNotOptimize(BuildComfortZones(ComfortSettings{}, air));
+}
+BENCHMARK(BM_BuildComfortZones)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace hygrovia

@@ -1,0 +1,69 @@
+// The main window's weather: opening a weather file and the hours read out under the mouse.
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+#include <filesystem>
+
+#include "app/window/main_form.h"
+#include "chart/chart_settings.h"
+#include "chart/number_text.h"
+#include "chart/status_line.h"
+#include "data/epw_reader.h"
+#include "psychro/air_state.h"
+#include "psychro/standard_atmosphere.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+// Pressures closer than this to the chart's are not worth offering, kPa.
+constexpr double kPressureNotWorthChanging = 0.05;
+
+}  // namespace
+
+void TMainForm::WeatherButtonClick() {
+  ClimateLayer& layer = settings_.Climate;
+  const QString name =
+      hooks_.chooseWeatherFile ? hooks_.chooseWeatherFile(lastWeatherName_) : QString();
+  if (name.isEmpty()) {
+    // Cancelling with weather open brings its window back.
+    if (layer.HasWeather() && hooks_.showWeather) hooks_.showWeather();
+    return;
+  }
+  lastWeatherName_ = name;
+  WeatherFileResult result =
+      ReadWeatherFile(std::filesystem::path(QFile::encodeName(name).toStdString()));
+  if (!result.status.Ok) {
+    if (hooks_.showError) hooks_.showError(QString::fromStdString(result.status.Message));
+    return;
+  }
+  const double elevation = result.year.location.elevation;
+  layer.SetWeather(std::move(result.year), QFileInfo(name).fileName().toStdString());
+  layer.SetShowComfort(true);
+  OfferStationPressure(elevation);
+  Redraw();
+  if (hooks_.showWeather) hooks_.showWeather();
+}
+
+void TMainForm::OfferStationPressure(double elevation) {
+  const double pressure = PressureAtAltitude(elevation);
+  if (!hooks_.confirm || std::abs(pressure - settings_.GetPressure()) < kPressureNotWorthChanging ||
+      pressure < kLowestPressure || pressure > kHighestPressure) {
+    return;
+  }
+  const std::string question = FormatText(
+      "The weather station lies %0.0f m above sea level. Draw the chart for its barometric "
+      "pressure of %0.3f kPa?",
+      elevation, pressure);
+  if (hooks_.confirm(QString::fromStdString(question))) {
+    settings_.SetPressure(static_cast<float>(pressure));
+  }
+}
+
+void TMainForm::ShowHoursInCell(int x, int y) {
+  const PointF p = settings_.Surface().DeviceToWorld(x, y);
+  const std::string hours = settings_.Climate.CellText(settings_.CursorState(), p.x, p.y);
+  if (!hours.empty()) status_.SetText(status_.Text() + hours);
+}
+
+}  // namespace hygrovia

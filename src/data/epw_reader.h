@@ -1,0 +1,41 @@
+#ifndef HYGROVIA_DATA_EPW_READER_H
+#define HYGROVIA_DATA_EPW_READER_H
+
+#include <cstddef>
+#include <filesystem>
+#include <string_view>
+
+#include "chart/weather_hours.h"
+#include "data/file_result.h"
+
+namespace hygrovia {
+
+// A year of weather read from an EnergyPlus weather file (".epw"), or why it could not be.
+struct WeatherFileResult {
+  FileResult status;
+  WeatherYear year;  // empty unless status.Ok
+};
+
+// Hourly rows of a year, and of a leap year.
+inline constexpr int kHoursInYear = 8760;
+inline constexpr int kHoursInLeapYear = 8784;
+// A weather file is a few megabytes; a longer one is no year of hours.
+inline constexpr std::size_t kLargestWeatherFile = std::size_t{64} << 20;
+
+// Reads the text of a weather file: the location line (name, latitude, longitude, time zone,
+// elevation), seven more header lines ending in "DATA PERIODS", then 8760 or 8784 rows, each
+// giving at least year, month, day, hour, minute, source flags, dry bulb (°C), dew point (°C),
+// relative humidity (%) and station pressure (Pa), separated by commas. Lines end in LF or
+// CR LF, the last one may have none, and blank lines may follow the last row. Hours run from
+// 1 to 24 (the hour ending then) or, in files that have an hour 0, from 0 to 23; the year
+// and the minute are not looked at. An hour whose dry bulb (99.9), dew point (99.9),
+// humidity (999) or pressure (999999) is marked missing is left out and counted. Anything
+// else that is not a year of hours is refused with a message naming the line.
+WeatherFileResult ReadWeatherText(std::string_view text);
+
+// ReadWeatherText of the file at path; the message names the file.
+WeatherFileResult ReadWeatherFile(const std::filesystem::path& path);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_DATA_EPW_READER_H
