@@ -77,10 +77,9 @@ double AirState::DewPointFromHumidity(double absHumidity) const {
   // Only a moisture of exactly -622 g/kg makes the divisor 0; its vapour pressure reads as 0.
   const long double vapour =
       divisor != 0.0L ? ratio * kMmHgPerKiloPascal * Pressure / divisor : 0.0L;
-  // log10 as log2 × log10(2): as close to an extended-precision log10 as the C library's log10
-  // is, at two thirds of its cost.
-  const long double logarithm =
-      vapour > 0.0L ? std::log2(static_cast<double>(vapour)) * kLog10Of2 : 0.0L;
+  // log10 as log2 × log10(2), both in extended precision: in double the dew point of a
+  // saturated state could come out a hundredth of a degree below its dry bulb.
+  const long double logarithm = vapour > 0.0L ? std::log2(vapour) * kLog10Of2 : 0.0L;
   return static_cast<double>(kAntoineB / (kAntoineA - logarithm) - kAntoineC);
 }
 
@@ -150,7 +149,8 @@ void AirState::SetFromHumidity(double dryBulb, double absHumidity) {
   WetBulb = WetBulbFromHumidity(DryBulb, AbsHumidity);
   Volume =
       static_cast<double>((DryBulb + kVolumeMoisture * AbsHumidity + kVolumeOffset) * kOneOver350);
-  DewPoint = DewPointFromHumidity(AbsHumidity);
+  // Saturated air is at its dew point; the inverse formula may miss it by the last bits.
+  DewPoint = AbsHumidity >= saturation ? DryBulb : DewPointFromHumidity(AbsHumidity);
   VapPressure = static_cast<double>(kKiloPascalPerGramPerKilogram * AbsHumidity);
 }
 
