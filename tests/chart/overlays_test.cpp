@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -68,6 +69,15 @@ void ExpectTextsAt(const Chart& c, const std::vector<Placed>& placed) {
   }
 }
 
+// The x (°C) at which texts centred at x stand once moved into the frame: the widest of them is
+// widthInChars characters of the recording canvas.
+float CentredInFrame(const Chart& c, float x, int widthInChars) {
+  const float half = 0.5f * static_cast<float>(widthInChars * RecordingCanvas::kCharWidth);
+  const float left = c.surface.WorldToDevice(c.surface.MinX, 0.0f).x;
+  const float device = std::max(c.surface.WorldToDevice(x, 0.0f).x, left + half);
+  return (device - c.surface.OffsetX) / c.surface.ScaleX + c.surface.MinX;
+}
+
 void ExpectAllLinesYellowCopy(const Chart& c) {
   for (const RecordedPrimitive& line : c.canvas.Lines()) {
     EXPECT_EQ(line.pen_colour, kYellow);
@@ -128,11 +138,14 @@ TEST(CondensationOverlay, PathDownTheSaturationCurve) {
     float t = dp;
     while (t > 0.0f) t -= 1.0f;
     const float w = static_cast<float>(probe.SaturationHumidity(t + 1.0f));
-    const float lx = t + (dp - t) * 0.5f;
+    // Regression: the labels were cut by the left edge of the image; they are kept in the frame.
+    const float described = t + (dp - t) * 0.5f;
+    const float lx = CentredInFrame(c, described, 16);
+    const float ly = w + (described - t) * 0.5f;
     ExpectTextsAt(c, {{" COOLING ", (30.0f + dp) * 0.5f, cy, kCentre, kMiddle},
                       {"DP", dp, cy, kCentre, kAbove},
-                      {"DEHUMIDIFICATION", lx, w + (lx - t) * 0.5f, kCentre, kAbove},
-                      {"(Condensation)", lx, w + (lx - t) * 0.5f, kCentre, kBelow}});
+                      {"DEHUMIDIFICATION", lx, ly, kCentre, kAbove},
+                      {"(Condensation)", lx, ly, kCentre, kBelow}});
   }
 }
 
@@ -142,9 +155,11 @@ TEST(CondensationOverlay, DewPointBelowFreezingDrawsOnlyTheCooling) {
   ASSERT_LT(dp, 0.0f);
   DrawCondensationOverlay(c.settings);
   EXPECT_EQ(c.canvas.CountLines(kYellow, kPenSolid), 1);
+  // Regression: the labels stood left of the chart at the dew point; they are kept in the frame.
+  const float lx = CentredInFrame(c, dp, 16);
   ExpectTextsAt(c, {{"DP", dp, 2.0f, kCentre, kAbove},
-                    {"DEHUMIDIFICATION", dp, 2.0f, kCentre, kAbove},
-                    {"(Condensation)", dp, 2.0f, kCentre, kBelow}});
+                    {"DEHUMIDIFICATION", lx, 2.0f, kCentre, kAbove},
+                    {"(Condensation)", lx, 2.0f, kCentre, kBelow}});
 }
 
 TEST(AdiabaticOverlay, ArrowsAlongTheEnthalpyLine) {
@@ -181,7 +196,8 @@ TEST(MixingOverlay, TwoStreamsAndTheirMixture) {
   const float bottom = c.surface.MinY;
   ExpectTextsAt(c, {{" RESULT", 20.0f, 8.0f, kStart, kMiddle},
                     {"Hr", 7.0f, 13.148f, kEnd, kMiddle},
-                    {"Tr", 20.0f, bottom, kCentre, kBelow},
+                    // Regression: "Tr" covered the scale's "20"; it stands above the edge.
+                    {"Tr", 20.0f, bottom, kCentre, kAbove},
                     {"AIR2", 26.0f, 16.0f, kCentre, kAbove},
                     {"H2", 15.35f, 20.2174f, kEnd, kAbove},
                     {"T2", 26.0f, bottom, kCentre, kBelow},
