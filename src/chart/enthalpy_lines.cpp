@@ -86,6 +86,14 @@ void DrawEnthalpyLabel(ChartSettings& chart, PointF at, double h, const Enthalpy
   DrawValueLabel(chart, x, at.y, hAlign, vAlign, text, h);
 }
 
+// True unless the scale's next step would bring the upper end closer to the saturation curve
+// than the scale starts, which happens on charts taller than the curve, where the slope is
+// not measured.
+bool ClimbStaysLeftOfSaturation(const ChartSettings& chart, PointF upper) {
+  const float next = upper.x + chart.LabelSlope;
+  return !std::isfinite(next) || !(SaturationAt(chart.CursorState(), next + kLeftReach) > upper.y);
+}
+
 // False when the line has no unsaturated state on the chart: its lower end lies above the
 // saturation curve, or its upper end would lie right of it.
 bool HasStatesOnChart(const ChartSettings& chart, PointF lower, PointF upper) {
@@ -113,7 +121,7 @@ void DrawEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) {
     }
     upper.y =
         static_cast<float>((lower.x - upper.x) * (1.0 / kEnthalpyPerMoisture)) + chart.HumidityMin;
-    if (upper.y > range.climb) {
+    if (upper.y > range.climb && ClimbStaysLeftOfSaturation(chart, upper)) {
       upper.x += chart.LabelSlope;
     }
     if (upper.y > topEnd) {

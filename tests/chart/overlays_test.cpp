@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
 #include "psychro/air_state.h"
 #include "support/recording_canvas.h"
@@ -214,6 +215,40 @@ TEST(MixingOverlay, TwoStreamsAndTheirMixture) {
   EXPECT_EQ(mixing.y1, static_cast<int>(air1.y));
   EXPECT_EQ(mixing.x2, static_cast<int>(air2.x));
   EXPECT_EQ(mixing.y2, static_cast<int>(air2.y));
+}
+
+TextBox BoxOf(const RecordedPrimitive& t) {
+  return {static_cast<float>(t.x1), static_cast<float>(t.y1), static_cast<float>(t.x2),
+          static_cast<float>(t.y2)};
+}
+
+// Regression: "Tr" was written over the scale's "25" under the default cursor, and "T2" over
+// "30" in a small window.
+TEST(MixingOverlay, NoTwoTextsOverlapAtTheDefaultCursor) {
+  for (const int width : {800, 450, 1600}) {
+    testing::TestChart c(width, width * 3 / 4);
+    c.settings.RequestedHighlight = HighlightMode::MixingAirStreams;
+    DrawChart(c.settings, c.status);
+    std::vector<RecordedPrimitive> texts;
+    for (const RecordedPrimitive& t : c.canvas.Texts()) {
+      // The data table's rows lie on their own shadows.
+      const auto& rows = c.settings.TableLines;
+      if (std::find(rows.begin(), rows.end(), t.text) == rows.end()) texts.push_back(t);
+    }
+    // The overlay's texts come last, from " RESULT" on; each is checked against every other.
+    const auto overlay = std::find_if(
+        texts.begin(), texts.end(), [](const RecordedPrimitive& t) { return t.text == " RESULT"; });
+    ASSERT_NE(overlay, texts.end());
+    const auto first = static_cast<std::size_t>(overlay - texts.begin());
+    for (std::size_t j = first; j < texts.size(); ++j) {
+      for (std::size_t i = 0; i < j; ++i) {
+        const TextBox a = BoxOf(texts[i]);
+        const TextBox b = BoxOf(texts[j]);
+        EXPECT_FALSE(Overlap(a, b))
+            << width << ": \"" << texts[i].text << "\" and \"" << texts[j].text << "\"";
+      }
+    }
+  }
 }
 
 TEST(Overlays, OddCursorsFinishWithoutFault) {
