@@ -57,15 +57,20 @@ EnthalpyRange RangeOf(const ChartSettings& chart) {
           static_cast<float>(hMin + kClimbShare * (atMin - hMin)), scaleX - kLeftReach};
 }
 
-// The x (°C) of a label's anchor moved right so far that the text is not cut by the image's
-// left edge while the anchor itself lies in the image.
-float KeptInImage(const DrawingSurface& surface, PointF at, std::string_view text, int hAlign,
-                  int vAlign) {
-  const float left = surface.PlaceText(at.x, at.y, text, hAlign, vAlign).left;
-  if (!(left < 0.0f) || surface.WorldToDevice(at.x, at.y).x < 0.0f || !(surface.ScaleX > 0.0f)) {
-    return at.x;
+// A label's anchor moved right, or down, so far that the text is not cut by the image's left
+// or top edge while the anchor itself lies in the image.
+PointF KeptInImage(const DrawingSurface& surface, PointF at, std::string_view text, int hAlign,
+                   int vAlign) {
+  const TextBox box = surface.PlaceText(at.x, at.y, text, hAlign, vAlign);
+  const PointF anchor = surface.WorldToDevice(at.x, at.y);
+  PointF kept = at;
+  if (box.left < 0.0f && anchor.x >= 0.0f && surface.ScaleX > 0.0f) {
+    kept.x -= box.left / surface.ScaleX;
   }
-  return at.x - left / surface.ScaleX;
+  if (box.top < 0.0f && anchor.y >= 0.0f && surface.ScaleY > 0.0f) {
+    kept.y += box.top / surface.ScaleY;
+  }
+  return kept;
 }
 
 // The number of a labelled line, or the family's title on the last labelled line.
@@ -82,13 +87,13 @@ void DrawEnthalpyLabel(ChartSettings& chart, PointF at, double h, const Enthalpy
     }
     text = FormatText("%0.0lf", h);
   }
-  const float x = KeptInImage(chart.Surface(), at, text, hAlign, vAlign);
-  DrawValueLabel(chart, x, at.y, hAlign, vAlign, text, h);
+  const PointF kept = KeptInImage(chart.Surface(), at, text, hAlign, vAlign);
+  DrawValueLabel(chart, kept.x, kept.y, hAlign, vAlign, text, h);
 }
 
 // True unless the scale's next step would bring the upper end closer to the saturation curve
-// than the scale starts, which happens on charts taller than the curve, where the slope is
-// not measured.
+// than the scale starts, as it would on charts taller than the curve, where the slope is not
+// measured.
 bool ClimbStaysLeftOfSaturation(const ChartSettings& chart, PointF upper) {
   const float next = upper.x + chart.LabelSlope;
   return !std::isfinite(next) || !(SaturationAt(chart.CursorState(), next + kLeftReach) > upper.y);
@@ -121,7 +126,8 @@ void DrawEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) {
     }
     upper.y =
         static_cast<float>((lower.x - upper.x) * (1.0 / kEnthalpyPerMoisture)) + chart.HumidityMin;
-    if (upper.y > range.climb && ClimbStaysLeftOfSaturation(chart, upper)) {
+    // Along the top edge the scale runs on past the curve.
+    if (upper.y > range.climb && (upper.y > topEnd || ClimbStaysLeftOfSaturation(chart, upper))) {
       upper.x += chart.LabelSlope;
     }
     if (upper.y > topEnd) {

@@ -113,7 +113,7 @@ TEST(AirState, SaturatedAirAnywhereHasItsDryBulbAsDewPoint) {
     AirState state = StateAt(pressure);
     for (double dryBulb = -20.125; dryBulb < 80.0; dryBulb += 0.375) {
       // Cut to saturation, and given exactly at saturation.
-      state.SetFromHumidity(dryBulb, 1000);
+      state.SetFromHumidity(dryBulb, 2.0 * state.SaturationHumidity(dryBulb));
       EXPECT_EQ(state.DewPoint, dryBulb) << dryBulb << " at " << pressure << " kPa";
       state.SetFromHumidity(dryBulb, state.SaturationHumidity(dryBulb));
       EXPECT_EQ(state.DewPoint, dryBulb) << dryBulb << " at " << pressure << " kPa";
