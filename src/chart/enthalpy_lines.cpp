@@ -99,8 +99,8 @@ bool ClimbStaysLeftOfSaturation(const ChartSettings& chart, PointF upper) {
   return !std::isfinite(next) || !(SaturationAt(chart.CursorState(), next + kLeftReach) > upper.y);
 }
 
-// False when the line has no unsaturated state on the chart: its lower end lies above the
-// saturation curve, or its upper end would lie right of it.
+// False when the line has no unsaturated state on the chart, its lower end lying above the
+// saturation curve, or when the scale's upper end has come level with its lower end.
 bool HasStatesOnChart(const ChartSettings& chart, PointF lower, PointF upper) {
   return lower.x > upper.x && !(lower.y > SaturationAt(chart.CursorState(), lower.x));
 }
