@@ -124,11 +124,19 @@ void DrawChartOutline(ChartSettings& chart) {
   const PointF topRight{surface.MaxX, surface.MaxY};
   const PointF bottomRight{surface.MaxX, surface.MinY};
   const CurveEnd saturation = DrawHumidityCurve(chart, 1.0, bottomLeft);
-  DrawSegment(surface, saturation.last, topRight);
+  PointF curveEnd = saturation.last;
+  PointF corner = topRight;
+  if (CutBelow(curveEnd, corner, surface.MinY)) {
+    DrawSegment(surface, curveEnd, corner);
+  }
   DrawSegment(surface, topRight, bottomRight);
   DrawSegment(surface, bottomRight, bottomLeft);
-  DrawSegment(surface, bottomLeft,
-              {chart.TempMin, SaturationAt(chart.CursorState(), chart.TempMin)});
+  // The left edge up to the saturation curve, when that comes in through the left edge.
+  PointF leftEdgeFrom = bottomLeft;
+  PointF leftEdgeTo{chart.TempMin, SaturationAt(chart.CursorState(), chart.TempMin)};
+  if (CutBelow(leftEdgeFrom, leftEdgeTo, surface.MinY)) {
+    DrawSegment(surface, leftEdgeFrom, leftEdgeTo);
+  }
   DrawCursorMarks(chart, 0);
   chart.Nodes.DrawNodes(surface);
 }

@@ -22,6 +22,9 @@ float Bounded(float value, float limit, float previous) {
   return std::clamp(value, -limit, limit);
 }
 
+// value, or previous when value is not finite.
+float FiniteOr(float value, float previous) { return std::isfinite(value) ? value : previous; }
+
 // A double narrowed to float without overflowing to an infinity.
 float NarrowSaturated(double value) {
   constexpr double kMax = std::numeric_limits<float>::max();
@@ -48,13 +51,12 @@ void ChartSettings::GetRanges(float& tMin, float& hMin, float& tMax, float& hMax
 }
 
 void ChartSettings::SetRanges(float tMin, float hMin, float tMax, float hMax) {
-  // Infinities are kept out by the limits as well: they become the nearest limit.
-  if (tMax > 100.0f) tMax = 100.0f;
+  if (tMax > kHighestTemperature) tMax = kHighestTemperature;
   if (hMin < 0.0f) hMin = 0.0f;
-  TempMin = Bounded(tMin, kTemperatureLimit, TempMin);
-  TempMax = Bounded(tMax, kTemperatureLimit, TempMax);
-  HumidityMin = Bounded(hMin, kHumidityLimit, HumidityMin);
-  HumidityMax = Bounded(hMax, kHumidityLimit, HumidityMax);
+  TempMin = FiniteOr(tMin, TempMin);
+  TempMax = FiniteOr(tMax, TempMax);
+  HumidityMin = FiniteOr(hMin, HumidityMin);
+  HumidityMax = FiniteOr(hMax, HumidityMax);
   ApplyToSurface();
 }
 

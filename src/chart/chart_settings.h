@@ -9,8 +9,8 @@
 
 #include "chart/chart_point.h"
 #include "chart/climate_layer.h"
-#include "chart/row_text.h"
 #include "chart/node_list.h"
+#include "chart/row_text.h"
 
 namespace hygrovia {
 
@@ -54,12 +54,12 @@ enum Value : std::int32_t { None = 0, Cursor = 1, Arrow = 2, Node = 3 };
 inline constexpr double VapourPressurePerHumidity = 0.16;  // kPa per g/kg
 inline constexpr double HumidityPerVapourPressure = 6.25;  // g/kg per kPa
 
-// Limits of what the chart stores, whatever a dialog, a file or the command line hands in.
-// They keep every line family of the chart to a few hundred lines and every coordinate well
-// inside the range where the air state's formulas give finite values.
-inline constexpr float kTemperatureLimit = 100.0f;  // range ends within ±100 °C
-inline constexpr float kHumidityLimit = 1000.0f;    // range ends within ±1000 g/kg
-inline constexpr float kCoordinateLimit = 1.0e6f;   // cursor, arrow and nodes within ±1e6
+// The right end of the temperature range is cut to this (°C); the ranges are otherwise stored
+// as given, and the line families' caps keep any drawing short.
+inline constexpr float kHighestTemperature = 100.0f;
+// Cursor, arrow and nodes are held within ±kCoordinateLimit, well inside the range where the
+// air state's formulas give finite values.
+inline constexpr float kCoordinateLimit = 1.0e6f;
 // Barometric pressures accepted by SetPressure, kPa, and the thresholds beyond which a
 // value is taken as out of band.
 inline constexpr float kLowestPressure = 51.365f;
@@ -115,8 +115,8 @@ class ChartSettings {
 
   void GetRanges(float& tMin, float& hMin, float& tMax, float& hMax) const;
   // Stores the ranges (°C, g/kg) and applies them to the surface. tMax is cut to 100 and hMin
-  // raised to 0; an inverted range is stored as it is. Every end is held within
-  // ±kTemperatureLimit or ±kHumidityLimit, and a non-finite end keeps its previous value.
+  // raised to 0; an inverted range is stored as it is, and an end that is still not finite
+  // keeps its previous value.
   void SetRanges(float tMin, float hMin, float tMax, float hMax);
 
   // The chart's barometric pressure, kPa.

@@ -2,7 +2,7 @@
 
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
-#include "chart/data_table.h"
+#include "chart/dry_bulb_scale.h"
 #include "chart/line_family.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
@@ -10,9 +10,6 @@
 namespace hygrovia {
 namespace {
 
-constexpr std::string_view kTitle =
-    "       DBT(\xC2\xB0"
-    "C)";
 // Labelled lines reach this far (g/kg) below the frame, as ticks under their numbers.
 constexpr float kTickLength = 0.25f;
 
@@ -22,8 +19,7 @@ void DrawDryBulbLines(ChartSettings& chart, bool labels, bool highlight) {
   DrawingSurface& surface = chart.Surface();
   SetFamilyPen(surface, highlight, kPenDotted);
   if (labels) {
-    DrawValueLabel(chart, chart.TempMin, surface.MinY, DrawingSurface::kAlignCentre,
-                   DrawingSurface::kAlignBelow, kTitle, 0.0);
+    DrawDryBulbTitle(chart);
   }
   const double first = std::trunc(static_cast<double>(chart.TempMin));
   const double last = std::trunc(static_cast<double>(chart.TempMax));
@@ -35,15 +31,20 @@ void DrawDryBulbLines(ChartSettings& chart, bool labels, bool highlight) {
     if (top.y > surface.MaxY) {
       top.y = surface.MaxY;
     }
+    // Where the whole line lies below the bottom edge only a labelled line's tick is left.
+    if (top.y < surface.MinY) {
+      top.y = surface.MinY;
+    }
     if (IsMultipleOf(t, 5.0)) {
       SetFamilyPen(surface, highlight, kPenSolid);
       if (labels && t > chart.TempMin) {
-        DrawValueLabel(chart, x, surface.MinY, DrawingSurface::kAlignCentre,
-                       DrawingSurface::kAlignBelow, "%0.0lf", t);
+        DrawDryBulbNumber(chart, t);
         bottom.y = surface.MinY - kTickLength;
       }
     }
-    DrawSegment(surface, bottom, top);
+    if (bottom.y < top.y) {
+      DrawSegment(surface, bottom, top);
+    }
     SetFamilyPen(surface, highlight, kPenDotted);
   }
 }

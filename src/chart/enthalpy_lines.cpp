@@ -1,9 +1,13 @@
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
 #include "chart/data_table.h"
 #include "chart/line_family.h"
+#include "chart/number_text.h"
 #include "psychro/air_state.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
@@ -20,38 +24,85 @@ constexpr int kLineStep = 2;        // kJ/kg
 constexpr int kLabelStep = 10;      // kJ/kg, solid and labelled
 constexpr float kLeftReach = 1.0f;  // °C left of the frame
 constexpr float kTopReach = 0.25f;  // g/kg above the frame
-// The scale starts climbing where the lines rise above this share of the saturation
-// moisture at TempMin.
+// The scale starts climbing where the lines rise above the bottom edge by more than this share
+// of the height of the saturation point at TempMin.
 constexpr double kClimbShare = 1.25;
 
 constexpr std::string_view kTitle = "Enthalpy (kJ/kg)";
 
 struct EnthalpyRange {
   double first;  // kJ/kg, an even number
-  double end;    // kJ/kg at the top-right corner, exclusive
+  double end;    // kJ/kg, exclusive
   float climb;   // g/kg
+  float scaleX;  // °C, where the upper ends start
 };
 
 EnthalpyRange RangeOf(const ChartSettings& chart) {
+  const AirState& air = chart.CursorState();
+  const DrawingSurface& surface = chart.Surface();
   const double tMin = chart.TempMin;
-  return {2.0 * std::trunc(0.5 * tMin),
-          std::trunc(static_cast<double>(chart.TempMax) +
-                     kEnthalpyPerMoisture * static_cast<double>(chart.HumidityMax)),
-          static_cast<float>(kClimbShare * chart.CursorState().SaturationHumidity(tMin))};
+  const double hMin = chart.HumidityMin;
+  const double atMin = air.SaturationHumidity(tMin);
+  // The scale starts left of where the saturation curve comes into the chart: through the
+  // left edge, or through the bottom edge at that edge's dew point.
+  const PointF entry = SaturationEntry(chart);
+  const bool fromLeft = !(static_cast<float>(atMin) < surface.MinY);
+  const double lowest = fromLeft ? tMin : entry.x;
+  const float scaleX = fromLeft ? surface.MinX : entry.x;
+  // The lines run up to the top-right corner of the unsaturated part of the chart.
+  const double top =
+      std::min(static_cast<double>(chart.HumidityMax), air.SaturationHumidity(chart.TempMax));
+  return {2.0 * std::trunc(0.5 * (lowest + kEnthalpyPerMoisture * hMin)),
+          std::trunc(static_cast<double>(chart.TempMax) + kEnthalpyPerMoisture * top),
+          static_cast<float>(hMin + kClimbShare * (atMin - hMin)), scaleX - kLeftReach};
+}
+
+// A label's anchor moved right, or down, so far that the text is not cut by the image's left
+// or top edge while the anchor itself lies in the image.
+PointF KeptInImage(const DrawingSurface& surface, PointF at, std::string_view text, int hAlign,
+                   int vAlign) {
+  const TextBox box = surface.PlaceText(at.x, at.y, text, hAlign, vAlign);
+  const PointF anchor = surface.WorldToDevice(at.x, at.y);
+  PointF kept = at;
+  if (box.left < 0.0f && anchor.x >= 0.0f && surface.ScaleX > 0.0f) {
+    kept.x -= box.left / surface.ScaleX;
+  }
+  if (box.top < 0.0f && anchor.y >= 0.0f && surface.ScaleY > 0.0f) {
+    kept.y += box.top / surface.ScaleY;
+  }
+  return kept;
 }
 
 // The number of a labelled line, or the family's title on the last labelled line.
 void DrawEnthalpyLabel(ChartSettings& chart, PointF at, double h, const EnthalpyRange& range) {
+  int hAlign = DrawingSurface::kAlignEnd;
+  int vAlign = DrawingSurface::kAlignAbove;
+  std::string text;
   if (h > range.end - kLabelStep) {
-    DrawValueLabel(chart, at.x, at.y, DrawingSurface::kAlignCentre, DrawingSurface::kAlignAbove,
-                   kTitle, h);
-  } else if (h < range.first + kLabelStep + 1) {
-    DrawValueLabel(chart, at.x, at.y, DrawingSurface::kAlignEnd, DrawingSurface::kAlignMiddle,
-                   "%0.0lf", h);
+    hAlign = DrawingSurface::kAlignCentre;
+    text = kTitle;
   } else {
-    DrawValueLabel(chart, at.x, at.y, DrawingSurface::kAlignEnd, DrawingSurface::kAlignAbove,
-                   "%0.0lf", h);
+    if (h < range.first + kLabelStep + 1) {
+      vAlign = DrawingSurface::kAlignMiddle;
+    }
+    text = FormatText("%0.0lf", h);
   }
+  const PointF kept = KeptInImage(chart.Surface(), at, text, hAlign, vAlign);
+  DrawValueLabel(chart, kept.x, kept.y, hAlign, vAlign, text, h);
+}
+
+// True unless the scale's next step would bring the upper end closer to the saturation curve
+// than the scale starts, as it would on charts taller than the curve, where the slope is not
+// measured.
+bool ClimbStaysLeftOfSaturation(const ChartSettings& chart, PointF upper) {
+  const float next = upper.x + chart.LabelSlope;
+  return !std::isfinite(next) || !(SaturationAt(chart.CursorState(), next + kLeftReach) > upper.y);
+}
+
+// False when the line has no unsaturated state on the chart, its lower end lying above the
+// saturation curve, or when the scale's upper end has come level with its lower end.
+bool HasStatesOnChart(const ChartSettings& chart, PointF lower, PointF upper) {
+  return lower.x > upper.x && !(lower.y > SaturationAt(chart.CursorState(), lower.x));
 }
 
 }  // namespace
@@ -61,14 +112,22 @@ void DrawEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) {
   const EnthalpyRange range = RangeOf(chart);
   const float leftEnd = surface.MinX - kLeftReach;
   const float topEnd = surface.MaxY + kTopReach;
+  const double hMin = chart.HumidityMin;
   // The upper end's x carries over from line to line, so the numbers climb as a scale.
-  PointF upper{leftEnd, 0.0f};
+  PointF upper{range.scaleX, 0.0f};
   SetFamilyPen(surface, highlight, kPenDotted);
   for (int n = 0; n < kMaxFamilyLines && range.first + kLineStep * n < range.end; ++n) {
     const double h = range.first + kLineStep * n;
-    PointF lower{static_cast<float>(kLowerEndFactor * h), chart.HumidityMin};
-    upper.y = static_cast<float>((lower.x - upper.x) * (1.0 / kEnthalpyPerMoisture));
-    if (upper.y > range.climb) {
+    // The line dry bulb + 2.525252525 × moisture = 0.999 × h, from the bottom edge.
+    PointF lower{static_cast<float>(kLowerEndFactor * h - kEnthalpyPerMoisture * hMin),
+                 chart.HumidityMin};
+    if (!HasStatesOnChart(chart, lower, upper)) {
+      continue;
+    }
+    upper.y =
+        static_cast<float>((lower.x - upper.x) * (1.0 / kEnthalpyPerMoisture)) + chart.HumidityMin;
+    // Along the top edge the scale runs on past the curve.
+    if (upper.y > range.climb && (upper.y > topEnd || ClimbStaysLeftOfSaturation(chart, upper))) {
       upper.x += chart.LabelSlope;
     }
     if (upper.y > topEnd) {

@@ -17,8 +17,8 @@ constexpr double kFractionEnd = 1.01;
 constexpr double kSaturatedFraction = 0.99;
 
 // The enthalpy scale climbs beside the saturation curve at half the slope (°C per g/kg) of
-// the chord from its left end to where the last curve left the top edge. A level chord has
-// no finite slope; the scale then keeps the slope it had.
+// the chord from where it comes into the chart to where the last curve left the top edge. A level
+// chord has no finite slope; the scale then keeps the slope it had.
 void UpdateLabelSlope(ChartSettings& chart, float dx, float dy) {
   if (dx == 0.0f || dy == 0.0f) {
     return;
@@ -33,7 +33,7 @@ void UpdateLabelSlope(ChartSettings& chart, float dx, float dy) {
 
 void DrawRelHumidityCurves(ChartSettings& chart, bool highlight) {
   DrawingSurface& surface = chart.Surface();
-  const PointF left{chart.TempMin, SaturationAt(chart.CursorState(), chart.TempMin)};
+  const PointF left = SaturationEntry(chart);
   // Each curve starts where the previous one ended: only a curve whose first vertex already
   // lies above the top edge uses it, for its clip.
   PointF last{surface.MinX, surface.MinY};
@@ -51,7 +51,10 @@ void DrawRelHumidityCurves(ChartSettings& chart, bool highlight) {
   UpdateLabelSlope(chart, dx, dy);
   // The top edge of the chart right of the saturation curve.
   SetFamilyPen(surface, highlight, kPenSolid);
-  DrawSegment(surface, last, {surface.MaxX, surface.MaxY});
+  PointF corner{surface.MaxX, surface.MaxY};
+  if (CutBelow(last, corner, surface.MinY)) {
+    DrawSegment(surface, last, corner);
+  }
 }
 
 }  // namespace hygrovia

@@ -18,12 +18,13 @@ constexpr float kHumidityStep = 5.0f;  // g/kg
 constexpr double kPressureStep = 0.4;  // kPa
 
 // The horizontal line at moisture w (g/kg) from the saturation curve, or from the left edge
-// when the dew point lies left of the frame, to the scale, with its value there.
+// when the dew point lies left of the frame, to the scale, with its value there. Where the dew
+// point lies right of the frame only the stretch from the right edge to the scale is left.
 void DrawScaleLine(ChartSettings& chart, float w, bool label, std::string_view format,
                    double value) {
   DrawingSurface& surface = chart.Surface();
   const auto dew = static_cast<float>(chart.CursorState().DewPointFromHumidity(w));
-  const PointF start{std::max(dew, surface.MinX), w};
+  const PointF start{std::min(std::max(dew, surface.MinX), surface.MaxX), w};
   const PointF end{surface.MaxX + kScaleOffset, w};
   if (label) {
     DrawValueLabel(chart, end.x, end.y, DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle,

@@ -35,8 +35,30 @@ void ClipToAbscissa(PointF& p, PointF q, float x) {
   p.x = x;
 }
 
+bool CutBelow(PointF& a, PointF& b, float bottom) {
+  if (a.y < bottom) {
+    // Nothing is left when the other end only touches the bottom either.
+    if (!(b.y > bottom)) return false;
+    ClipToHeight(a, b, bottom);
+  } else if (b.y < bottom) {
+    if (!(a.y > bottom)) return false;
+    ClipToHeight(b, a, bottom);
+  }
+  return true;
+}
+
 float SaturationAt(const AirState& air, double t) {
   return static_cast<float>(air.SaturationHumidity(t));
+}
+
+PointF SaturationEntry(const ChartSettings& chart) {
+  const AirState& air = chart.CursorState();
+  const float bottom = chart.Surface().MinY;
+  const PointF atMin{chart.TempMin, SaturationAt(air, chart.TempMin)};
+  if (!(atMin.y < bottom)) {
+    return atMin;
+  }
+  return {static_cast<float>(air.DewPointFromHumidity(bottom)), bottom};
 }
 
 bool IsMultipleOf(double value, double step) { return std::fmod(value, step) == 0.0; }
@@ -53,8 +75,10 @@ CurveEnd DrawHumidityCurve(ChartSettings& chart, double fraction, PointF from) {
     if (leaves) {
       ClipToHeight(q, end.last, surface.MaxY);
     }
-    if (t > chart.TempMin) {
-      DrawSegment(surface, end.last, q);
+    PointF start = end.last;
+    PointF stop = q;
+    if (t > chart.TempMin && CutBelow(start, stop, surface.MinY)) {
+      DrawSegment(surface, start, stop);
     }
     end.last = q;
     if (leaves) {

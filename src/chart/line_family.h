@@ -24,9 +24,17 @@ void ClipToHeight(PointF& p, PointF q, float y);
 // Moves p along the line through p and q to abscissa x (dry bulb, °C).
 void ClipToAbscissa(PointF& p, PointF q, float x);
 
+// Cuts the segment a–b at height bottom (moisture, g/kg), keeping what lies at or above it;
+// false when nothing but a point, or nothing at all, is left.
+bool CutBelow(PointF& a, PointF& b, float bottom);
+
 // Saturation moisture (g/kg) at dry bulb t (°C) and the state's pressure, as a chart
 // coordinate.
 float SaturationAt(const AirState& air, double t);
+
+// Where the saturation curve comes into the chart at its lower left: its point at TempMin, or,
+// when that lies below the bottom edge, the dew point of the bottom edge's moisture on it.
+PointF SaturationEntry(const ChartSettings& chart);
 
 // True when value is a whole multiple of step.
 bool IsMultipleOf(double value, double step);
@@ -41,8 +49,9 @@ struct CurveEnd {
 // The curve moisture = fraction × saturation moisture, with a vertex at every whole degree
 // from TempMin up to TempMax, drawn with the current pen. The first vertex is joined to
 // nothing; the curve ends at the last step or after the segment that reaches the top edge,
-// which is clipped to it. from is the point a segment ending at the first vertex would start
-// from, used only when that vertex already lies above the top.
+// which is clipped to it, and what lies below the bottom edge is left out. from is the point
+// a segment ending at the first vertex would start from, used only when that vertex already
+// lies above the top.
 CurveEnd DrawHumidityCurve(ChartSettings& chart, double fraction, PointF from);
 
 }  // namespace hygrovia

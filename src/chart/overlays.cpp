@@ -1,10 +1,13 @@
 #include "chart/overlays.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <string_view>
 
 #include "chart/chart_point.h"
 #include "chart/chart_settings.h"
 #include "chart/data_table.h"
+#include "chart/dry_bulb_scale.h"
 #include "psychro/air_state.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
@@ -62,6 +65,46 @@ ChartPoint Offset(ChartPoint p, float dx, double dy) {
 
 ChartPoint Middle(ChartPoint a, ChartPoint b) { return {(a.X + b.X) * 0.5f, (a.Y + b.Y) * 0.5f}; }
 
+// A text and how it is placed at a point.
+struct PlacedText {
+  std::string_view text;
+  int hAlign;
+  int vAlign;
+};
+
+// How far (pixels) a span from low to high must move to lie between first and last; where it
+// does not fit, it starts at first.
+float ShiftInto(float low, float high, float first, float last) {
+  if (high > last) {
+    const float shift = last - high;
+    return low + shift < first ? first - low : shift;
+  }
+  return low < first ? first - low : 0.0f;
+}
+
+// The texts at a point, moved as a group into the chart's frame where any of them would stand
+// outside it; they stay where they are otherwise.
+void LabelsInFrame(ChartSettings& chart, ChartPoint at, std::initializer_list<PlacedText> texts) {
+  const DrawingSurface& surface = chart.Surface();
+  TextBox all{};
+  bool first = true;
+  for (const PlacedText& t : texts) {
+    const TextBox box = surface.PlaceText(at.X, at.Y, t.text, t.hAlign, t.vAlign);
+    all = first ? box
+                : TextBox{std::min(all.left, box.left), std::min(all.top, box.top),
+                          std::max(all.right, box.right), std::max(all.bottom, box.bottom)};
+    first = false;
+  }
+  const PointF topLeft = surface.WorldToDevice(surface.MinX, surface.MaxY);
+  const PointF bottomRight = surface.WorldToDevice(surface.MaxX, surface.MinY);
+  const float dx = ShiftInto(all.left, all.right, topLeft.x, bottomRight.x);
+  const float dy = ShiftInto(all.top, all.bottom, topLeft.y, bottomRight.y);
+  ChartPoint moved = at;
+  if (dx != 0.0f && surface.ScaleX > 0.0f) moved.X += dx / surface.ScaleX;
+  if (dy != 0.0f && surface.ScaleY > 0.0f) moved.Y -= dy / surface.ScaleY;
+  for (const PlacedText& t : texts) Label(chart, moved, t.hAlign, t.vAlign, t.text);
+}
+
 // The point at the cursor's moisture content where cooling reaches saturation.
 ChartPoint DewPointOfCursor(const ChartSettings& chart) {
   const ChartPoint c = chart.Cursor;
@@ -94,6 +137,13 @@ ChartPoint DrawSaturationWalk(ChartSettings& chart, ChartPoint d) {
   return {x, w + (x - t) * 0.5f};
 }
 
+// The caption of a temperature lead, under the bottom edge at dry bulb x (°C), or just above
+// the edge where it would cover a text of the dry-bulb scale.
+void TemperatureCaption(ChartSettings& chart, float x, std::string_view text) {
+  const int vAlign = CoversDryBulbScale(chart, x, text) ? kAbove : kBelow;
+  Label(chart, {x, chart.Surface().MinY}, kCentre, vAlign, text);
+}
+
 // A stream of the mixing diagram: its cross and name, its enthalpy lead along a line of
 // constant enthalpy up and to the left, and its temperature lead down to the bottom edge.
 struct Stream {
@@ -115,7 +165,7 @@ void DrawStream(ChartSettings& chart, const Stream& stream) {
   Label(chart, h, kEnd, kAbove, stream.enthalpyName);
   const ChartPoint bottom{stream.at.X, surface.MinY};
   Line(surface, stream.at, bottom);
-  Label(chart, bottom, kCentre, kBelow, stream.temperatureName);
+  TemperatureCaption(chart, stream.at.X, stream.temperatureName);
 }
 
 // The mixture at the cursor with its enthalpy and temperature leads.
@@ -128,7 +178,7 @@ void DrawMixture(ChartSettings& chart, ChartPoint c) {
   Label(chart, h, kEnd, kMiddle, "Hr");
   const ChartPoint bottom{c.X, surface.MinY};
   Line(surface, c, bottom);
-  Label(chart, bottom, kCentre, kBelow, "Tr");
+  TemperatureCaption(chart, c.X, "Tr");
 }
 
 }  // namespace
@@ -141,8 +191,8 @@ void DrawHeatingCoolingOverlay(ChartSettings& chart) {
   UseOverlayPen(surface, kPenSolid);
   Arrow(surface, c, dew);
   Arrow(surface, c, edge);
-  Label(chart, Middle(c, dew), kCentre, kMiddle, " COOLING ");
-  Label(chart, Middle(c, edge), kCentre, kMiddle, " HEATING ");
+  LabelsInFrame(chart, Middle(c, dew), {{" COOLING ", kCentre, kMiddle}});
+  LabelsInFrame(chart, Middle(c, edge), {{" HEATING ", kCentre, kMiddle}});
 }
 
 void DrawCondensationOverlay(ChartSettings& chart) {
@@ -151,11 +201,11 @@ void DrawCondensationOverlay(ChartSettings& chart) {
   const ChartPoint dew = DewPointOfCursor(chart);
   UseOverlayPen(surface, kPenSolid);
   Line(surface, c, dew);
-  Label(chart, Middle(c, dew), kCentre, kMiddle, " COOLING ");
+  LabelsInFrame(chart, Middle(c, dew), {{" COOLING ", kCentre, kMiddle}});
   Label(chart, dew, kCentre, kAbove, "DP");
   const ChartPoint label = DrawSaturationWalk(chart, dew);
-  Label(chart, label, kCentre, kAbove, "DEHUMIDIFICATION");
-  Label(chart, label, kCentre, kBelow, "(Condensation)");
+  LabelsInFrame(chart, label,
+                {{"DEHUMIDIFICATION", kCentre, kAbove}, {"(Condensation)", kCentre, kBelow}});
 }
 
 void DrawAdiabaticOverlay(ChartSettings& chart) {
@@ -170,10 +220,11 @@ void DrawAdiabaticOverlay(ChartSettings& chart) {
   const float dy = (b.Y - a.Y) / 4.0f;
   const ChartPoint humidify{a.X + dx, a.Y + dy};
   const ChartPoint dehumidify{b.X - dx, b.Y - dy};
-  Label(chart, humidify, kCentre, kAbove, "HUMIDIFICATION");
-  Label(chart, humidify, kCentre, kBelow, "(Evaporative Cooling)");
-  Label(chart, dehumidify, kCentre, kAbove, "DEHUMIDIFICATION");
-  Label(chart, dehumidify, kCentre, kBelow, "(Absorption by Sorbents)");
+  LabelsInFrame(chart, humidify,
+                {{"HUMIDIFICATION", kCentre, kAbove}, {"(Evaporative Cooling)", kCentre, kBelow}});
+  LabelsInFrame(
+      chart, dehumidify,
+      {{"DEHUMIDIFICATION", kCentre, kAbove}, {"(Absorption by Sorbents)", kCentre, kBelow}});
 }
 
 void DrawMixingOverlay(ChartSettings& chart) {

@@ -58,7 +58,7 @@ std::vector<ChartPoint> HourPoints(std::span<const WeatherHour> hours, const Hou
     if (!filter.Passes(h)) continue;
     const double saturation = air.SaturationHumidity(h.dryBulb);
     const double moisture = std::min(air.SaturationHumidity(h.dewPoint), saturation);
-    points.push_back({h.dryBulb, static_cast<float>(std::min<double>(moisture, kHumidityLimit))});
+    points.push_back({h.dryBulb, static_cast<float>(std::min<double>(moisture, kCoordinateLimit))});
   }
   return points;
 }

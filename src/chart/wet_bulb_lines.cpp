@@ -26,8 +26,14 @@ void DrawWetBulbLines(ChartSettings& chart, bool highlight) {
   for (int n = 0; n < kMaxFamilyLines && first + n < end; ++n) {
     const double tw = first + n;
     const double saturation = air.SaturationHumidity(tw);
+    // A line whose saturation point lies below the bottom edge has no state on the chart.
+    if (!(saturation > surface.MinY)) {
+      continue;
+    }
     PointF top{static_cast<float>(tw), static_cast<float>(saturation)};
-    PointF bottom{static_cast<float>(tw + kWetBulbSlope * saturation), surface.MinY};
+    // Where the line of constant wet bulb reaches the bottom edge.
+    PointF bottom{static_cast<float>(tw + kWetBulbSlope * (saturation - surface.MinY)),
+                  surface.MinY};
     if (top.y > surface.MaxY) {
       ClipToHeight(top, bottom, surface.MaxY);
     }

@@ -38,6 +38,7 @@ constexpr long double kVolumeOffset = 270.5L;              // °C
 
 constexpr long double kLog2Of10 = 3.321928094887362347870319429489390175864831393L;
 constexpr long double kLog10Of2 = 0.301029995663981195213738894724493026768189881L;
+constexpr double kLn2 = 0.6931471805599453;
 
 // 10^x as 2^n × 2^f, with n the integer nearest to x·log2(10) and f the rest, both found in
 // extended precision so that only f is rounded to double. Closer to an extended-precision
@@ -53,6 +54,26 @@ long double PowerOfTen(long double x) {
   const auto exponent = static_cast<std::int64_t>(static_cast<double>(whole));
   const auto scale = std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
   return std::exp2(static_cast<double>(power - whole)) * static_cast<long double>(scale);
+}
+
+// log2(x) as e + log2(m), with x = 2^e × m split exactly in extended precision and the
+// rounding of m to double put back by the first term of its series, so that only log2 of a
+// number between 1 and 2 is taken in double. Far closer to an extended-precision log2 than the
+// C library's double log2 of x rounded to double, at a third of the cost of its log2l.
+// For positive x.
+long double Log2(long double x) {
+  const auto near = static_cast<double>(x);
+  const auto exponent =
+      static_cast<std::int64_t>((std::bit_cast<std::uint64_t>(near) >> 52) & 0x7ff);
+  // Where 2^-e is no normal double (x near the ends of the double range, far from any vapour
+  // pressure of the chart) the C library's log2l takes over.
+  if (exponent == 0 || exponent >= 2046) return std::log2(x);
+  const auto scale = std::bit_cast<double>(static_cast<std::uint64_t>(2046 - exponent) << 52);
+  const long double mantissa = x * scale;  // exact: scale is a power of two
+  const auto rounded = static_cast<double>(mantissa);
+  // The rest is below 2^-52 of the mantissa, so double holds its share well enough.
+  const double rest = static_cast<double>(mantissa - rounded) / (rounded * kLn2);
+  return static_cast<long double>(exponent - 1023) + std::log2(rounded) + rest;
 }
 
 }  // namespace
@@ -77,10 +98,9 @@ double AirState::DewPointFromHumidity(double absHumidity) const {
   // Only a moisture of exactly -622 g/kg makes the divisor 0; its vapour pressure reads as 0.
   const long double vapour =
       divisor != 0.0L ? ratio * kMmHgPerKiloPascal * Pressure / divisor : 0.0L;
-  // log10 as log2 × log10(2): as close to an extended-precision log10 as the C library's log10
-  // is, at two thirds of its cost.
-  const long double logarithm =
-      vapour > 0.0L ? std::log2(static_cast<double>(vapour)) * kLog10Of2 : 0.0L;
+  // log10 as log2 × log10(2), both in extended precision: in double the dew point of a
+  // saturated state could come out a hundredth of a degree below its dry bulb.
+  const long double logarithm = vapour > 0.0L ? Log2(vapour) * kLog10Of2 : 0.0L;
   return static_cast<double>(kAntoineB / (kAntoineA - logarithm) - kAntoineC);
 }
 
@@ -150,7 +170,8 @@ void AirState::SetFromHumidity(double dryBulb, double absHumidity) {
   WetBulb = WetBulbFromHumidity(DryBulb, AbsHumidity);
   Volume =
       static_cast<double>((DryBulb + kVolumeMoisture * AbsHumidity + kVolumeOffset) * kOneOver350);
-  DewPoint = DewPointFromHumidity(AbsHumidity);
+  // Saturated air is at its dew point; the inverse formula may miss it by the last bits.
+  DewPoint = AbsHumidity >= saturation ? DryBulb : DewPointFromHumidity(AbsHumidity);
   VapPressure = static_cast<double>(kKiloPascalPerGramPerKilogram * AbsHumidity);
 }
 

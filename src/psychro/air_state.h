@@ -62,7 +62,8 @@ struct AirState {
   double HumidityFromRelHumidity(double dryBulb, double relHumidity) const;
 
   // Sets DryBulb (capped at 100 °C) and AbsHumidity (at least 0, at most saturation) and
-  // derives the other fields at Pressure; Pressure itself is left as it is.
+  // derives the other fields at Pressure; Pressure itself is left as it is. A saturated state's
+  // dew point is its dry bulb.
   void SetFromHumidity(double dryBulb, double absHumidity);
 
   // Start-up defaults: DryBulb 25 °C, Pressure 101.365 kPa, RelHumidity 60 %; other fields are

@@ -49,6 +49,10 @@ void ForEachGridValue(float start, float end, float step, int limit, Draw draw) 
 
 }  // namespace
 
+bool Overlap(const TextBox& a, const TextBox& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 void DrawingSurface::Attach(hygrovia::Canvas* canvas, SurfaceControl* control) {
   if (canvas != nullptr) {
     Canvas = canvas;
@@ -241,10 +245,8 @@ void DrawingSurface::DrawSquare(float x, float y, int invert, int half) {
   Canvas->LineTo(left, top);
 }
 
-void DrawingSurface::DrawText(float x, float y, std::string_view text, int hAlign, int vAlign) {
-  if (Canvas == nullptr) {
-    return;
-  }
+TextBox DrawingSurface::PlaceText(float x, float y, std::string_view text, int hAlign,
+                                  int vAlign) const {
   const float th = TextHeightPixels(text);
   const float tw = TextWidthPixels(text);
   PointF p = WorldToDevice(x, y);
@@ -260,7 +262,15 @@ void DrawingSurface::DrawText(float x, float y, std::string_view text, int hAlig
   } else if (vAlign == kAlignAbove) {
     p.y -= th;
   }
-  Canvas->TextOut(TruncToPixel(p.x), TruncToPixel(p.y), text);
+  return {p.x, p.y, p.x + tw, p.y + th};
+}
+
+void DrawingSurface::DrawText(float x, float y, std::string_view text, int hAlign, int vAlign) {
+  if (Canvas == nullptr) {
+    return;
+  }
+  const TextBox box = PlaceText(x, y, text, hAlign, vAlign);
+  Canvas->TextOut(TruncToPixel(box.left), TruncToPixel(box.top), text);
 }
 
 void DrawingSurface::DrawLabel(float x, float y, std::string_view text, int shadow) {

@@ -15,6 +15,17 @@ namespace hygrovia {
 // world coordinates (dry bulb °C across, moisture content g/kg up) and device pixels (y down),
 // the few primitives the chart needs, and the view commands (zoom, fit, pan). Pixel
 // coordinates handed to the canvas are the float values truncated toward zero.
+// A text's box on the device, pixels (y down), before truncation to whole pixels.
+struct TextBox {
+  float left = 0.0f;
+  float top = 0.0f;
+  float right = 0.0f;
+  float bottom = 0.0f;
+};
+
+// True when the boxes share more than an edge.
+bool Overlap(const TextBox& a, const TextBox& b);
+
 class DrawingSurface {
  public:
   // Text alignment codes of DrawText. Across: where the point lies on the text.
@@ -106,6 +117,9 @@ class DrawingSurface {
   void DrawCross(float x, float y, int half);
   // The outline of a square of `half` pixels around the point; invert 1 also inverts inside.
   void DrawSquare(float x, float y, int invert, int half);
+  // Where DrawText puts the text: its box in the current font, placed at the world point by
+  // the alignment codes above. Without a canvas the box is empty.
+  TextBox PlaceText(float x, float y, std::string_view text, int hAlign, int vAlign) const;
   // Text placed by the alignment codes above.
   void DrawText(float x, float y, std::string_view text, int hAlign, int vAlign);
   // Text on an opaque background, vertically centred on the point; shadow 1 adds a white

@@ -84,6 +84,10 @@ TEST(ChartSettingsTest, SetRangesClampsOnlyTheTopTemperatureAndTheBottomMoisture
       {{30, 20, 10, 5}, {30, 20, 10, 5}, {10, 30, 5, 20}},
       // Equal ends leave the surface's previous range on that axis.
       {{20, 10, 20, 10}, {20, 10, 20, 10}, {0, 50, 0, 35}},
+      // Regression: ends were held within ±100 °C and ±1000 g/kg.
+      {{-150, 0, 50, 2000}, {-150, 0, 50, 2000}, {-150, 50, 0, 2000}},
+      // Infinities the two clamps do not catch keep the previous ends.
+      {{-kInf, -kInf, kInf, kInf}, {0, 0, 100, 35}, {0, 100, 0, 35}},
   };
   for (const Case& c : cases) {
     TestChart chart;
@@ -304,7 +308,8 @@ bool Finite(const ChartSettings& s) {
 }
 
 // Regression: ranges, pressure and points from dialogs, files and the command line stored
-// NaN or infinities, and a range of 1e30 made every line-family loop run without end.
+// NaN or infinities, and a range of 1e30 made every line-family loop run without end (the
+// families' caps now bound those loops; see the drawing sweep).
 TEST(ChartSettingsTest, BadInputNeverStoresNonFiniteOrUnboundedValues) {
   const std::vector<float> bad = {kNaN,    kInf,     -kInf,  1e30f, -1e30f,
                                   3.4e38f, -3.4e38f, 1e-30f, 0.0f,  -0.0f};
@@ -316,8 +321,6 @@ TEST(ChartSettingsTest, BadInputNeverStoresNonFiniteOrUnboundedValues) {
       ends[position] = v;
       s.SetRanges(ends[0], ends[1], ends[2], ends[3]);
       ASSERT_TRUE(Finite(s)) << "range end " << position << " = " << v;
-      EXPECT_LE(std::fabs(s.TempMax - s.TempMin), 2 * kTemperatureLimit);
-      EXPECT_LE(std::fabs(s.HumidityMax - s.HumidityMin), 2 * kHumidityLimit);
       EXPECT_TRUE(std::isfinite(chart.surface.ScaleX) && std::isfinite(chart.surface.ScaleY));
       EXPECT_TRUE(std::isfinite(chart.surface.OffsetX) && std::isfinite(chart.surface.OffsetY));
     }

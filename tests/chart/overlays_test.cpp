@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
 #include "psychro/air_state.h"
 #include "support/recording_canvas.h"
@@ -66,6 +68,15 @@ void ExpectTextsAt(const Chart& c, const std::vector<Placed>& placed) {
     ASSERT_NE(text, nullptr) << p.text;
     EXPECT_TRUE(c.Near(c.AnchorOf(*text, p.h, p.v), p.x, p.y)) << p.text;
   }
+}
+
+// The x (°C) at which texts centred at x stand once moved into the frame: the widest of them is
+// widthInChars characters of the recording canvas.
+float CentredInFrame(const Chart& c, float x, int widthInChars) {
+  const float half = 0.5f * static_cast<float>(widthInChars * RecordingCanvas::kCharWidth);
+  const float left = c.surface.WorldToDevice(c.surface.MinX, 0.0f).x;
+  const float device = std::max(c.surface.WorldToDevice(x, 0.0f).x, left + half);
+  return (device - c.surface.OffsetX) / c.surface.ScaleX + c.surface.MinX;
 }
 
 void ExpectAllLinesYellowCopy(const Chart& c) {
@@ -128,11 +139,14 @@ TEST(CondensationOverlay, PathDownTheSaturationCurve) {
     float t = dp;
     while (t > 0.0f) t -= 1.0f;
     const float w = static_cast<float>(probe.SaturationHumidity(t + 1.0f));
-    const float lx = t + (dp - t) * 0.5f;
+    // Regression: the labels were cut by the left edge of the image; they are kept in the frame.
+    const float described = t + (dp - t) * 0.5f;
+    const float lx = CentredInFrame(c, described, 16);
+    const float ly = w + (described - t) * 0.5f;
     ExpectTextsAt(c, {{" COOLING ", (30.0f + dp) * 0.5f, cy, kCentre, kMiddle},
                       {"DP", dp, cy, kCentre, kAbove},
-                      {"DEHUMIDIFICATION", lx, w + (lx - t) * 0.5f, kCentre, kAbove},
-                      {"(Condensation)", lx, w + (lx - t) * 0.5f, kCentre, kBelow}});
+                      {"DEHUMIDIFICATION", lx, ly, kCentre, kAbove},
+                      {"(Condensation)", lx, ly, kCentre, kBelow}});
   }
 }
 
@@ -142,9 +156,11 @@ TEST(CondensationOverlay, DewPointBelowFreezingDrawsOnlyTheCooling) {
   ASSERT_LT(dp, 0.0f);
   DrawCondensationOverlay(c.settings);
   EXPECT_EQ(c.canvas.CountLines(kYellow, kPenSolid), 1);
+  // Regression: the labels stood left of the chart at the dew point; they are kept in the frame.
+  const float lx = CentredInFrame(c, dp, 16);
   ExpectTextsAt(c, {{"DP", dp, 2.0f, kCentre, kAbove},
-                    {"DEHUMIDIFICATION", dp, 2.0f, kCentre, kAbove},
-                    {"(Condensation)", dp, 2.0f, kCentre, kBelow}});
+                    {"DEHUMIDIFICATION", lx, 2.0f, kCentre, kAbove},
+                    {"(Condensation)", lx, 2.0f, kCentre, kBelow}});
 }
 
 TEST(AdiabaticOverlay, ArrowsAlongTheEnthalpyLine) {
@@ -181,7 +197,8 @@ TEST(MixingOverlay, TwoStreamsAndTheirMixture) {
   const float bottom = c.surface.MinY;
   ExpectTextsAt(c, {{" RESULT", 20.0f, 8.0f, kStart, kMiddle},
                     {"Hr", 7.0f, 13.148f, kEnd, kMiddle},
-                    {"Tr", 20.0f, bottom, kCentre, kBelow},
+                    // Regression: "Tr" covered the scale's "20"; it stands above the edge.
+                    {"Tr", 20.0f, bottom, kCentre, kAbove},
                     {"AIR2", 26.0f, 16.0f, kCentre, kAbove},
                     {"H2", 15.35f, 20.2174f, kEnd, kAbove},
                     {"T2", 26.0f, bottom, kCentre, kBelow},
@@ -198,6 +215,40 @@ TEST(MixingOverlay, TwoStreamsAndTheirMixture) {
   EXPECT_EQ(mixing.y1, static_cast<int>(air1.y));
   EXPECT_EQ(mixing.x2, static_cast<int>(air2.x));
   EXPECT_EQ(mixing.y2, static_cast<int>(air2.y));
+}
+
+TextBox BoxOf(const RecordedPrimitive& t) {
+  return {static_cast<float>(t.x1), static_cast<float>(t.y1), static_cast<float>(t.x2),
+          static_cast<float>(t.y2)};
+}
+
+// Regression: "Tr" was written over the scale's "25" under the default cursor, and "T2" over
+// "30" in a small window.
+TEST(MixingOverlay, NoTwoTextsOverlapAtTheDefaultCursor) {
+  for (const int width : {800, 450, 1600}) {
+    testing::TestChart c(width, width * 3 / 4);
+    c.settings.RequestedHighlight = HighlightMode::MixingAirStreams;
+    DrawChart(c.settings, c.status);
+    std::vector<RecordedPrimitive> texts;
+    for (const RecordedPrimitive& t : c.canvas.Texts()) {
+      // The data table's rows lie on their own shadows.
+      const auto& rows = c.settings.TableLines;
+      if (std::find(rows.begin(), rows.end(), t.text) == rows.end()) texts.push_back(t);
+    }
+    // The overlay's texts come last, from " RESULT" on; each is checked against every other.
+    const auto overlay = std::find_if(
+        texts.begin(), texts.end(), [](const RecordedPrimitive& t) { return t.text == " RESULT"; });
+    ASSERT_NE(overlay, texts.end());
+    const auto first = static_cast<std::size_t>(overlay - texts.begin());
+    for (std::size_t j = first; j < texts.size(); ++j) {
+      for (std::size_t i = 0; i < j; ++i) {
+        const TextBox a = BoxOf(texts[i]);
+        const TextBox b = BoxOf(texts[j]);
+        EXPECT_FALSE(Overlap(a, b))
+            << width << ": \"" << texts[i].text << "\" and \"" << texts[j].text << "\"";
+      }
+    }
+  }
 }
 
 TEST(Overlays, OddCursorsFinishWithoutFault) {

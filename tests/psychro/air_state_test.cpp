@@ -107,6 +107,20 @@ TEST(AirState, SaturatedAirAtANodeHasItsDryBulbAsWetBulbAndDewPoint) {
   }
 }
 
+// Regression: the dew point of saturated air at 21.875 °C read 21.87 in the data table.
+TEST(AirState, SaturatedAirAnywhereHasItsDryBulbAsDewPoint) {
+  for (const double pressure : kChartPressures) {
+    AirState state = StateAt(pressure);
+    for (double dryBulb = -20.125; dryBulb < 80.0; dryBulb += 0.375) {
+      // Cut to saturation, and given exactly at saturation.
+      state.SetFromHumidity(dryBulb, 2.0 * state.SaturationHumidity(dryBulb));
+      EXPECT_EQ(state.DewPoint, dryBulb) << dryBulb << " at " << pressure << " kPa";
+      state.SetFromHumidity(dryBulb, state.SaturationHumidity(dryBulb));
+      EXPECT_EQ(state.DewPoint, dryBulb) << dryBulb << " at " << pressure << " kPa";
+    }
+  }
+}
+
 TEST(AirState, DryBulbIsCappedAt100) {
   for (const double pressure : {kStandardPressure, kHighestPressure}) {
     AirState state = StateAt(pressure);

@@ -175,6 +175,33 @@ TEST(HeadlessTest, TableOfTheCursorAfterTheCommandLine) {
   }
 }
 
+// Regression: a saturated cursor's dew point read a hundredth below its dry bulb, and ranges
+// were held within ±100 °C and ±1000 g/kg, which moved saturated cursors off saturation.
+TEST(HeadlessTest, SaturatedCursorsKeepTheirPlaceAndReadTheirDryBulbAsDewPoint) {
+  struct Case {
+    Arguments arguments;
+    std::vector<std::string> firstRows;  // dry bulb, relative and absolute humidity
+  };
+  const Case cases[] = {
+      {{"-cursor", "21.875", "100", "--table"},
+       {" Dry Bulb: 21.88°C    ", " Rel.Humidity: 100.00%    ", " Abs.Humidity: 16.52g/kg    "}},
+      {{"-graph", "0", "100", "0", "2000", "-bar", "131.365", "-cursor", "99", "100", "--table"},
+       {" Dry Bulb: 99.00°C    ", " Rel.Humidity: 100.00%    ", " Abs.Humidity: 1843.39g/kg    "}},
+      {{"-graph", "-150", "50", "0", "35", "-cursor", "-120", "100", "--table"},
+       {" Dry Bulb: -120.00°C    ", " Rel.Humidity: 100.00%    ", " Abs.Humidity: 0.00g/kg    "}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.arguments));
+    const Outcome run = RunCommand(c.arguments);
+    EXPECT_EQ(run.status, kExitDone);
+    const std::vector<std::string> rows = Lines(run.out);
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_EQ(std::vector<std::string>(rows.begin(), rows.begin() + 3), c.firstRows);
+    EXPECT_EQ(rows[6].substr(std::string(" Dew Point: ").size()),
+              rows[0].substr(std::string(" Dry Bulb: ").size()));
+  }
+}
+
 TEST(HeadlessTest, TableOfCursorAndArrowInRelativeMode) {
   const Model standard{kStandardPressure};
   const Model low{90.0};
