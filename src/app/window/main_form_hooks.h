@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include <QMessageBox>
 #include <QPoint>
 #include <QString>
 
@@ -27,6 +28,8 @@ struct MainFormHooks {
   // A file name for opening or saving, starting from the last one; empty when cancelled.
   std::function<QString(const QString& lastName)> chooseOpenFile;
   std::function<QString(const QString& lastName)> chooseSaveFile;
+  // Asks the question about unsaved changes; Save, Discard or Cancel.
+  std::function<QMessageBox::StandardButton(const QString& question)> askToSave;
   // Tells the user why something failed.
   std::function<void(const QString& text)> showError;
   // Shows a popup menu at a screen position without waiting for it.
