@@ -78,12 +78,6 @@ TEST(NumberField, ReadsBackWhatItWroteRoundedToTheDecimals) {
   }
 }
 
-}  // namespace
-}  // namespace hygrovia
-
-namespace hygrovia {
-namespace {
-
 // The dialogs refuse what ReadNumber would turn into 0 or an infinity, with the reason.
 TEST(NumberField, CheckedReadingsGiveAFiniteValueOrTheReason) {
   struct Case {
