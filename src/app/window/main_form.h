@@ -142,8 +142,13 @@ class TMainForm : public QWidget {
   // The chart file shown, empty for a new chart, and its text as last opened or saved.
   QString fileName_;
   std::string savedText_;
-  // The remembered outer size, until the window's frame is known.
-  std::optional<QSize> pendingOuterSize_;
+  // The remembered outer size, until the window's frame is known, and the size given for it
+  // meanwhile; a size given since by someone else wins.
+  struct PendingSize {
+    QSize outer;
+    QSize given;
+  };
+  std::optional<PendingSize> pendingSize_;
   // How long the last full drawing took; a pan draws the whole chart while it fits a frame.
   double lastDrawMilliseconds_ = 0.0;
 

@@ -24,8 +24,9 @@ void TMainForm::ReadRememberedValues() {
   // The size is the window's outer one, frame included, so that it means the same on every
   // desktop. Until the window is framed it stands for the inner size; the minimum holds.
   const SettingText size = ReadSetting(kSizeValueName, kDefaultSizeText);
-  pendingOuterSize_ = OnScreenSize(WindowSizeFromText(size.Text), screen());
-  resize(pendingOuterSize_->expandedTo(minimumSize()));
+  const QSize outer = OnScreenSize(WindowSizeFromText(size.Text), screen());
+  resize(outer.expandedTo(minimumSize()));
+  pendingSize_ = PendingSize{outer, this->size()};
   // The default text does not describe points on the chart; only stored values move them.
   const SettingText setup = ReadSetting(kSetupValueName, kDefaultSetupText);
   if (!setup.Read) return;
@@ -33,12 +34,16 @@ void TMainForm::ReadRememberedValues() {
 }
 
 void TMainForm::ApplyOuterSize() {
-  if (!pendingOuterSize_) return;
+  if (!pendingSize_) return;
+  if (size() != pendingSize_->given) {
+    pendingSize_.reset();
+    return;
+  }
   const QSize frame = frameGeometry().size() - size();
   // Without a frame (yet), the inner size given at start-up is the outer one.
   if (frame.isNull()) return;
-  resize((*pendingOuterSize_ - frame).expandedTo(minimumSize()));
-  pendingOuterSize_.reset();
+  resize((pendingSize_->outer - frame).expandedTo(minimumSize()));
+  pendingSize_.reset();
 }
 
 void TMainForm::OnCloseEvent() {

@@ -128,6 +128,12 @@ TEST_F(MainFormHabitsTest, TheWindowKeepsEveryControlWithinReach) {
     }
     EXPECT_GT(Canvas()->height(), 50);
   }
+  // Regression: a size given before the window was first shown gave way to the remembered one.
+  form_ = std::make_unique<TMainForm>(chart_, status_);
+  form_->resize(900, 700);
+  form_->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
+  EXPECT_EQ(form_->size(), QSize(900, 700));
 }
 
 // Regression: the dialogs grew to the size their texts need when first shown, after they had
