@@ -27,8 +27,8 @@ struct ShownWindow {
   StatusLine status;
   TMainForm form{chart, status};
 
-  ShownWindow() {
-    form.resize(800, 600);
+  explicit ShownWindow(QSize size = QSize(800, 600)) {
+    form.resize(size);
     form.show();
   }
 
@@ -95,7 +95,7 @@ void BM_CursorDragStep(benchmark::State& state) {
 }
 BENCHMARK(BM_CursorDragStep)->Unit(benchmark::kMicrosecond);
 
-// One mouse move while the chart is panned: the grid and the outline only.
+// One mouse move while the chart is panned.
 void BM_PanStep(benchmark::State& state) {
   ShownWindow window;
   const QPoint start = window.PixelOf({10, 25});
@@ -108,6 +108,23 @@ void BM_PanStep(benchmark::State& state) {
   window.Mouse(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, start);
 }
 BENCHMARK(BM_PanStep)->Unit(benchmark::kMicrosecond);
+
+// One mouse move while the chart is panned with a chart picture of 1600 by 1200 (the window
+// lays out 3 pixels across and 120 down around it): the whole chart is drawn at every step.
+void BM_FullChartPanStep(benchmark::State& state) {
+  ShownWindow window(QSize(1603, 1320));
+  const QPoint start = window.PixelOf({10, 25});
+  window.Mouse(QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, start);
+  int step = 0;
+  for (auto _ : state) {
+    window.Mouse(QEvent::MouseMove, Qt::NoButton, Qt::RightButton, start + QPoint(step % 40, 0));
+    ++step;
+  }
+  window.Mouse(QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, start);
+  state.counters["chart_width"] = window.surface.DeviceWidth;
+  state.counters["chart_height"] = window.surface.DeviceHeight;
+}
+BENCHMARK(BM_FullChartPanStep)->Unit(benchmark::kMillisecond);
 
 // A resize: layout, a fitted view and a full drawing.
 void BM_Resize(benchmark::State& state) {

@@ -7,8 +7,8 @@
 #include "chart/chart_settings.h"
 #include "chart/data_table.h"
 #include "chart/highlight_captions.h"
-#include "chart/status_line.h"
 #include "chart/number_text.h"
+#include "chart/status_line.h"
 #include "psychro/air_state.h"
 #include "psychro/geometry.h"
 #include "surface/colour.h"
@@ -184,6 +184,33 @@ void EndDrag(ChartSettings& chart, StatusLine& status) {
   }
   chart.DragTarget = DragTarget::None;
   status.SetText(std::string(HighlightCaption(chart.Highlight)));
+}
+
+bool IsOverMark(const ChartSettings& chart, int X, int Y) {
+  const DrawingSurface& surface = chart.Surface();
+  return IsNear(surface, chart.Cursor, X, Y) ||
+         (chart.RelativeCursor != 0 && IsNear(surface, chart.Arrow, X, Y)) ||
+         chart.Nodes.NodeAt(X, Y, surface) >= 0;
+}
+
+std::string HeldStatusText(const ChartSettings& chart, std::int32_t target) {
+  switch (target) {
+    case DragTarget::Cursor:
+      return CursorStatusText(chart.CursorState());
+    case DragTarget::Arrow:
+      return ArrowStatusText(chart.ArrowState());
+    case DragTarget::Node: {
+      // The node as stored, so held to the ranges and to saturation as its square is.
+      const ChartPoint node = chart.Nodes.GetNode(chart.Nodes.Selected);
+      AirState state;
+      state.ResetState();
+      state.Pressure = chart.GetPressure();
+      state.SetFromHumidity(node.X, node.Y);
+      return CursorStatusText(state);
+    }
+    default:
+      return {};
+  }
 }
 
 std::string CursorStatusText(const AirState& state) { return StateText(kCursorFormat, state); }

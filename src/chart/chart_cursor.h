@@ -1,6 +1,7 @@
 #ifndef HYGROVIA_CHART_CHART_CURSOR_H
 #define HYGROVIA_CHART_CHART_CURSOR_H
 
+#include <cstdint>
 #include <string>
 
 namespace hygrovia {
@@ -35,6 +36,13 @@ void ShowStateAt(ChartSettings& chart, StatusLine& status, int X, int Y);
 // The left button was released after a drag: the marks come to rest, the chart is redrawn
 // when an overlay follows the cursor or a node moved, and the highlight caption returns.
 void EndDrag(ChartSettings& chart, StatusLine& status);
+
+// True when a left press at pixel (X, Y) would take hold of a mark already there (the cursor,
+// the arrow in relative-cursor mode, or a node's square) rather than move the cursor to it.
+bool IsOverMark(const ChartSettings& chart, int X, int Y);
+// The read-out of what is held (DragTarget values) as the marks and the data table show it:
+// the cursor or a node as " Cursor: DB ...", the arrow as " Arrow: DB ...", nothing for None.
+std::string HeldStatusText(const ChartSettings& chart, std::int32_t target);
 
 // " Cursor: DB ..." and " Arrow: DB ..." read-outs of a state.
 std::string CursorStatusText(const AirState& state);

@@ -124,13 +124,11 @@ bool NodeList::SelectNode(std::int32_t i, DrawingSurface& surface) {
   return true;
 }
 
-std::int32_t NodeList::HitTest(int x, int y, DrawingSurface& surface) {
-  const std::int32_t count = UsedCount();
-  if (count <= 0) return -1;
+std::int32_t NodeList::NodeAt(int x, int y, const DrawingSurface& surface) const {
   const PointF press{static_cast<float>(x), static_cast<float>(y)};
   float best = kHitTolerance;
   std::int32_t found = -1;
-  for (std::int32_t i = 0; i < count; ++i) {
+  for (std::int32_t i = 0; i < UsedCount(); ++i) {
     const PointF node = DevicePoint(surface, GetNode(i));
     const float d = Distance(press.x, press.y, node.x, node.y);
     if (d <= best) {
@@ -138,6 +136,14 @@ std::int32_t NodeList::HitTest(int x, int y, DrawingSurface& surface) {
       best = d;
     }
   }
+  return found;
+}
+
+std::int32_t NodeList::HitTest(int x, int y, DrawingSurface& surface) {
+  const std::int32_t count = UsedCount();
+  if (count <= 0) return -1;
+  const PointF press{static_cast<float>(x), static_cast<float>(y)};
+  const std::int32_t found = NodeAt(x, y, surface);
   if (found >= 0) {
     SelectNode(found, surface);
     return found;

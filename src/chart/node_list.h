@@ -66,6 +66,9 @@ class NodeList {
   // which becomes selected; else, on a line between nodes, the current selection unchanged
   // (possibly not a valid index); else -1.
   std::int32_t HitTest(int x, int y, DrawingSurface& surface);
+  // The node whose mark lies within kHitTolerance of pixel (x, y), chosen as HitTest chooses
+  // it, without selecting anything; -1 when none.
+  std::int32_t NodeAt(int x, int y, const DrawingSurface& surface) const;
   // Moves the selected node to (x, y) held by the chart's ConstrainPoint, redrawing its square
   // and its lines by XOR. False when nothing is selected.
   bool MoveSelectedTo(float x, float y, const ChartSettings& settings, DrawingSurface& surface);

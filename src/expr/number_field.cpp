@@ -26,6 +26,28 @@ float ReadNumber(ExpressionEvaluator& evaluator, std::string_view text) {
   return NarrowToFloat(value);
 }
 
+NumberReading ReadCheckedNumber(ExpressionEvaluator& evaluator, std::string_view text) {
+  const double value = evaluator.Evaluate(text);
+  if (evaluator.Error() != ExpressionError::None) {
+    return {std::nullopt, std::string(evaluator.ErrorText())};
+  }
+  const float narrowed = NarrowToFloat(value);
+  if (!std::isfinite(narrowed)) return {std::nullopt, std::string(kNotFiniteText)};
+  return {narrowed, {}};
+}
+
+std::string ValuePreview(std::string_view text, const NumberReading& reading,
+                         std::string_view format) {
+  if (!reading.Value) return reading.Error;
+  // A plain number, blanks around it allowed, needs no second showing.
+  const std::optional<ParsedNumber> number = ParseNumber(text);
+  if (number && text.find_first_not_of(" \t", number->length) == std::string_view::npos &&
+      static_cast<float>(number->value) == *reading.Value) {
+    return {};
+  }
+  return "= " + FormatText(format, static_cast<double>(*reading.Value));
+}
+
 std::string WriteNumber(std::string_view format, float value) {
   std::string text = FormatText(format, static_cast<double>(value));
   if (text.size() > WorkingText::kCapacity) text.resize(WorkingText::kCapacity);

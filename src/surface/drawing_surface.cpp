@@ -1,5 +1,6 @@
 #include "surface/drawing_surface.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -311,6 +312,34 @@ void DrawingSurface::ZoomAboutCentre(float factor) {
   OffsetY = ZoomedOffset(OffsetY, static_cast<float>(DeviceHeight) * 0.5f, factor);
 }
 
+int DrawingSurface::AvailableWidth() const {
+  const float tw = TextWidthPixels(kMeasureText);
+  return TruncToPixel(static_cast<float>(DeviceWidth) - tw * (MarginLeft + MarginRight));
+}
+
+bool DrawingSurface::ZoomAboutPoint(float factor, int x, int y) {
+  const float ww = MaxX - MinX;
+  const float fitted = ww > 0.0f ? static_cast<float>(AvailableWidth()) / ww * FitFraction : 1.0f;
+  if (!(fitted > 0.0f) || !(ScaleX > 0.0f) || !std::isfinite(factor)) {
+    return false;
+  }
+  // A view already beyond a limit (zoomed there by the buttons) only moves back towards it.
+  const float scale = factor > 1.0f
+                          ? std::min(ScaleX * factor, std::max(ScaleX, fitted * kMaxZoom))
+                          : std::max(ScaleX * factor, std::min(ScaleX, fitted * kMinZoom));
+  const float applied = scale / ScaleX;
+  if (applied == 1.0f || !std::isfinite(applied)) {
+    return false;
+  }
+  ScaleX *= applied;
+  ScaleY *= applied;
+  // OffsetY counts up from the bottom edge, as the pixel's height above it does.
+  const auto up = static_cast<float>(static_cast<std::int64_t>(DeviceHeight) - y);
+  OffsetX = ZoomedOffset(OffsetX, static_cast<float>(x), applied);
+  OffsetY = ZoomedOffset(OffsetY, up, applied);
+  return true;
+}
+
 void DrawingSurface::Fit(float fraction, int width, int height) {
   DeviceWidth = width;
   DeviceHeight = height;
@@ -319,7 +348,7 @@ void DrawingSurface::Fit(float fraction, int width, int height) {
   const float th = TextHeightPixels(kMeasureText);
   const int avail_h = TruncToPixel(static_cast<float>(height) - th * (MarginTop + MarginBottom));
   const float tw = TextWidthPixels(kMeasureText);
-  const int avail_w = TruncToPixel(static_cast<float>(width) - tw * (MarginLeft + MarginRight));
+  const int avail_w = AvailableWidth();
   // An empty world rectangle keeps a unit scale instead of dividing by zero.
   ScaleX = ww > 0.0f ? static_cast<float>(avail_w) / ww * fraction : 1.0f;
   ScaleY = wh > 0.0f ? static_cast<float>(avail_h) / wh * fraction : 1.0f;

@@ -133,6 +133,12 @@ class DrawingSurface {
 
   // Zooms both axes by factor keeping the window centre in place.
   void ZoomAboutCentre(float factor);
+  // The zoom of ZoomAboutPoint stays within these multiples of the fitted scale.
+  static constexpr float kMinZoom = 0.25f;
+  static constexpr float kMaxZoom = 50.0f;
+  // Zooms both axes by factor keeping device pixel (x, y) in place, the scale held between
+  // kMinZoom and kMaxZoom times the fitted one. False when the scale stays as it was.
+  bool ZoomAboutPoint(float factor, int x, int y);
   // Scales and centres the world rectangle to fill fraction of the area inside the margins.
   void Fit(float fraction, int width, int height);
   // The view keys (see virtual_keys.h); fine makes pans ten times smaller. True when handled.
@@ -143,6 +149,8 @@ class DrawingSurface {
 
  private:
   float TextWidthPixels(std::string_view text) const;
+  // Device width inside the left and right margins, pixels.
+  int AvailableWidth() const;
 
   std::function<void()> redraw_handler_;
 };

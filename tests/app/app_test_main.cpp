@@ -1,15 +1,21 @@
 #include <QApplication>
 #include <QByteArray>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
 
-// The widget and canvas tests need an application object; they run without a display.
+#include "support/private_settings_folder.h"
+
+// The widget and canvas tests need an application object; they run without a display, and
+// whatever a window remembers goes to a folder of the run's own, never the user's.
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
   }
   ::testing::InitGoogleTest(&argc, argv);
+  QTemporaryDir settings;
+  const hygrovia::PrivateSettingsFolder privateSettings(settings.path());
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
 }

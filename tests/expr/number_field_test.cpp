@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -73,6 +74,44 @@ TEST(NumberField, ReadsBackWhatItWroteRoundedToTheDecimals) {
       const float expected = static_cast<float>(std::round(value * f.scale) / f.scale);
       const std::string text = WriteNumber(f.format, value);
       EXPECT_FLOAT_EQ(ReadNumber(evaluator, text), expected) << f.format << " " << text;
+    }
+  }
+}
+
+// The dialogs refuse what ReadNumber would turn into 0 or an infinity, with the reason.
+TEST(NumberField, CheckedReadingsGiveAFiniteValueOrTheReason) {
+  struct Case {
+    std::string text;
+    std::optional<float> value;
+    std::string error;
+    std::string preview;
+  };
+  const std::string notFinite(kNotFiniteText);
+  const Case cases[] = {
+      {"101.325", 101.325f, "", ""},
+      {" 42 ", 42.0f, "", ""},
+      {"25*1.8+32", 77.0f, "", "= 77.00"},
+      {"-0", -0.0f, "", ""},
+      {"1E-50", 0.0f, "", ""},
+      {"PI", 3.14159274f, "", "= 3.14"},
+      {"", std::nullopt, "Unresolved token.", "Unresolved token."},
+      {"abc", std::nullopt, "Unresolved token.", "Unresolved token."},
+      {"1/0", std::nullopt, notFinite, notFinite},
+      {"ACOS(2)", std::nullopt, notFinite, notFinite},
+      {"1E39", std::nullopt, notFinite, notFinite},
+      {"-1E300*1E300", std::nullopt, notFinite, notFinite},
+      {std::string(80, '1'), std::nullopt, "Parser error.", "Parser error."},
+  };
+  ExpressionEvaluator evaluator;
+  for (const Case& c : cases) {
+    const NumberReading reading = ReadCheckedNumber(evaluator, c.text);
+    EXPECT_EQ(reading.Value, c.value) << c.text;
+    EXPECT_EQ(reading.Error, c.error) << c.text;
+    EXPECT_EQ(ValuePreview(c.text, reading, "%0.2f"), c.preview) << c.text;
+    // The plain reading of the same text is unchanged: 0 or an infinity where this refuses.
+    if (!c.value) {
+      const float plain = ReadNumber(evaluator, c.text);
+      EXPECT_TRUE(plain == 0.0f || std::isinf(plain)) << c.text;
     }
   }
 }

@@ -191,5 +191,47 @@ TEST_F(DrawingSurfaceView, ExtremeViewsStayDefined) {
   EXPECT_LE(canvas_.Lines().size(), 6 * per_round);
 }
 
+// The wheel zoom keeps the world point under the pointer there, and stops at its limits
+// however often it is asked (the button zoom has none).
+TEST_F(DrawingSurfaceView, ZoomAboutPointKeepsThePointerAndStopsAtTheLimits) {
+  struct Case {
+    float factor;
+    int steps;
+    float expectedZoom;  // ScaleX over the fitted scale afterwards
+  };
+  const Case cases[] = {
+      {1.1f, 1, 1.1f},
+      {1.0f / 1.1f, 1, 1.0f / 1.1f},
+      {2.0f, 100, DrawingSurface::kMaxZoom},
+      {0.5f, 100, DrawingSurface::kMinZoom},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.factor);
+    for (const int x : {0, 123, 799}) {
+      const int y = 450;
+      surface_.Fit(0.95f, 800, 600);
+      DrawingSurface unsnapped = surface_;
+      unsnapped.SetSnap(0.0f, 0.0f);
+      const PointF under = unsnapped.DeviceToWorld(x, y);
+      for (int i = 0; i < c.steps; ++i) surface_.ZoomAboutPoint(c.factor, x, y);
+      EXPECT_NEAR(surface_.ScaleX / fitted_.scale_x, c.expectedZoom, 1e-3f);
+      EXPECT_FLOAT_EQ(surface_.ScaleX / surface_.ScaleY, fitted_.scale_x / fitted_.scale_y);
+      const PointF device = surface_.WorldToDevice(under.x, under.y);
+      EXPECT_NEAR(device.x, static_cast<float>(x), 1.0f);
+      EXPECT_NEAR(device.y, static_cast<float>(y), 1.0f);
+    }
+  }
+  // Beyond the limit by the buttons, the wheel only brings the view back.
+  surface_.Fit(0.95f, 800, 600);
+  surface_.ZoomAboutCentre(100.0f);
+  EXPECT_FALSE(surface_.ZoomAboutPoint(1.1f, 400, 300));
+  EXPECT_TRUE(surface_.ZoomAboutPoint(0.5f, 400, 300));
+  for (const float bad : {0.0f, -1.0f, std::numeric_limits<float>::quiet_NaN(), 1e30f}) {
+    surface_.ZoomAboutPoint(bad, 400, 300);
+    EXPECT_TRUE(std::isfinite(surface_.ScaleX) && surface_.ScaleX > 0.0f) << bad;
+  }
+  EXPECT_EQ(redraws_, 0);
+}
+
 }  // namespace
 }  // namespace hygrovia

@@ -7,9 +7,9 @@
 #include "chart/chart_point.h"
 #include "chart/chart_settings.h"
 #include "chart/data_table.h"
-#include "chart/status_line.h"
 #include "chart/node_list.h"
 #include "chart/number_text.h"
+#include "chart/status_line.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 #include "surface/virtual_keys.h"
@@ -55,32 +55,33 @@ bool StepPoint(ChartPoint& p, int key, float step) {
   }
 }
 
-// Moves the node selection to index, erasing and redrawing the node marks.
+// Moves the node selection to index, erasing and redrawing the node marks, and shows it at
+// once, so that a held key steps visibly.
 void SelectByKey(ChartSettings& chart, std::int32_t index) {
   DrawingSurface& surface = chart.Surface();
   chart.Nodes.DrawNodes(surface);
   chart.Nodes.Selected = index;
   chart.Nodes.DrawNodes(surface);
+  surface.RefreshControl();
 }
 
+// A node added or removed renumbers the nodes after it, which only a full drawing shows; it
+// is drawn at once rather than on the key's release.
 void InsertByKey(ChartSettings& chart) {
   NodeList& nodes = chart.Nodes;
-  DrawingSurface& surface = chart.Surface();
   if (nodes.Count > 0 && nodes.IsValidIndex(nodes.Selected)) {
-    nodes.DrawNodes(surface);
     nodes.InsertCopy();
   } else {
     nodes.AppendPoint(chart.Cursor.X, chart.Cursor.Y);
   }
-  nodes.DrawNodes(surface);
+  chart.Surface().Redraw();
 }
 
 void DeleteByKey(ChartSettings& chart) {
   NodeList& nodes = chart.Nodes;
   if (nodes.Count <= 0 || !nodes.IsValidIndex(nodes.Selected)) return;
-  nodes.DrawNodes(chart.Surface());
   nodes.DeleteSelected();
-  nodes.DrawNodes(chart.Surface());
+  chart.Surface().Redraw();
 }
 
 // Page Up, Page Down, Tab, Insert and Delete.
@@ -95,7 +96,8 @@ void NodeKey(ChartSettings& chart, int key) {
   if (key == kKeyDelete) DeleteByKey(chart);
 }
 
-// The selected node moved to p (°C, g/kg), held on or below saturation; its state read out.
+// The selected node moved to p (°C, g/kg), held on or below saturation and within the
+// ranges; the state read out is the one it holds, as its square and the table show it.
 std::string MoveNode(ChartSettings& chart, ChartPoint p) {
   AirState state;
   state.ResetState();
@@ -104,7 +106,7 @@ std::string MoveNode(ChartSettings& chart, ChartPoint p) {
   chart.Nodes.Selected = ClampedSelection(chart.Nodes);
   chart.Nodes.MoveSelectedTo(static_cast<float>(state.DryBulb),
                              static_cast<float>(state.AbsHumidity), chart, chart.Surface());
-  return CursorStatusText(state);
+  return HeldStatusText(chart, DragTarget::Node);
 }
 
 // The cursor, or in relative-cursor mode the arrow, moved to p (°C, vertical-axis unit); the

@@ -13,7 +13,10 @@
 #include <QStringList>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
+#include "app/window/dialog_layout.h"
+#include "app/window/field_checker.h"
 #include "app/window/number_field.h"
 #include "chart/chart_settings.h"
 
@@ -48,7 +51,7 @@ QString AxisCaption(int units) {
 QGroupBox* MakeRangeGroup(QWidget* parent, const char* name, const char* caption) {
   auto* group = new QGroupBox(QString::fromLatin1(caption), parent);
   group->setObjectName(QString::fromLatin1(name));
-  new QGridLayout(group);
+  TightenInner(*new QGridLayout(group));
   return group;
 }
 
@@ -68,6 +71,7 @@ TGraphForm::TGraphForm(ChartSettings& settings, ExpressionEvaluator& evaluator, 
   CreateRangeGroups();
   CreateCursorGroup();
   CreateButtons();
+  CreateChecker();
   LayOut();
   connect(UnitsCombo, &QComboBox::currentIndexChanged, this, &TGraphForm::UnitsComboChange);
   connect(OKButton, &QPushButton::clicked, this, &TGraphForm::OKButtonClick);
@@ -104,6 +108,8 @@ void TGraphForm::CreatePressureRow() {
   Label1 =
       AddLabel(Panel1, "Label1", QStringLiteral("&Barometric Pressure (kPa) [101.365]:"), BarEdit);
   auto* row = new QHBoxLayout(Panel1);
+  TightenInner(*row);
+  row->setContentsMargins(4, 4, 4, 4);
   row->addWidget(Label1);
   row->addWidget(BarEdit);
 }
@@ -144,12 +150,16 @@ void TGraphForm::CreateCursorGroup() {
   UnitsCombo->addItems({QStringLiteral("Relative Humidity (%)"),
                         QStringLiteral("Absolute Humidity (g/kg)"),
                         QStringLiteral("Vapour Pressure (kPa)")});
+  // The list opens as wide as its items; the closed box need not be, where the fonts are wide.
+  UnitsCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  UnitsCombo->setMinimumContentsLength(12);
   Label7 =
       AddLabel(GroupBox3, "Label7", QString::fromUtf8("&Dry Bulb Temperature (°C):"), StartXEdit);
   AxisLabel =
       AddLabel(GroupBox3, "AxisLabel", QStringLiteral("&Relative Humidity (%):"), StartYEdit);
   Label9 = AddLabel(GroupBox3, "Label9", QStringLiteral("&Vertical Axis Units:"), UnitsCombo);
   auto* grid = new QGridLayout(GroupBox3);
+  TightenInner(*grid);
   grid->addWidget(Label7, 0, 0);
   grid->addWidget(StartXEdit, 0, 1);
   grid->addWidget(EndXEdit, 0, 2);
@@ -168,8 +178,21 @@ void TGraphForm::CreateButtons() {
   CancelButton->setObjectName(QStringLiteral("CancelButton"));
 }
 
+void TGraphForm::CreateChecker() {
+  FieldNote = MakeFieldNote(this);
+  checker_ = new FieldChecker(evaluator_, *FieldNote, this);
+  const std::pair<QLineEdit*, const char*> fields[] = {
+      {BarEdit, kPressureFormat}, {MaxDBEdit, kPointFormat},  {MinDBEdit, kPointFormat},
+      {SnapDBEdit, kSnapFormat},  {MaxAHEdit, kPointFormat},  {MinAHEdit, kPointFormat},
+      {SnapAHEdit, kSnapFormat},  {StartXEdit, kPointFormat}, {StartYEdit, kPointFormat},
+      {EndXEdit, kPointFormat},   {EndYEdit, kPointFormat},
+  };
+  for (const auto& [field, format] : fields) checker_->Watch(*field, format);
+}
+
 void TGraphForm::LayOut() {
   auto* ranges = new QHBoxLayout;
+  ranges->setSpacing(4);
   ranges->addWidget(GroupBox1);
   ranges->addWidget(GroupBox2);
   auto* buttons = new QHBoxLayout;
@@ -177,12 +200,14 @@ void TGraphForm::LayOut() {
   buttons->addWidget(OKButton);
   buttons->addWidget(CancelButton);
   auto* form = new QVBoxLayout(this);
+  TightenOuter(*form);
   form->addWidget(Panel1);
   form->addLayout(ranges);
   form->addWidget(GroupBox3);
+  form->addWidget(FieldNote);
   form->addStretch();
   form->addLayout(buttons);
-  resize(kWidth, kHeight);
+  SizeDialog(*this, QSize(kWidth, kHeight));
 }
 
 void TGraphForm::FillFromSettings() {
@@ -209,9 +234,11 @@ void TGraphForm::FillFromSettings() {
   // A unit outside the list reads as relative humidity everywhere, so it shows as such.
   UnitsCombo->setCurrentIndex(units >= 0 && units < UnitsCombo->count() ? units : 0);
   SetAxisCaption(units);
+  checker_->Reset();
 }
 
 void TGraphForm::OKButtonClick() {
+  if (!checker_->CheckAll()) return;
   settings_.SetPressure(ReadNumber(evaluator_, *BarEdit));
   const float tMax = ReadNumber(evaluator_, *MaxDBEdit);
   const float tMin = ReadNumber(evaluator_, *MinDBEdit);

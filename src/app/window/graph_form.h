@@ -14,11 +14,14 @@ namespace hygrovia {
 
 class ChartSettings;
 class ExpressionEvaluator;
+class FieldChecker;
 
 // The chart settings dialog: barometric pressure, temperature and moisture ranges, the two
 // snap steps, the cursor and arrow positions and the unit of the vertical axis, in one place.
-// Every numeric field accepts an expression. The dialog reads the settings when filled and
-// writes them back only when OK is pressed; Cancel, Esc and the close box change nothing.
+// Every numeric field accepts an expression, and the line under the fields shows what an
+// expression comes to. The dialog reads the settings when filled and writes them back only
+// when OK is pressed with every field readable: a field that has no finite value is marked
+// and takes the focus instead. Cancel, Esc and the close box change nothing.
 //
 // Made once and reused, so its fields keep their texts between showings. The caller opens it
 // with Execute after centring it, and on QDialog::Accepted applies the settings to the
@@ -42,11 +45,13 @@ class TGraphForm : public QDialog {
   void CreateRangeGroups();
   void CreateCursorGroup();
   void CreateButtons();
+  void CreateChecker();
   void LayOut();
   QLineEdit* AddEdit(QWidget* parent, const char* name, const char* text, const char* hint);
   QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QWidget* buddy);
 
-  // Writes the fields into the settings, then closes the dialog with OK.
+  // Writes the fields into the settings, then closes the dialog with OK; with a field that
+  // has no value it writes nothing and stays open.
   void OKButtonClick();
   // Re-labels the vertical fields and shows the stored cursor and arrow in the chosen unit;
   // the chart's unit itself stays as it was until OK.
@@ -58,6 +63,7 @@ class TGraphForm : public QDialog {
 
   ChartSettings& settings_;
   ExpressionEvaluator& evaluator_;
+  FieldChecker* checker_ = nullptr;
 
   // Components, owned by the dialog through their Qt parents.
   QFrame* Panel1 = nullptr;
@@ -88,6 +94,7 @@ class TGraphForm : public QDialog {
   QLineEdit* EndXEdit = nullptr;
   QComboBox* UnitsCombo = nullptr;
   QLabel* Label9 = nullptr;
+  QLabel* FieldNote = nullptr;
 };
 
 }  // namespace hygrovia

@@ -5,10 +5,14 @@
 #include <QFont>
 #include <QFrame>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QToolButton>
+#include <algorithm>
+#include <utility>
 
 #include "app/window/chart_file_dialogs.h"
 #include "app/window/chart_image.h"
@@ -23,8 +27,9 @@ static void InitHygroviaResources() { Q_INIT_RESOURCE(hygrovia); }
 namespace hygrovia {
 namespace {
 
-constexpr const char* kCaption = "Hygrovia - psychrometric chart";
 constexpr int kDesignSize = 456;
+// The chart keeps at least this height, pixels, however small the window is made.
+constexpr int kMinimumChartHeight = 100;
 constexpr QSize kToolbarIconSize(40, 40);
 constexpr QSize kViewIconSize(16, 16);
 
@@ -63,7 +68,6 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QRect& bounds) {
 TMainForm::TMainForm(ChartSettings& settings, StatusLine& status, QWidget* parent)
     : QWidget(parent), settings_(settings), status_(status) {
   InitHygroviaResources();
-  setWindowTitle(QString::fromLatin1(kCaption));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   // The window takes every key itself, Tab included; no child control takes the focus.
   setFocusPolicy(Qt::StrongFocus);
@@ -74,6 +78,7 @@ TMainForm::TMainForm(ChartSettings& settings, StatusLine& status, QWidget* paren
   CreateMenus();
   CreateOutputControls();
   CreateWeatherButton();
+  CreateShortcuts();
   hooks_.chooseOpenFile = [this](const QString& last) { return ChooseChartFileToOpen(this, last); };
   hooks_.chooseSaveFile = [this](const QString& last) { return ChooseChartFileToSave(this, last); };
   hooks_.showError = [this](const QString& text) {
@@ -84,12 +89,28 @@ TMainForm::TMainForm(ChartSettings& settings, StatusLine& status, QWidget* paren
   hooks_.confirm = [this](const QString& question) {
     return QMessageBox::question(this, QStringLiteral("Hygrovia"), question) == QMessageBox::Yes;
   };
+  hooks_.askToSave = [this](const QString& question) {
+    return QMessageBox::question(this, QStringLiteral("Hygrovia"), question,
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::Save);
+  };
   status_.SetListener(
       [this](const std::string& text) { StatusPanel->setText(QString::fromStdString(text)); });
   settings_.Surface().SetRedrawHandler([this] { Redraw(); });
   canvas_.SetFont(QStringLiteral("Arial"), 8);
+  setMinimumSize(MinimumClientSize());
   ReadRememberedValues();
   HandleResize();
+  TakeAsSaved(QString());
+}
+
+QSize TMainForm::MinimumClientSize() const {
+  // The toolbar with the margin it keeps on its left on its right as well, and the chart, the
+  // view buttons and the status line below it as the resize handling lays them out.
+  const int toolbar = std::max(MainPanel->width(), MainPanel->childrenRect().right() + 1);
+  const int width = 2 * MainPanel->x() + toolbar;
+  const int height = GraphPanel->y() + kMinimumChartHeight + 6 + StatusPanel->height();
+  return QSize(width, height);
 }
 
 TMainForm::~TMainForm() {
@@ -207,7 +228,8 @@ void TMainForm::CreateMenus() {
   HighlightMenu->setObjectName(QStringLiteral("HighlightMenu"));
   RelativeCursor1 = AddItem(HighlightMenu, "RelativeCursor1", "&Relative Cursor");
   auto* group = new QActionGroup(HighlightMenu);
-  group->setExclusive(true);
+  // One mode at most, and none once the mode in force is chosen again.
+  group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
   for (const HighlightItem& entry : kHighlightItems) {
     if (entry.tag == 1 || entry.tag == 8) HighlightMenu->addSeparator();
     QAction* item = AddItem(HighlightMenu, entry.name, entry.caption);
@@ -253,6 +275,21 @@ void TMainForm::CreateMenus() {
   connect(clearNodes, &QAction::triggered, this, &TMainForm::ClearNodes);
   connect(insertNode, &QAction::triggered, this, &TMainForm::InsertNodeEvent);
   connect(deleteNode, &QAction::triggered, this, &TMainForm::DeleteNodeEvent);
+}
+
+void TMainForm::CreateShortcuts() {
+  // Keys the chart gives no meaning of its own, as desktop programs use them.
+  const std::pair<QKeySequence, QToolButton*> shortcuts[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_O), OpenButton},
+      {QKeySequence(Qt::CTRL | Qt::Key_S), SaveButton},
+      {QKeySequence(Qt::CTRL | Qt::Key_P), PrintButton},
+      {QKeySequence(Qt::CTRL | Qt::Key_C), ClipBdButton},
+      {QKeySequence(Qt::Key_F1), HelpButton},
+  };
+  for (const auto& [keys, button] : shortcuts) {
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
+  }
 }
 
 }  // namespace hygrovia

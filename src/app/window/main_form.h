@@ -1,6 +1,7 @@
 #ifndef HYGROVIA_APP_WINDOW_MAIN_FORM_H
 #define HYGROVIA_APP_WINDOW_MAIN_FORM_H
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,11 @@ class QFrame;
 class QKeyEvent;
 class QLabel;
 class QMenu;
+class QMoveEvent;
 class QResizeEvent;
 class QShowEvent;
 class QToolButton;
+class QWheelEvent;
 
 namespace hygrovia {
 
@@ -33,6 +36,10 @@ struct FileResult;
 // moves, panning and popup menus, and keys into moves and view commands; it keeps its controls
 // laid out when resized and remembers its size and the two points when closed. Everything it
 // draws goes through the chart's drawing surface onto the chart picture.
+//
+// It knows the chart file it shows and whether the chart differs from what that file (or,
+// for a new chart, the chart it started with) holds: the title carries the file's name and a
+// mark for changes, and closing or opening another file asks whether to save them first.
 class TMainForm : public QWidget {
   Q_OBJECT
 
@@ -46,14 +53,18 @@ class TMainForm : public QWidget {
   MainFormHooks& Hooks() { return hooks_; }
 
   // Applies the command line (the arguments without the program name). A chart data file
-  // that cannot be read is reported on standard error only.
+  // that cannot be read is reported on standard error only. The chart it leaves counts as
+  // unchanged, unless options after the last file loaded changed what the file held.
   void ProcessCommandLine(const std::vector<std::string>& arguments);
+
+  // The smallest client size at which every control can be reached.
+  QSize MinimumClientSize() const;
 
   // Clears the chart picture, draws the whole chart and shows it.
   void Redraw();
 
   // The chart file last opened or saved; empty while there was none.
-  const QString& ChartFileName() const { return chartFileName_; }
+  const QString& ChartFileName() const { return fileName_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -62,6 +73,7 @@ class TMainForm : public QWidget {
   void keyReleaseEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -71,13 +83,33 @@ class TMainForm : public QWidget {
   void CreateMenus();
   void CreateOutputControls();
   void CreateWeatherButton();
+  void CreateShortcuts();
   QToolButton* AddButton(QWidget* parent, const char* name, const QRect& bounds, const char* icon,
                          const char* hint);
   QAction* AddItem(QMenu* menu, const char* name, const char* caption);
   void ReadRememberedValues();
+  // Gives the window the remembered outer size once the window system has framed it.
+  void ApplyOuterSize();
   void AttachSurface();
   FileResult LoadFile(const QString& fileName);
   QPoint ScreenPoint(int x, int y) const;
+
+  // The file shown and its changes (main_form_document.cpp).
+  QString DocumentName() const;
+  void UpdateTitle();
+  // The chart as it is now counts as the content of fileName.
+  void TakeAsSaved(const QString& fileName);
+  // Sets the title's change mark from a comparison with what was last opened or saved.
+  void NoteChanges();
+  // True when the chart may be replaced or the window closed: nothing unsaved, or the user
+  // saved it or chose to discard it.
+  bool MaySetChartAside();
+  bool SaveBeforeLeaving();
+
+  void WheelZoom(const QWheelEvent& wheel, QPoint at);
+  void MouseLeftChart();
+  void ShowPointerShape(int x, int y);
+  void SyncHighlightChecks();
 
   void LogoButtonClick();
   void OpenButtonClick();
@@ -120,8 +152,19 @@ class TMainForm : public QWidget {
   QtCanvas canvas_;
   QString lastOpenName_;
   QString lastSaveName_;
-  QString chartFileName_;
   QString lastWeatherName_;
+  // The chart file shown, empty for a new chart, and its text as last opened or saved.
+  QString fileName_;
+  std::string savedText_;
+  // The remembered outer size, until the window's frame is known, and the size given for it
+  // meanwhile; a size given since by someone else wins.
+  struct PendingSize {
+    QSize outer;
+    QSize given;
+  };
+  std::optional<PendingSize> pendingSize_;
+  // How long the last full drawing took; a pan draws the whole chart while it fits a frame.
+  double lastDrawMilliseconds_ = 0.0;
 
   // Controls and menus, owned by the window through their Qt parents.
   QFrame* MainPanel = nullptr;

@@ -8,11 +8,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QResizeEvent>
 #include <QShowEvent>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
+#include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <iostream>
 
@@ -24,6 +28,7 @@
 #include "chart/chart_cursor.h"
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
+#include "chart/highlight_captions.h"
 #include "chart/status_line.h"
 #include "data/chart_file.h"
 #include "data/file_result.h"
@@ -37,6 +42,12 @@ namespace {
 constexpr std::uint8_t kLeftDrag = 0;
 constexpr std::uint8_t kRightDrag = 1;
 
+// One notch of the wheel zooms as much as a zoom button; a notch is 120 eighths of a degree.
+constexpr float kWheelZoom = 1.1f;
+constexpr float kNotch = 120.0f;
+// A pan draws the whole chart at every step while a drawing fits in a 60 Hz frame.
+constexpr double kFrameMilliseconds = 1000.0 / 60.0;
+
 bool IsTabKey(const QEvent& event) {
   if (event.type() != QEvent::KeyPress) return false;
   const int key = static_cast<const QKeyEvent&>(event).key();
@@ -47,17 +58,27 @@ bool IsTabKey(const QEvent& event) {
 
 void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
   CommandLineActions actions;
-  actions.loadFile = [this](const std::string& fileName) {
+  bool loaded = false;
+  actions.loadFile = [this, &loaded](const std::string& fileName) {
     // The name's bytes, as the command line gave them.
     const FileResult result = LoadChartFile(std::filesystem::path(fileName), settings_);
     if (result.Ok) {
-      chartFileName_ = QFile::decodeName(QByteArray::fromStdString(fileName));
+      TakeAsSaved(QFile::decodeName(QByteArray::fromStdString(fileName)));
+      loaded = true;
     } else {
       std::cerr << "hygrovia: " << result.Message << '\n';
     }
   };
   actions.toggleRelativeCursor = [this] { RelativeValues(); };
   hygrovia::ProcessCommandLine(arguments, settings_, actions);
+  if (loaded || !fileName_.isEmpty()) {
+    NoteChanges();
+    return;
+  }
+  // A new chart starts as the options made it, with its points held to the ranges as the
+  // first drawing holds them.
+  HandleResize();
+  TakeAsSaved(QString());
 }
 
 bool TMainForm::event(QEvent* event) {
@@ -81,18 +102,26 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (watched != GraphPanel && watched != GraphCanvas) return QWidget::eventFilter(watched, event);
+  auto* area = static_cast<QWidget*>(watched);
+  if (type == QEvent::Leave && watched == GraphPanel) MouseLeftChart();
+  if (type == QEvent::Wheel) {
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    WheelZoom(*wheel, GraphCanvas->mapFrom(area, wheel->position()).toPoint());
+    return true;
+  }
   if (!press && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease) return false;
   const auto* mouse = static_cast<QMouseEvent*>(event);
   // Whichever of the two received it, the position is taken in the chart picture's pixels.
-  const QPoint at =
-      GraphCanvas->mapFrom(static_cast<QWidget*>(watched), mouse->position()).toPoint();
+  const QPoint at = GraphCanvas->mapFrom(area, mouse->position()).toPoint();
   if (press) {
     ProcessMouseDown(mouse->button(), at.x(), at.y());
   } else if (type == QEvent::MouseMove) {
     ProcessMouseMove(at.x(), at.y());
   } else {
     ProcessMouseUp(mouse->button());
+    NoteChanges();
   }
+  ShowPointerShape(at.x(), at.y());
   // What the handlers drew into the chart picture (moved marks, the table) must reach the
   // screen; the paint is queued, so a burst of moves costs one paint.
   GraphCanvas->update();
@@ -123,14 +152,23 @@ void TMainForm::ProcessMouseDown(Qt::MouseButton button, int x, int y) {
 void TMainForm::ProcessMouseMove(int x, int y) {
   DrawingSurface& surface = settings_.Surface();
   if (surface.DragButton == kRightDrag && surface.DragPan(x, y, true)) {
-    // While panning only the grid and the outline follow the mouse.
+    if (lastDrawMilliseconds_ <= kFrameMilliseconds) {
+      Redraw();
+      return;
+    }
+    // Where a drawing takes longer than a frame, only the grid and the outline follow.
     surface.Clear(kButtonFace);
     surface.DrawGrid();
     DrawChartOutline(settings_);
     GraphCanvas->RepaintNow();
     return;
   }
-  if (surface.DragButton == kLeftDrag) DragTo(settings_, x, y);
+  if (surface.DragButton == kLeftDrag) {
+    DragTo(settings_, x, y);
+    // The point as its mark and the table show it, held to the ranges and to saturation.
+    status_.SetText(HeldStatusText(settings_, settings_.DragTarget));
+    return;
+  }
   const std::string before = status_.Text();
   TrackMouse(settings_, status_, x, y);
   if (status_.Text() != before) ShowHoursInCell(x, y);
@@ -141,9 +179,40 @@ void TMainForm::ProcessMouseUp(Qt::MouseButton button) {
   if (button == Qt::RightButton && surface.DragButton == kRightDrag) {
     Redraw();
   } else if (button == Qt::LeftButton && surface.DragButton == kLeftDrag) {
+    const std::int32_t held = settings_.DragTarget;
     EndDrag(settings_, status_);
+    // Without a highlight caption to show, the point dragged stays read out.
+    if (settings_.Highlight == HighlightMode::None) {
+      status_.SetText(HeldStatusText(settings_, held));
+    }
   }
   surface.DragButton = DrawingSurface::kNoDrag;
+}
+
+void TMainForm::WheelZoom(const QWheelEvent& wheel, QPoint at) {
+  // A zoom in the middle of a drag would strand the marks it moves.
+  DrawingSurface& surface = settings_.Surface();
+  if (surface.DragButton != DrawingSurface::kNoDrag) return;
+  const int delta = wheel.angleDelta().y();
+  if (delta == 0) return;
+  const float factor = std::pow(kWheelZoom, static_cast<float>(delta) / kNotch);
+  if (surface.ZoomAboutPoint(factor, at.x(), at.y())) Redraw();
+}
+
+void TMainForm::MouseLeftChart() {
+  if (settings_.Surface().DragButton != DrawingSurface::kNoDrag) return;
+  // Nothing is read out off the chart; a highlight keeps its caption.
+  status_.SetText(std::string(HighlightCaption(settings_.Highlight)));
+}
+
+void TMainForm::ShowPointerShape(int x, int y) {
+  Qt::CursorShape shape = Qt::CrossCursor;
+  if (settings_.Surface().DragButton != DrawingSurface::kNoDrag) {
+    shape = Qt::ClosedHandCursor;
+  } else if (IsOverMark(settings_, x, y)) {
+    shape = Qt::OpenHandCursor;
+  }
+  if (GraphPanel->cursor().shape() != shape) GraphPanel->setCursor(shape);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
@@ -154,6 +223,7 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
   }
   HandleKeyDown(key, event->modifiers().testFlag(Qt::ControlModifier),
                 event->modifiers().testFlag(Qt::ShiftModifier));
+  NoteChanges();
 }
 
 void TMainForm::keyReleaseEvent(QKeyEvent* event) {
@@ -173,8 +243,14 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
   HandleResize();
 }
 
+void TMainForm::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  ApplyOuterSize();
+}
+
 void TMainForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  ApplyOuterSize();
   setFocus();
   // A screen of another pixel density needs a picture of that density.
   if (QWindow* window = windowHandle()) {
@@ -208,6 +284,10 @@ void TMainForm::HandleResize() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+  if (!MaySetChartAside()) {
+    event->ignore();
+    return;
+  }
   OnCloseEvent();
   event->accept();
 }

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QMenu>
 #include <QToolButton>
+#include <chrono>
 #include <filesystem>
 
 #include "app/window/chart_file_dialogs.h"
@@ -34,10 +35,14 @@ void Call(const std::function<void()>& hook) {
 }  // namespace
 
 void TMainForm::Redraw() {
+  const auto start = std::chrono::steady_clock::now();
   DrawingSurface& surface = settings_.Surface();
   surface.Clear(kButtonFace);
   DrawChart(settings_, status_);
   surface.RefreshControl();
+  lastDrawMilliseconds_ =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  NoteChanges();
 }
 
 FileResult TMainForm::LoadFile(const QString& fileName) {
@@ -47,12 +52,12 @@ FileResult TMainForm::LoadFile(const QString& fileName) {
 void TMainForm::LogoButtonClick() { Call(hooks_.showAbout); }
 
 void TMainForm::OpenButtonClick() {
-  if (!hooks_.chooseOpenFile) return;
+  if (!hooks_.chooseOpenFile || !MaySetChartAside()) return;
   const QString name = hooks_.chooseOpenFile(lastOpenName_);
   if (name.isEmpty()) return;
   lastOpenName_ = name;
   const FileResult result = LoadFile(name);
-  if (result.Ok) chartFileName_ = name;
+  if (result.Ok) TakeAsSaved(name);
   if (!result.Ok && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message));
 }
 
@@ -62,7 +67,7 @@ void TMainForm::SaveButtonClick() {
   if (name.isEmpty()) return;
   lastSaveName_ = name;
   const FileResult result = SaveChartFile(PathOf(name), settings_);
-  if (result.Ok) chartFileName_ = name;
+  if (result.Ok) TakeAsSaved(name);
   if (!result.Ok && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message));
 }
 
@@ -114,8 +119,17 @@ void TMainForm::RelativeValues() {
 
 void TMainForm::HighlightEvent(QAction& item) {
   settings_.SetHighlight(item.data().toInt());
-  item.setChecked(true);
   Redraw();
+  SyncHighlightChecks();
+}
+
+void TMainForm::SyncHighlightChecks() {
+  // The check mark follows the mode in force, so choosing it again to switch it off clears it.
+  for (QAction* item : HighlightMenu->actions()) {
+    if (item->actionGroup() != nullptr) {
+      item->setChecked(item->data().toInt() == settings_.GetHighlight());
+    }
+  }
 }
 
 void TMainForm::AddNodeEvent() {

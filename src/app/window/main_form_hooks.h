@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include <QMessageBox>
 #include <QPoint>
 #include <QString>
 
@@ -31,6 +32,8 @@ struct MainFormHooks {
   // A file name for opening or saving, starting from the last one; empty when cancelled.
   std::function<QString(const QString& lastName)> chooseOpenFile;
   std::function<QString(const QString& lastName)> chooseSaveFile;
+  // Asks the question about unsaved changes; Save, Discard or Cancel.
+  std::function<QMessageBox::StandardButton(const QString& question)> askToSave;
   // Tells the user why something failed.
   std::function<void(const QString& text)> showError;
   // A weather file (.epw) to open, starting from the last one; empty when cancelled.

@@ -10,8 +10,8 @@
 namespace hygrovia {
 namespace {
 
-// The remembered size, no larger than the screen's free area so that the whole window can be
-// seen even when it was last closed on a larger screen.
+// The remembered outer size, no larger than the screen's free area so that the whole window
+// can be seen even when it was last closed on a larger screen.
 QSize OnScreenSize(WindowSize size, const QScreen* screen) {
   QSize result(size.Width, size.Height);
   if (screen != nullptr) result = result.boundedTo(screen->availableGeometry().size());
@@ -21,17 +21,35 @@ QSize OnScreenSize(WindowSize size, const QScreen* screen) {
 }  // namespace
 
 void TMainForm::ReadRememberedValues() {
+  // The size is the window's outer one, frame included, so that it means the same on every
+  // desktop. Until the window is framed it stands for the inner size; the minimum holds.
   const SettingText size = ReadSetting(kSizeValueName, kDefaultSizeText);
-  resize(OnScreenSize(WindowSizeFromText(size.Text), screen()));
+  const QSize outer = OnScreenSize(WindowSizeFromText(size.Text), screen());
+  resize(outer.expandedTo(minimumSize()));
+  pendingSize_ = PendingSize{outer, this->size()};
   // The default text does not describe points on the chart; only stored values move them.
   const SettingText setup = ReadSetting(kSetupValueName, kDefaultSetupText);
   if (!setup.Read) return;
   if (const auto positions = SetupFromText(setup.Text)) ApplySetup(settings_, *positions);
 }
 
+void TMainForm::ApplyOuterSize() {
+  if (!pendingSize_) return;
+  if (size() != pendingSize_->given) {
+    pendingSize_.reset();
+    return;
+  }
+  const QSize frame = frameGeometry().size() - size();
+  // Without a frame (yet), the inner size given at start-up is the outer one.
+  if (frame.isNull()) return;
+  resize((pendingSize_->outer - frame).expandedTo(minimumSize()));
+  pendingSize_.reset();
+}
+
 void TMainForm::OnCloseEvent() {
   WriteSetting(kSetupValueName, SetupText(settings_));
-  WriteSetting(kSizeValueName, WindowSizeText(WindowSize{width(), height()}));
+  const QSize outer = frameGeometry().size();
+  WriteSetting(kSizeValueName, WindowSizeText(WindowSize{outer.width(), outer.height()}));
 }
 
 }  // namespace hygrovia

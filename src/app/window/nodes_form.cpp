@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "app/window/dialog_layout.h"
+#include "app/window/field_checker.h"
 #include "app/window/number_field.h"
 #include "chart/chart_settings.h"
 #include "chart/node_list.h"
@@ -42,6 +44,7 @@ TNodesForm::TNodesForm(ChartSettings& settings, ExpressionEvaluator& evaluator, 
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   CreateGroup();
   CreateButtons();
+  CreateChecker();
   LayOut();
   connect(PrevButton, &QPushButton::clicked, this, &TNodesForm::PrevButtonClick);
   connect(NextButton, &QPushButton::clicked, this, &TNodesForm::NextButtonClick);
@@ -69,11 +72,14 @@ void TNodesForm::CreateGroup() {
   Label7 = new QLabel(QString::fromUtf8("&Dry Bulb Temperature (°C):"), MainGroupBox);
   Label7->setObjectName(QStringLiteral("Label7"));
   Label7->setBuddy(NodeXEdit);
+  FieldNote = MakeFieldNote(MainGroupBox);
   auto* grid = new QGridLayout(MainGroupBox);
+  TightenInner(*grid);
   grid->addWidget(Label7, 0, 0);
   grid->addWidget(NodeXEdit, 0, 1);
   grid->addWidget(AxisLabel, 1, 0);
   grid->addWidget(NodeYEdit, 1, 1);
+  grid->addWidget(FieldNote, 2, 0, 1, 2);
 }
 
 QPushButton* TNodesForm::AddButton(const char* name, const QString& caption) {
@@ -89,18 +95,29 @@ void TNodesForm::CreateButtons() {
   InsertButton = AddButton("InsertButton", QStringLiteral("&Insert"));
   OKButton = AddButton("OKButton", QStringLiteral("&Done"));
   OKButton->setDefault(true);
+  for (QPushButton* button : {PrevButton, NextButton, InsertButton, OKButton}) {
+    NarrowToCaption(*button);
+  }
+}
+
+void TNodesForm::CreateChecker() {
+  checker_ = new FieldChecker(evaluator_, *FieldNote, this);
+  checker_->Watch(*NodeXEdit, kFieldFormat);
+  checker_->Watch(*NodeYEdit, kFieldFormat);
 }
 
 void TNodesForm::LayOut() {
   auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(4);
   buttons->addWidget(PrevButton);
   buttons->addWidget(NextButton);
   buttons->addWidget(InsertButton);
   buttons->addWidget(OKButton);
   auto* form = new QVBoxLayout(this);
+  TightenOuter(*form);
   form->addWidget(MainGroupBox);
   form->addLayout(buttons);
-  resize(kWidth, kHeight);
+  SizeDialog(*this, QSize(kWidth, kHeight));
 }
 
 void TNodesForm::ShowNode(int index) {
@@ -117,6 +134,7 @@ void TNodesForm::ShowNode(int index) {
   Select(index);
   NextButton->setEnabled(index < count - 1);
   PrevButton->setEnabled(index > 0);
+  checker_->Reset();
 }
 
 void TNodesForm::ApplyNode() {
@@ -152,19 +170,20 @@ void TNodesForm::Select(int index) {
 
 void TNodesForm::NextButtonClick() {
   const int i = settings_.Nodes.Selected;
-  if (!settings_.Nodes.IsValidIndex(i + 1)) return;
+  if (!settings_.Nodes.IsValidIndex(i + 1) || !checker_->CheckAll()) return;
   ApplyNode();
   ShowNode(i + 1);
 }
 
 void TNodesForm::PrevButtonClick() {
   const int i = settings_.Nodes.Selected;
-  if (!settings_.Nodes.IsValidIndex(i - 1)) return;
+  if (!settings_.Nodes.IsValidIndex(i - 1) || !checker_->CheckAll()) return;
   ApplyNode();
   ShowNode(i - 1);
 }
 
 void TNodesForm::InsertButtonClick() {
+  if (!checker_->CheckAll()) return;
   NodeList& nodes = settings_.Nodes;
   if (nodes.Count <= 0) {
     nodes.AddAtCursor(settings_.Cursor);
@@ -186,6 +205,7 @@ void TNodesForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TNodesForm::OKButtonClick() {
+  if (!checker_->CheckAll()) return;
   ApplyNode();
   // Enter in a field presses this default button too; then the values are applied and the
   // typing goes on. A click moves the focus to the button, so it closes.

@@ -15,12 +15,14 @@ namespace hygrovia {
 
 class ChartSettings;
 class ExpressionEvaluator;
+class FieldChecker;
 
 // The node editor: shows the selected data point of the node list as dry-bulb temperature and
 // relative humidity, whatever unit the chart's vertical axis uses, and steps through the list.
 // Every change goes into the node list at once and the chart is redrawn; there is no cancel.
 // Enter in a field applies it and keeps the dialog open, Done applies and closes, and the close
-// box closes without applying the fields.
+// box closes without applying the fields. Done, Prev, Next and Insert apply nothing while a
+// field has no finite value: that field is marked and takes the focus.
 //
 // Made once and reused. The caller centres it and opens it with Execute, which shows the
 // selected node; the result is of no use to the caller.
@@ -47,6 +49,7 @@ class TNodesForm : public QDialog {
  private:
   void CreateGroup();
   void CreateButtons();
+  void CreateChecker();
   void LayOut();
   QPushButton* AddButton(const char* name, const QString& caption);
   // The two fields from a node: dry bulb and relative humidity at the chart's pressure.
@@ -60,6 +63,7 @@ class TNodesForm : public QDialog {
 
   ChartSettings& settings_;
   ExpressionEvaluator& evaluator_;
+  FieldChecker* checker_ = nullptr;
 
   // Components, owned by the dialog through their Qt parents.
   QGroupBox* MainGroupBox = nullptr;
@@ -71,6 +75,7 @@ class TNodesForm : public QDialog {
   QPushButton* InsertButton = nullptr;
   QPushButton* NextButton = nullptr;
   QPushButton* PrevButton = nullptr;
+  QLabel* FieldNote = nullptr;
 };
 
 }  // namespace hygrovia

@@ -13,8 +13,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/window/field_checker.h"
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
+#include "data/chart_file.h"
 #include "support/dialog_on_chart.h"
 
 namespace hygrovia {
@@ -151,14 +153,10 @@ TEST(GraphFormTest, ConfirmingReadsExpressionsAndTheSettersClamp) {
   const std::vector<Case> cases = {
       {"MaxDBEdit", QStringLiteral("1.8*10+32"), tempMax, 50.0},
       {"MaxDBEdit", QStringLiteral("150"), tempMax, 100.0},
-      {"BarEdit", QStringLiteral("abc"), pressure, 51.365},
       {"BarEdit", QStringLiteral("sqrt(10000)"), pressure, 100.0},
       {"MinAHEdit", QStringLiteral("-5"), humidityMin, 0.0},
       // Zero and negative steps are stored as typed.
       {"SnapDBEdit", QStringLiteral("-0.5"), snap, -0.5},
-      // Regression: an infinite snap step once reached the surface and snapped every point
-      // to a value that is not a number; it keeps the previous step.
-      {"SnapDBEdit", QStringLiteral("1/0"), snap, 0.1},
   };
   for (const Case& c : cases) {
     GraphDialog dialog;
@@ -277,6 +275,57 @@ TEST(GraphFormTest, FillingShowsTheChartsUnitWithoutReexpressingTwice) {
   EXPECT_EQ(dialog.Child<QLabel>("AxisLabel")->text(), QStringLiteral("Vapour Pressure (kPa):"));
   EXPECT_EQ(dialog.Text("StartYEdit"), QStringLiteral("1.60"));
   EXPECT_EQ(dialog.Text("StartXEdit"), QStringLiteral("30.00"));
+}
+
+// Regression: a field that could not be read was applied as 0, so a maximum of "fifty" gave
+// a reversed 5 to 0 °C chart and a pressure of "abc" 51.365 kPa, without a word.
+TEST(GraphFormTest, AFieldWithoutAValueIsMarkedAndNothingIsApplied) {
+  struct Case {
+    const char* field;
+    QString text;
+    const char* note;
+  };
+  const std::vector<Case> cases = {
+      {"MaxDBEdit", QStringLiteral("fifty"), "Unresolved token."},
+      {"BarEdit", QStringLiteral("abc"), "Unresolved token."},
+      {"SnapDBEdit", QStringLiteral("1/0"), "Not a finite number."},
+      {"MinAHEdit", QStringLiteral("1e38*10"), "Not a finite number."},
+      {"EndXEdit", QStringLiteral("ACOS(2)"), "Not a finite number."},
+      {"StartYEdit", QString(), "Unresolved token."},
+      {"MaxAHEdit", QStringLiteral("2*(3"), "Unresolved operation."},
+  };
+  for (const Case& c : cases) {
+    const std::string what = std::string(c.field) + " = " + c.text.toStdString();
+    GraphDialog dialog;
+    dialog.Open();
+    const std::string before = ChartFileText(dialog.settings);
+    dialog.Type("MinDBEdit", QStringLiteral("-10"));
+    dialog.Type(c.field, c.text);
+    dialog.Click("OKButton");
+    QTest::keyClick(dialog.Field("MinDBEdit"), Qt::Key_Return);
+    EXPECT_TRUE(dialog.form.isVisible()) << what;
+    EXPECT_EQ(ChartFileText(dialog.settings), before) << what;
+    EXPECT_EQ(QApplication::focusWidget(), dialog.Field(c.field)) << what;
+    EXPECT_TRUE(dialog.Field(c.field)->property(FieldChecker::kMistakeProperty).toBool()) << what;
+    EXPECT_EQ(dialog.Child<QLabel>("FieldNote")->text(), QString::fromLatin1(c.note)) << what;
+    // Mended, the mark goes and OK applies everything.
+    dialog.Type(c.field, QStringLiteral("20"));
+    EXPECT_FALSE(dialog.Field(c.field)->property(FieldChecker::kMistakeProperty).toBool()) << what;
+    dialog.Click("OKButton");
+    EXPECT_EQ(dialog.form.result(), QDialog::Accepted) << what;
+    EXPECT_FLOAT_EQ(dialog.settings.TempMin, -10.0f) << what;
+  }
+  // While typing, the note shows what an expression comes to; Cancel still leaves.
+  GraphDialog cancelled;
+  cancelled.Open();
+  cancelled.Type("MaxDBEdit", QStringLiteral("25*1.8+32"));
+  EXPECT_EQ(cancelled.Child<QLabel>("FieldNote")->text(), QStringLiteral("= 77.00"));
+  cancelled.Type("MaxDBEdit", QStringLiteral("fifty"));
+  cancelled.Click("OKButton");
+  cancelled.Click("CancelButton");
+  EXPECT_FALSE(cancelled.form.isVisible());
+  EXPECT_EQ(cancelled.form.result(), QDialog::Rejected);
+  EXPECT_FLOAT_EQ(cancelled.settings.TempMax, 50.0f);
 }
 
 bool Finite(float value) { return std::isfinite(value); }

@@ -1,7 +1,6 @@
 // The main window's Print chart and Export picture controls.
 #include <QAction>
 #include <QMenu>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -15,6 +14,7 @@
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "psychro/air_state.h"
+#include "support/private_settings_folder.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -26,8 +26,6 @@ class MainFormOutputTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(store_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store_.path());
     form_ = std::make_unique<TMainForm>(chart_, status_);
     form_->Hooks().popUp = [this](QMenu& menu, const QPoint& at) {
       popups_.push_back(menu.objectName());
@@ -49,6 +47,7 @@ class MainFormOutputTest : public ::testing::Test {
   }
 
   QTemporaryDir store_;
+  PrivateSettingsFolder privateStore_{store_.path()};
   DrawingSurface surface_;
   AirState cursorState_;
   AirState arrowState_;

@@ -274,6 +274,50 @@ TEST(NodesFormTest, DoneOnAnEmptyListClosesWithoutANode) {
   EXPECT_EQ(dialog.Text("NodeXEdit"), QStringLiteral("0.00"));
 }
 
+// Regression: "abc" dropped the node to 0 % relative humidity and 1/0 put it at a million
+// degrees. Every way of applying now stops at the field and applies nothing.
+TEST(NodesFormTest, AFieldWithoutAValueStopsEveryButton) {
+  enum class Way { Done, Enter, Next, Prev, Insert };
+  struct Case {
+    Way way;
+    const char* field;
+    QString text;
+  };
+  const std::vector<Case> cases = {
+      {Way::Done, "NodeYEdit", QStringLiteral("abc")},
+      {Way::Enter, "NodeXEdit", QStringLiteral("1/0")},
+      {Way::Next, "NodeXEdit", QString()},
+      {Way::Prev, "NodeYEdit", QStringLiteral("ACOS(2)")},
+      {Way::Insert, "NodeYEdit", QStringLiteral("2*")},
+  };
+  const char* buttons[] = {"OKButton", "", "NextButton", "PrevButton", "InsertButton"};
+  for (const Case& c : cases) {
+    const auto way = static_cast<int>(c.way);
+    NodeDialog dialog;
+    dialog.AddNodes(3, 1);
+    dialog.Open();
+    dialog.TypeNode(QStringLiteral("30"), QStringLiteral("40"));
+    dialog.Type(c.field, c.text);
+    if (c.way == Way::Enter) {
+      QTest::keyClick(dialog.Field(c.field), Qt::Key_Return);
+    } else {
+      dialog.Click(buttons[way]);
+    }
+    EXPECT_TRUE(dialog.form.isVisible()) << way;
+    EXPECT_EQ(dialog.nodes.Count, 3) << way;
+    EXPECT_EQ(dialog.nodes.Selected, 1) << way;
+    EXPECT_FLOAT_EQ(dialog.nodes.GetNode(1).X, 20.0f) << way;
+    EXPECT_FLOAT_EQ(dialog.nodes.GetNode(1).Y, 4.0f) << way;
+    EXPECT_EQ(dialog.redraws, 0) << way;
+    EXPECT_EQ(QApplication::focusWidget(), dialog.Field(c.field)) << way;
+    EXPECT_FALSE(dialog.Child<QLabel>("FieldNote")->text().isEmpty()) << way;
+    // The close box still leaves.
+    dialog.form.close();
+    EXPECT_FALSE(dialog.form.isVisible()) << way;
+    EXPECT_FLOAT_EQ(dialog.nodes.GetNode(1).X, 20.0f) << way;
+  }
+}
+
 TEST(NodesFormTest, AnyTextLeavesTheNodeFinite) {
   const std::vector<QString> texts = testing::BadFieldTexts();
   for (const QString& x : texts) {
@@ -290,9 +334,9 @@ TEST(NodesFormTest, AnyTextLeavesTheNodeFinite) {
       EXPECT_TRUE(std::isfinite(node.X) && std::isfinite(node.Y)) << what;
       // Up to the rounding of the stored float.
       EXPECT_LE(node.Y, dialog.cursor.SaturationHumidity(node.X) * (1.0 + 1e-6)) << what;
-      dialog.Click("PrevButton");
-      bool ok = false;
-      EXPECT_TRUE(std::isfinite(dialog.Text("NodeYEdit").toDouble(&ok)) && ok) << what;
+      // None of these texts has a value, so Next stays on the node and applies nothing.
+      EXPECT_EQ(dialog.nodes.Selected, 0) << what;
+      EXPECT_FLOAT_EQ(node.X, 10.0f) << what;
     }
   }
 }

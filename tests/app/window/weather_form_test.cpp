@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -23,6 +22,7 @@
 #include "chart/status_line.h"
 #include "expr/expression_evaluator.h"
 #include "psychro/air_state.h"
+#include "support/private_settings_folder.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -36,7 +36,6 @@ class WeatherFormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(store_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
     form_ = std::make_unique<TMainForm>(chart_, status_);
     weather_ = std::make_unique<TWeatherForm>(chart_, evaluator_, form_.get());
     MainFormHooks& hooks = form_->Hooks();
@@ -63,6 +62,7 @@ class WeatherFormTest : public ::testing::Test {
   int HoursInFilter() const { return chart_.Climate.Summary(cursor_).hours; }
 
   QTemporaryDir store_;
+  PrivateSettingsFolder privateStore_{store_.path()};
   DrawingSurface surface_;
   AirState cursor_;
   AirState arrow_;
