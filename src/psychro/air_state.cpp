@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "psychro/ashrae_model.h"
 #include "psychro/geometry.h"
 
 namespace hygrovia {
@@ -36,6 +37,10 @@ constexpr long double kEnthalpyPerMoisture = 2.525252525;  // kJ/kg per g/kg
 constexpr long double kVolumeMoisture = 0.4854368;         // °C per g/kg
 constexpr long double kVolumeOffset = 270.5L;              // °C
 
+// The chart's linear rule between moisture and vapour pressure, as its conversions take it.
+constexpr double kVapourPressurePerHumidity = 0.16;  // kPa per g/kg
+constexpr double kHumidityPerVapourPressure = 6.25;  // g/kg per kPa
+
 constexpr long double kLog2Of10 = 3.321928094887362347870319429489390175864831393L;
 constexpr long double kLog10Of2 = 0.301029995663981195213738894724493026768189881L;
 
@@ -58,6 +63,7 @@ long double PowerOfTen(long double x) {
 }  // namespace
 
 double AirState::SaturationHumidity(double dryBulb) const {
+  if (Model == PropertyModel::Ashrae2017) return AshraeModel(Pressure).SaturationHumidity(dryBulb);
   const long double shifted = dryBulb + kAntoineC;
   // At and below -195 °C the formula gives less than 1e-35 g/kg at the chart's pressures, so
   // the floor stands in for it there, and for the meaningless region at and below -235 °C.
@@ -72,6 +78,9 @@ double AirState::SaturationHumidity(double dryBulb) const {
 }
 
 double AirState::DewPointFromHumidity(double absHumidity) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).DewPointFromHumidity(absHumidity);
+  }
   const long double ratio = absHumidity * kOneOver622;
   const long double divisor = ratio + 1.0L;
   // Only a moisture of exactly -622 g/kg makes the divisor 0; its vapour pressure reads as 0.
@@ -102,6 +111,9 @@ double AirState::DewPointFromHumidity(double absHumidity) const {
 }
 
 double AirState::WetBulbFromHumidity(double dryBulb, double absHumidity) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).WetBulbFromHumidity(dryBulb, absHumidity);
+  }
   if (!(wetBulbPressure_ == Pressure)) ComputeWetBulbNodes();
   const long double target = dryBulb + kWetBulbSlope * absHumidity;
   // The first node above the target, never node 0. Rounding to double keeps the order of
@@ -129,18 +141,25 @@ double AirState::WetBulbFromHumidity(double dryBulb, double absHumidity) const {
 }
 
 double AirState::RelHumidityFromHumidity(double dryBulb, double absHumidity) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).RelHumidityFromHumidity(dryBulb, absHumidity);
+  }
   const double saturation = SaturationHumidity(dryBulb);
   const double moisture = absHumidity > saturation ? saturation : absHumidity;
   return static_cast<double>(static_cast<long double>(moisture) / saturation * 100.0L);
 }
 
 double AirState::HumidityFromRelHumidity(double dryBulb, double relHumidity) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).HumidityFromRelHumidity(dryBulb, relHumidity);
+  }
   const double saturation = SaturationHumidity(dryBulb);
   const double moisture = static_cast<double>(kOneHundredth * relHumidity * saturation);
   return moisture > saturation ? saturation : moisture;
 }
 
 void AirState::SetFromHumidity(double dryBulb, double absHumidity) {
+  if (Model == PropertyModel::Ashrae2017) return SetFromAshraeModel(dryBulb, absHumidity);
   DryBulb = dryBulb > 100.0 ? 100.0 : dryBulb;
   AbsHumidity = absHumidity >= 0.0 ? absHumidity : 0.0;
   const double saturation = SaturationHumidity(DryBulb);
@@ -152,6 +171,39 @@ void AirState::SetFromHumidity(double dryBulb, double absHumidity) {
       static_cast<double>((DryBulb + kVolumeMoisture * AbsHumidity + kVolumeOffset) * kOneOver350);
   DewPoint = DewPointFromHumidity(AbsHumidity);
   VapPressure = static_cast<double>(kKiloPascalPerGramPerKilogram * AbsHumidity);
+}
+
+double AirState::VapourPressureFromHumidity(double absHumidity) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).VapourPressureFromHumidity(absHumidity);
+  }
+  return kVapourPressurePerHumidity * absHumidity;
+}
+
+double AirState::HumidityFromVapourPressure(double vapPressure) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).HumidityFromVapourPressure(vapPressure);
+  }
+  return kHumidityPerVapourPressure * vapPressure;
+}
+
+double AirState::HumidityAtSaturationShare(double dryBulb, double fraction) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).HumidityAtSaturationShare(dryBulb, fraction);
+  }
+  return fraction * SaturationHumidity(dryBulb);
+}
+
+void AirState::SetFromAshraeModel(double dryBulb, double absHumidity) {
+  DryBulb = dryBulb > 100.0 ? 100.0 : dryBulb;
+  const AshraeModel::State state = AshraeModel(Pressure).StateOf(DryBulb, absHumidity);
+  AbsHumidity = state.absHumidity;
+  RelHumidity = state.relHumidity;
+  Enthalpy = state.enthalpy;
+  WetBulb = state.wetBulb;
+  Volume = state.volume;
+  DewPoint = state.dewPoint;
+  VapPressure = state.vapPressure;
 }
 
 void AirState::ResetState() {
