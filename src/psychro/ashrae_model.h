@@ -24,13 +24,6 @@ double AltitudeAtPressure(double pressure);
 // Saturation vapour pressure (kPa) at t (°C): Hyland-Wexler, equation 5 over ice below
 // 0.01 °C, equation 6 over liquid water from 0.01 °C.
 double SaturationPressure(double dryBulb);
-// Saturation vapour pressure (kPa) at t (°C) and its rate of change with t (kPa/K).
-struct SaturationSlope {
-  double pressure;
-  double slope;
-};
-SaturationSlope SaturationPressureAndSlope(double dryBulb);
-
 // Humidity ratio (kg/kg) of vapour pressure pw at barometric pressure p (kPa), equation 20:
 // 0.621945 pw / (p - pw); infinite where pw reaches p. Below 0 the line through 0 with the
 // same slope, so that negative values stay finite and invertible.
@@ -113,6 +106,9 @@ class AshraeModel {
   State StateOf(double dryBulb, double absHumidity) const;
 
  private:
+  // Moisture, vapour pressure, enthalpy and volume of t (°C) and w (g/kg).
+  State PropertiesOf(double dryBulb, double absHumidity) const;
+
   double pressure_;  // kPa
 };
 

@@ -164,6 +164,17 @@ TEST(AshraeModel, DewPointAndWetBulbAreSolvedTo1e6) {
       }
     }
   }
+  // Over the whole range, finely, and around the triple point, where the saturation formula
+  // changes from ice to water.
+  std::vector<double> vapours;
+  for (double t = -99.9; t < 200.0; t += 0.0731) vapours.push_back(ashrae::SaturationPressure(t));
+  const double triple = ashrae::SaturationPressure(0.01);
+  for (int k = -20; k <= 20; ++k) vapours.push_back(triple * (1.0 + 2e-4 * k));
+  for (const double vapour : vapours) {
+    const double dew =
+        Bisect([&](double u) { return ashrae::SaturationPressure(u) - vapour; }, -100.0, 200.0);
+    EXPECT_NEAR(ashrae::DewPoint(vapour), dew, 1e-6) << vapour << " kPa";
+  }
 }
 
 TEST(AshraeModel, AltitudeChangesVolumeAndVapourPressureAsTheAirDoes) {
