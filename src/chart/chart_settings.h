@@ -8,8 +8,9 @@
 #include <string_view>
 
 #include "chart/chart_point.h"
-#include "chart/row_text.h"
 #include "chart/node_list.h"
+#include "chart/row_text.h"
+#include "psychro/property_model.h"
 
 namespace hygrovia {
 
@@ -48,8 +49,9 @@ namespace DragTarget {
 enum Value : std::int32_t { None = 0, Cursor = 1, Arrow = 2, Node = 3 };
 }  // namespace DragTarget
 
-// The linear rule between moisture content and vapour pressure; it does not depend on the
-// barometric pressure.
+// The chart formulas' linear rule between moisture content and vapour pressure; it does not
+// depend on the barometric pressure. Conversions go through the air state, which follows it
+// in that model.
 inline constexpr double VapourPressurePerHumidity = 0.16;  // kPa per g/kg
 inline constexpr double HumidityPerVapourPressure = 6.25;  // g/kg per kPa
 
@@ -121,6 +123,10 @@ class ChartSettings {
   // Stores p (kPa) in both air states, held to kLowestPressure .. kHighestPressure; false
   // when p was out of band. Not a number keeps the previous pressure and gives false.
   bool SetPressure(float p);
+
+  // The property model both air states compute with; setting it redraws nothing.
+  PropertyModel GetPropertyModel() const;
+  void SetPropertyModel(PropertyModel model);
 
   // Hands grid step, snap, ranges and margins to the surface and fits the view again.
   void ApplyToSurface();

@@ -7,9 +7,9 @@
 #include "chart/chart_point.h"
 #include "chart/chart_settings.h"
 #include "chart/data_table.h"
-#include "chart/status_line.h"
 #include "chart/node_list.h"
 #include "chart/number_text.h"
+#include "chart/status_line.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 #include "surface/virtual_keys.h"
@@ -100,6 +100,7 @@ std::string MoveNode(ChartSettings& chart, ChartPoint p) {
   AirState state;
   state.ResetState();
   state.Pressure = chart.GetPressure();
+  state.Model = chart.GetPropertyModel();
   state.SetFromHumidity(p.X, p.Y);
   chart.Nodes.Selected = ClampedSelection(chart.Nodes);
   chart.Nodes.MoveSelectedTo(static_cast<float>(state.DryBulb),
