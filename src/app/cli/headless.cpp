@@ -9,9 +9,10 @@
 
 #include "app/cli/command_line.h"
 #include "app/cli/headless_chart.h"
-#include "app/output/headless_export.h"
 #include "app/cli/headless_options.h"
+#include "app/output/headless_export.h"
 #include "chart/data_table.h"
+#include "chart/model_caption.h"
 #include "data/chart_file.h"
 #include "data/file_result.h"
 
@@ -23,16 +24,23 @@ void Complain(std::ostream& err, const std::string& message) {
 }
 
 // The chart words exactly as the normal start applies them; a data file that cannot be read
-// is reported and skipped, and so is one too large to be a chart.
-void ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
+// is reported and skipped, and so is one too large to be a chart. False when a word cannot
+// be used at all (it was reported).
+bool ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
                      std::ostream& err) {
+  bool usable = true;
   CommandLineActions actions;
   actions.loadFile = [&chart, &err](const std::string& fileName) {
     const FileResult result = LoadChartFile(std::filesystem::path(fileName), chart.settings);
     if (!result.Ok) Complain(err, result.Message);
   };
   actions.toggleRelativeCursor = [&chart] { chart.ToggleRelativeCursor(); };
+  actions.reportError = [&usable, &err](const std::string& message) {
+    Complain(err, message);
+    usable = false;
+  };
   ProcessCommandLine(words, chart.settings, actions);
+  return usable;
 }
 
 // The data table as a full drawing builds it, one row a line; false when out failed.
@@ -44,6 +52,10 @@ bool PrintTable(HeadlessChart& chart, std::ostream& out) {
   }
   for (int row = 0; row < chart.settings.TableLineCount; ++row) {
     out << chart.settings.TableLines[static_cast<std::size_t>(row)] << '\n';
+  }
+  // A table computed with another property model than the chart's own says which.
+  if (const std::string caption = ModelCaption(chart.settings); !caption.empty()) {
+    out << ' ' << caption << '\n';
   }
   out.flush();
   return static_cast<bool>(out);
@@ -59,7 +71,7 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
     return kExitUsage;
   }
   HeadlessChart chart(QSize(options.width, options.height));
-  ApplyChartWords(chart, options.chartWords, err);
+  if (!ApplyChartWords(chart, options.chartWords, err)) return kExitUsage;
   for (const int mode : options.highlights) chart.ChooseHighlight(mode);
   if (options.table && !PrintTable(chart, out)) {
     Complain(err, "cannot write the data table");

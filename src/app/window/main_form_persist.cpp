@@ -1,10 +1,11 @@
-// The main window's size and the two points, kept between runs.
+// The main window's size, the two points and the property model, kept between runs.
 #include <QScreen>
 #include <QSize>
 #include <algorithm>
 
 #include "app/window/main_form.h"
 #include "app/window/settings_store.h"
+#include "chart/chart_settings.h"
 #include "data/persisted_values.h"
 
 namespace hygrovia {
@@ -23,6 +24,9 @@ QSize OnScreenSize(WindowSize size, const QScreen* screen) {
 void TMainForm::ReadRememberedValues() {
   const SettingText size = ReadSetting(kSizeValueName, kDefaultSizeText);
   resize(OnScreenSize(WindowSizeFromText(size.Text), screen()));
+  const SettingText properties =
+      ReadSetting(kPropertiesValueName, PropertiesText(PropertyModel::ChartFormulas));
+  settings_.SetPropertyModel(PropertiesFromText(properties.Text));
   // The default text does not describe points on the chart; only stored values move them.
   const SettingText setup = ReadSetting(kSetupValueName, kDefaultSetupText);
   if (!setup.Read) return;
@@ -31,6 +35,7 @@ void TMainForm::ReadRememberedValues() {
 
 void TMainForm::OnCloseEvent() {
   WriteSetting(kSetupValueName, SetupText(settings_));
+  WriteSetting(kPropertiesValueName, PropertiesText(settings_.GetPropertyModel()));
   WriteSetting(kSizeValueName, WindowSizeText(WindowSize{width(), height()}));
 }
 
