@@ -2,6 +2,7 @@
 #define HYGROVIA_APP_WINDOW_GRAPH_FORM_H
 
 #include <QDialog>
+#include <optional>
 
 class QComboBox;
 class QFrame;
@@ -15,8 +16,9 @@ namespace hygrovia {
 class ChartSettings;
 class ExpressionEvaluator;
 
-// The chart settings dialog: barometric pressure, temperature and moisture ranges, the two
-// snap steps, the cursor and arrow positions and the unit of the vertical axis, in one place.
+// The chart settings dialog: barometric pressure (or the altitude it stands for), the property
+// model, temperature and moisture ranges, the two snap steps, the cursor and arrow positions
+// and the unit of the vertical axis, in one place.
 // Every numeric field accepts an expression. The dialog reads the settings when filled and
 // writes them back only when OK is pressed; Cancel, Esc and the close box change nothing.
 //
@@ -39,12 +41,24 @@ class TGraphForm : public QDialog {
 
  private:
   void CreatePressureRow();
+  // The altitude beside the pressure and the property model.
+  void CreatePropertiesRow();
   void CreateRangeGroups();
   void CreateCursorGroup();
   void CreateButtons();
   void LayOut();
   QLineEdit* AddEdit(QWidget* parent, const char* name, const char* text, const char* hint);
   QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QWidget* buddy);
+
+  // Shows the chart's property model and the altitude of its pressure.
+  void FillProperties();
+  // Typing a pressure shows its altitude, typing an altitude its pressure, whenever the text
+  // evaluates to a finite number.
+  void BarEditEdited(const QString& text);
+  void AltitudeEditEdited(const QString& text);
+  // The value of a field's text, or nothing when it is blank or does not evaluate to a finite
+  // number.
+  std::optional<double> FiniteValue(const QString& text) const;
 
   // Writes the fields into the settings, then closes the dialog with OK.
   void OKButtonClick();
@@ -88,6 +102,11 @@ class TGraphForm : public QDialog {
   QLineEdit* EndXEdit = nullptr;
   QComboBox* UnitsCombo = nullptr;
   QLabel* Label9 = nullptr;
+  QFrame* Panel2 = nullptr;
+  QLineEdit* AltitudeEdit = nullptr;
+  QLabel* AltitudeLabel = nullptr;
+  QComboBox* PropertiesCombo = nullptr;
+  QLabel* PropertiesLabel = nullptr;
 };
 
 }  // namespace hygrovia
