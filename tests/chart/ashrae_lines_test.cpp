@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/chart_cursor.h"
 #include "chart/chart_drawing.h"
 #include "chart/status_line.h"
 #include "psychro/ashrae_model.h"
@@ -137,11 +138,56 @@ TEST(AshraeLinesTest, TheChartNamesItsModelAndOnlyThatModel) {
   DrawChart(ashrae.settings, ashrae.status);
   const auto names = ashrae.canvas.TextStrings();
   EXPECT_EQ(std::count(names.begin(), names.end(), "ASHRAE 2017, 84.556 kPa"), 1);
+  const PointF air = ashrae.surface.WorldToDevice(25.0f, 10.0f);
+  ShowStateAt(ashrae.settings, ashrae.status, static_cast<int>(air.x), static_cast<int>(air.y));
+  EXPECT_TRUE(ashrae.status.Text().ends_with("g/kg  (ASHRAE 2017)")) << ashrae.status.Text();
 
   testing::TestChart described;
   DrawChart(described.settings, described.status);
   for (const std::string& text : described.canvas.TextStrings()) {
     EXPECT_EQ(text.find("ASHRAE"), std::string::npos) << text;
+  }
+}
+
+TEST(AshraeLinesTest, OddChartsDrawSaneAndBoundedWithEveryHighlight) {
+  struct Ranges {
+    float tMin, hMin, tMax, hMax;
+  };
+  const Ranges ranges[] = {
+      {0, 0, 50, 35},
+      {50, 35, 0, 0},
+      {20, 10, 20, 10},
+      {-100, 0, 100, 1000},
+      {-1e30f, 0, 1e30f, 1e30f},
+      {-240, 0, -200, 1},
+      {20, 5, 20.001f, 5.001f},
+      {0, 0, 100, 35},
+  };
+  for (const Ranges& r : ranges) {
+    for (const float pressure : {51.365f, 131.365f}) {
+      // No highlight, wet bulb, vapour pressure, volume, enthalpy and an overlay.
+      for (const int mode : {0, 2, 5, 6, 7, 9}) {
+        testing::TestChart chart;
+        chart.settings.SetPropertyModel(PropertyModel::Ashrae2017);
+        chart.settings.SetPressure(pressure);
+        chart.settings.TempMin = r.tMin;
+        chart.settings.HumidityMin = r.hMin;
+        chart.settings.TempMax = r.tMax;
+        chart.settings.HumidityMax = r.hMax;
+        chart.settings.ApplyToSurface();
+        chart.settings.ShowEnthalpyLines = mode % 2;
+        chart.settings.ShowVapourPressureScale = mode % 3 == 0;
+        chart.settings.RequestedHighlight = mode;
+        DrawChart(chart.settings, chart.status);
+        const std::string what = std::to_string(r.tMin) + " to " + std::to_string(r.tMax) +
+                                 " °C at " + std::to_string(pressure) + " kPa, mode " +
+                                 std::to_string(mode);
+        EXPECT_FALSE(chart.canvas.Lines().empty()) << what;
+        EXPECT_LT(chart.canvas.Primitives().size(), 200000u) << what;
+        EXPECT_TRUE(std::isfinite(chart.cursor.WetBulb) && std::isfinite(chart.cursor.DewPoint))
+            << what;
+      }
+    }
   }
 }
 
