@@ -13,17 +13,6 @@ namespace hygrovia {
 namespace {
 
 using testing::TestChart;
-TEST(PersistedValuesTest, PropertyModelIsKeptByName) {
-  EXPECT_EQ(PropertiesText(PropertyModel::Ashrae2017), "ASHRAE2017");
-  EXPECT_EQ(PropertiesText(PropertyModel::ChartFormulas), "Chart");
-  for (const PropertyModel model : {PropertyModel::ChartFormulas, PropertyModel::Ashrae2017}) {
-    EXPECT_EQ(PropertiesFromText(PropertiesText(model)), model);
-  }
-  for (const char* text : {"", "ashrae2017", "ASHRAE2017 ", "1", "Chart"}) {
-    EXPECT_EQ(PropertiesFromText(text), PropertyModel::ChartFormulas) << text;
-  }
-}
-
 TEST(PersistedValuesTest, ReadsWindowSizesOrFallsBack) {
   struct Case {
     const char* text;

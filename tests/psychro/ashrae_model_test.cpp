@@ -177,19 +177,6 @@ TEST(AshraeModel, DewPointAndWetBulbAreSolvedTo1e6) {
   }
 }
 
-TEST(AshraeModel, AltitudeChangesVolumeAndVapourPressureAsTheAirDoes) {
-  // 25 °C and 10 g/kg at sea level and at 80 kPa (about 2,000 m).
-  AirState sea = StateIn(PropertyModel::Ashrae2017, 101.325);
-  AirState high = StateIn(PropertyModel::Ashrae2017, 80.0);
-  sea.SetFromHumidity(25.0, 10.0);
-  high.SetFromHumidity(25.0, 10.0);
-  EXPECT_NEAR(sea.Volume, 0.8582, Printed(4));
-  EXPECT_NEAR(high.Volume, 1.087, Printed(3));
-  EXPECT_NEAR(sea.VapPressure, 1.603, Printed(3));
-  EXPECT_NEAR(high.VapPressure, 1.27, Printed(2));
-  EXPECT_DOUBLE_EQ(sea.Enthalpy, high.Enthalpy);
-}
-
 // The same round trips hold in both models.
 class BothModels : public ::testing::TestWithParam<PropertyModel> {};
 
