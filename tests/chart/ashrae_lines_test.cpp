@@ -142,9 +142,9 @@ TEST(AshraeLinesTest, TheChartNamesItsModelAndOnlyThatModel) {
   ShowStateAt(ashrae.settings, ashrae.status, static_cast<int>(air.x), static_cast<int>(air.y));
   EXPECT_TRUE(ashrae.status.Text().ends_with("g/kg  (ASHRAE 2017)")) << ashrae.status.Text();
 
-  testing::TestChart described;
-  DrawChart(described.settings, described.status);
-  for (const std::string& text : described.canvas.TextStrings()) {
+  testing::TestChart chartFormulas;
+  DrawChart(chartFormulas.settings, chartFormulas.status);
+  for (const std::string& text : chartFormulas.canvas.TextStrings()) {
     EXPECT_EQ(text.find("ASHRAE"), std::string::npos) << text;
   }
 }
