@@ -10,11 +10,11 @@
 #include "chart/chart_point.h"
 #include "chart/node_list.h"
 #include "chart/row_text.h"
+#include "psychro/air_state.h"
 #include "psychro/property_model.h"
 
 namespace hygrovia {
 
-struct AirState;
 class DrawingSurface;
 
 // Unit in which the vertical position of cursor and arrow is read and typed; the value is the
@@ -48,12 +48,6 @@ constexpr std::int32_t kLastLineFamily = Enthalpy;
 namespace DragTarget {
 enum Value : std::int32_t { None = 0, Cursor = 1, Arrow = 2, Node = 3 };
 }  // namespace DragTarget
-
-// The chart formulas' linear rule between moisture content and vapour pressure; it does not
-// depend on the barometric pressure. Conversions go through the air state, which follows it
-// in that model.
-inline constexpr double VapourPressurePerHumidity = 0.16;  // kPa per g/kg
-inline constexpr double HumidityPerVapourPressure = 6.25;  // g/kg per kPa
 
 // Limits of what the chart stores, whatever a dialog, a file or the command line hands in.
 // They keep every line family of the chart to a few hundred lines and every coordinate well

@@ -37,10 +37,6 @@ constexpr long double kEnthalpyPerMoisture = 2.525252525;  // kJ/kg per g/kg
 constexpr long double kVolumeMoisture = 0.4854368;         // °C per g/kg
 constexpr long double kVolumeOffset = 270.5L;              // °C
 
-// The chart's linear rule between moisture and vapour pressure, as its conversions take it.
-constexpr double kVapourPressurePerHumidity = 0.16;  // kPa per g/kg
-constexpr double kHumidityPerVapourPressure = 6.25;  // g/kg per kPa
-
 constexpr long double kLog2Of10 = 3.321928094887362347870319429489390175864831393L;
 constexpr long double kLog10Of2 = 0.301029995663981195213738894724493026768189881L;
 
@@ -177,14 +173,14 @@ double AirState::VapourPressureFromHumidity(double absHumidity) const {
   if (Model == PropertyModel::Ashrae2017) {
     return AshraeModel(Pressure).VapourPressureFromHumidity(absHumidity);
   }
-  return kVapourPressurePerHumidity * absHumidity;
+  return VapourPressurePerHumidity * absHumidity;
 }
 
 double AirState::HumidityFromVapourPressure(double vapPressure) const {
   if (Model == PropertyModel::Ashrae2017) {
     return AshraeModel(Pressure).HumidityFromVapourPressure(vapPressure);
   }
-  return kHumidityPerVapourPressure * vapPressure;
+  return HumidityPerVapourPressure * vapPressure;
 }
 
 double AirState::HumidityAtSaturationShare(double dryBulb, double fraction) const {

@@ -7,6 +7,12 @@
 
 namespace hygrovia {
 
+// The chart formulas' linear rule between moisture content and vapour pressure; it does not
+// depend on the barometric pressure. Conversions go through the air state, which follows it
+// in that model.
+inline constexpr double VapourPressurePerHumidity = 0.16;  // kPa per g/kg
+inline constexpr double HumidityPerVapourPressure = 6.25;  // g/kg per kPa
+
 // One state of moist air at the barometric pressure held in the record. Units: °C, g of water
 // per kg of dry air, %, kPa, m³/kg, kJ/kg.
 //
