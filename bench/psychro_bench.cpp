@@ -16,10 +16,12 @@ struct Sample {
   double absHumidity = 0.0;
 };
 
-// Unsaturated states spread over 0 to 50 °C and 0.1 to 99.9 % relative humidity, in an order
-// that jumps about the chart the way a moving cursor and the data-table rows do.
-std::array<Sample, kStateCount> UnsaturatedStates() {
+// Unsaturated states spread over 0 to 50 °C and 0.1 to 99.9 % of the saturation moisture, in
+// an order that jumps about the chart the way a moving cursor and the data-table rows do.
+std::array<Sample, kStateCount> UnsaturatedStates(
+    PropertyModel model = PropertyModel::ChartFormulas) {
   AirState air;
+  air.Model = model;
   air.Pressure = kPressure;
   std::array<Sample, kStateCount> samples;
   for (std::size_t k = 0; k < kStateCount; ++k) {
@@ -56,6 +58,23 @@ void BM_SetFromHumidity(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SetFromHumidity);
+
+// The full state in the ASHRAE 2017 model: relative humidity, vapour pressure, volume,
+// enthalpy, dew point and wet bulb, over the same spread of states.
+void BM_SetFromHumidityAshrae(benchmark::State& state) {
+  const auto samples = UnsaturatedStates(PropertyModel::Ashrae2017);
+  AirState air;
+  air.Model = PropertyModel::Ashrae2017;
+  air.Pressure = kPressure;
+  std::size_t k = 0;
+  for (auto _ : state) {
+    air.SetFromHumidity(samples[k].dryBulb, samples[k].absHumidity);
+    benchmark::DoNotOptimize(air);
+    k = (k + 1) & (kStateCount - 1);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SetFromHumidityAshrae);
 
 }  // namespace
 }  // namespace hygrovia

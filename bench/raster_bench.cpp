@@ -62,6 +62,15 @@ void BM_DrawChartOnImage(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawChartOnImage)->Unit(benchmark::kMillisecond);
 
+// The same drawing in the ASHRAE 2017 model, whose wet-bulb and volume lines are polylines.
+void BM_DrawChartOnImageAshrae(benchmark::State& state) {
+  ImageChart chart;
+  chart.fitted.chart.SetPropertyModel(PropertyModel::Ashrae2017);
+  for (auto _ : state) chart.fitted.DrawWhole();
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_DrawChartOnImageAshrae)->Unit(benchmark::kMillisecond);
+
 // One step of a cursor drag on the image: the marks erased and drawn again by XOR, the data
 // table rebuilt and drawn.
 void BM_DragStepOnImage(benchmark::State& state) {

@@ -35,8 +35,14 @@ constexpr std::string_view kArrowFormat =
     "C,  RH %0.1f%%  AH %0.1fg/kg";
 constexpr std::string_view kOutsideText = " Cursor: Outside graph extents";
 
+// The read-out names the property model when it is not the chart's own formulas.
 std::string StateText(std::string_view format, const AirState& state) {
-  return FormatText(format, state.DryBulb, state.WetBulb, state.RelHumidity, state.AbsHumidity);
+  std::string text =
+      FormatText(format, state.DryBulb, state.WetBulb, state.RelHumidity, state.AbsHumidity);
+  if (state.Model != PropertyModel::ChartFormulas) {
+    text += FormatText("  (%s)", PropertyModelName(state.Model));
+  }
+  return text;
 }
 
 // True when pixel (X, Y) lies within the pick radius of the point's device position. A point
@@ -168,6 +174,7 @@ void ShowStateAt(ChartSettings& chart, StatusLine& status, int X, int Y) {
   AirState state;
   state.ResetState();
   state.Pressure = chart.CursorState().Pressure;
+  state.Model = chart.CursorState().Model;
   state.SetFromHumidity(p.x, p.y);
   status.SetText(KeptWholeUnits(p, state) ? CursorStatusText(state) : OutsideStatusText());
 }

@@ -7,8 +7,10 @@
 #include "chart/chart_settings.h"
 #include "chart/climate_drawing.h"
 #include "chart/data_table.h"
+#include "chart/diagonal_families.h"
 #include "chart/highlight_captions.h"
 #include "chart/line_family.h"
+#include "chart/model_caption.h"
 #include "chart/overlays.h"
 #include "chart/status_line.h"
 #include "psychro/air_state.h"
@@ -31,12 +33,13 @@ bool SwitchFamily(ChartSettings& chart, std::int32_t& flag, std::int32_t drawn) 
 
 // Draws a line family in yellow over the chart; false for modes that are no family.
 bool HighlightFamily(ChartSettings& chart, int mode) {
+  const DiagonalFamilies& diagonal = DiagonalFamiliesOf(chart.GetPropertyModel());
   switch (mode) {
     case HighlightMode::DryBulb:
       DrawDryBulbLines(chart, false, true);
       return true;
     case HighlightMode::WetBulb:
-      if (!SwitchFamily(chart, chart.ShowEnthalpyLines, 0)) DrawWetBulbLines(chart, true);
+      if (!SwitchFamily(chart, chart.ShowEnthalpyLines, 0)) diagonal.wetBulb(chart, true);
       return true;
     case HighlightMode::AbsoluteHumidity:
       if (!SwitchFamily(chart, chart.ShowVapourPressureScale, 0)) {
@@ -52,10 +55,10 @@ bool HighlightFamily(ChartSettings& chart, int mode) {
       }
       return true;
     case HighlightMode::SpecificVolume:
-      DrawVolumeLines(chart, true);
+      diagonal.volume(chart, true);
       return true;
     case HighlightMode::Enthalpy:
-      if (!SwitchFamily(chart, chart.ShowEnthalpyLines, 1)) DrawEnthalpyLines(chart, false, true);
+      if (!SwitchFamily(chart, chart.ShowEnthalpyLines, 1)) diagonal.enthalpy(chart, false, true);
       return true;
     default:
       return false;
@@ -90,12 +93,14 @@ void DrawLineFamilies(ChartSettings& chart) {
   } else {
     DrawAbsHumidityLines(chart, true, false);
   }
+  const DiagonalFamilies& diagonal = DiagonalFamiliesOf(chart.GetPropertyModel());
   if (chart.ShowEnthalpyLines != 0) {
-    DrawEnthalpyLines(chart, true, false);
+    diagonal.enthalpy(chart, true, false);
   } else {
-    DrawWetBulbLines(chart, false);
+    diagonal.wetBulb(chart, false);
   }
-  DrawVolumeLines(chart, false);
+  diagonal.volume(chart, false);
+  DrawModelCaption(chart);
 }
 
 }  // namespace

@@ -78,6 +78,13 @@ bool ChartSettings::SetPressure(float p) {
   return ok;
 }
 
+PropertyModel ChartSettings::GetPropertyModel() const { return cursorState_.Model; }
+
+void ChartSettings::SetPropertyModel(PropertyModel model) {
+  cursorState_.Model = model;
+  arrowState_.Model = model;
+}
+
 void ChartSettings::ApplyToSurface() {
   surface_.SetGridStep(kGridStep, kGridStep);
   surface_.SetSnap(TempSnap, HumiditySnap);
@@ -129,7 +136,7 @@ ChartPoint ChartSettings::PointInUnits(std::int32_t which) const {
     case VerticalAxisUnits::AbsoluteHumidity:
       return p;
     case VerticalAxisUnits::VapourPressure:
-      return {p.X, NarrowSaturated(VapourPressurePerHumidity * p.Y)};
+      return {p.X, NarrowSaturated(state.VapourPressureFromHumidity(p.Y))};
     default:
       return {p.X, NarrowSaturated(state.RelHumidityFromHumidity(p.X, p.Y))};
   }
@@ -145,7 +152,7 @@ void ChartSettings::SetPointFromUnits(float x, float v, std::int32_t which) {
     case VerticalAxisUnits::AbsoluteHumidity:
       break;
     case VerticalAxisUnits::VapourPressure:
-      y = v * HumidityPerVapourPressure;
+      y = state.HumidityFromVapourPressure(v);
       break;
     default:
       y = state.HumidityFromRelHumidity(target.X, v);
@@ -158,13 +165,14 @@ void ChartSettings::ConstrainPoint(ChartPoint& point, std::int32_t units) const 
   AirState work;
   work.ResetState();
   work.Pressure = cursorState_.Pressure;
+  work.Model = cursorState_.Model;
   // The maximum first, so an inverted range gives TempMin; not a number reads as TempMin.
   const float x = std::isnan(point.X) ? TempMin : std::max(std::min(point.X, TempMax), TempMin);
   double y = std::isnan(point.Y) ? 0.0 : point.Y;
   if (units == VerticalAxisUnits::RelativeHumidity) {
     y = work.HumidityFromRelHumidity(x, y);
   } else if (units == VerticalAxisUnits::VapourPressure) {
-    y *= HumidityPerVapourPressure;
+    y = work.HumidityFromVapourPressure(y);
   }
   y = std::min(y, static_cast<double>(HumidityMax));
   work.SetFromHumidity(x, y);

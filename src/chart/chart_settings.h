@@ -11,10 +11,11 @@
 #include "chart/climate_layer.h"
 #include "chart/node_list.h"
 #include "chart/row_text.h"
+#include "psychro/air_state.h"
+#include "psychro/property_model.h"
 
 namespace hygrovia {
 
-struct AirState;
 class DrawingSurface;
 
 // Unit in which the vertical position of cursor and arrow is read and typed; the value is the
@@ -48,11 +49,6 @@ constexpr std::int32_t kLastLineFamily = Enthalpy;
 namespace DragTarget {
 enum Value : std::int32_t { None = 0, Cursor = 1, Arrow = 2, Node = 3 };
 }  // namespace DragTarget
-
-// The linear rule between moisture content and vapour pressure; it does not depend on the
-// barometric pressure.
-inline constexpr double VapourPressurePerHumidity = 0.16;  // kPa per g/kg
-inline constexpr double HumidityPerVapourPressure = 6.25;  // g/kg per kPa
 
 // The right end of the temperature range is cut to this (°C); the ranges are otherwise stored
 // as given, and the line families' caps keep any drawing short.
@@ -124,6 +120,10 @@ class ChartSettings {
   // Stores p (kPa) in both air states, held to kLowestPressure .. kHighestPressure; false
   // when p was out of band. Not a number keeps the previous pressure and gives false.
   bool SetPressure(float p);
+
+  // The property model both air states compute with; setting it redraws nothing.
+  PropertyModel GetPropertyModel() const;
+  void SetPropertyModel(PropertyModel model);
 
   // Hands grid step, snap, ranges and margins to the surface and fits the view again.
   void ApplyToSurface();

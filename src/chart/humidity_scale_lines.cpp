@@ -55,10 +55,11 @@ void DrawVapourPressureLines(ChartSettings& chart, bool labels, bool highlight) 
                    DrawingSurface::kAlignStart, DrawingSurface::kAlignAbove, "VP", 0.0);
   }
   SetFamilyPen(surface, highlight, kPenSolid);
-  const double top = VapourPressurePerHumidity * chart.HumidityMax;
-  auto p = static_cast<float>(VapourPressurePerHumidity * chart.HumidityMin);
+  const AirState& air = chart.CursorState();
+  const double top = air.VapourPressureFromHumidity(chart.HumidityMax);
+  auto p = static_cast<float>(air.VapourPressureFromHumidity(chart.HumidityMin));
   for (int n = 0; n < kMaxFamilyLines && top > p; ++n, p = static_cast<float>(p + kPressureStep)) {
-    const auto w = static_cast<float>(HumidityPerVapourPressure * p);
+    const auto w = static_cast<float>(air.HumidityFromVapourPressure(p));
     DrawScaleLine(chart, w, labels && p > 0.0f, "%0.1lf", p);
   }
 }

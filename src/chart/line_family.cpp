@@ -70,7 +70,7 @@ CurveEnd DrawHumidityCurve(ChartSettings& chart, double fraction, PointF from) {
   float t = chart.TempMin;
   // Counted as well as compared: far from zero t += 1 no longer changes t.
   for (int step = 0; step < kMaxFamilyLines && t <= chart.TempMax; ++step, t += 1.0f) {
-    PointF q{t, static_cast<float>(fraction * air.SaturationHumidity(t))};
+    PointF q{t, static_cast<float>(air.HumidityAtSaturationShare(t, fraction))};
     const bool leaves = q.y > surface.MaxY;
     if (leaves) {
       ClipToHeight(q, end.last, surface.MaxY);

@@ -49,6 +49,7 @@ struct FileContent {
   FloatPair HumidityRange;
   FloatPair Snap;
   std::optional<float> Pressure;
+  PropertyModel Model = PropertyModel::ChartFormulas;
   // Each "DataPnt:" starts from the previous one's values, so an unreadable value repeats it.
   FloatPair NodePoint;
   std::vector<ChartPoint> Nodes;
@@ -105,6 +106,11 @@ bool ReadEntry(std::string_view word, WordReader& reader, FileContent& content) 
     if (const std::optional<float> pressure = reader.NextFloat()) content.Pressure = pressure;
     return true;
   }
+  if (word == "Properties:") {
+    const std::optional<std::string> model = reader.NextWord();
+    if (model == kAshraeModelWord) content.Model = PropertyModel::Ashrae2017;
+    return true;
+  }
   if (word == "DataPnt:") {
     ReadNode(reader, content);
     return true;
@@ -114,6 +120,7 @@ bool ReadEntry(std::string_view word, WordReader& reader, FileContent& content) 
 
 void ApplyContent(const FileContent& content, ChartSettings& chart) {
   chart.Nodes.Clear();
+  chart.SetPropertyModel(content.Model);
   chart.Cursor = {StoredCoordinate(content.Cursor.First, chart.Cursor.X),
                   StoredCoordinate(content.Cursor.Second, chart.Cursor.Y)};
   chart.Arrow = {StoredCoordinate(content.Arrow.First, chart.Arrow.X),
@@ -143,6 +150,9 @@ std::string ChartFileText(const ChartSettings& chart) {
   text += PairLine("Cursor:", chart.Cursor.X, chart.Cursor.Y);
   text += PairLine("CursorArrow:", chart.Arrow.X, chart.Arrow.Y);
   text += FormatText("BarometricPressure: %0.3f\r\n", chart.GetPressure());
+  if (chart.GetPropertyModel() == PropertyModel::Ashrae2017) {
+    text += FormatText("Properties: %s\r\n", kAshraeModelWord);
+  }
   text += PairLine("TemperatureRange:", chart.TempMin, chart.TempMax);
   text += PairLine("HumidityRange:", chart.HumidityMin, chart.HumidityMax);
   text += PairLine("Snap:", chart.TempSnap, chart.HumiditySnap);

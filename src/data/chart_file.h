@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <istream>
 #include <string>
+#include <string_view>
 
 #include "data/file_result.h"
 
@@ -14,7 +15,12 @@ class ChartSettings;
 
 // The chart data file (".hgv"): cursor, arrow, barometric pressure, ranges, snap and nodes as
 // short lines of keys and numbers. Lines end in CR LF and numbers carry a full stop in every
-// locale, so files travel between this program and the Windows one.
+// locale, so files travel between this program and the Windows one. A chart in the ASHRAE
+// model adds the line "Properties: ASHRAE2017", which readers of the older format skip; a
+// file without it is a chart in the chart's own formulas.
+
+// The word after "Properties:" that names the ASHRAE 2017 model.
+inline constexpr std::string_view kAshraeModelWord = "ASHRAE2017";
 
 // The exact text SaveChartFile writes for the chart.
 std::string ChartFileText(const ChartSettings& chart);
@@ -25,9 +31,10 @@ FileResult SaveChartFile(const std::filesystem::path& path, const ChartSettings&
 
 // Reads a chart from the stream: every whitespace-separated word that is one of the seven keys
 // ("Cursor:", "CursorArrow:", "BarometricPressure:", "TemperatureRange:", "HumidityRange:",
-// "Snap:", "DataPnt:") takes the numbers after it, wherever they stand; all other words are
-// skipped. The node list is emptied and refilled (at most NodeList::kCapacity nodes), the
-// ranges are applied at the end, then the surface is fitted again and the chart redrawn.
+// "Snap:", "DataPnt:") takes the numbers after it, wherever they stand, and "Properties:" the
+// word after it; all other words are skipped. The property model is the file's. The node list is
+// emptied and refilled (at most NodeList::kCapacity nodes), the ranges are applied at the end, then
+// the surface is fitted again and the chart redrawn.
 //
 // A value that cannot be read (not a number, nan, an infinity, beyond a float) ends its entry
 // and leaves its field as it was; a missing or unreadable range end or pressure keeps the

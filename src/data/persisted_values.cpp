@@ -9,6 +9,7 @@
 
 #include "chart/chart_settings.h"
 #include "chart/number_text.h"
+#include "data/chart_file.h"
 #include "psychro/air_state.h"
 
 namespace hygrovia {
@@ -48,6 +49,14 @@ std::optional<ChartPoint> ReadPoint(std::string_view& text) {
 }
 
 }  // namespace
+
+std::string PropertiesText(PropertyModel model) {
+  return std::string(model == PropertyModel::Ashrae2017 ? kAshraeModelWord : "Chart");
+}
+
+PropertyModel PropertiesFromText(std::string_view text) {
+  return text == kAshraeModelWord ? PropertyModel::Ashrae2017 : PropertyModel::ChartFormulas;
+}
 
 WindowSize WindowSizeFromText(std::string_view text) {
   const std::optional<int> width = ReadSide(text);

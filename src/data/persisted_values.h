@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chart/chart_point.h"
+#include "psychro/property_model.h"
 
 namespace hygrovia {
 
@@ -20,6 +21,15 @@ inline constexpr std::string_view kDefaultSizeText = "456 456";
 // Handed to the store as the default, but never applied as positions: 50 g/kg would put the
 // cursor far above the default chart. Only a stored text moves the cursor and the arrow.
 inline constexpr std::string_view kDefaultSetupText = "25 50 20 60";
+
+// The property model of the last chart, which new charts start with.
+inline constexpr std::string_view kPropertiesValueName = "Hygrovia_Properties";
+
+// "ASHRAE2017" for the ASHRAE model, "Chart" for the chart's own formulas.
+std::string PropertiesText(PropertyModel model);
+// The model a stored text names: the ASHRAE model for "ASHRAE2017", otherwise the chart's
+// own formulas.
+PropertyModel PropertiesFromText(std::string_view text);
 
 // Main window width and height, pixels.
 struct WindowSize {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "psychro/ashrae_model.h"
 #include "psychro/geometry.h"
 
 namespace hygrovia {
@@ -79,6 +80,7 @@ long double Log2(long double x) {
 }  // namespace
 
 double AirState::SaturationHumidity(double dryBulb) const {
+  if (Model == PropertyModel::Ashrae2017) return AshraeModel(Pressure).SaturationHumidity(dryBulb);
   const long double shifted = dryBulb + kAntoineC;
   // At and below -195 °C the formula gives less than 1e-35 g/kg at the chart's pressures, so
   // the floor stands in for it there, and for the meaningless region at and below -235 °C.
@@ -93,6 +95,9 @@ double AirState::SaturationHumidity(double dryBulb) const {
 }
 
 double AirState::DewPointFromHumidity(double absHumidity) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).DewPointFromHumidity(absHumidity);
+  }
   const long double ratio = absHumidity * kOneOver622;
   const long double divisor = ratio + 1.0L;
   // Only a moisture of exactly -622 g/kg makes the divisor 0; its vapour pressure reads as 0.
@@ -122,6 +127,9 @@ double AirState::DewPointFromHumidity(double absHumidity) const {
 }
 
 double AirState::WetBulbFromHumidity(double dryBulb, double absHumidity) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).WetBulbFromHumidity(dryBulb, absHumidity);
+  }
   if (!(wetBulbPressure_ == Pressure)) ComputeWetBulbNodes();
   const long double target = dryBulb + kWetBulbSlope * absHumidity;
   // The first node above the target, never node 0. Rounding to double keeps the order of
@@ -149,18 +157,25 @@ double AirState::WetBulbFromHumidity(double dryBulb, double absHumidity) const {
 }
 
 double AirState::RelHumidityFromHumidity(double dryBulb, double absHumidity) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).RelHumidityFromHumidity(dryBulb, absHumidity);
+  }
   const double saturation = SaturationHumidity(dryBulb);
   const double moisture = absHumidity > saturation ? saturation : absHumidity;
   return static_cast<double>(static_cast<long double>(moisture) / saturation * 100.0L);
 }
 
 double AirState::HumidityFromRelHumidity(double dryBulb, double relHumidity) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).HumidityFromRelHumidity(dryBulb, relHumidity);
+  }
   const double saturation = SaturationHumidity(dryBulb);
   const double moisture = static_cast<double>(kOneHundredth * relHumidity * saturation);
   return moisture > saturation ? saturation : moisture;
 }
 
 void AirState::SetFromHumidity(double dryBulb, double absHumidity) {
+  if (Model == PropertyModel::Ashrae2017) return SetFromAshraeModel(dryBulb, absHumidity);
   DryBulb = dryBulb > 100.0 ? 100.0 : dryBulb;
   AbsHumidity = absHumidity >= 0.0 ? absHumidity : 0.0;
   const double saturation = SaturationHumidity(DryBulb);
@@ -173,6 +188,39 @@ void AirState::SetFromHumidity(double dryBulb, double absHumidity) {
   // Saturated air is at its dew point; the inverse formula may miss it by the last bits.
   DewPoint = AbsHumidity >= saturation ? DryBulb : DewPointFromHumidity(AbsHumidity);
   VapPressure = static_cast<double>(kKiloPascalPerGramPerKilogram * AbsHumidity);
+}
+
+double AirState::VapourPressureFromHumidity(double absHumidity) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).VapourPressureFromHumidity(absHumidity);
+  }
+  return VapourPressurePerHumidity * absHumidity;
+}
+
+double AirState::HumidityFromVapourPressure(double vapPressure) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).HumidityFromVapourPressure(vapPressure);
+  }
+  return HumidityPerVapourPressure * vapPressure;
+}
+
+double AirState::HumidityAtSaturationShare(double dryBulb, double fraction) const {
+  if (Model == PropertyModel::Ashrae2017) {
+    return AshraeModel(Pressure).HumidityAtSaturationShare(dryBulb, fraction);
+  }
+  return fraction * SaturationHumidity(dryBulb);
+}
+
+void AirState::SetFromAshraeModel(double dryBulb, double absHumidity) {
+  DryBulb = dryBulb > 100.0 ? 100.0 : dryBulb;
+  const AshraeModel::State state = AshraeModel(Pressure).StateOf(DryBulb, absHumidity);
+  AbsHumidity = state.absHumidity;
+  RelHumidity = state.relHumidity;
+  Enthalpy = state.enthalpy;
+  WetBulb = state.wetBulb;
+  Volume = state.volume;
+  DewPoint = state.dewPoint;
+  VapPressure = state.vapPressure;
 }
 
 void AirState::ResetState() {

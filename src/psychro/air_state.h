@@ -3,10 +3,21 @@
 
 #include <limits>
 
+#include "psychro/property_model.h"
+
 namespace hygrovia {
+
+// The chart formulas' linear rule between moisture content and vapour pressure; it does not
+// depend on the barometric pressure. Conversions go through the air state, which follows it
+// in that model.
+inline constexpr double VapourPressurePerHumidity = 0.16;  // kPa per g/kg
+inline constexpr double HumidityPerVapourPressure = 6.25;  // g/kg per kPa
 
 // One state of moist air at the barometric pressure held in the record. Units: °C, g of water
 // per kg of dry air, %, kPa, m³/kg, kJ/kg.
+//
+// Model chooses the formulation every operation goes through: the chart formulas described
+// below, or the ASHRAE 2017 formulation of AshraeModel (psychro/ashrae_model.h).
 //
 // DryBulb and AbsHumidity are the inputs of SetFromHumidity, Pressure is set by the caller
 // before any operation is used, and SetFromHumidity derives the other six fields. A default
@@ -37,6 +48,7 @@ struct AirState {
   double Volume = 0.0;       // m³/kg of dry air
   double DewPoint = 0.0;     // °C
   double Enthalpy = 0.0;     // kJ/kg of dry air
+  PropertyModel Model = PropertyModel::ChartFormulas;
 
   // Saturation moisture (g/kg) at dry bulb (°C) and Pressure (kPa): Antoine equation for the
   // saturation vapour pressure, 622 × Ps / (7.5 × P − Ps) with both pressures in mmHg; held
@@ -61,6 +73,15 @@ struct AirState {
   // saturation moisture; a negative relative humidity gives a negative result.
   double HumidityFromRelHumidity(double dryBulb, double relHumidity) const;
 
+  // Vapour pressure (kPa) of moisture absHumidity (g/kg): the chart's linear rule 0.16 kPa per
+  // g/kg, whatever the pressure (in double, as the chart's conversions take it).
+  double VapourPressureFromHumidity(double absHumidity) const;
+  // Moisture (g/kg) of vapour pressure (kPa): 6.25 g/kg per kPa, the inverse rule.
+  double HumidityFromVapourPressure(double vapPressure) const;
+  // Moisture (g/kg) on the chart's relative-humidity curve of fraction (1 for saturation) at
+  // dry bulb (°C): fraction × SaturationHumidity(dryBulb), not limited to saturation.
+  double HumidityAtSaturationShare(double dryBulb, double fraction) const;
+
   // Sets DryBulb (capped at 100 °C) and AbsHumidity (at least 0, at most saturation) and
   // derives the other fields at Pressure; Pressure itself is left as it is. A saturated state's
   // dew point is its dry bulb.
@@ -72,6 +93,9 @@ struct AirState {
 
  private:
   static constexpr int kWetBulbNodes = 30;
+
+  // SetFromHumidity in the ASHRAE 2017 formulation.
+  void SetFromAshraeModel(double dryBulb, double absHumidity);
   // The search looks at 32 places, the nodes and two infinite ones above them, so that it
   // halves its interval five times whatever the target.
   static constexpr int kWetBulbSearchSize = 32;

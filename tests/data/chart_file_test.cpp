@@ -101,6 +101,40 @@ TEST(ChartFileTest, WritesTheExactLayout) {
   EXPECT_EQ(ChartFileText(two.settings), twoNodes);
 }
 
+TEST(ChartFileTest, PropertyModelTravelsInItsOwnLine) {
+  TestChart ashrae;
+  ashrae.settings.SetPropertyModel(PropertyModel::Ashrae2017);
+  ashrae.settings.SetPressure(84.556f);
+  const std::string text = ChartFileText(ashrae.settings);
+  EXPECT_NE(text.find("BarometricPressure: 84.556\r\nProperties: ASHRAE2017\r\nTemperatureRange:"),
+            std::string::npos);
+  // A file says which model it holds: with the line the ASHRAE model, without it (or with a
+  // word it does not know) the chart's own formulas, whatever was in force before.
+  struct Case {
+    std::string text;
+    PropertyModel expected;
+  };
+  const Case cases[] = {
+      {text, PropertyModel::Ashrae2017},
+      {"P 90 Properties: ASHRAE2017 C 30 12", PropertyModel::Ashrae2017},
+      {"BarometricPressure: 90", PropertyModel::ChartFormulas},
+      {"Properties: ashrae2017", PropertyModel::ChartFormulas},
+      {"Properties: Chart", PropertyModel::ChartFormulas},
+      {"Properties:", PropertyModel::ChartFormulas},
+  };
+  for (const Case& c : cases) {
+    TestChart loaded;
+    loaded.settings.SetPropertyModel(PropertyModel::Ashrae2017);
+    ASSERT_TRUE(LoadText(c.text, loaded.settings).Ok) << c.text;
+    EXPECT_EQ(loaded.settings.GetPropertyModel(), c.expected) << c.text;
+    EXPECT_EQ(loaded.cursor.Model, c.expected) << c.text;
+    EXPECT_EQ(loaded.arrow.Model, c.expected) << c.text;
+  }
+  TestChart reloaded;
+  ASSERT_TRUE(LoadText(text, reloaded.settings).Ok);
+  EXPECT_EQ(ChartFileText(reloaded.settings), text);
+}
+
 TEST(ChartFileTest, SavedChartLoadsBackToThreeDecimals) {
   testing::CommaLocale comma;
   ASSERT_TRUE(comma.active()) << "the set-up script generates de_DE.UTF-8";

@@ -9,11 +9,12 @@
 #include "chart/chart_point.h"
 #include "chart/chart_settings.h"
 #include "chart/number_text.h"
+#include "psychro/ashrae_model.h"
 
 namespace hygrovia {
 namespace {
 
-enum class Option { Graph, Bar, Cursor, Arrow };
+enum class Option { Graph, Bar, Cursor, Arrow, Altitude, Properties };
 
 struct OptionWord {
   std::string_view word;
@@ -21,11 +22,14 @@ struct OptionWord {
   std::size_t numbers;
 };
 
-constexpr std::array<OptionWord, 4> kOptions{{
+// "-props" takes a model name rather than a number.
+constexpr std::array<OptionWord, 6> kOptions{{
     {"-graph", Option::Graph, 4},
     {"-bar", Option::Bar, 1},
     {"-cursor", Option::Cursor, 2},
     {"-arrow", Option::Arrow, 2},
+    {"-alt", Option::Altitude, 1},
+    {"-props", Option::Properties, 1},
 }};
 
 // The original Windows program saw the command line as one string and ignored it when it
@@ -65,6 +69,24 @@ void SetConstrainedPoint(ChartSettings& settings, ChartPoint& point, float t, fl
   settings.ConstrainPoint(point, VerticalAxisUnits::RelativeHumidity);
 }
 
+// The barometric pressure (kPa) at an altitude (m), as the chart's float.
+float PressureAtAltitude(float altitude) {
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  return static_cast<float>(std::min(ashrae::PressureAtAltitude(altitude), kLargest));
+}
+
+// "-props ashrae" or "-props chart".
+void ApplyProperties(const std::string& name, ChartSettings& settings,
+                     const CommandLineActions& actions) {
+  if (SameWordIgnoringCase(name, "ashrae")) {
+    settings.SetPropertyModel(PropertyModel::Ashrae2017);
+  } else if (SameWordIgnoringCase(name, "chart")) {
+    settings.SetPropertyModel(PropertyModel::ChartFormulas);
+  } else if (actions.reportError) {
+    actions.reportError("unknown property model \"" + name + "\": give ashrae or chart");
+  }
+}
+
 void ApplyOption(Option option, std::span<const float> n, ChartSettings& settings,
                  const CommandLineActions& actions) {
   switch (option) {
@@ -80,6 +102,11 @@ void ApplyOption(Option option, std::span<const float> n, ChartSettings& setting
     case Option::Arrow:
       SetConstrainedPoint(settings, settings.Arrow, n[0], n[1]);
       if (actions.toggleRelativeCursor) actions.toggleRelativeCursor();
+      break;
+    case Option::Altitude:
+      settings.SetPressure(PressureAtAltitude(n[0]));
+      break;
+    case Option::Properties:  // takes a name, applied before numbers are read
       break;
   }
 }
@@ -103,6 +130,8 @@ std::string UsageText() {
          "  -bar p                      barometric pressure (kPa)\n"
          "  -cursor t rh                cursor at dry bulb t (°C) and relative humidity rh (%)\n"
          "  -arrow t rh                 arrow at t (°C) and rh (%), relative cursor toggled\n"
+         "  -alt metres                 barometric pressure at that altitude (m)\n"
+         "  -props ashrae|chart         properties after ASHRAE 2017 or the chart's formulas\n"
          "  file.hgv                    loads a chart data file\n"
          "  --help                      shows this text\n"
          "  --version                   shows the program's version\n"
@@ -123,6 +152,10 @@ void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings
       continue;
     }
     if (arguments.size() - i < option->numbers) return;
+    if (option->option == Option::Properties) {
+      ApplyProperties(arguments[i++], settings, actions);
+      continue;
+    }
     std::array<float, 4> numbers{};
     for (std::size_t k = 0; k < option->numbers; ++k) numbers[k] = NumberArgument(arguments[i++]);
     ApplyOption(option->option, std::span<const float>(numbers.data(), option->numbers), settings,

@@ -25,13 +25,17 @@ struct CommandLineActions {
   std::function<void(const std::string& fileName)> loadFile;
   // Toggles relative-cursor mode as the "&Relative Cursor" menu item does.
   std::function<void()> toggleRelativeCursor;
+  // Told of a word the command line cannot use (an unknown property model); may be empty.
+  std::function<void(const std::string& message)> reportError = nullptr;
 };
 
 // Applies the command line (the arguments without the program name) in order: "-graph tMin
-// tMax hMin hMax", "-bar p", "-cursor t rh", "-arrow t rh" (option words in any letter case,
-// numbers read like the C library's atof); any other argument names a chart data file. An
-// option followed by fewer numbers than it needs is ignored. A command line of two characters
-// or fewer does nothing.
+// tMax hMin hMax", "-bar p", "-cursor t rh", "-arrow t rh", "-alt metres" (the pressure of
+// that altitude) and "-props ashrae" or "-props chart" (the property model); option words and
+// model names in any letter case, numbers read like the C library's atof; any other argument
+// names a chart data file. An option followed by fewer numbers than it needs is ignored, and
+// so is "-props" with a name it does not know, which is reported. A command line of two
+// characters or fewer does nothing.
 void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings& settings,
                         const CommandLineActions& actions);
 

@@ -12,6 +12,7 @@
 #include "app/cli/headless_options.h"
 #include "app/output/headless_export.h"
 #include "chart/data_table.h"
+#include "chart/model_caption.h"
 #include "data/chart_file.h"
 #include "data/epw_reader.h"
 #include "data/file_result.h"
@@ -24,10 +25,13 @@ void Complain(std::ostream& err, const std::string& message) {
 }
 
 // The chart words exactly as the normal start applies them; a data file that cannot be read
-// is reported and skipped, and so is one too large to be a chart. False when any was.
-bool ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
-                     std::ostream& err) {
+// is reported and skipped, and so is one too large to be a chart. The exit status they leave:
+// kExitUsage when a word cannot be used at all, kExitFailure when a data file was skipped
+// (both reported), else kExitDone.
+int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
+                    std::ostream& err) {
   bool allRead = true;
+  bool usable = true;
   CommandLineActions actions;
   // The name's bytes go to the system as they came, whatever their encoding.
   actions.loadFile = [&chart, &err, &allRead](const std::string& fileName) {
@@ -37,8 +41,13 @@ bool ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words
     allRead = false;
   };
   actions.toggleRelativeCursor = [&chart] { chart.ToggleRelativeCursor(); };
+  actions.reportError = [&usable, &err](const std::string& message) {
+    Complain(err, message);
+    usable = false;
+  };
   ProcessCommandLine(words, chart.settings, actions);
-  return allRead;
+  if (!usable) return kExitUsage;
+  return allRead ? kExitDone : kExitFailure;
 }
 
 // Puts the year of weather of the file and the comfort zones on the chart, the hours held to
@@ -78,6 +87,10 @@ bool PrintTable(HeadlessChart& chart, std::ostream& out) {
   for (int row = 0; row < chart.settings.TableLineCount; ++row) {
     out << chart.settings.TableLines[static_cast<std::size_t>(row)] << '\n';
   }
+  // A table computed with another property model than the chart's own says which.
+  if (const std::string caption = ModelCaption(chart.settings); !caption.empty()) {
+    out << ' ' << caption << '\n';
+  }
   PrintWeatherSummary(chart.settings, out);
   out.flush();
   return static_cast<bool>(out);
@@ -93,8 +106,10 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
     return kExitUsage;
   }
   HeadlessChart chart(QSize(options.width, options.height));
-  // As at the normal start, the rest of the command line still runs, but a script is told.
-  const int done = ApplyChartWords(chart, options.chartWords, err) ? kExitDone : kExitFailure;
+  // As at the normal start, the rest of the command line still runs past a file that cannot
+  // be read, but a script is told.
+  const int done = ApplyChartWords(chart, options.chartWords, err);
+  if (done == kExitUsage) return done;
   if (!options.weatherFile.empty() && !ShowWeather(chart, options, err)) return kExitFailure;
   for (const int mode : options.highlights) chart.ChooseHighlight(mode);
   if (options.table && !PrintTable(chart, out)) {

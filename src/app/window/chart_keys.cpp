@@ -102,6 +102,7 @@ std::string MoveNode(ChartSettings& chart, ChartPoint p) {
   AirState state;
   state.ResetState();
   state.Pressure = chart.GetPressure();
+  state.Model = chart.GetPropertyModel();
   state.SetFromHumidity(p.X, p.Y);
   chart.Nodes.Selected = ClampedSelection(chart.Nodes);
   chart.Nodes.MoveSelectedTo(static_cast<float>(state.DryBulb),

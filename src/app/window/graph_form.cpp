@@ -1,5 +1,6 @@
 #include "app/window/graph_form.h"
 
+#include <QByteArray>
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
@@ -12,13 +13,19 @@
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <limits>
+#include <string_view>
 #include <utility>
 
 #include "app/window/dialog_layout.h"
 #include "app/window/field_checker.h"
 #include "app/window/number_field.h"
 #include "chart/chart_settings.h"
+#include "expr/expression_evaluator.h"
+#include "psychro/ashrae_model.h"
 
 namespace hygrovia {
 namespace {
@@ -30,10 +37,17 @@ constexpr const char* kPressureFormat = "%0.3f";
 constexpr const char* kRangeFormat = "%0.1f";
 constexpr const char* kSnapFormat = "%0.3f";
 constexpr const char* kPointFormat = "%0.2f";
+constexpr const char* kAltitudeFormat = "%0.0f";
 
 // PointInUnits and SetPointFromUnits tell the two points apart by this argument.
 constexpr int kCursor = 0;
 constexpr int kArrow = 1;
+
+// A value as a field shows it: within the float range, so that its text reads back.
+float NarrowedToFloat(double value) {
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  return static_cast<float>(std::clamp(value, -kLargest, kLargest));
+}
 
 // Caption of the vertical value's label for a unit; these carry no access key.
 QString AxisCaption(int units) {
@@ -68,12 +82,15 @@ TGraphForm::TGraphForm(ChartSettings& settings, ExpressionEvaluator& evaluator, 
   setWindowTitle(QStringLiteral("Hygrovia: Chart Settings"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   CreatePressureRow();
+  CreatePropertiesRow();
   CreateRangeGroups();
   CreateCursorGroup();
   CreateButtons();
   CreateChecker();
   LayOut();
   connect(UnitsCombo, &QComboBox::currentIndexChanged, this, &TGraphForm::UnitsComboChange);
+  connect(BarEdit, &QLineEdit::textEdited, this, &TGraphForm::BarEditEdited);
+  connect(AltitudeEdit, &QLineEdit::textEdited, this, &TGraphForm::AltitudeEditEdited);
   connect(OKButton, &QPushButton::clicked, this, &TGraphForm::OKButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, &TGraphForm::reject);
 }
@@ -112,6 +129,28 @@ void TGraphForm::CreatePressureRow() {
   row->setContentsMargins(4, 4, 4, 4);
   row->addWidget(Label1);
   row->addWidget(BarEdit);
+}
+
+void TGraphForm::CreatePropertiesRow() {
+  Panel2 = new QFrame(this);
+  Panel2->setObjectName(QStringLiteral("Panel2"));
+  Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  AltitudeEdit = AddEdit(Panel2, "AltitudeEdit", "",
+                         "Altitude of the barometric pressure (standard atmosphere)");
+  AltitudeLabel = AddLabel(Panel2, "AltitudeLabel", QStringLiteral("Al&titude (m):"), AltitudeEdit);
+  PropertiesCombo = new QComboBox(Panel2);
+  PropertiesCombo->setObjectName(QStringLiteral("PropertiesCombo"));
+  for (const PropertyModel model : {PropertyModel::ChartFormulas, PropertyModel::Ashrae2017}) {
+    const std::string_view name = PropertyModelName(model);
+    PropertiesCombo->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  }
+  PropertiesLabel =
+      AddLabel(Panel2, "PropertiesLabel", QStringLiteral("Prop&erties:"), PropertiesCombo);
+  auto* row = new QHBoxLayout(Panel2);
+  row->addWidget(AltitudeLabel);
+  row->addWidget(AltitudeEdit);
+  row->addWidget(PropertiesLabel);
+  row->addWidget(PropertiesCombo);
 }
 
 void TGraphForm::CreateRangeGroups() {
@@ -185,7 +224,7 @@ void TGraphForm::CreateChecker() {
       {BarEdit, kPressureFormat}, {MaxDBEdit, kPointFormat},  {MinDBEdit, kPointFormat},
       {SnapDBEdit, kSnapFormat},  {MaxAHEdit, kPointFormat},  {MinAHEdit, kPointFormat},
       {SnapAHEdit, kSnapFormat},  {StartXEdit, kPointFormat}, {StartYEdit, kPointFormat},
-      {EndXEdit, kPointFormat},   {EndYEdit, kPointFormat},
+      {EndXEdit, kPointFormat},   {EndYEdit, kPointFormat},   {AltitudeEdit, kAltitudeFormat},
   };
   for (const auto& [field, format] : fields) checker_->Watch(*field, format);
 }
@@ -202,6 +241,7 @@ void TGraphForm::LayOut() {
   auto* form = new QVBoxLayout(this);
   TightenOuter(*form);
   form->addWidget(Panel1);
+  form->addWidget(Panel2);
   form->addLayout(ranges);
   form->addWidget(GroupBox3);
   form->addWidget(FieldNote);
@@ -234,11 +274,42 @@ void TGraphForm::FillFromSettings() {
   // A unit outside the list reads as relative humidity everywhere, so it shows as such.
   UnitsCombo->setCurrentIndex(units >= 0 && units < UnitsCombo->count() ? units : 0);
   SetAxisCaption(units);
+  FillProperties();
   checker_->Reset();
+}
+
+void TGraphForm::FillProperties() {
+  PropertiesCombo->setCurrentIndex(static_cast<int>(settings_.GetPropertyModel()));
+  WriteNumber(*AltitudeEdit, kAltitudeFormat,
+              static_cast<float>(ashrae::AltitudeAtPressure(settings_.GetPressure())));
+}
+
+std::optional<double> TGraphForm::FiniteValue(const QString& text) const {
+  if (text.trimmed().isEmpty()) return std::nullopt;
+  const QByteArray latin = text.toLatin1();
+  const double value = evaluator_.Evaluate(
+      std::string_view(latin.constData(), static_cast<std::size_t>(latin.size())));
+  if (evaluator_.Error() != ExpressionError::None || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+void TGraphForm::BarEditEdited(const QString& text) {
+  if (const std::optional<double> pressure = FiniteValue(text)) {
+    WriteNumber(*AltitudeEdit, kAltitudeFormat,
+                NarrowedToFloat(ashrae::AltitudeAtPressure(*pressure)));
+  }
+}
+
+void TGraphForm::AltitudeEditEdited(const QString& text) {
+  if (const std::optional<double> altitude = FiniteValue(text)) {
+    WriteNumber(*BarEdit, kPressureFormat, NarrowedToFloat(ashrae::PressureAtAltitude(*altitude)));
+  }
 }
 
 void TGraphForm::OKButtonClick() {
   if (!checker_->CheckAll()) return;
+  settings_.SetPropertyModel(PropertiesCombo->currentIndex() == 1 ? PropertyModel::Ashrae2017
+                                                                  : PropertyModel::ChartFormulas);
   settings_.SetPressure(ReadNumber(evaluator_, *BarEdit));
   const float tMax = ReadNumber(evaluator_, *MaxDBEdit);
   const float tMin = ReadNumber(evaluator_, *MinDBEdit);

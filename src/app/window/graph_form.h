@@ -2,6 +2,7 @@
 #define HYGROVIA_APP_WINDOW_GRAPH_FORM_H
 
 #include <QDialog>
+#include <optional>
 
 class QComboBox;
 class QFrame;
@@ -16,8 +17,9 @@ class ChartSettings;
 class ExpressionEvaluator;
 class FieldChecker;
 
-// The chart settings dialog: barometric pressure, temperature and moisture ranges, the two
-// snap steps, the cursor and arrow positions and the unit of the vertical axis, in one place.
+// The chart settings dialog: barometric pressure (or the altitude it stands for), the property
+// model, temperature and moisture ranges, the two snap steps, the cursor and arrow positions
+// and the unit of the vertical axis, in one place.
 // Every numeric field accepts an expression, and the line under the fields shows what an
 // expression comes to. The dialog reads the settings when filled and writes them back only
 // when OK is pressed with every field readable: a field that has no finite value is marked
@@ -42,6 +44,8 @@ class TGraphForm : public QDialog {
 
  private:
   void CreatePressureRow();
+  // The altitude beside the pressure and the property model.
+  void CreatePropertiesRow();
   void CreateRangeGroups();
   void CreateCursorGroup();
   void CreateButtons();
@@ -49,6 +53,16 @@ class TGraphForm : public QDialog {
   void LayOut();
   QLineEdit* AddEdit(QWidget* parent, const char* name, const char* text, const char* hint);
   QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QWidget* buddy);
+
+  // Shows the chart's property model and the altitude of its pressure.
+  void FillProperties();
+  // Typing a pressure shows its altitude, typing an altitude its pressure, whenever the text
+  // evaluates to a finite number.
+  void BarEditEdited(const QString& text);
+  void AltitudeEditEdited(const QString& text);
+  // The value of a field's text, or nothing when it is blank or does not evaluate to a finite
+  // number.
+  std::optional<double> FiniteValue(const QString& text) const;
 
   // Writes the fields into the settings, then closes the dialog with OK; with a field that
   // has no value it writes nothing and stays open.
@@ -95,6 +109,11 @@ class TGraphForm : public QDialog {
   QComboBox* UnitsCombo = nullptr;
   QLabel* Label9 = nullptr;
   QLabel* FieldNote = nullptr;
+  QFrame* Panel2 = nullptr;
+  QLineEdit* AltitudeEdit = nullptr;
+  QLabel* AltitudeLabel = nullptr;
+  QComboBox* PropertiesCombo = nullptr;
+  QLabel* PropertiesLabel = nullptr;
 };
 
 }  // namespace hygrovia

@@ -1,10 +1,11 @@
-// The main window's size and the two points, kept between runs.
+// The main window's size, the two points and the property model, kept between runs.
 #include <QScreen>
 #include <QSize>
 #include <algorithm>
 
 #include "app/window/main_form.h"
 #include "app/window/settings_store.h"
+#include "chart/chart_settings.h"
 #include "data/persisted_values.h"
 
 namespace hygrovia {
@@ -27,6 +28,9 @@ void TMainForm::ReadRememberedValues() {
   const QSize outer = OnScreenSize(WindowSizeFromText(size.Text), screen());
   resize(outer.expandedTo(minimumSize()));
   pendingSize_ = PendingSize{outer, this->size()};
+  const SettingText properties =
+      ReadSetting(kPropertiesValueName, PropertiesText(PropertyModel::ChartFormulas));
+  settings_.SetPropertyModel(PropertiesFromText(properties.Text));
   // The default text does not describe points on the chart; only stored values move them.
   const SettingText setup = ReadSetting(kSetupValueName, kDefaultSetupText);
   if (!setup.Read) return;
@@ -48,6 +52,7 @@ void TMainForm::ApplyOuterSize() {
 
 void TMainForm::OnCloseEvent() {
   WriteSetting(kSetupValueName, SetupText(settings_));
+  WriteSetting(kPropertiesValueName, PropertiesText(settings_.GetPropertyModel()));
   const QSize outer = frameGeometry().size();
   WriteSetting(kSizeValueName, WindowSizeText(WindowSize{outer.width(), outer.height()}));
 }

@@ -118,6 +118,42 @@ TEST(CommandLineTest, OptionsActOnTheStateLeftByTheOnesBefore) {
   EXPECT_GT(barFirst.settings.Cursor.Y, cursorFirst.settings.Cursor.Y);
 }
 
+TEST(CommandLineTest, PropertyModelAndAltitude) {
+  struct Case {
+    Arguments arguments;
+    PropertyModel model;
+    double pressure;
+    int errors;
+  };
+  const std::vector<Case> cases = {
+      {{"-props", "ashrae"}, PropertyModel::Ashrae2017, 101.365, 0},
+      {{"-PROPS", "Ashrae", "-props", "CHART"}, PropertyModel::ChartFormulas, 101.365, 0},
+      {{"-alt", "1500"}, PropertyModel::ChartFormulas, 84.556, 0},
+      {{"-props", "ashrae", "-Alt", "5000"}, PropertyModel::Ashrae2017, 54.020, 0},
+      // Beyond the pressure band the altitude gives its nearest end.
+      {{"-alt", "-1e38"}, PropertyModel::ChartFormulas, 131.365, 0},
+      {{"-alt", "99999"}, PropertyModel::ChartFormulas, 51.365, 0},
+      {{"-alt", "1500", "-bar", "90"}, PropertyModel::ChartFormulas, 90.0, 0},
+      // A name it does not know is reported and changes nothing; nothing after "-props" is
+      // ignored as the numbers of other options are.
+      {{"-props", "psychrolib", "-bar", "90"}, PropertyModel::ChartFormulas, 90.0, 1},
+      {{"-bar", "90", "-props"}, PropertyModel::ChartFormulas, 90.0, 0},
+  };
+  for (const Case& c : cases) {
+    testing::TestChart chart;
+    int errors = 0;
+    CommandLineActions actions;
+    actions.reportError = [&errors](const std::string&) { ++errors; };
+    ProcessCommandLine(c.arguments, chart.settings, actions);
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    EXPECT_EQ(chart.settings.GetPropertyModel(), c.model);
+    EXPECT_NEAR(chart.settings.GetPressure(), c.pressure, 5e-4);
+    EXPECT_EQ(errors, c.errors);
+  }
+  EXPECT_NE(UsageText().find("-props ashrae|chart"), std::string::npos);
+  EXPECT_NE(UsageText().find("-alt metres"), std::string::npos);
+}
+
 TEST(CommandLineTest, HelpAndVersionAreAskedForBeforeAnyWindow) {
   EXPECT_EQ(ReadStartupRequest({}), StartupRequest::Run);
   EXPECT_EQ(ReadStartupRequest({"-bar", "90", "a.hgv"}), StartupRequest::Run);

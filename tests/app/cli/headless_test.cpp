@@ -21,6 +21,8 @@
 #include "app/cli/headless_options.h"
 #include "app/output/headless_png.h"
 #include "chart/number_text.h"
+#include "psychro/air_state.h"
+#include "psychro/ashrae_model.h"
 
 namespace hygrovia {
 namespace {
@@ -200,6 +202,33 @@ TEST(HeadlessTest, SaturatedCursorsKeepTheirPlaceAndReadTheirDryBulbAsDewPoint) 
     EXPECT_EQ(rows[6].substr(std::string(" Dew Point: ").size()),
               rows[0].substr(std::string(" Dry Bulb: ").size()));
   }
+}
+
+TEST(HeadlessTest, TableNamesThePropertyModelOnlyWhenChosen) {
+  // Without the new words, or choosing the chart formulas, the table is today's, exactly.
+  const Model standard{kStandardPressure};
+  const Outcome plain = RunCommand({"-cursor", "30", "50", "--table"});
+  EXPECT_EQ(Lines(plain.out), PointRows(standard.At(30.0, standard.HumidityAt(30, 50))));
+  EXPECT_EQ(RunCommand({"-props", "chart", "-cursor", "30", "50", "--table"}).out, plain.out);
+
+  // In the ASHRAE model at 1,500 m: the air state's values, then a line naming the model.
+  AirState air;
+  air.Model = PropertyModel::Ashrae2017;
+  air.Pressure = static_cast<float>(ashrae::PressureAtAltitude(1500.0));
+  air.SetFromHumidity(30.0, static_cast<float>(air.HumidityFromRelHumidity(30.0, 50.0)));
+  std::vector<std::string> rows =
+      PointRows({air.DryBulb, air.AbsHumidity, air.RelHumidity, air.Enthalpy, air.Volume,
+                 air.VapPressure, air.DewPoint, air.WetBulb});
+  rows.push_back(" ASHRAE 2017, 84.556 kPa");
+  const Outcome ashrae =
+      RunCommand({"-PROPS", "Ashrae", "-alt", "1500", "-cursor", "30", "50", "--table"});
+  EXPECT_EQ(ashrae.status, kExitDone);
+  EXPECT_EQ(Lines(ashrae.out), rows);
+
+  const Outcome unknown = RunCommand({"-props", "ashrea", "--table"});
+  EXPECT_EQ(unknown.status, kExitUsage);
+  EXPECT_EQ(unknown.out, "");
+  EXPECT_EQ(unknown.err, "hygrovia: unknown property model \"ashrea\": give ashrae or chart\n");
 }
 
 TEST(HeadlessTest, TableOfCursorAndArrowInRelativeMode) {

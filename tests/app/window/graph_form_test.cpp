@@ -328,6 +328,52 @@ TEST(GraphFormTest, AFieldWithoutAValueIsMarkedAndNothingIsApplied) {
   EXPECT_FLOAT_EQ(cancelled.settings.TempMax, 50.0f);
 }
 
+TEST(GraphFormTest, AltitudeAndPressureFollowEachOtherAndTheModelIsChosen) {
+  struct Case {
+    const char* field;  // typed into
+    QString text;
+    const char* other;  // shows
+    QString shown;
+  };
+  const std::vector<Case> cases = {
+      {"AltitudeEdit", QStringLiteral("1500"), "BarEdit", QStringLiteral("84.556")},
+      {"AltitudeEdit", QStringLiteral("2500*2"), "BarEdit", QStringLiteral("54.020")},
+      {"BarEdit", QStringLiteral("101.325"), "AltitudeEdit", QStringLiteral("0")},
+      {"BarEdit", QStringLiteral("84.556"), "AltitudeEdit", QStringLiteral("1500")},
+      // A blank text, or one that does not evaluate to a number, leaves the other as it was.
+      {"AltitudeEdit", QStringLiteral(")1"), "BarEdit", QStringLiteral("101.365")},
+      {"BarEdit", QStringLiteral("*1/0"), "AltitudeEdit", QStringLiteral("-3")},
+  };
+  for (const Case& c : cases) {
+    GraphDialog dialog;
+    dialog.Open();
+    dialog.Type(c.field, c.text);
+    EXPECT_EQ(dialog.Text(c.other), c.shown) << c.field << " " << c.text.toStdString();
+  }
+
+  GraphDialog dialog;
+  dialog.Open();
+  auto* properties = dialog.Child<QComboBox>("PropertiesCombo");
+  ASSERT_EQ(properties->count(), 2);
+  EXPECT_EQ(properties->itemText(0), QStringLiteral("Chart formulas"));
+  EXPECT_EQ(properties->itemText(1), QStringLiteral("ASHRAE 2017"));
+  EXPECT_EQ(properties->currentIndex(), 0);
+  QTest::keyClick(&dialog.form, Qt::Key_T, Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Field("AltitudeEdit"));
+  properties->setCurrentIndex(1);
+  dialog.Type("AltitudeEdit", QStringLiteral("1500"));
+  dialog.Click("OKButton");
+  EXPECT_EQ(dialog.settings.GetPropertyModel(), PropertyModel::Ashrae2017);
+  EXPECT_NEAR(dialog.settings.GetPressure(), 84.556, 1e-4);
+  // Opened again, it shows the chart's model and altitude; Cancel keeps them.
+  dialog.Open();
+  EXPECT_EQ(properties->currentIndex(), 1);
+  EXPECT_EQ(dialog.Text("AltitudeEdit"), QStringLiteral("1500"));
+  properties->setCurrentIndex(0);
+  dialog.Click("CancelButton");
+  EXPECT_EQ(dialog.settings.GetPropertyModel(), PropertyModel::Ashrae2017);
+}
+
 bool Finite(float value) { return std::isfinite(value); }
 
 // Everything the dialog writes is finite.

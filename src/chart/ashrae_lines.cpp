@@ -1,0 +1,163 @@
+#include "chart/ashrae_lines.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <string_view>
+
+#include "chart/chart_drawing.h"
+#include "chart/chart_settings.h"
+#include "chart/data_table.h"
+#include "chart/line_family.h"
+#include "psychro/air_state.h"
+#include "psychro/ashrae_model.h"
+#include "surface/colour.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+constexpr double kGramsPerKilogram = 1000.0;
+// Vertices at least this close (g/kg): the lines bend by less than 0.001 °C between them.
+constexpr double kVertexSpacing = 0.5;
+constexpr int kMostSegments = 64;
+// Halvings that place a line's meeting with the saturation curve.
+constexpr int kSaturationHalvings = 50;
+
+constexpr int kWetBulbStep = 5;        // °C, solid
+constexpr double kEnthalpyStep = 2.0;  // kJ/kg
+constexpr double kEnthalpyLabelStep = 10.0;
+constexpr double kVolumeStep = 0.025;  // m³/kg
+constexpr std::string_view kEnthalpyTitle = "Enthalpy (kJ/kg)";
+
+// A line of constant property: the moisture (g/kg) of its state at dry bulb t (°C), and the
+// dry bulb of its state with moisture w. Along it the dry bulb falls as the moisture rises.
+struct PropertyLine {
+  std::function<double(double)> humidityAt;
+  std::function<double(double)> dryBulbAt;
+};
+
+// Where a drawn line ends at its upper (moister) end, and whether that end lies on the top
+// edge of the frame.
+struct UpperEnd {
+  PointF point;
+  bool onTopEdge = false;
+};
+
+// Moisture (g/kg) where the line meets the saturation curve, between lo and hi, where its
+// states lie below saturation at lo and above at hi.
+double SaturationCrossing(const AirState& air, const PropertyLine& line, double lo, double hi) {
+  for (int i = 0; i < kSaturationHalvings; ++i) {
+    const double mid = 0.5 * (lo + hi);
+    (air.SaturationHumidity(line.dryBulbAt(mid)) >= mid ? lo : hi) = mid;
+  }
+  return lo;
+}
+
+// Draws the part of the line inside the frame and on or below saturation; nothing when there
+// is none.
+std::optional<UpperEnd> DrawPropertyLine(ChartSettings& chart, const PropertyLine& line) {
+  DrawingSurface& surface = chart.Surface();
+  const AirState& air = chart.CursorState();
+  const double lo = std::max<double>(surface.MinY, line.humidityAt(surface.MaxX));
+  double hi = std::min<double>(surface.MaxY, line.humidityAt(surface.MinX));
+  if (!(lo < hi) || !std::isfinite(lo) || !std::isfinite(hi)) return std::nullopt;
+  const auto saturated = [&](double w) { return air.SaturationHumidity(line.dryBulbAt(w)) < w; };
+  if (saturated(lo)) return std::nullopt;
+  bool onTopEdge = hi == surface.MaxY;
+  if (saturated(hi)) {
+    hi = SaturationCrossing(air, line, lo, hi);
+    onTopEdge = false;
+  }
+  const int segments = static_cast<int>(
+      std::clamp(std::ceil((hi - lo) / kVertexSpacing), 1.0, double{kMostSegments}));
+  const auto vertex = [&](int k) {
+    const double w = hi - (hi - lo) * k / segments;
+    return PointF{static_cast<float>(line.dryBulbAt(w)), static_cast<float>(w)};
+  };
+  PointF from = vertex(0);
+  for (int k = 1; k <= segments; ++k) {
+    const PointF to = vertex(k);
+    DrawSegment(surface, from, to);
+    from = to;
+  }
+  return UpperEnd{vertex(0), onTopEdge};
+}
+
+PropertyLine WetBulbLine(double wetBulb, double pressure) {
+  return {[=](double t) {
+            return kGramsPerKilogram * ashrae::RatioOnWetBulbLine(wetBulb, t, pressure);
+          },
+          [=](double w) {
+            return ashrae::DryBulbOnWetBulbLine(wetBulb, w / kGramsPerKilogram, pressure);
+          }};
+}
+
+PropertyLine EnthalpyLine(double enthalpy) {
+  return {[=](double t) { return kGramsPerKilogram * ashrae::RatioOnEnthalpyLine(enthalpy, t); },
+          [=](double w) { return ashrae::DryBulbOnEnthalpyLine(enthalpy, w / kGramsPerKilogram); }};
+}
+
+PropertyLine VolumeLine(double volume, double pressure) {
+  return {
+      [=](double t) { return kGramsPerKilogram * ashrae::RatioOnVolumeLine(volume, t, pressure); },
+      [=](double w) {
+        return ashrae::DryBulbOnVolumeLine(volume, w / kGramsPerKilogram, pressure);
+      }};
+}
+
+// The number of a labelled enthalpy line, or the title on the last one, beside its upper end:
+// above the top edge, or left of the saturation curve or the left edge.
+void DrawEnthalpyLabel(ChartSettings& chart, const UpperEnd& end, double h, bool title) {
+  const int hAlign = end.onTopEdge ? DrawingSurface::kAlignCentre : DrawingSurface::kAlignEnd;
+  const int vAlign = end.onTopEdge ? DrawingSurface::kAlignAbove : DrawingSurface::kAlignMiddle;
+  DrawValueLabel(chart, end.point.x, end.point.y, hAlign, vAlign,
+                 title ? kEnthalpyTitle : std::string_view("%0.0lf"), h);
+}
+
+}  // namespace
+
+void DrawAshraeWetBulbLines(ChartSettings& chart, bool highlight) {
+  const double pressure = chart.GetPressure();
+  const double first = kWetBulbStep * std::trunc(0.2 * static_cast<double>(chart.TempMin));
+  const double end = std::trunc(static_cast<double>(chart.TempMax));
+  for (int n = 0; n < kMaxFamilyLines && first + n < end; ++n) {
+    const double wetBulb = first + n;
+    // From the boiling point up the air holds any moisture: no wet bulb lies there.
+    if (!(ashrae::SaturationPressure(wetBulb) < pressure)) break;
+    SetFamilyPen(chart.Surface(), highlight,
+                 IsMultipleOf(wetBulb, kWetBulbStep) ? kPenSolid : kPenDotted);
+    DrawPropertyLine(chart, WetBulbLine(wetBulb, pressure));
+  }
+}
+
+void DrawAshraeEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) {
+  const double first = kEnthalpyStep * std::trunc(0.5 * static_cast<double>(chart.TempMin));
+  const double end = std::trunc(
+      ashrae::Enthalpy(chart.TempMax, static_cast<double>(chart.HumidityMax) / kGramsPerKilogram));
+  for (int n = 0; n < kMaxFamilyLines && first + kEnthalpyStep * n < end; ++n) {
+    const double h = first + kEnthalpyStep * n;
+    const bool numbered = IsMultipleOf(h, kEnthalpyLabelStep);
+    SetFamilyPen(chart.Surface(), highlight, numbered ? kPenSolid : kPenDotted);
+    const std::optional<UpperEnd> upper = DrawPropertyLine(chart, EnthalpyLine(h));
+    if (labels && numbered && upper) {
+      DrawEnthalpyLabel(chart, *upper, h, h > end - kEnthalpyLabelStep);
+    }
+  }
+}
+
+void DrawAshraeVolumeLines(ChartSettings& chart, bool highlight) {
+  const double pressure = chart.GetPressure();
+  const double least =
+      ashrae::Volume(chart.TempMin, chart.HumidityMin / kGramsPerKilogram, pressure);
+  const double most =
+      ashrae::Volume(chart.TempMax, chart.HumidityMax / kGramsPerKilogram, pressure);
+  const double first = kVolumeStep * std::ceil(least / kVolumeStep);
+  SetFamilyPen(chart.Surface(), highlight, kPenDotted);
+  for (int n = 0; n < kMaxFamilyLines && first + kVolumeStep * n <= most; ++n) {
+    DrawPropertyLine(chart, VolumeLine(first + kVolumeStep * n, pressure));
+  }
+}
+
+}  // namespace hygrovia

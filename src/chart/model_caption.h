@@ -1,0 +1,20 @@
+#ifndef HYGROVIA_CHART_MODEL_CAPTION_H
+#define HYGROVIA_CHART_MODEL_CAPTION_H
+
+#include <string>
+
+namespace hygrovia {
+
+class ChartSettings;
+
+// Which property model a chart is computed with, for the chart's top-right corner and the
+// printed table: "ASHRAE 2017, 84.556 kPa". Empty for the chart's own formulas, which show
+// as they always have.
+std::string ModelCaption(const ChartSettings& chart);
+
+// Draws the caption inside the frame's top-right corner.
+void DrawModelCaption(ChartSettings& chart);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_CHART_MODEL_CAPTION_H
