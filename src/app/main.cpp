@@ -6,17 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "app/window/about_box.h"
-#include "app/window/centre_over.h"
-#include "app/output/chart_printer.h"
-#include "app/output/clipboard_copy.h"
 #include "app/cli/command_line.h"
-#include "app/window/graph_form.h"
 #include "app/cli/headless.h"
 #include "app/cli/headless_options.h"
+#include "app/output/chart_printer.h"
+#include "app/output/clipboard_copy.h"
+#include "app/window/about_box.h"
+#include "app/window/centre_over.h"
+#include "app/window/graph_form.h"
 #include "app/window/help_window.h"
 #include "app/window/main_form.h"
 #include "app/window/nodes_form.h"
+#include "app/window/process_window.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "expr/expression_evaluator.h"
@@ -67,6 +68,10 @@ int main(int argc, char* argv[]) {
   TAboutBox aboutBox(&mainForm);
   TNodesForm nodesForm(settings, evaluator, &mainForm);
   THelpWindow helpWindow(&mainForm);
+  TProcessWindow processWindow(settings, evaluator, &mainForm);
+  if (QWidget* chartView = mainForm.findChild<QWidget*>(QStringLiteral("GraphCanvas"))) {
+    processWindow.FollowChart(*chartView);
+  }
   ClipboardCopy clipboardCopy(settings, status, mainForm);
   ChartPrinter printer(mainForm);
   MainFormHooks& hooks = mainForm.Hooks();
@@ -74,6 +79,7 @@ int main(int argc, char* argv[]) {
   hooks.copyToClipboard = [&] { clipboardCopy.Copy(); };
   hooks.print = [&] { printer.Print(); };
   hooks.showHelp = [&] { helpWindow.ShowContents(); };
+  hooks.showProcessTable = [&] { processWindow.ShowTable(); };
   hooks.editSettings = [&] {
     CentreOver(mainForm, graphForm);
     return graphForm.Execute() == QDialog::Accepted;

@@ -126,6 +126,10 @@ void TMainForm::CreateToolbar() {
                              ":/icons/settings.svg", "Edit graph settings");
   HelpButton = AddButton(MainPanel, "HelpButton", QRect(380, 25, 62, 60), ":/icons/help.svg",
                          "Display help.");
+  ProcessButton = AddButton(MainPanel, "ProcessButton", QRect(443, 25, 62, 60),
+                            ":/icons/process.svg", "Show the process table.");
+  // The panel reaches past the last button by the same margin as before.
+  MainPanel->resize(ProcessButton->geometry().right() + 2, MainPanel->height());
   for (QToolButton* button : MainPanel->findChildren<QToolButton*>()) {
     button->setIconSize(kToolbarIconSize);
   }
@@ -137,6 +141,7 @@ void TMainForm::CreateToolbar() {
   connect(PrintButton, &QToolButton::clicked, this, &TMainForm::PrintButtonClick);
   connect(SettingsButton, &QToolButton::clicked, this, &TMainForm::SettingsButtonClick);
   connect(HelpButton, &QToolButton::clicked, this, &TMainForm::HelpButtonClick);
+  connect(ProcessButton, &QToolButton::clicked, this, &TMainForm::ProcessButtonClick);
 }
 
 void TMainForm::CreateChartArea() {
@@ -210,12 +215,14 @@ void TMainForm::CreateMenus() {
   QAction* insertNode = AddItem(PtsMenu, "AddNode1", "&Insert Node");
   QAction* deleteNode = AddItem(PtsMenu, "Delete1", "&Delete Node");
   QAction* editNode = AddItem(PtsMenu, "Edit1", "&Edit Node...");
+  QAction* processTable = AddItem(PtsMenu, "ProcessTable1", "&Process Table...");
 
   NodesMenu = new QMenu(this);
   NodesMenu->setObjectName(QStringLiteral("NodesMenu"));
   RelativeCursor2 = AddItem(NodesMenu, "RelativeCursor2", "&Relative Cursor");
   QAction* addAtCursor = AddItem(NodesMenu, "AddNodeatCursor1", "&Add Node at Cursor");
   QAction* editGraph2 = AddItem(NodesMenu, "MenuItem3", "&Edit Graph...");
+  QAction* processTable2 = AddItem(NodesMenu, "ProcessTable2", "&Process Table...");
 
   RelativeCursor1->setCheckable(true);
   RelativeCursor2->setCheckable(true);
@@ -231,6 +238,9 @@ void TMainForm::CreateMenus() {
   }
   for (QAction* item : {editGraph, editGraph2}) {
     connect(item, &QAction::triggered, this, &TMainForm::SetupButtonClick);
+  }
+  for (QAction* item : {processTable, processTable2}) {
+    connect(item, &QAction::triggered, this, &TMainForm::ProcessButtonClick);
   }
   connect(clearNodes, &QAction::triggered, this, &TMainForm::ClearNodes);
   connect(insertNode, &QAction::triggered, this, &TMainForm::InsertNodeEvent);

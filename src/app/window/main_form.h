@@ -7,8 +7,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/window/main_form_hooks.h"
 #include "app/output/qt_canvas.h"
+#include "app/window/main_form_hooks.h"
 
 class QAction;
 class QCloseEvent;
@@ -80,6 +80,7 @@ class TMainForm : public QWidget {
   void ClipBdButtonClick();
   void PrintButtonClick();
   void HelpButtonClick();
+  void ProcessButtonClick();
   void SettingsButtonClick();
   void HandleSettingsButtonClick(Qt::MouseButton button);
   void ZoomInButtonClick();
@@ -118,6 +119,7 @@ class TMainForm : public QWidget {
   QToolButton* PrintButton = nullptr;
   QToolButton* SettingsButton = nullptr;
   QToolButton* HelpButton = nullptr;
+  QToolButton* ProcessButton = nullptr;
   QWidget* GraphPanel = nullptr;
   ChartImage* GraphCanvas = nullptr;
   QFrame* ButtonPanel = nullptr;

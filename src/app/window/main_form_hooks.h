@@ -24,6 +24,8 @@ struct MainFormHooks {
   std::function<void()> copyToClipboard;
   std::function<void()> print;
   std::function<void()> showHelp;
+  // The process table window, shown beside the main window and brought to the front.
+  std::function<void()> showProcessTable;
   // A file name for opening or saving, starting from the last one; empty when cancelled.
   std::function<QString(const QString& lastName)> chooseOpenFile;
   std::function<QString(const QString& lastName)> chooseSaveFile;

@@ -27,10 +27,10 @@
 #include "app/window/chart_image.h"
 #include "chart/chart_settings.h"
 #include "chart/highlight_captions.h"
-#include "chart/status_line.h"
-#include "data/chart_file.h"
 #include "chart/node_list.h"
 #include "chart/number_text.h"
+#include "chart/status_line.h"
+#include "data/chart_file.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 
@@ -153,6 +153,7 @@ TEST_F(MainFormTest, ControlsCarryTheirHintsAndDesignBounds) {
       {"PrintButton", {254, 25, 62, 60}, "Print form."},
       {"SettingsButton", {317, 25, 62, 60}, "Edit graph settings"},
       {"HelpButton", {380, 25, 62, 60}, "Display help."},
+      {"ProcessButton", {443, 25, 62, 60}, "Show the process table."},
       {"ZoomInButton", {1, 1, 24, 22}, "Zoom in"},
       {"FitButton", {25, 1, 24, 22}, "Zoom to fit"},
       {"ZoomOutButton", {49, 1, 24, 22}, "Zoom out"},
@@ -179,7 +180,8 @@ TEST_F(MainFormTest, ResizingLaysOutTheControlsAndFitsTheChartAgain) {
     Find<QToolButton>("ZoomInButton")->click();
     form_->resize(s.w, s.h);
     ASSERT_EQ(form_->size(), QSize(s.w, s.h));
-    EXPECT_EQ(Find("MainPanel")->geometry(), QRect(1, 4, 443, 86));
+    // Wide enough for the process table's button after the help button.
+    EXPECT_EQ(Find("MainPanel")->geometry(), QRect(1, 4, 506, 86));
     EXPECT_EQ(Find("ButtonPanel")->geometry(), QRect(3, s.h - 26, 98, 24));
     EXPECT_EQ(Find("StatusPanel")->geometry(), QRect(105, s.h - 26, std::max(0, s.w - 107), 24));
     EXPECT_EQ(Find("GraphPanel")->geometry(), QRect(-1, 90, s.w, std::max(0, s.h - 117)));
@@ -228,8 +230,8 @@ TEST_F(MainFormTest, MenusHoldTheirItemsInOrder) {
         "ClearNodes1",
         "",
         "EditGrapg1"}},
-      {"PtsMenu", {"AddNode1", "Delete1", "Edit1"}},
-      {"NodesMenu", {"RelativeCursor2", "AddNodeatCursor1", "MenuItem3"}},
+      {"PtsMenu", {"AddNode1", "Delete1", "Edit1", "ProcessTable1"}},
+      {"NodesMenu", {"RelativeCursor2", "AddNodeatCursor1", "MenuItem3", "ProcessTable2"}},
   };
   for (const Menu& m : menus) {
     QStringList names;
@@ -264,6 +266,8 @@ TEST_F(MainFormTest, MenusHoldTheirItemsInOrder) {
       {"RelativeCursor2", "&Relative Cursor", 0},
       {"AddNodeatCursor1", "&Add Node at Cursor", 0},
       {"MenuItem3", "&Edit Graph...", 0},
+      {"ProcessTable1", "&Process Table...", 0},
+      {"ProcessTable2", "&Process Table...", 0},
   };
   const QActionGroup* radios = Item("DryBulbTemperature1")->actionGroup();
   ASSERT_NE(radios, nullptr);
@@ -277,6 +281,15 @@ TEST_F(MainFormTest, MenusHoldTheirItemsInOrder) {
       EXPECT_EQ(item->data().toInt(), i.tag) << i.name;
     }
   }
+}
+
+TEST_F(MainFormTest, ProcessTableOpensFromTheToolbarAndBothPointMenus) {
+  int shown = 0;
+  form_->Hooks().showProcessTable = [&] { ++shown; };
+  Find<QToolButton>("ProcessButton")->click();
+  Item("ProcessTable1")->trigger();
+  Item("ProcessTable2")->trigger();
+  EXPECT_EQ(shown, 3);
 }
 
 TEST_F(MainFormTest, RightPressOpensTheMenuOfWhatItHits) {
