@@ -11,6 +11,9 @@ namespace {
 
 constexpr int kLastHighlightMode = 11;
 
+// Volume flows beyond this (m³/s) are no airflow through a duct.
+constexpr double kLargestProcessFlow = 1.0e6;
+
 bool IsHeadlessWord(const std::string& word) {
   return word.starts_with("--") && word != "--help" && word != "--version";
 }
@@ -54,6 +57,21 @@ std::string Quoted(std::string_view text) {
   return quoted;
 }
 
+bool IsFlowWord(std::string_view word) {
+  constexpr std::string_view kFlow = "-flow";
+  return word.size() == kFlow.size() && EndsWithIgnoringCase(word, kFlow);
+}
+
+// A whole written number (nothing after it) of 0 to kLargestProcessFlow m³/s.
+std::optional<double> ProcessFlow(std::string_view text) {
+  const auto parsed = ParseNumber(text);
+  if (!parsed || parsed->length != text.size() || !(parsed->value >= 0.0) ||
+      parsed->value > kLargestProcessFlow) {
+    return std::nullopt;
+  }
+  return parsed->value;
+}
+
 // Takes the value of the option at arguments[i] (i is moved onto it); false when there is none.
 bool TakeValue(const std::vector<std::string>& arguments, std::size_t& i, std::string& value) {
   if (i + 1 >= arguments.size()) return false;
@@ -82,6 +100,16 @@ std::string ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
   } else if (word == "--export") {
     if (!TakeValue(arguments, i, value)) return "--export needs a file name";
     options.exportFile = value;
+  } else if (word == "--process-csv") {
+    if (!TakeValue(arguments, i, value) || value.empty()) {
+      return "--process-csv needs a file name, or - for standard output";
+    }
+    options.processCsvFile = value;
+  } else if (IsFlowWord(word)) {
+    if (!TakeValue(arguments, i, value)) return "-flow needs an airflow in m\xC2\xB3/s";
+    const auto flow = ProcessFlow(value);
+    if (!flow) return "bad airflow " + Quoted(value) + ": give m\xC2\xB3/s from 0 to 1000000";
+    options.flow = *flow;
   } else {
     return "unknown option " + Quoted(word);
   }
@@ -96,8 +124,8 @@ std::string CheckOptions(HeadlessOptions& options) {
       return "cannot tell the picture format of " + Quoted(options.exportFile) +
              ": the name must end in .png, .svg or .pdf";
     }
-  } else if (!options.table) {
-    return "nothing to do: give --table or --export FILE";
+  } else if (!options.table && options.processCsvFile.empty()) {
+    return "nothing to do: give --table, --export FILE or --process-csv FILE";
   }
   return {};
 }
@@ -117,6 +145,8 @@ std::string HeadlessUsageText() {
          "  --export FILE               writes the chart as a .png, .svg or .pdf picture\n"
          "  --size WIDTHxHEIGHT         picture size in pixels (default 1600x1200)\n"
          "  --highlight N               highlight mode 0 to 11, as chosen from the menu\n"
+         "  --process-csv FILE          writes the process table as CSV (- for standard output)\n"
+         "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s (default 1)\n"
          "Exit status: 0 done, 1 the table or the picture could not be written, 2 bad usage.\n";
 }
 
@@ -127,7 +157,7 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {
 HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments) {
   HeadlessOptions options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    if (!IsHeadlessWord(arguments[i])) {
+    if (!IsHeadlessWord(arguments[i]) && !IsFlowWord(arguments[i])) {
       options.chartWords.push_back(arguments[i]);
       continue;
     }

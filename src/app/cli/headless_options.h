@@ -23,6 +23,9 @@ enum class PictureFormat { Unknown, Png, Svg, Pdf };
 // ".png", ".svg" or ".pdf" in any letter case at the end of the name; Unknown otherwise.
 PictureFormat FormatOfFileName(std::string_view fileName);
 
+// Airflow of the process table when "-flow" does not give one, m³/s.
+inline constexpr double kDefaultProcessFlow = 1.0;
+
 // A run without a window: the chart words of the normal start, the highlight modes chosen
 // in order, and what to write.
 struct HeadlessOptions {
@@ -31,7 +34,11 @@ struct HeadlessOptions {
   bool table = false;                   // "--table": print the data table
   std::string exportFile;               // "--export FILE": empty when not asked for
   PictureFormat format = PictureFormat::Unknown;
-  int width = kDefaultPictureWidth;  // "--size WIDTHxHEIGHT"
+  // "--process-csv FILE": the process table as CSV, "-" for standard output; empty when not
+  // asked for.
+  std::string processCsvFile;
+  double flow = kDefaultProcessFlow;  // "-flow VALUE": m³/s through every process step
+  int width = kDefaultPictureWidth;   // "--size WIDTHxHEIGHT"
   int height = kDefaultPictureHeight;
   // Set when the command line cannot be run: a one-line message and kExitUsage.
   std::string error;
@@ -45,10 +52,11 @@ std::string HeadlessUsageText();
 bool AsksForHeadlessRun(const std::vector<std::string>& arguments);
 
 // Splits the arguments (without the program name) into the chart words, kept in their order,
-// and the words "--highlight N", "--size WIDTHxHEIGHT", "--table" and "--export FILE", which
-// may stand anywhere; a later "--size" or "--export" replaces an earlier one. Any other word
-// starting with "--", a missing or bad value, a file name of no known picture format, or
-// neither "--table" nor "--export" sets error.
+// and the words "--highlight N", "--size WIDTHxHEIGHT", "--table", "--export FILE",
+// "--process-csv FILE" and "-flow VALUE" (in any letter case), which may stand anywhere; a
+// later "--size", "--export", "--process-csv" or "-flow" replaces an earlier one. Any other
+// word starting with "--", a missing or bad value, a file name of no known picture format, or
+// none of "--table", "--export" and "--process-csv" sets error.
 HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments);
 
 }  // namespace hygrovia
