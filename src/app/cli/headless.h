@@ -10,12 +10,13 @@ namespace hygrovia {
 
 // Scripting without a window: the words of the normal start ("-graph", "-bar", "-cursor",
 // "-arrow" and data files, applied in order as at start-up) together with "--highlight N",
-// "--size WIDTHxHEIGHT", "--table" (print the data table) and "--export FILE" (write the
-// chart as a PNG, SVG or PDF picture). Such a run needs no display and neither reads nor
-// writes the values kept between runs.
+// "--size WIDTHxHEIGHT", "--table" (print the data table), "--export FILE" (write the
+// chart as a PNG, SVG or PDF picture) and "--process-csv FILE" with "-flow VALUE" (write the
+// process table as CSV). Such a run needs no display and neither reads nor writes the values
+// kept between runs.
 
 // Runs the command line (argv as main receives it) without a window when it asks for that,
-// and returns the exit status: 0 done, 1 the table or the picture could not be written,
+// and returns the exit status: 0 done, 1 a table or the picture could not be written,
 // 2 a command line that cannot run. Nothing when the normal start should run instead. Call it
 // before any application object exists; for a picture it makes its own, on the offscreen
 // platform.

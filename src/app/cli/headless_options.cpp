@@ -147,7 +147,7 @@ std::string HeadlessUsageText() {
          "  --highlight N               highlight mode 0 to 11, as chosen from the menu\n"
          "  --process-csv FILE          writes the process table as CSV (- for standard output)\n"
          "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s (default 1)\n"
-         "Exit status: 0 done, 1 the table or the picture could not be written, 2 bad usage.\n";
+         "Exit status: 0 done, 1 a table or the picture could not be written, 2 bad usage.\n";
 }
 
 bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {

@@ -9,7 +9,7 @@ namespace hygrovia {
 
 // Exit statuses of a run without a window.
 inline constexpr int kExitDone = 0;
-inline constexpr int kExitFailure = 1;  // the table or the picture could not be written
+inline constexpr int kExitFailure = 1;  // a table or the picture could not be written
 inline constexpr int kExitUsage = 2;    // the command line asks for something impossible
 
 // Largest picture side of "--size", pixels; keeps a picture's memory within 256 MiB.
