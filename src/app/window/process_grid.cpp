@@ -19,7 +19,6 @@ ProcessGrid::ProcessGrid(QWidget* parent) : QTableWidget(parent) {
   setDefaultDropAction(Qt::MoveAction);
   setDropIndicatorShown(true);
   verticalHeader()->setVisible(false);
-  horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
 
 void ProcessGrid::dropEvent(QDropEvent* event) {

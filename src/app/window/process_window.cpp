@@ -139,9 +139,13 @@ void TProcessWindow::Refresh() {
   BuildProcessTable(settings_, flow_, table_);
   const int rows = static_cast<int>(table_.Rows.size());
   const QSignalBlocker blocker(Grid);
+  const bool grown = rows > Grid->rowCount();
   Grid->setRowCount(rows);
   shownIsStep_.resize(table_.Rows.size());
   for (int row = 0; row < rows; ++row) FillRow(row);
+  // Fitting the columns measures every cell, far too slow for each step of a drag: the
+  // columns are fitted when rows come, and keep their width while the numbers change.
+  if (grown) Grid->resizeColumnsToContents();
   UpdateButtons();
 }
 

@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include "app/window/main_form.h"
+#include "app/window/mix_dialog.h"
 #include "chart/process_cells.h"
 #include "chart/status_line.h"
 #include "data/table_text.h"
@@ -219,6 +220,33 @@ TEST_F(ProcessWindowTest, CopyAndExportTheTableAsShown) {
   form.Hooks().chooseCsvFile = [&](const QString&) { return folder.filePath("no/such.csv"); };
   Click("ExportButton");
   EXPECT_EQ(errors.size(), 1);
+}
+
+TEST(MixDialogTest, BothFlowsMustBeAirflowsOfZeroOrMore) {
+  struct Case {
+    const char* first;
+    const char* second;
+    bool accepted;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"2*0.5", "3", true, ""},
+      {"0", "1", true, ""},
+      {"1", "2+", false, "Unresolved token."},
+      {"-1", "1", false, "An airflow cannot be negative."},
+      {"1/0", "1", false, "The result is not a finite number."},
+      {"0", "0", false, "At least one stream must carry air."},
+  };
+  ExpressionEvaluator evaluator;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.first);
+    TMixDialog dialog(evaluator, nullptr);
+    dialog.FirstFlowEdit().setText(QString::fromLatin1(c.first));
+    dialog.SecondFlowEdit().setText(QString::fromLatin1(c.second));
+    EXPECT_EQ(dialog.TryAccept(), c.accepted);
+    EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted);
+    EXPECT_EQ(dialog.MessageLabel().text().toStdString(), c.message);
+  }
 }
 
 // The main window and the process table on one chart, as the program starts them.
