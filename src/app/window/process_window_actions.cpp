@@ -19,6 +19,7 @@
 #include "chart/air_mixing.h"
 #include "chart/chart_settings.h"
 #include "chart/node_edits.h"
+#include "chart/number_text.h"
 #include "chart/point_edit.h"
 #include "chart/process_cells.h"
 #include "data/atomic_file.h"
@@ -230,8 +231,8 @@ void TProcessWindow::MixButtonClick() {
   const bool added = after >= 0 ? InsertNodeAfter(settings_.Nodes, after, *mixed)
                                 : settings_.Nodes.AddAtCursor(*mixed);
   if (!added) {
-    ShowMistake(QStringLiteral("Mix: the chart holds no more than %1 data points.")
-                    .arg(NodeList::kCapacity));
+    ShowMistake(QString::fromStdString(
+        FormatText("Mix: the chart holds no more than %d data points.", NodeList::kCapacity)));
     return;
   }
   ApplyChange();
