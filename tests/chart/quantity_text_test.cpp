@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/comma_locale.h"
-
 namespace hygrovia {
 namespace {
 
@@ -44,11 +42,6 @@ TEST(QuantityTextTest, NumbersTitlesAndTypedValuesInSi) {
             "C)");
   EXPECT_EQ(si.Title("SHR", Quantity::Ratio), "SHR");
   EXPECT_EQ(si.Unit(Quantity::MoistureRate), "kg/h");
-}
-
-TEST(QuantityTextTest, FullStopInACommaLocale) {
-  testing::CommaLocale comma;
-  EXPECT_EQ(QuantityText::Si().Number(Quantity::Enthalpy, 50.2525), "50.25");
 }
 
 }  // namespace

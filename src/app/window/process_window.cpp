@@ -165,7 +165,8 @@ void TProcessWindow::FillRow(int row) {
       Grid->setItem(row, column, item);
     }
     if (kindChanged) {
-      Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled;
+      Qt::ItemFlags flags =
+          Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
       if (!step && IsEditableColumn(column)) flags |= Qt::ItemIsEditable;
       item->setFlags(flags);
       item->setBackground(step ? QBrush(kStepBackground) : QBrush());
