@@ -18,6 +18,7 @@
 #include "app/window/nodes_form.h"
 #include "app/window/picture_export.h"
 #include "app/window/weather_form.h"
+#include "app/window/process_window.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "expr/expression_evaluator.h"
@@ -63,6 +64,10 @@ int main(int argc, char* argv[]) {
   TNodesForm nodesForm(settings, evaluator, &mainForm);
   THelpWindow helpWindow(&mainForm);
   TWeatherForm weatherForm(settings, evaluator, &mainForm);
+  TProcessWindow processWindow(settings, evaluator, &mainForm);
+  if (QWidget* chartView = mainForm.findChild<QWidget*>(QStringLiteral("GraphCanvas"))) {
+    processWindow.FollowChart(*chartView);
+  }
   ClipboardCopy clipboardCopy(settings, status, mainForm);
   ChartPrinter printer(mainForm);
   ChartPagePrinter pagePrinter(settings, ChartPagePrinter::DefaultHooks(mainForm));
@@ -77,6 +82,7 @@ int main(int argc, char* argv[]) {
   };
   hooks.showHelp = [&] { helpWindow.ShowContents(); };
   hooks.showWeather = [&] { weatherForm.ShowWeather(); };
+  hooks.showProcessTable = [&] { processWindow.ShowTable(); };
   hooks.editSettings = [&] {
     CentreOver(mainForm, graphForm);
     return graphForm.Execute() == QDialog::Accepted;

@@ -10,6 +10,7 @@
 #include "app/cli/command_line.h"
 #include "app/cli/headless_chart.h"
 #include "app/cli/headless_options.h"
+#include "app/cli/headless_process.h"
 #include "app/output/headless_export.h"
 #include "chart/data_table.h"
 #include "chart/model_caption.h"
@@ -115,6 +116,14 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
   if (options.table && !PrintTable(chart, out)) {
     Complain(err, "cannot write the data table");
     return kExitFailure;
+  }
+  if (!options.processCsvFile.empty()) {
+    const std::string error =
+        WriteProcessCsv(chart.settings, options.flow, options.processCsvFile, out);
+    if (!error.empty()) {
+      Complain(err, error);
+      return kExitFailure;
+    }
   }
   if (options.exportFile.empty()) return done;
   const std::string error = ExportChart(chart, options.exportFile, options.format);

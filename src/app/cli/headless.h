@@ -10,9 +10,10 @@ namespace hygrovia {
 
 // Scripting without a window: the words of the normal start ("-graph", "-bar", "-cursor",
 // "-arrow" and data files, applied in order as at start-up) together with "--highlight N",
-// "--size WIDTHxHEIGHT", "--table" (print the data table) and "--export FILE" (write the
-// chart as a PNG, SVG or PDF picture). Such a run needs no display and neither reads nor
-// writes the values kept between runs.
+// "--size WIDTHxHEIGHT", "--table" (print the data table), "--export FILE" (write the
+// chart as a PNG, SVG or PDF picture) and "--process-csv FILE" with "-flow VALUE" (write the
+// process table as CSV). Such a run needs no display and neither reads nor writes the values
+// kept between runs.
 
 // Runs the command line (argv as main receives it) without a window when it asks for that,
 // and returns the exit status: 0 done, 1 a chart data file could not be read (the rest still

@@ -11,6 +11,9 @@ namespace {
 
 constexpr int kLastHighlightMode = 11;
 
+// Volume flows beyond this (m³/s) are no airflow through a duct.
+constexpr double kLargestProcessFlow = 1.0e6;
+
 bool IsHeadlessWord(const std::string& word) {
   return word.starts_with("--") && word != "--help" && word != "--version";
 }
@@ -72,6 +75,21 @@ bool ReadRange(std::string_view text, int low, int high, int& first, int& last) 
   return true;
 }
 
+bool IsFlowWord(std::string_view word) {
+  constexpr std::string_view kFlow = "-flow";
+  return word.size() == kFlow.size() && EndsWithIgnoringCase(word, kFlow);
+}
+
+// A whole written number (nothing after it) of 0 to kLargestProcessFlow m³/s.
+std::optional<double> ProcessFlow(std::string_view text) {
+  const auto parsed = ParseNumber(text);
+  if (!parsed || parsed->length != text.size() || !(parsed->value >= 0.0) ||
+      parsed->value > kLargestProcessFlow) {
+    return std::nullopt;
+  }
+  return parsed->value;
+}
+
 // Takes the value of the option at arguments[i] (i is moved onto it); false when there is none.
 bool TakeValue(const std::vector<std::string>& arguments, std::size_t& i, std::string& value) {
   if (i + 1 >= arguments.size()) return false;
@@ -115,6 +133,16 @@ std::string ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
         f.firstHour == f.lastHour) {
       return "bad hours " + Quoted(value) + ": give FROM-TO, two different hours from 0 to 24";
     }
+  } else if (word == "--process-csv") {
+    if (!TakeValue(arguments, i, value) || value.empty()) {
+      return "--process-csv needs a file name, or - for standard output";
+    }
+    options.processCsvFile = value;
+  } else if (IsFlowWord(word)) {
+    if (!TakeValue(arguments, i, value)) return "-flow needs an airflow in m\xC2\xB3/s";
+    const auto flow = ProcessFlow(value);
+    if (!flow) return "bad airflow " + Quoted(value) + ": give m\xC2\xB3/s from 0 to 1000000";
+    options.flow = *flow;
   } else {
     return "unknown option " + Quoted(word);
   }
@@ -132,8 +160,8 @@ std::string CheckOptions(HeadlessOptions& options) {
       return "cannot tell the picture format of " + Quoted(options.exportFile) +
              ": the name must end in .png, .svg or .pdf";
     }
-  } else if (!options.table) {
-    return "nothing to do: give --table or --export FILE";
+  } else if (!options.table && options.processCsvFile.empty()) {
+    return "nothing to do: give --table, --export FILE or --process-csv FILE";
   }
   return {};
 }
@@ -156,6 +184,8 @@ std::string HeadlessUsageText() {
          "  --weather FILE.epw          draws a year of weather and the comfort zones; --table\n"
          "                              adds the hours in and around the zones\n"
          "  -months A-B, -hours A-B     only months A to B, only from A:00 to B:00\n"
+         "  --process-csv FILE          writes the process table as CSV (- for standard output)\n"
+         "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s (default 1)\n"
          "Exit status: 0 done; 1 a chart data file could not be read (the run goes on without\n"
          "it), the weather file could not be read, or the table or the picture could not be\n"
          "written; 2 bad usage.\n";
@@ -168,7 +198,7 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {
 HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments) {
   HeadlessOptions options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    if (!IsHeadlessWord(arguments[i]) && !IsFilterWord(arguments[i])) {
+    if (!IsHeadlessWord(arguments[i]) && !IsFilterWord(arguments[i]) && !IsFlowWord(arguments[i])) {
       options.chartWords.push_back(arguments[i]);
       continue;
     }

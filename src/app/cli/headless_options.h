@@ -27,6 +27,9 @@ enum class PictureFormat { Unknown, Png, Svg, Pdf, PdfPage };
 // ".png", ".svg" or ".pdf" in any letter case at the end of the name; Unknown otherwise.
 PictureFormat FormatOfFileName(std::string_view fileName);
 
+// Airflow of the process table when "-flow" does not give one, m³/s.
+inline constexpr double kDefaultProcessFlow = 1.0;
+
 // A run without a window: the chart words of the normal start, the highlight modes chosen
 // in order, and what to write.
 struct HeadlessOptions {
@@ -35,9 +38,13 @@ struct HeadlessOptions {
   bool table = false;                   // "--table": print the data table
   std::string exportFile;               // "--export FILE": empty when not asked for
   PictureFormat format = PictureFormat::Unknown;
-  std::string weatherFile;           // "--weather FILE.epw": empty when not asked for
-  HourFilter filter;                 // "-months A-B" and "-hours A-B"
-  int width = kDefaultPictureWidth;  // "--size WIDTHxHEIGHT"
+  std::string weatherFile;  // "--weather FILE.epw": empty when not asked for
+  HourFilter filter;        // "-months A-B" and "-hours A-B"
+  // "--process-csv FILE": the process table as CSV, "-" for standard output; empty when not
+  // asked for.
+  std::string processCsvFile;
+  double flow = kDefaultProcessFlow;  // "-flow VALUE": m³/s through every process step
+  int width = kDefaultPictureWidth;   // "--size WIDTHxHEIGHT"
   int height = kDefaultPictureHeight;
   // Set when the command line cannot be run: a one-line message and kExitUsage.
   std::string error;
@@ -52,10 +59,11 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments);
 
 // Splits the arguments (without the program name) into the chart words, kept in their order,
 // and the words "--highlight N", "--size WIDTHxHEIGHT", "--table", "--export FILE",
-// "--weather FILE", "-months A-B" and "-hours A-B", which may stand anywhere; a later
-// "--size", "--export", "--weather", "-months" or "-hours" replaces an earlier one. Any other
-// word starting with "--", a missing or bad value, a file name of no known picture format, a
-// filter without weather, or neither "--table" nor "--export" sets error.
+// "--weather FILE", "-months A-B", "-hours A-B", "--process-csv FILE" and "-flow VALUE",
+// which may stand anywhere; a later "--size", "--export", "--weather", "-months", "-hours",
+// "--process-csv" or "-flow" replaces an earlier one. Any other word starting with "--", a
+// missing or bad value, a file name of no known picture format, a filter without weather, or
+// none of "--table", "--export" and "--process-csv" sets error.
 HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments);
 
 }  // namespace hygrovia

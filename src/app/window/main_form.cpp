@@ -77,7 +77,7 @@ TMainForm::TMainForm(ChartSettings& settings, StatusLine& status, QWidget* paren
   CreateBottomPanels();
   CreateMenus();
   CreateOutputControls();
-  CreateWeatherButton();
+  CreateSidePanels();
   CreateShortcuts();
   hooks_.chooseOpenFile = [this](const QString& last) { return ChooseChartFileToOpen(this, last); };
   hooks_.chooseSaveFile = [this](const QString& last) { return ChooseChartFileToSave(this, last); };
@@ -167,15 +167,49 @@ void TMainForm::CreateToolbar() {
   connect(HelpButton, &QToolButton::clicked, this, &TMainForm::HelpButtonClick);
 }
 
-// The weather button stands in a panel of its own right of the toolbar.
-void TMainForm::CreateWeatherButton() {
-  // After the output panel, on the toolbar's row.
-  const QRect output = OutputPanel->geometry();
-  WeatherPanel = MakePanel(this, "WeatherPanel", QRect(output.right() + 2, output.y(), 65, 86));
-  WeatherButton = AddButton(WeatherPanel, "WeatherButton", QRect(1, 25, 62, 60),
-                            ":/icons/weather.svg", "Open weather...");
-  WeatherButton->setIconSize(kToolbarIconSize);
+QFrame* TMainForm::AddSidePanel(const char* name, QToolButton*& button, const char* buttonName,
+                                const char* icon, const char* hint) {
+  // After the last panel on the toolbar's row, as high as the toolbar.
+  const QRect last = (ProcessPanel ? ProcessPanel : WeatherPanel ? WeatherPanel : OutputPanel)
+                         ->geometry();
+  QFrame* panel = MakePanel(this, name, QRect(last.right() + 2, last.y(), 65, last.height()));
+  button = AddButton(panel, buttonName, QRect(1, 25, 62, 60), icon, hint);
+  button->setIconSize(kToolbarIconSize);
+  return panel;
+}
+
+void TMainForm::CreateSidePanels() {
+  WeatherPanel = AddSidePanel("WeatherPanel", WeatherButton, "WeatherButton",
+                              ":/icons/weather.svg", "Open weather...");
+  ProcessPanel = AddSidePanel("ProcessPanel", ProcessButton, "ProcessButton",
+                              ":/icons/process.svg", "Show the process table.");
   connect(WeatherButton, &QToolButton::clicked, this, &TMainForm::WeatherButtonClick);
+  connect(ProcessButton, &QToolButton::clicked, this, &TMainForm::ProcessButtonClick);
+
+  OpenMenu = new QMenu(this);
+  OpenMenu->setObjectName(QStringLiteral("OpenMenu"));
+  QAction* openChart = AddItem(OpenMenu, "OpenChartItem", "&Open Chart File...");
+  QAction* openWeather = AddItem(OpenMenu, "OpenWeatherItem", "Open &Weather...");
+  connect(openChart, &QAction::triggered, this, &TMainForm::OpenButtonClick);
+  connect(openWeather, &QAction::triggered, this, &TMainForm::WeatherButtonClick);
+  // A click opens a chart file as before; holding the button down, or the right button, opens
+  // the menu.
+  OpenButton->setMenu(OpenMenu);
+  OpenButton->setPopupMode(QToolButton::DelayedPopup);
+  OpenButton->installEventFilter(this);
+}
+
+void TMainForm::HandleOpenButtonClick(Qt::MouseButton button) {
+  if (button != Qt::RightButton || !hooks_.popUp) return;
+  const QPoint corner(MainPanel->x() + OpenButton->x(),
+                      MainPanel->y() + OpenButton->y() + OpenButton->height());
+  hooks_.popUp(*OpenMenu, mapToGlobal(corner));
+}
+
+void TMainForm::ShowSidePanelsThatFit() {
+  for (QFrame* panel : {OutputPanel, WeatherPanel, ProcessPanel}) {
+    panel->setVisible(panel->geometry().right() < width());
+  }
 }
 
 void TMainForm::CreateChartArea() {
@@ -250,12 +284,14 @@ void TMainForm::CreateMenus() {
   QAction* insertNode = AddItem(PtsMenu, "AddNode1", "&Insert Node");
   QAction* deleteNode = AddItem(PtsMenu, "Delete1", "&Delete Node");
   QAction* editNode = AddItem(PtsMenu, "Edit1", "&Edit Node...");
+  QAction* processTable = AddItem(PtsMenu, "ProcessTable1", "&Process Table...");
 
   NodesMenu = new QMenu(this);
   NodesMenu->setObjectName(QStringLiteral("NodesMenu"));
   RelativeCursor2 = AddItem(NodesMenu, "RelativeCursor2", "&Relative Cursor");
   QAction* addAtCursor = AddItem(NodesMenu, "AddNodeatCursor1", "&Add Node at Cursor");
   QAction* editGraph2 = AddItem(NodesMenu, "MenuItem3", "&Edit Graph...");
+  QAction* processTable2 = AddItem(NodesMenu, "ProcessTable2", "&Process Table...");
 
   RelativeCursor1->setCheckable(true);
   RelativeCursor2->setCheckable(true);
@@ -271,6 +307,9 @@ void TMainForm::CreateMenus() {
   }
   for (QAction* item : {editGraph, editGraph2}) {
     connect(item, &QAction::triggered, this, &TMainForm::SetupButtonClick);
+  }
+  for (QAction* item : {processTable, processTable2}) {
+    connect(item, &QAction::triggered, this, &TMainForm::ProcessButtonClick);
   }
   connect(clearNodes, &QAction::triggered, this, &TMainForm::ClearNodes);
   connect(insertNode, &QAction::triggered, this, &TMainForm::InsertNodeEvent);

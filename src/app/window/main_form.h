@@ -82,7 +82,13 @@ class TMainForm : public QWidget {
   void CreateBottomPanels();
   void CreateMenus();
   void CreateOutputControls();
-  void CreateWeatherButton();
+  // The weather and process-table panels after the output panel, and the open button's menu.
+  void CreateSidePanels();
+  QFrame* AddSidePanel(const char* name, QToolButton*& button, const char* buttonName,
+                       const char* icon, const char* hint);
+  // The panels right of the toolbar are shown while they fit wholly inside the window; their
+  // commands are in the menus of the print and open buttons and of the points.
+  void ShowSidePanelsThatFit();
   void CreateShortcuts();
   QToolButton* AddButton(QWidget* parent, const char* name, const QRect& bounds, const char* icon,
                          const char* hint);
@@ -117,6 +123,7 @@ class TMainForm : public QWidget {
   void ClipBdButtonClick();
   void PrintButtonClick();
   void HandlePrintButtonClick(Qt::MouseButton button);
+  void HandleOpenButtonClick(Qt::MouseButton button);
   void PrintChartButtonClick();
   void ExportButtonClick();
   void HelpButtonClick();
@@ -125,6 +132,7 @@ class TMainForm : public QWidget {
   void OfferStationPressure(double elevation);
   // Adds the weather's hours in the cell under pixel (x, y) to the status line.
   void ShowHoursInCell(int x, int y);
+  void ProcessButtonClick();
   void SettingsButtonClick();
   void HandleSettingsButtonClick(Qt::MouseButton button);
   void ZoomInButtonClick();
@@ -176,8 +184,6 @@ class TMainForm : public QWidget {
   QToolButton* PrintButton = nullptr;
   QToolButton* SettingsButton = nullptr;
   QToolButton* HelpButton = nullptr;
-  QFrame* WeatherPanel = nullptr;
-  QToolButton* WeatherButton = nullptr;
   QWidget* GraphPanel = nullptr;
   ChartImage* GraphCanvas = nullptr;
   QFrame* ButtonPanel = nullptr;
@@ -191,13 +197,19 @@ class TMainForm : public QWidget {
   QMenu* NodesMenu = nullptr;
   QAction* RelativeCursor1 = nullptr;
   QAction* RelativeCursor2 = nullptr;
-  // The chart's ways out beyond the described toolbar: a panel right of it and the print
+  // The chart's ways out beyond the toolbar's own buttons: a panel right of it and the print
   // button's menu.
   QFrame* OutputPanel = nullptr;
   QToolButton* PrintChartButton = nullptr;
   QToolButton* ExportButton = nullptr;
   QMenu* PrintMenu = nullptr;
   QAction* ExportItem = nullptr;
+  // Weather and the process table: panels after the output panel, and the open button's menu.
+  QFrame* WeatherPanel = nullptr;
+  QToolButton* WeatherButton = nullptr;
+  QFrame* ProcessPanel = nullptr;
+  QToolButton* ProcessButton = nullptr;
+  QMenu* OpenMenu = nullptr;
 };
 
 }  // namespace hygrovia

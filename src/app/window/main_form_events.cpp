@@ -101,6 +101,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     HandlePrintButtonClick(static_cast<QMouseEvent*>(event)->button());
     return false;
   }
+  if (watched == OpenButton && press) {
+    HandleOpenButtonClick(static_cast<QMouseEvent*>(event)->button());
+    return false;
+  }
   if (watched != GraphPanel && watched != GraphCanvas) return QWidget::eventFilter(watched, event);
   auto* area = static_cast<QWidget*>(watched);
   if (type == QEvent::Leave && watched == GraphPanel) MouseLeftChart();
@@ -278,6 +282,7 @@ void TMainForm::HandleResize() {
   GraphPanel->resize(side(w - GraphPanel->x() - 1),
                      side(h - GraphPanel->y() - 3 - StatusPanel->height()));
   GraphCanvas->resize(side(GraphPanel->width() - 3), side(GraphPanel->height() - 3));
+  ShowSidePanelsThatFit();
   AttachSurface();
   settings_.ApplyToSurface();
   Redraw();

@@ -77,6 +77,8 @@ void TMainForm::PrintButtonClick() { Call(hooks_.print); }
 
 void TMainForm::HelpButtonClick() { Call(hooks_.showHelp); }
 
+void TMainForm::ProcessButtonClick() { Call(hooks_.showProcessTable); }
+
 void TMainForm::SettingsButtonClick() {
   const QPoint corner(MainPanel->x() + SettingsButton->x(),
                       MainPanel->y() + SettingsButton->y() + SettingsButton->height());

@@ -29,6 +29,8 @@ struct MainFormHooks {
   // The chart written as a PNG, SVG or PDF file.
   std::function<void()> exportPicture;
   std::function<void()> showHelp;
+  // The process table window, shown beside the main window and brought to the front.
+  std::function<void()> showProcessTable;
   // A file name for opening or saving, starting from the last one; empty when cancelled.
   std::function<QString(const QString& lastName)> chooseOpenFile;
   std::function<QString(const QString& lastName)> chooseSaveFile;

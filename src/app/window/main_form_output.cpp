@@ -1,5 +1,5 @@
-// The main window's ways of handing the chart out beyond the described toolbar: Print chart
-// and Export picture, as buttons right of the toolbar and in the print button's menu.
+// The main window's ways of handing the chart out beyond the toolbar's own buttons: Print
+// chart and Export picture, as buttons right of the toolbar and in the print button's menu.
 #include <QAction>
 #include <QFrame>
 #include <QIcon>

@@ -71,7 +71,7 @@ TEST(HelpWindowTest, HelpHasEveryTopicAndNoBrokenLinks) {
       QStringLiteral("expressions"), QStringLiteral("units"),    QStringLiteral("nodeeditor"),
       QStringLiteral("view"),        QStringLiteral("files"),    QStringLiteral("clipboard"),
       QStringLiteral("printing"),    QStringLiteral("keys"),     QStringLiteral("mouse"),
-      QStringLiteral("commandline")};
+      QStringLiteral("commandline"), QStringLiteral("process")};
   for (const QString& topic : topics) {
     EXPECT_TRUE(anchors.names.contains(topic)) << topic.toStdString();
   }

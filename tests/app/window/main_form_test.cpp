@@ -133,8 +133,8 @@ TEST_F(MainFormTest, MenusHoldTheirItemsInOrder) {
         "ClearNodes1",
         "",
         "EditGrapg1"}},
-      {"PtsMenu", {"AddNode1", "Delete1", "Edit1"}},
-      {"NodesMenu", {"RelativeCursor2", "AddNodeatCursor1", "MenuItem3"}},
+      {"PtsMenu", {"AddNode1", "Delete1", "Edit1", "ProcessTable1"}},
+      {"NodesMenu", {"RelativeCursor2", "AddNodeatCursor1", "MenuItem3", "ProcessTable2"}},
   };
   for (const Menu& m : menus) {
     QStringList names;
@@ -169,6 +169,8 @@ TEST_F(MainFormTest, MenusHoldTheirItemsInOrder) {
       {"RelativeCursor2", "&Relative Cursor", 0},
       {"AddNodeatCursor1", "&Add Node at Cursor", 0},
       {"MenuItem3", "&Edit Graph...", 0},
+      {"ProcessTable1", "&Process Table...", 0},
+      {"ProcessTable2", "&Process Table...", 0},
   };
   const QActionGroup* radios = Item("DryBulbTemperature1")->actionGroup();
   ASSERT_NE(radios, nullptr);
@@ -182,6 +184,15 @@ TEST_F(MainFormTest, MenusHoldTheirItemsInOrder) {
       EXPECT_EQ(item->data().toInt(), i.tag) << i.name;
     }
   }
+}
+
+TEST_F(MainFormTest, ProcessTableOpensFromTheToolbarAndBothPointMenus) {
+  int shown = 0;
+  form_->Hooks().showProcessTable = [&] { ++shown; };
+  Find<QToolButton>("ProcessButton")->click();
+  Item("ProcessTable1")->trigger();
+  Item("ProcessTable2")->trigger();
+  EXPECT_EQ(shown, 3);
 }
 
 TEST_F(MainFormTest, RightPressOpensTheMenuOfWhatItHits) {

@@ -1,0 +1,39 @@
+#include <benchmark/benchmark.h>
+
+#include "app/window/process_window.h"
+#include "chart/chart_settings.h"
+#include "chart/node_list.h"
+#include "expr/expression_evaluator.h"
+#include "psychro/air_state.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+// What the process table window does at each mouse move of a point dragged on the chart: the
+// whole table rebuilt for 24 points with their steps, the cursor and the arrow, and the cells
+// whose text changed rewritten in the grid.
+void BM_ProcessWindowFollowsADrag(benchmark::State& state) {
+  DrawingSurface surface;
+  AirState cursor;
+  AirState arrow;
+  ChartSettings chart(surface, cursor, arrow);
+  for (int i = 0; i < NodeList::kCapacity; ++i) {
+    const float t = 5.0f + 1.5f * static_cast<float>(i);
+    chart.Nodes.AppendPoint(t, 0.4f * t);
+  }
+  chart.SetRelativeCursor(true);
+  ExpressionEvaluator evaluator;
+  TProcessWindow window(chart, evaluator);
+  window.show();
+  float t = 20.0f;
+  for (auto _ : state) {
+    t = t > 30.0f ? 20.0f : t + 0.1f;
+    chart.Nodes.SetNode(12, t, 8.0f);
+    window.Refresh();
+  }
+}
+BENCHMARK(BM_ProcessWindowFollowsADrag)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace hygrovia

@@ -1,0 +1,27 @@
+#include "app/cli/headless_process.h"
+
+#include <filesystem>
+
+#include "chart/process_cells.h"
+#include "chart/process_table.h"
+#include "chart/quantity_text.h"
+#include "data/atomic_file.h"
+#include "data/table_text.h"
+
+namespace hygrovia {
+
+std::string WriteProcessCsv(const ChartSettings& chart, double flow, const std::string& target,
+                            std::ostream& out) {
+  ProcessTable table;
+  BuildProcessTable(chart, {flow, FlowUnit::CubicMetresPerSecond}, table);
+  const std::string text = CsvText(ProcessTableCells(table, QuantityText::Si()));
+  if (target == "-") {
+    out << text;
+    out.flush();
+    return out ? std::string() : "cannot write the process table";
+  }
+  const FileResult result = WriteFileAtomically(std::filesystem::path(target), text);
+  return result.Ok ? std::string() : result.Message;
+}
+
+}  // namespace hygrovia
