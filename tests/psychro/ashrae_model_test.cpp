@@ -239,5 +239,15 @@ INSTANTIATE_TEST_SUITE_P(AirState, BothModels,
                          ::testing::Values(PropertyModel::ChartFormulas,
                                            PropertyModel::Ashrae2017));
 
+TEST(AshraeModel, PressureFallsWithAltitudeToZero) {
+  struct Case {
+    double altitude, kPa;
+  };
+  const Case cases[] = {
+      {0.0, 101.325}, {201.0, 98.933}, {1000.0, 89.875}, {-400.0, 106.223}, {1.0e6, 0.0}};
+  for (const Case& c : cases)
+    EXPECT_NEAR(ashrae::PressureAtAltitude(c.altitude), c.kPa, 0.005) << c.altitude;
+}
+
 }  // namespace
 }  // namespace hygrovia

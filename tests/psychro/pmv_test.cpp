@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include "psychro/standard_atmosphere.h"
 
 namespace hygrovia {
 namespace {
@@ -71,16 +70,6 @@ TEST(Pmv, GrowsWithTemperatureAndStaysFiniteOverAWideSweep) {
   bad.airTemperature = std::numeric_limits<double>::quiet_NaN();
   EXPECT_TRUE(std::isnan(PredictedMeanVote(bad)));
   EXPECT_DOUBLE_EQ(PredictedPercentageDissatisfied(0.0), 5.0);
-}
-
-TEST(StandardAtmosphere, PressureFallsWithAltitude) {
-  struct Case {
-    double altitude, kPa;
-  };
-  const Case cases[] = {
-      {0.0, 101.325}, {201.0, 98.933}, {1000.0, 89.875}, {-400.0, 106.223}, {1.0e6, 0.0}};
-  for (const Case& c : cases)
-    EXPECT_NEAR(PressureAtAltitude(c.altitude), c.kPa, 0.005) << c.altitude;
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "chart/status_line.h"
 #include "data/epw_reader.h"
 #include "psychro/air_state.h"
-#include "psychro/standard_atmosphere.h"
+#include "psychro/ashrae_model.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -46,7 +46,7 @@ void TMainForm::WeatherButtonClick() {
 }
 
 void TMainForm::OfferStationPressure(double elevation) {
-  const double pressure = PressureAtAltitude(elevation);
+  const double pressure = ashrae::PressureAtAltitude(elevation);
   if (!hooks_.confirm || std::abs(pressure - settings_.GetPressure()) < kPressureNotWorthChanging ||
       pressure < kLowestPressure || pressure > kHighestPressure) {
     return;
