@@ -1,62 +1,13 @@
 // The main window's Print chart and Export picture controls.
-#include <QAction>
-#include <QMenu>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
-#include <functional>
-#include <memory>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "app/window/main_form.h"
-#include "chart/chart_settings.h"
-#include "chart/status_line.h"
-#include "psychro/air_state.h"
-#include "support/private_settings_folder.h"
-#include "surface/drawing_surface.h"
+#include "app/window/main_form_fixture.h"
 
 namespace hygrovia {
 namespace {
 
-// A shown main window on a fresh chart, remembered values in a private folder, popups
-// recorded instead of shown.
-class MainFormOutputTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(store_.isValid());
-    form_ = std::make_unique<TMainForm>(chart_, status_);
-    form_->Hooks().popUp = [this](QMenu& menu, const QPoint& at) {
-      popups_.push_back(menu.objectName());
-      popupAt_ = at;
-    };
-    form_->Hooks().showError = [](const QString&) {};
-    form_->show();
-  }
-
-  template <typename T = QWidget>
-  T* Find(const char* name) const {
-    T* found = form_->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-  }
-  QAction* Item(const char* name) const { return Find<QAction>(name); }
-  void Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(form_.get(), key, modifiers);
-  }
-
-  QTemporaryDir store_;
-  PrivateSettingsFolder privateStore_{store_.path()};
-  DrawingSurface surface_;
-  AirState cursorState_;
-  AirState arrowState_;
-  ChartSettings chart_{surface_, cursorState_, arrowState_};
-  StatusLine status_;
-  std::unique_ptr<TMainForm> form_;
-  QStringList popups_;
-  QPoint popupAt_;
-};
+using MainFormOutputTest = MainFormTest;
 
 TEST_F(MainFormOutputTest, PrintChartAndExportAreReachedByButtonsMenuAndShortcut) {
   struct Control {

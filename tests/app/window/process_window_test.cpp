@@ -3,13 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
-#include <QMouseEvent>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -20,7 +17,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/window/main_form.h"
+#include "app/window/main_form_fixture.h"
 #include "app/window/mix_dialog.h"
 #include "chart/process_cells.h"
 #include "chart/status_line.h"
@@ -250,23 +247,14 @@ TEST(MixDialogTest, BothFlowsMustBeAirflowsOfZeroOrMore) {
 }
 
 // The main window and the process table on one chart, as the program starts them.
-class ProcessWindowFollowTest : public ::testing::Test {
+class ProcessWindowFollowTest : public MainFormTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(store_.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store_.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store_.path());
-    main_ = std::make_unique<TMainForm>(chart_, status_);
-    main_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+    MainFormTest::SetUp();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form_.get()));
     process_ = std::make_unique<TProcessWindow>(chart_, evaluator_);
     process_->FollowChart(*Canvas());
     process_->ShowTable();
-  }
-  QWidget* Canvas() const { return main_->findChild<QWidget*>(QStringLiteral("GraphCanvas")); }
-  QPoint PixelOf(ChartPoint p) const {
-    const PointF d = surface_.WorldToDevice(p.X, p.Y);
-    return QPoint(static_cast<int>(d.x), static_cast<int>(d.y));
   }
   QString Cell(int row, int column) const {
     return process_->findChild<QTableWidget*>(QStringLiteral("ProcessGrid"))
@@ -274,37 +262,26 @@ class ProcessWindowFollowTest : public ::testing::Test {
         ->text();
   }
 
-  QTemporaryDir store_;
-  DrawingSurface surface_;
-  AirState cursorState_;
-  AirState arrowState_;
-  ChartSettings chart_{surface_, cursorState_, arrowState_};
-  StatusLine status_;
   ExpressionEvaluator evaluator_;
-  std::unique_ptr<TMainForm> main_;
   std::unique_ptr<TProcessWindow> process_;
 };
 
 TEST_F(ProcessWindowFollowTest, TableFollowsANodeDraggedOnTheChart) {
   chart_.Nodes.AppendPoint(20.0f, 5.0f);
-  main_->Redraw();
+  form_->Redraw();
   QCoreApplication::processEvents();
   EXPECT_EQ(Cell(0, kDryBulb), QStringLiteral("20.00"));
-  const QPoint from = PixelOf({20.0f, 5.0f});
-  QTest::mousePress(Canvas(), Qt::LeftButton, Qt::NoModifier, from);
+  Press(Qt::LeftButton, PixelOf({20.0f, 5.0f}));
   // Each move is followed at once, before the button is released.
   for (const float t : {24.0f, 30.0f}) {
-    const QPoint to = PixelOf({t, 5.0f});
-    QMouseEvent move(QEvent::MouseMove, to, Canvas()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(Canvas(), &move);
+    Move(PixelOf({t, 5.0f}), Qt::LeftButton);
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     EXPECT_EQ(Cell(0, kDryBulb).toStdString(),
               QString::number(chart_.Nodes.GetNode(0).X, 'f', 2).toStdString());
     EXPECT_NEAR(chart_.Nodes.GetNode(0).X, t, 0.2f);
   }
-  QTest::mouseRelease(Canvas(), Qt::LeftButton, Qt::NoModifier, PixelOf({30.0f, 5.0f}));
+  Release(Qt::LeftButton, PixelOf({30.0f, 5.0f}));
 }
 
 }  // namespace
