@@ -18,7 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/cli/headless_options.h"
+#include "app/cli/headless_run.h"
 #include "app/output/headless_png.h"
 #include "chart/number_text.h"
 #include "psychro/air_state.h"
@@ -26,24 +26,6 @@
 
 namespace hygrovia {
 namespace {
-
-using Arguments = std::vector<std::string>;
-
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-Outcome RunCommand(const Arguments& arguments) {
-  std::ostringstream out;
-  std::ostringstream err;
-  Outcome run;
-  run.status = RunHeadlessCommand(arguments, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

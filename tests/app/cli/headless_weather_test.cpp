@@ -1,38 +1,18 @@
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "app/cli/headless.h"
-#include "app/cli/headless_options.h"
+#include "app/cli/headless_run.h"
 #include "chart/number_text.h"
 
 namespace hygrovia {
 namespace {
 
-using Arguments = std::vector<std::string>;
-
 const std::string kChicago = std::string(HYGROVIA_TEST_DATA_DIR) + "/chicago-ohare-tmy3.epw";
-
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-Outcome RunCommand(const Arguments& arguments) {
-  std::ostringstream out;
-  std::ostringstream err;
-  Outcome run;
-  run.status = RunHeadlessCommand(arguments, out, err);
-  run.out = out.str();
-  run.err = err.str();
-  return run;
-}
 
 // The count of the summary line that starts with label.
 int CountOf(const std::string& out, const std::string& label) {
