@@ -128,7 +128,8 @@ TEST(ProgramFullDiskTest, ExportsOnAFullDiskKeepTheEarlierFile) {
 }
 
 // Regression: export and save replaced pipes, devices and links to them with regular files,
-// and the chart save replaced write-protected files.
+// and the chart save replaced write-protected files. Every kind of target is the chart file
+// tests' (the writer is one); here the export's way to it, and its message and status.
 TEST(ProgramTargetTest, TargetsThatMustNotBeReplacedAreLeftAsTheyAre) {
   struct Case {
     std::string name;
@@ -144,8 +145,6 @@ TEST(ProgramTargetTest, TargetsThatMustNotBeReplacedAreLeftAsTheyAre) {
          fs::permissions(at / "protected.png", fs::perms::owner_read | fs::perms::group_read);
        },
        "the file is write-protected; it is unchanged."},
-      {"pipe.png", [](const fs::path& at) { ::mkfifo((at / "pipe.png").c_str(), 0644); },
-       notRegular},
       {"pipe-link.png",
        [](const fs::path& at) {
          ::mkfifo((at / "pipe").c_str(), 0644);
@@ -155,12 +154,6 @@ TEST(ProgramTargetTest, TargetsThatMustNotBeReplacedAreLeftAsTheyAre) {
       {"dangling.png",
        [](const fs::path& at) { fs::create_symlink("gone.png", at / "dangling.png"); },
        "it is a symbolic link to a file that does not exist."},
-      {"loop.png",
-       [](const fs::path& at) {
-         fs::create_symlink("loop2.png", at / "loop.png");
-         fs::create_symlink("loop.png", at / "loop2.png");
-       },
-       "it is one of a loop of symbolic links."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -225,30 +218,15 @@ TEST(ProgramReadingTest, NothingMakesAStartWait) {
   ScratchFolder scratch;
   const fs::path pipe = scratch.path() / "pipe.hgv";
   ::mkfifo(pipe.c_str(), 0644);
-  const fs::path large = scratch.path() / "large.hgv";
-  WriteBytes(large, "Cursor: 10 5\r\n" + std::string(std::size_t{1} << 20, ' '));
   const std::string pipeMessage = "hygrovia: Could not open " + Quoted(pipe) +
                                   ": it is a device, pipe or socket, not a chart data file.";
-  struct Headless {
-    fs::path file;
-    std::string message;
-  };
-  const Headless headless[] = {
-      {pipe, pipeMessage},
-      {"/dev/zero",
-       "hygrovia: Could not open \"/dev/zero\": it is a device, pipe or socket, not a chart data "
-       "file."},
-      {large, "hygrovia: Could not read " + Quoted(large) +
-                  ". It is larger than a chart data file can be; the chart is unchanged."},
-  };
-  for (const Headless& c : headless) {
-    RunSetting setting = InFolder(scratch.path());
-    setting.timeout = 20s;
-    const ProgramRun run = RunProgram({c.file, "--table"}, setting);
-    EXPECT_FALSE(run.timedOut) << c.file;
-    EXPECT_EQ(run.status, 1) << c.file;
-    EXPECT_EQ(run.Messages(), std::vector<std::string>{c.message});
-  }
+  // Other files that cannot be read are the headless tests'; a pipe could hang them.
+  RunSetting headless = InFolder(scratch.path());
+  headless.timeout = 20s;
+  const ProgramRun run = RunProgram({pipe, "--table"}, headless);
+  EXPECT_FALSE(run.timedOut);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.Messages(), std::vector<std::string>{pipeMessage});
 
   const fs::path settingsFile = scratch.path() / "config" / "Tarnwick" / "Orvane.conf";
   fs::create_directories(settingsFile.parent_path());
@@ -259,43 +237,18 @@ TEST(ProgramReadingTest, NothingMakesAStartWait) {
         fs::resize_file(settingsFile, std::uintmax_t{100} << 20);
       },
   };
+  const auto kindAndSize = [&settingsFile] {
+    return std::to_string(static_cast<int>(fs::status(settingsFile).type())) + " " +
+           std::to_string(fs::is_regular_file(settingsFile) ? fs::file_size(settingsFile) : 0);
+  };
   for (const auto& makeSettingsFile : settingsFiles) {
     fs::remove(settingsFile);
     makeSettingsFile();
-    const std::string before =
-        std::to_string(static_cast<int>(fs::status(settingsFile).type())) + " " +
-        std::to_string(fs::is_regular_file(settingsFile) ? fs::file_size(settingsFile) : 0);
+    const std::string before = kindAndSize();
     WindowRun window({pipe.string()}, InFolder(scratch.path()));
     EXPECT_TRUE(window.ReachesEventLoop(5s)) << before;
     EXPECT_NE(window.Stop().find(pipeMessage), std::string::npos) << before;
-    const std::string after =
-        std::to_string(static_cast<int>(fs::status(settingsFile).type())) + " " +
-        std::to_string(fs::is_regular_file(settingsFile) ? fs::file_size(settingsFile) : 0);
-    EXPECT_EQ(after, before) << "the settings file is left as it is";
-  }
-}
-
-// Regression: opening a binary, empty or unrelated file emptied the node list and could leave
-// a nonsense chart, without a message.
-TEST(ProgramReadingTest, FilesThatAreNoChartFilesAreRefused) {
-  ScratchFolder scratch;
-  const fs::path chart = scratch.path() / "chart.hgv";
-  WriteBytes(chart, "Cursor: 30 12\r\nDataPnt: 20 8\r\nDataPnt: 25 9\r\n");
-  std::string binary;
-  for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 7919) % 256));
-  const std::string contents[] = {"", binary, "TemperatureRange 40 -10\nHumidity 9 1\n"};
-  const ProgramRun expected = RunProgram({chart, "--table"}, InFolder(scratch.path()));
-  ASSERT_EQ(expected.status, 0);
-  for (const std::string& content : contents) {
-    const fs::path other = scratch.path() / "other.hgv";
-    WriteBytes(other, content);
-    const ProgramRun run = RunProgram({chart, other, "--table"}, InFolder(scratch.path()));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.Messages(), std::vector<std::string>{
-                                  "hygrovia: Could not read " + Quoted(other) +
-                                  ". It is not a chart data file: none of its keys was found; the "
-                                  "chart is unchanged."});
-    EXPECT_EQ(run.out, expected.out) << "the nodes of the chart file are kept";
+    EXPECT_EQ(kindAndSize(), before) << "the settings file is left as it is";
   }
 }
 
@@ -353,7 +306,7 @@ TEST(ProgramMessageTest, ScriptsCanTellWhatHappened) {
   };
   const Case cases[] = {
       {{"--export", ""}, 2, {"hygrovia: the file name after --export is empty"}},
-      {{"--export", picture, "--size", "0000100x0100"}, 0, {}},
+      {{"--export", picture, "--size", "100x100"}, 0, {}},
       {{missing, "--table"},
        1,
        {"hygrovia: Could not open " + Quoted(missing) + ": the file does not exist."}},

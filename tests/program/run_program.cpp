@@ -4,7 +4,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <thread>
@@ -14,6 +13,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/scratch_folder.h"
+
 extern char** environ;
 
 namespace hygrovia::program {
@@ -21,11 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-
-std::string FileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 fs::path FreshFile(const char* what) {
   std::string name = (fs::temp_directory_path() / "hygrovia-run-XXXXXX").string() + what;
@@ -133,8 +129,8 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, const RunSettin
     Kill(pid);
     run.timedOut = true;
   }
-  run.out = FileText(out);
-  run.err = FileText(err);
+  run.out = testing::FileBytes(out);
+  run.err = testing::FileBytes(err);
   std::error_code ignored;
   fs::remove(out, ignored);
   fs::remove(err, ignored);
@@ -174,7 +170,7 @@ bool WindowRun::ReachesEventLoop(std::chrono::milliseconds within) const {
 std::string WindowRun::Stop() {
   if (pid_ > 0) Kill(pid_);
   pid_ = -1;
-  return FileText(errFile_);
+  return testing::FileBytes(errFile_);
 }
 
 }  // namespace hygrovia::program
