@@ -92,7 +92,8 @@ TEST(AshraeModel, PressureFollowsTheStandardAtmosphere) {
     double altitude;  // m
     double pressure;  // kPa, to the printed decimals
   };
-  const Case cases[] = {{0, 101.325}, {1500, 84.556}, {5000, 54.020}};
+  const Case cases[] = {{-400, 106.223}, {0, 101.325}, {201, 98.934},
+                        {1000, 89.875},  {1500, 84.556}, {5000, 54.020}};
   for (const Case& c : cases) {
     EXPECT_NEAR(ashrae::PressureAtAltitude(c.altitude), c.pressure, Printed(3)) << c.altitude;
     EXPECT_NEAR(ashrae::AltitudeAtPressure(ashrae::PressureAtAltitude(c.altitude)), c.altitude,
@@ -101,6 +102,7 @@ TEST(AshraeModel, PressureFollowsTheStandardAtmosphere) {
   }
   // Beyond the top of equation 3 and below sea level the values stay usable.
   EXPECT_EQ(ashrae::PressureAtAltitude(50000.0), 0.0);
+  EXPECT_EQ(ashrae::PressureAtAltitude(1.0e6), 0.0);
   EXPECT_GT(ashrae::PressureAtAltitude(-2500.0), 131.0);
   EXPECT_NEAR(ashrae::AltitudeAtPressure(0.0), 44330.8, 0.1);
 }
@@ -238,16 +240,6 @@ TEST_P(BothModels, SweepGivesOnlyFiniteValues) {
 INSTANTIATE_TEST_SUITE_P(AirState, BothModels,
                          ::testing::Values(PropertyModel::ChartFormulas,
                                            PropertyModel::Ashrae2017));
-
-TEST(AshraeModel, PressureFallsWithAltitudeToZero) {
-  struct Case {
-    double altitude, kPa;
-  };
-  const Case cases[] = {
-      {0.0, 101.325}, {201.0, 98.933}, {1000.0, 89.875}, {-400.0, 106.223}, {1.0e6, 0.0}};
-  for (const Case& c : cases)
-    EXPECT_NEAR(ashrae::PressureAtAltitude(c.altitude), c.kPa, 0.005) << c.altitude;
-}
 
 }  // namespace
 }  // namespace hygrovia
