@@ -1,11 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include "app/window/process_window.h"
-#include "chart/chart_settings.h"
-#include "chart/node_list.h"
 #include "expr/expression_evaluator.h"
-#include "psychro/air_state.h"
-#include "surface/drawing_surface.h"
+#include "process_chart.h"
 
 namespace hygrovia {
 namespace {
@@ -14,15 +11,8 @@ namespace {
 // whole table rebuilt for 24 points with their steps, the cursor and the arrow, and the cells
 // whose text changed rewritten in the grid.
 void BM_ProcessWindowFollowsADrag(benchmark::State& state) {
-  DrawingSurface surface;
-  AirState cursor;
-  AirState arrow;
-  ChartSettings chart(surface, cursor, arrow);
-  for (int i = 0; i < NodeList::kCapacity; ++i) {
-    const float t = 5.0f + 1.5f * static_cast<float>(i);
-    chart.Nodes.AppendPoint(t, 0.4f * t);
-  }
-  chart.SetRelativeCursor(true);
+  FullProcessChart full;
+  ChartSettings& chart = full.chart;
   ExpressionEvaluator evaluator;
   TProcessWindow window(chart, evaluator);
   window.show();
