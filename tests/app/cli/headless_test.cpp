@@ -18,7 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/cli/headless_run.h"
+#include "app/cli/headless_options.h"
 #include "app/output/headless_png.h"
 #include "chart/number_text.h"
 #include "psychro/air_state.h"
@@ -26,6 +26,24 @@
 
 namespace hygrovia {
 namespace {
+
+using Arguments = std::vector<std::string>;
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunCommand(const Arguments& arguments) {
+  std::ostringstream out;
+  std::ostringstream err;
+  Outcome run;
+  run.status = RunHeadlessCommand(arguments, out, err);
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -315,6 +333,8 @@ TEST(HeadlessTest, CommandLinesThatCannotRun) {
        "cannot tell the picture format of \"chart.jpg\": the name must end in .png, .svg or .pdf"},
       {{"--export", "png"},
        "cannot tell the picture format of \"png\": the name must end in .png, .svg or .pdf"},
+      {{"--process-csv"}, "--process-csv needs a file name, or - for standard output"},
+      {{"--process-csv", "-", "-flow"}, "-flow needs an airflow in m\xC2\xB3/s"},
   };
   const std::string sizeAdvice = ": give WIDTHxHEIGHT, each from 1 to 8192 pixels";
   for (const char* size : {"800", "0x600", "800x0", "8193x600", "800x600x2", "-800x600", " 800x600",
@@ -323,6 +343,14 @@ TEST(HeadlessTest, CommandLinesThatCannotRun) {
     const Outcome run = RunCommand({"--export", "chart.png", "--size", size});
     EXPECT_EQ(run.status, kExitUsage);
     EXPECT_EQ(run.err, "hygrovia: bad size \"" + std::string(size) + "\"" + sizeAdvice + "\n");
+  }
+  for (const char* flow : {"abc", "-1", "2x", "nan", "1e7"}) {
+    SCOPED_TRACE(flow);
+    const Outcome run = RunCommand({"--process-csv", "-", "-flow", flow});
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "hygrovia: bad airflow \"" + std::string(flow) +
+                           "\": give m\xC2\xB3/s from 0 to 1000000\n");
   }
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.arguments));
@@ -507,6 +535,166 @@ TEST(HeadlessTest, OnlyCommandLinesWithDoubleDashWordsRunWithoutAWindow) {
   EXPECT_EQ(headless({"hygrovia", "--version", "--export", "x.png"}), std::nullopt);
   EXPECT_TRUE(AsksForHeadlessRun({"-bar", "90", "--table"}));
   EXPECT_FALSE(AsksForHeadlessRun({"-bar", "90", "-table"}));
+}
+
+std::vector<std::string> CsvLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
+    lines.push_back(text.substr(at, end - at));
+  }
+  return lines;
+}
+
+// The cooling coil of the process table's hand calculation, at twice the airflow: 2 m³/s
+// from 30 °C, 50 % to 14 °C, 90 % takes -63.12 kW, of it -37.61 kW sensible.
+TEST(HeadlessTest, ProcessTableGoesToStandardOutputOrAFile) {
+  const std::vector<std::string> words = {"-bar",  "101.325", "-cursor",      "30",
+                                          "50",    "-arrow",  "14",           "90",
+                                          "-FLOW", "2",       "--process-csv"};
+  std::vector<std::string> toOut = words;
+  toOut.push_back("-");
+  const Outcome run = RunCommand(toOut);
+  EXPECT_EQ(run.status, kExitDone);
+  EXPECT_EQ(run.err, "");
+  const std::vector<std::string> lines = CsvLines(run.out);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_TRUE(
+      lines[0].starts_with("Point,Dry bulb (\xC2\xB0"
+                           "C),"));
+  EXPECT_TRUE(lines[1].starts_with("Cursor,30.00,50.00,13.59,"));
+  EXPECT_EQ(lines[2],
+            "Cursor to Arrow,-16.00,,-4.63,,,-27.69,,,2.279,-37.61,-25.51,-63.12,-37.99,0.60");
+  EXPECT_TRUE(lines[3].starts_with("Arrow,14.00,90.00,8.96,"));
+
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  std::vector<std::string> toFile = words;
+  toFile.push_back(folder.filePath("process.csv").toStdString());
+  EXPECT_EQ(RunCommand(toFile).status, kExitDone);
+  QFile file(folder.filePath("process.csv"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll().toStdString(), run.out);
+
+  const std::string missing = folder.filePath("no/such/process.csv").toStdString();
+  const Outcome failed = RunCommand({"--process-csv", missing});
+  EXPECT_EQ(failed.status, kExitFailure);
+  EXPECT_TRUE(failed.err.starts_with("hygrovia: ")) << failed.err;
+}
+
+const std::string kChicago = std::string(HYGROVIA_TEST_DATA_DIR) + "/chicago-ohare-tmy3.epw";
+
+// The count of the summary line that starts with label.
+int CountOf(const std::string& out, const std::string& label) {
+  const std::size_t at = out.find("\n" + label);
+  if (at == std::string::npos) return -1;
+  return static_cast<int>(DecimalValue(std::string_view(out).substr(at + 1 + label.size())));
+}
+
+TEST(HeadlessWeather, TablePrintsTheHoursInAndAroundTheZones) {
+  struct Case {
+    Arguments filter;
+    int hours;
+    const char* title;
+  };
+  const Case cases[] = {
+      {{}, 8760, "chicago-ohare-tmy3.epw, 8760 of 8760 hours\n"},
+      {{"-months", "6-8", "-hours", "8-18"},
+       920,
+       "chicago-ohare-tmy3.epw, Jun-Aug 8:00-18:00: 920 of 8760 hours\n"},
+      {{"-hours", "22-6", "-months", "12-2"},
+       90 * 8,
+       "chicago-ohare-tmy3.epw, Dec-Feb 22:00-6:00: 720 of 8760 hours\n"},
+  };
+  for (const Case& c : cases) {
+    Arguments arguments = {"--weather", kChicago, "--table"};
+    arguments.insert(arguments.begin(), c.filter.begin(), c.filter.end());
+    const Outcome run = RunCommand(arguments);
+    SCOPED_TRACE(c.title);
+    ASSERT_EQ(run.status, kExitDone) << run.err;
+    EXPECT_NE(run.out.find(" Dry Bulb: 25.00"), std::string::npos);
+    EXPECT_NE(
+        run.out.find("\nWeather: Chicago Ohare Intl Ap, IL, USA, 41.98\xC2\xB0N 87.92\xC2\xB0W, "
+                     "201 m\n" +
+                     std::string(c.title)),
+        std::string::npos);
+    EXPECT_EQ(CountOf(run.out, "Hours in the filter"), c.hours);
+    const int sum = CountOf(run.out, "Comfortable in any zone") +
+                    CountOf(run.out, "Heating (left of the zone)") +
+                    CountOf(run.out, "Cooling (right of the zone)") +
+                    CountOf(run.out, "Humidification (below the zone)") +
+                    CountOf(run.out, "Dehumidification (above the zone)");
+    EXPECT_EQ(sum, c.hours);
+    EXPECT_GE(CountOf(run.out, "Comfortable at 0.5 clo"), c.hours == 720 ? 0 : 1);
+  }
+  // Chicago's summer days are mostly warm, its winter nights all cold.
+  const Outcome winter =
+      RunCommand({"--weather", kChicago, "-months", "12-2", "-hours", "22-6", "--table"});
+  EXPECT_EQ(CountOf(winter.out, "Heating (left of the zone)"), 720);
+}
+
+TEST(HeadlessWeather, RefusesWhatCannotRun) {
+  struct Case {
+    Arguments arguments;
+    int status;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"--weather"}, kExitUsage, "hygrovia: --weather needs a weather file (.epw)\n"},
+      {{"--weather", kChicago, "-months", "0-5", "--table"},
+       kExitUsage,
+       "hygrovia: bad months \"0-5\": give FIRST-LAST, each from 1 to 12\n"},
+      {{"--weather", kChicago, "-hours", "8-8", "--table"},
+       kExitUsage,
+       "hygrovia: bad hours \"8-8\": give FROM-TO, two different hours from 0 to 24\n"},
+      {{"--weather", kChicago, "-hours", "8", "--table"},
+       kExitUsage,
+       "hygrovia: bad hours \"8\": give FROM-TO, two different hours from 0 to 24\n"},
+      {{"-months", "6-8", "--table"},
+       kExitUsage,
+       "hygrovia: -months and -hours choose hours of --weather FILE\n"},
+      {{"--weather", "/nonexistent.epw", "--table"},
+       kExitFailure,
+       "hygrovia: Could not read \"/nonexistent.epw\". The file does not exist.\n"},
+  };
+  for (const Case& c : cases) {
+    const Outcome run = RunCommand(c.arguments);
+    EXPECT_EQ(run.status, c.status) << c.message;
+    EXPECT_EQ(run.err, c.message);
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+int CountShaded(const QImage& image) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb p = image.pixel(x, y);
+      // The density's browns: more red than green, more green than blue.
+      if (qRed(p) > qGreen(p) + 10 && qGreen(p) > qBlue(p) + 10) ++count;
+    }
+  }
+  return count;
+}
+
+TEST(HeadlessWeather, PicturesShowTheHours) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const std::string plain = dir.filePath(QStringLiteral("plain.png")).toStdString();
+  const std::string weather = dir.filePath(QStringLiteral("weather.png")).toStdString();
+  const std::string summer = dir.filePath(QStringLiteral("summer.png")).toStdString();
+  ASSERT_EQ(RunCommand({"--export", plain, "--size", "800x600"}).status, kExitDone);
+  ASSERT_EQ(RunCommand({"--weather", kChicago, "--export", weather, "--size", "800x600"}).status,
+            kExitDone);
+  ASSERT_EQ(
+      RunCommand({"--weather", kChicago, "-months", "6-8", "--export", summer, "--size", "800x600"})
+          .status,
+      kExitDone);
+  EXPECT_EQ(CountShaded(QImage(QString::fromStdString(plain))), 0);
+  const int year = CountShaded(QImage(QString::fromStdString(weather)));
+  const int months = CountShaded(QImage(QString::fromStdString(summer)));
+  EXPECT_GT(year, 5000);
+  EXPECT_GT(months, 1000);
+  EXPECT_LT(months, year);
 }
 
 }  // namespace
