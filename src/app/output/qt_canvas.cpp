@@ -181,7 +181,7 @@ void QtCanvas::SetDevice(QPaintDevice* device) {
   // Antialiasing would blend edge pixels, and XOR marks could no longer erase themselves.
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
-  painter_.setFont(font_);
+  painter_.setFont(TextFont());
 }
 
 QPaintDevice* QtCanvas::Device() const { return painter_.isActive() ? painter_.device() : nullptr; }
@@ -193,8 +193,24 @@ bool QtCanvas::HasRasterOps() const {
 void QtCanvas::SetFont(const QString& family, int pointSize) {
   font_ = QFont(family, pointSize);
   if (painter_.isActive()) {
-    painter_.setFont(font_);
+    painter_.setFont(TextFont());
   }
+}
+
+void QtCanvas::SetTextScale(float scale) {
+  const float kept = std::isfinite(scale) && scale > 0.0f ? scale : 1.0f;
+  if (kept == text_scale_) return;
+  text_scale_ = kept;
+  if (painter_.isActive()) {
+    painter_.setFont(TextFont());
+  }
+}
+
+QFont QtCanvas::TextFont() const {
+  if (text_scale_ == 1.0f) return font_;
+  QFont scaled = font_;
+  scaled.setPointSizeF(font_.pointSizeF() * text_scale_);
+  return scaled;
 }
 
 void QtCanvas::SetPen(Colour colour, int style, int width) {
@@ -256,7 +272,8 @@ void QtCanvas::StrokeSegment(int x1, int y1, int x2, int y2) {
 }
 
 QFontMetrics QtCanvas::Metrics() const {
-  return painter_.isActive() ? QFontMetrics(font_, painter_.device()) : QFontMetrics(font_);
+  const QFont font = TextFont();
+  return painter_.isActive() ? QFontMetrics(font, painter_.device()) : QFontMetrics(font);
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
@@ -298,6 +315,28 @@ void QtCanvas::InvertRect(int left, int top, int right, int bottom) {
   // A picture has no pixels to invert; a filled inside still marks the item.
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter_.fillRect(rect, ToQColor(pen_colour_));
+}
+
+void QtCanvas::SmoothLine(float x1, float y1, float x2, float y2, float width) {
+  const bool finite = std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) &&
+                      std::isfinite(y2) && std::isfinite(width);
+  if (!painter_.isActive() || !finite || !(width > 0.0f)) {
+    return;
+  }
+  // A line along a pixel row or column sits on the pixels' centres, so that it is crisp.
+  const auto centred = [](float v) { return std::floor(v) + 0.5f; };
+  if (x1 == x2) x1 = x2 = centred(x1);
+  if (y1 == y2) y1 = y2 = centred(y1);
+  const std::optional<QLineF> line = ClipToReach(QLineF(x1, y1, x2, y2));
+  if (!line || (x1 == x2 && y1 == y2)) {
+    return;
+  }
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  const Qt::PenStyle style = pen_style_ == kPenDotted ? Qt::DotLine : Qt::SolidLine;
+  painter_.setPen(QPen(ToQColor(pen_colour_), width, style, Qt::RoundCap, Qt::RoundJoin));
+  painter_.drawLine(*line);
+  painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void QtCanvas::FillRect(int left, int top, int right, int bottom) {

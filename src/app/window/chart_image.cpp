@@ -6,6 +6,7 @@
 #include <QSize>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace hygrovia {
 
@@ -43,13 +44,20 @@ int ChartImage::ClientHeight() const { return std::max(1, height()); }
 
 void ChartImage::RepaintNow() { repaint(); }
 
+void ChartImage::SetOverlayPainter(std::function<void(QPaintDevice& device)> painter) {
+  overlay_ = std::move(painter);
+}
+
 void ChartImage::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  const QRectF area = event->rect();
-  const qreal ratio = picture_.devicePixelRatio();
-  const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
-                      area.height() * ratio);
-  painter.drawImage(area, picture_, source);
+  {
+    QPainter painter(this);
+    const QRectF area = event->rect();
+    const qreal ratio = picture_.devicePixelRatio();
+    const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
+                        area.height() * ratio);
+    painter.drawImage(area, picture_, source);
+  }
+  if (overlay_) overlay_(*this);
 }
 
 }  // namespace hygrovia

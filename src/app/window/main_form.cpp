@@ -98,6 +98,7 @@ TMainForm::TMainForm(ChartSettings& settings, StatusLine& status, QWidget* paren
       [this](const std::string& text) { StatusPanel->setText(QString::fromStdString(text)); });
   settings_.Surface().SetRedrawHandler([this] { Redraw(); });
   canvas_.SetFont(QStringLiteral("Arial"), 8);
+  GraphCanvas->SetOverlayPainter([this](QPaintDevice& device) { PaintMarks(device); });
   setMinimumSize(MinimumClientSize());
   ReadRememberedValues();
   HandleResize();
