@@ -116,7 +116,7 @@ void PlaceAxisTitles(ChartSettings& chart, Placer& placer) {
   const float line = LineHeight(surface);
   const Colour grey = ClearLabelColour(LineFamily::DryBulb);
   placer.PlaceAtWorld({0.5f * (surface.MinX + surface.MaxX), surface.MinY}, kDryBulbTitle, grey,
-                      {{kCentre, kBelow, 0.0f, 1.15f * line}});
+                      {{kCentre, kBelow, 0.0f, 1.3f * line}});
   const PointF topRight = surface.WorldToDevice(surface.MaxX, surface.MaxY);
   const std::string_view title =
       chart.ShowVapourPressureScale != 0 ? kPressureTitle : kMoistureTitle;

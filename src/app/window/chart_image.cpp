@@ -1,6 +1,7 @@
 #include "app/window/chart_image.h"
 
 #include <QPaintEvent>
+#include <QRect>
 #include <QPainter>
 #include <QRectF>
 #include <QSize>
@@ -51,11 +52,14 @@ void ChartImage::SetOverlayPainter(std::function<void(QPaintDevice& device)> pai
 void ChartImage::paintEvent(QPaintEvent* event) {
   {
     QPainter painter(this);
-    const QRectF area = event->rect();
     const qreal ratio = picture_.devicePixelRatio();
-    const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
-                        area.height() * ratio);
-    painter.drawImage(area, picture_, source);
+    // Each rectangle of what is repainted on its own: a drag repaints a few small ones far apart.
+    for (const QRect& rect : event->region()) {
+      const QRectF area = rect;
+      const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
+                          area.height() * ratio);
+      painter.drawImage(area, picture_, source);
+    }
   }
   if (overlay_) overlay_(*this);
 }
