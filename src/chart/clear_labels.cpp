@@ -103,8 +103,7 @@ void PlaceScaleNumbers(ChartSettings& chart, Placer& placer) {
     if (label.title) continue;
     if (label.family == LineFamily::DryBulb) {
       placer.PlaceAtWorld(label.at, label.text, grey, {{kCentre, kBelow, 0.0f, 0.0f}});
-    } else if (label.family == LineFamily::Moisture ||
-               label.family == LineFamily::VapourPressure) {
+    } else if (label.family == LineFamily::Moisture || label.family == LineFamily::VapourPressure) {
       placer.PlaceAtWorld(label.at, label.text, grey, {{kStart, kMiddle, 0.0f, 0.0f}});
     }
   }
@@ -120,8 +119,8 @@ void PlaceAxisTitles(ChartSettings& chart, Placer& placer) {
   const PointF topRight = surface.WorldToDevice(surface.MaxX, surface.MaxY);
   const std::string_view title =
       chart.ShowVapourPressureScale != 0 ? kPressureTitle : kMoistureTitle;
-  placer.Place({static_cast<float>(surface.DeviceWidth) - kNudge, topRight.y - 0.5f * line},
-               title, grey, {{kEnd, kAbove, 0.0f, 0.0f}});
+  placer.Place({static_cast<float>(surface.DeviceWidth) - kNudge, topRight.y - 0.5f * line}, title,
+               grey, {{kEnd, kAbove, 0.0f, 0.0f}});
 }
 
 // A relative-humidity curve's number on the curve, tried from the right of the chart, where

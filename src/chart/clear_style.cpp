@@ -103,8 +103,8 @@ class Clear final : public ChartStyle {
   bool Smooth() const override { return true; }
 
   float TextScale(int width, int height) const override {
-    const float scale = std::min(static_cast<float>(width) / kFontWidth,
-                                 static_cast<float>(height) / kFontHeight);
+    const float scale =
+        std::min(static_cast<float>(width) / kFontWidth, static_cast<float>(height) / kFontHeight);
     return std::clamp(std::isfinite(scale) ? scale : 1.0f, 1.0f, kLargestTextScale);
   }
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "chart/chart_settings.h"
-#include "chart/row_text.h"
 #include "chart/number_text.h"
+#include "chart/row_text.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 

@@ -33,13 +33,22 @@ TextBox BoxUnderEdge(const ChartSettings& chart, double x, std::string_view text
 }  // namespace
 
 void DrawDryBulbTitle(ChartSettings& chart) {
-  OfferLabel(chart, {LineFamily::DryBulb, {chart.TempMin, chart.Surface().MinY},
-                     DrawingSurface::kAlignCentre, DrawingSurface::kAlignBelow, kTitle, 0.0, true});
+  OfferLabel(chart, {LineFamily::DryBulb,
+                     {chart.TempMin, chart.Surface().MinY},
+                     DrawingSurface::kAlignCentre,
+                     DrawingSurface::kAlignBelow,
+                     kTitle,
+                     0.0,
+                     true});
 }
 
 void DrawDryBulbNumber(ChartSettings& chart, double t) {
-  OfferLabel(chart, {LineFamily::DryBulb, {static_cast<float>(t), chart.Surface().MinY},
-                     DrawingSurface::kAlignCentre, DrawingSurface::kAlignBelow, kNumberFormat, t});
+  OfferLabel(chart, {LineFamily::DryBulb,
+                     {static_cast<float>(t), chart.Surface().MinY},
+                     DrawingSurface::kAlignCentre,
+                     DrawingSurface::kAlignBelow,
+                     kNumberFormat,
+                     t});
 }
 
 bool CoversDryBulbScale(const ChartSettings& chart, float x, std::string_view text) {

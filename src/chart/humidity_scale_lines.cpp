@@ -37,8 +37,12 @@ void DrawScaleLine(ChartSettings& chart, LineFamily family, float w, bool label,
 void DrawAbsHumidityLines(ChartSettings& chart, bool labels, bool highlight) {
   DrawingSurface& surface = chart.Surface();
   if (labels) {
-    OfferLabel(chart, {LineFamily::Moisture, {surface.MaxX + kScaleOffset, chart.HumidityMax},
-                       DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle, " AH", 0.0,
+    OfferLabel(chart, {LineFamily::Moisture,
+                       {surface.MaxX + kScaleOffset, chart.HumidityMax},
+                       DrawingSurface::kAlignStart,
+                       DrawingSurface::kAlignMiddle,
+                       " AH",
+                       0.0,
                        true});
   }
   SetFamilyPen(chart, LineFamily::Moisture, LineRank::Major, highlight);
@@ -53,7 +57,11 @@ void DrawVapourPressureLines(ChartSettings& chart, bool labels, bool highlight) 
   if (labels) {
     OfferLabel(chart, {LineFamily::VapourPressure,
                        {surface.MaxX + kScaleOffset, chart.HumidityMax},
-                       DrawingSurface::kAlignStart, DrawingSurface::kAlignAbove, "VP", 0.0, true});
+                       DrawingSurface::kAlignStart,
+                       DrawingSurface::kAlignAbove,
+                       "VP",
+                       0.0,
+                       true});
   }
   SetFamilyPen(chart, LineFamily::VapourPressure, LineRank::Major, highlight);
   const AirState& air = chart.CursorState();

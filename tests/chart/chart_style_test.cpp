@@ -50,10 +50,14 @@ TEST(ChartStyleTest, NamesReadInAnyLetterCase) {
     std::optional<ChartStyleName> name;
   };
   const std::vector<Case> cases = {
-      {"Classic", ChartStyleName::Classic}, {"CLEAR", ChartStyleName::Clear},
-      {"clear", ChartStyleName::Clear},     {"cLASSIC", ChartStyleName::Classic},
-      {"", std::nullopt},                   {"clear ", std::nullopt},
-      {"Clearer", std::nullopt},            {"fusion", std::nullopt},
+      {"Classic", ChartStyleName::Classic},
+      {"CLEAR", ChartStyleName::Clear},
+      {"clear", ChartStyleName::Clear},
+      {"cLASSIC", ChartStyleName::Classic},
+      {"", std::nullopt},
+      {"clear ", std::nullopt},
+      {"Clearer", std::nullopt},
+      {"fusion", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(ChartStyleFromText(c.text), c.name) << c.text;
   for (const ChartStyleName name : {ChartStyleName::Classic, ChartStyleName::Clear}) {
@@ -103,8 +107,9 @@ TEST(ChartStyleTest, ClearDefaultChartLabelsEveryFamily) {
   const std::vector<std::string> texts = chart.canvas.TextStrings();
   const std::vector<std::string> expected = {
       // Dry bulb under the frame, moisture right of it, and the axes' names.
-      "5", "25", "50", "Dry-bulb temperature (\xC2\xB0"
-                       "C)",
+      "5", "25", "50",
+      "Dry-bulb temperature (\xC2\xB0"
+      "C)",
       "Humidity ratio (g/kg)",
       // Relative humidity along its curves, wet bulb at saturation, volume along the bottom.
       "10%", "50%", "90%", "0", "15", "30", "0.800", "0.850", "0.900",
@@ -116,8 +121,9 @@ TEST(ChartStyleTest, ClearDefaultChartLabelsEveryFamily) {
   // Fives on the dry-bulb, moisture and wet-bulb scales.
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "5"), 3);
   // The Classic scale titles give way to the axes' names.
-  for (const char* classic : {" AH", "       DBT(\xC2\xB0"
-                                     "C)"}) {
+  for (const char* classic : {" AH",
+                              "       DBT(\xC2\xB0"
+                              "C)"}) {
     EXPECT_EQ(std::find(texts.begin(), texts.end(), classic), texts.end()) << classic;
   }
 }
@@ -181,8 +187,8 @@ TEST(ChartStyleTest, ClearTextGrowsWithTheChartWithinLimits) {
     int height;
     int textHeight;  // the recording canvas's 13 pixels times the scale, rounded down
   };
-  const std::vector<Case> cases = {{300, 200, 13}, {800, 600, 13}, {1200, 900, 15},
-                                   {1600, 1200, 19}, {3840, 2160, 19}};
+  const std::vector<Case> cases = {
+      {300, 200, 13}, {800, 600, 13}, {1200, 900, 15}, {1600, 1200, 19}, {3840, 2160, 19}};
   for (const Case& c : cases) {
     ClearChart chart(c.width, c.height);
     chart.Draw();
@@ -209,19 +215,17 @@ TEST(ChartStyleTest, ClearHighlightStandsOutFromFadedFamilies) {
   // The first line drawn belongs to the dry-bulb family, which fades.
   const auto brightness = [](Colour c) { return RedOf(c) + GreenOf(c) + BlueOf(c); };
   EXPECT_GT(brightness(lines.front().pen_colour), brightness(plainFirst.pen_colour));
-  const float widest = std::max_element(lines.begin(), lines.end(), [](const auto& a,
-                                                                         const auto& b) {
-                         return a.smooth_width < b.smooth_width;
-                       })->smooth_width;
+  const float widest =
+      std::max_element(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
+        return a.smooth_width < b.smooth_width;
+      })->smooth_width;
   EXPECT_GE(widest, 2.0f);
 }
 
 // On the screen the window paints the marks over the picture: a drawing leaves them out, and so
 // do the XOR strokes of a drag. A picture for the outside world carries them.
 TEST(ChartStyleTest, ClearMarksStayOutOfTheScreensPicture) {
-  const auto markLines = [](const TestChart& c) {
-    return c.canvas.CountLines(kMarkColour);
-  };
+  const auto markLines = [](const TestChart& c) { return c.canvas.CountLines(kMarkColour); };
   ClearChart screen;
   screen.surface.MarksOverPicture = true;
   screen.Draw();
@@ -252,10 +256,10 @@ TEST(LabelBoardTest, TakesOnlyBoxesThatKeepClear) {
   board.Take({10.0f, 10.0f, 30.0f, 20.0f});
   const std::vector<Case> cases = {
       {{40.0f, 10.0f, 60.0f, 20.0f}, true},
-      {{31.0f, 10.0f, 35.0f, 20.0f}, false},  // within the gap
-      {{20.0f, 15.0f, 25.0f, 18.0f}, false},  // inside
+      {{31.0f, 10.0f, 35.0f, 20.0f}, false},   // within the gap
+      {{20.0f, 15.0f, 25.0f, 18.0f}, false},   // inside
       {{90.0f, 40.0f, 101.0f, 45.0f}, false},  // off the right edge
-      {{-1.0f, 30.0f, 5.0f, 35.0f}, false},   // off the left edge
+      {{-1.0f, 30.0f, 5.0f, 35.0f}, false},    // off the left edge
       {{nan, 30.0f, 5.0f, 35.0f}, false},
       {{10.0f, 22.0f + LabelBoard::kGap, 30.0f, 30.0f}, true},
   };

@@ -1,8 +1,8 @@
 #include "app/window/chart_image.h"
 
 #include <QPaintEvent>
-#include <QRect>
 #include <QPainter>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <algorithm>

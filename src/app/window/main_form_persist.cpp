@@ -32,8 +32,7 @@ void TMainForm::ReadRememberedValues() {
   const SettingText properties =
       ReadSetting(kPropertiesValueName, PropertiesText(PropertyModel::ChartFormulas));
   settings_.SetPropertyModel(PropertiesFromText(properties.Text));
-  const SettingText style =
-      ReadSetting(kStyleValueName, ChartStyleText(ChartStyleName::Classic));
+  const SettingText style = ReadSetting(kStyleValueName, ChartStyleText(ChartStyleName::Classic));
   settings_.SetChartStyle(ChartStyleFromText(style.Text).value_or(ChartStyleName::Classic));
   // The default text does not describe points on the chart; only stored values move them.
   const SettingText setup = ReadSetting(kSetupValueName, kDefaultSetupText);

@@ -201,9 +201,7 @@ TEST(CommandLineTest, ChartStyleWordsAreKeptFromTheToolkit) {
        {"-STYLE", "Classic"},
        {"hygrovia", "-style", "fusion"}},
       {{"hygrovia", "-bar", "90", "-style"}, {}, {"hygrovia", "-bar", "90", "-style"}},
-      {{"hygrovia", "-style", "-style", "clear"},
-       {"-style", "clear"},
-       {"hygrovia", "-style"}},
+      {{"hygrovia", "-style", "-style", "clear"}, {"-style", "clear"}, {"hygrovia", "-style"}},
       {{"hygrovia"}, {}, {"hygrovia"}},
   };
   for (const Case& c : cases) {

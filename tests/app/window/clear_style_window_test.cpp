@@ -22,7 +22,8 @@ constexpr QRgb kMarkColour = qRgb(213, 94, 0);
 class PaintRegions : public QObject {
  public:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
+    if (event->type() == QEvent::Paint)
+      regions.push_back(static_cast<QPaintEvent*>(event)->region());
     return QObject::eventFilter(watched, event);
   }
   std::vector<QRegion> regions;
