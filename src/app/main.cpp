@@ -17,8 +17,8 @@
 #include "app/window/main_form.h"
 #include "app/window/nodes_form.h"
 #include "app/window/picture_export.h"
-#include "app/window/weather_form.h"
 #include "app/window/process_window.h"
+#include "app/window/weather_form.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "expr/expression_evaluator.h"
@@ -51,6 +51,7 @@ int main(int argc, char* argv[]) {
   }
   // Tables and picture exports run without a window.
   if (const std::optional<int> status = RunHeadless(argc, argv)) return *status;
+  const std::vector<std::string> styleWords = TakeChartStyleWords(argc, argv);
   QApplication app(argc, argv);
   DrawingSurface surface;
   AirState cursorState;
@@ -91,9 +92,12 @@ int main(int argc, char* argv[]) {
     CentreOver(mainForm, nodesForm);
     nodesForm.Execute();
   };
-  // The application took its own options ("-platform", "-style") out of argv. The rest is
-  // used as the bytes it is: file names need not be valid text in any encoding.
-  mainForm.ProcessCommandLine(ArgumentsOf(argc, argv));
+  // The application took its own options ("-platform", a widget "-style") out of argv. The
+  // rest is used as the bytes it is: file names need not be valid text in any encoding.
+  std::vector<std::string> arguments = styleWords;
+  const std::vector<std::string> rest = ArgumentsOf(argc, argv);
+  arguments.insert(arguments.end(), rest.begin(), rest.end());
+  mainForm.ProcessCommandLine(arguments);
   mainForm.show();
   app.exec();
   return 0;

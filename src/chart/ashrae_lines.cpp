@@ -8,7 +8,6 @@
 
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
-#include "chart/data_table.h"
 #include "chart/line_family.h"
 #include "psychro/air_state.h"
 #include "psychro/ashrae_model.h"
@@ -107,13 +106,21 @@ PropertyLine VolumeLine(double volume, double pressure) {
       }};
 }
 
+// Where a drawn line ends at its lower (drier) end: on the bottom edge, or on the right edge
+// where it leaves the frame there.
+PointF LowerEnd(const ChartSettings& chart, const PropertyLine& line) {
+  const DrawingSurface& surface = chart.Surface();
+  const double w = std::max<double>(surface.MinY, line.humidityAt(surface.MaxX));
+  return {static_cast<float>(line.dryBulbAt(w)), static_cast<float>(w)};
+}
+
 // The number of a labelled enthalpy line, or the title on the last one, beside its upper end:
 // above the top edge, or left of the saturation curve or the left edge.
 void DrawEnthalpyLabel(ChartSettings& chart, const UpperEnd& end, double h, bool title) {
   const int hAlign = end.onTopEdge ? DrawingSurface::kAlignCentre : DrawingSurface::kAlignEnd;
   const int vAlign = end.onTopEdge ? DrawingSurface::kAlignAbove : DrawingSurface::kAlignMiddle;
-  DrawValueLabel(chart, end.point.x, end.point.y, hAlign, vAlign,
-                 title ? kEnthalpyTitle : std::string_view("%0.0lf"), h);
+  OfferLabel(chart, {LineFamily::Enthalpy, end.point, hAlign, vAlign,
+                     title ? kEnthalpyTitle : std::string_view("%0.0lf"), h, title});
 }
 
 }  // namespace
@@ -126,9 +133,13 @@ void DrawAshraeWetBulbLines(ChartSettings& chart, bool highlight) {
     const double wetBulb = first + n;
     // From the boiling point up the air holds any moisture: no wet bulb lies there.
     if (!(ashrae::SaturationPressure(wetBulb) < pressure)) break;
-    SetFamilyPen(chart.Surface(), highlight,
-                 IsMultipleOf(wetBulb, kWetBulbStep) ? kPenSolid : kPenDotted);
-    DrawPropertyLine(chart, WetBulbLine(wetBulb, pressure));
+    const bool major = IsMultipleOf(wetBulb, kWetBulbStep);
+    SetFamilyPen(chart, LineFamily::WetBulb, major ? LineRank::Major : LineRank::Minor, highlight);
+    const std::optional<UpperEnd> upper = DrawPropertyLine(chart, WetBulbLine(wetBulb, pressure));
+    if (major && upper && !highlight) {
+      OfferLabel(chart, {LineFamily::WetBulb, upper->point, DrawingSurface::kAlignEnd,
+                         DrawingSurface::kAlignAbove, "%0.0lf", wetBulb});
+    }
   }
 }
 
@@ -139,7 +150,8 @@ void DrawAshraeEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) 
   for (int n = 0; n < kMaxFamilyLines && first + kEnthalpyStep * n < end; ++n) {
     const double h = first + kEnthalpyStep * n;
     const bool numbered = IsMultipleOf(h, kEnthalpyLabelStep);
-    SetFamilyPen(chart.Surface(), highlight, numbered ? kPenSolid : kPenDotted);
+    SetFamilyPen(chart, LineFamily::Enthalpy, numbered ? LineRank::Major : LineRank::Minor,
+                 highlight);
     const std::optional<UpperEnd> upper = DrawPropertyLine(chart, EnthalpyLine(h));
     if (labels && numbered && upper) {
       DrawEnthalpyLabel(chart, *upper, h, h > end - kEnthalpyLabelStep);
@@ -154,9 +166,14 @@ void DrawAshraeVolumeLines(ChartSettings& chart, bool highlight) {
   const double most =
       ashrae::Volume(chart.TempMax, chart.HumidityMax / kGramsPerKilogram, pressure);
   const double first = kVolumeStep * std::ceil(least / kVolumeStep);
-  SetFamilyPen(chart.Surface(), highlight, kPenDotted);
+  SetFamilyPen(chart, LineFamily::Volume, LineRank::Minor, highlight);
   for (int n = 0; n < kMaxFamilyLines && first + kVolumeStep * n <= most; ++n) {
-    DrawPropertyLine(chart, VolumeLine(first + kVolumeStep * n, pressure));
+    const double volume = first + kVolumeStep * n;
+    const PropertyLine line = VolumeLine(volume, pressure);
+    if (DrawPropertyLine(chart, line) && !highlight) {
+      OfferLabel(chart, {LineFamily::Volume, LowerEnd(chart, line), DrawingSurface::kAlignStart,
+                         DrawingSurface::kAlignAbove, "%0.3lf", volume});
+    }
   }
 }
 

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "chart/chart_cursor.h"
 #include "chart/chart_settings.h"
 #include "chart/climate_drawing.h"
 #include "chart/data_table.h"
@@ -86,6 +85,7 @@ bool HighlightOverlay(ChartSettings& chart, int mode) {
 }
 
 void DrawLineFamilies(ChartSettings& chart) {
+  chart.OfferedLabels.clear();
   DrawDryBulbLines(chart, true, false);
   DrawRelHumidityCurves(chart, false);
   if (chart.ShowVapourPressureScale != 0) {
@@ -118,13 +118,13 @@ void DrawChart(ChartSettings& chart, StatusLine& status) {
   if (chart.Highlight != HighlightMode::None) {
     HighlightPass(chart, status, chart.Highlight, true);
   }
-  DrawCursorMarks(chart, 0);
-  chart.Nodes.DrawNodes(chart.Surface());
+  chart.Style().FinishLabels(chart);
+  chart.Style().DrawMarks(chart);
 }
 
 void DrawChartOutline(ChartSettings& chart) {
   DrawingSurface& surface = chart.Surface();
-  SetFamilyPen(surface, false, kPenDotted);
+  SetFamilyPen(chart, LineFamily::Saturation, LineRank::Minor, false);
   const PointF bottomLeft{surface.MinX, surface.MinY};
   const PointF topRight{surface.MaxX, surface.MaxY};
   const PointF bottomRight{surface.MaxX, surface.MinY};
@@ -142,8 +142,7 @@ void DrawChartOutline(ChartSettings& chart) {
   if (CutBelow(leftEdgeFrom, leftEdgeTo, surface.MinY)) {
     DrawSegment(surface, leftEdgeFrom, leftEdgeTo);
   }
-  DrawCursorMarks(chart, 0);
-  chart.Nodes.DrawNodes(surface);
+  chart.Style().DrawMarks(chart);
 }
 
 void HighlightPass(ChartSettings& chart, StatusLine& status, int mode, bool announce) {

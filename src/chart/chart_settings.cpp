@@ -11,10 +11,6 @@ namespace hygrovia {
 namespace {
 
 constexpr float kGridStep = 5.0f;  // world units on both axes
-constexpr float kMarginLeft = 0.5f;
-constexpr float kMarginRight = 1.1f;
-constexpr float kMarginTop = 0.5f;
-constexpr float kMarginBottom = 1.1f;
 
 // value held within ±limit, or previous when value is not a number.
 float Bounded(float value, float limit, float previous) {
@@ -85,12 +81,20 @@ void ChartSettings::SetPropertyModel(PropertyModel model) {
   arrowState_.Model = model;
 }
 
+void ChartSettings::SetChartStyle(ChartStyleName style) {
+  style_ = style;
+  ApplyToSurface();
+}
+
 void ChartSettings::ApplyToSurface() {
+  surface_.Smooth = Style().Smooth();
+  surface_.SetTextScale(Style().TextScale(surface_.DeviceWidth, surface_.DeviceHeight));
   surface_.SetGridStep(kGridStep, kGridStep);
   surface_.SetSnap(TempSnap, HumiditySnap);
   surface_.SetXRange(TempMin, TempMax);
   surface_.SetYRange(HumidityMin, HumidityMax);
-  surface_.SetMargins(kMarginLeft, kMarginRight, kMarginTop, kMarginBottom);
+  const FrameMargins margins = Style().Margins();
+  surface_.SetMargins(margins.left, margins.right, margins.top, margins.bottom);
   surface_.Fit(surface_.FitFraction, surface_.DeviceWidth, surface_.DeviceHeight);
 }
 

@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chart/chart_point.h"
+#include "chart/chart_style.h"
 #include "chart/climate_layer.h"
 #include "chart/node_list.h"
 #include "chart/row_text.h"
@@ -101,6 +103,9 @@ class ChartSettings {
   float HumiditySnap = 0.1f;  // g/kg
   // Weather hours and comfort zones drawn under the chart's lines; empty unless asked for.
   ClimateLayer Climate;
+  // The labels the line families offered in the drawing in progress, for a style that places
+  // them once the families are drawn.
+  std::vector<OfferedLabel> OfferedLabels;
 
   // Both states get their start-up defaults (pressure 101.365 kPa).
   ChartSettings(DrawingSurface& surface, AirState& cursorState, AirState& arrowState);
@@ -125,7 +130,14 @@ class ChartSettings {
   PropertyModel GetPropertyModel() const;
   void SetPropertyModel(PropertyModel model);
 
-  // Hands grid step, snap, ranges and margins to the surface and fits the view again.
+  // How the chart looks (Classic by default). Setting it applies the style's smoothing and
+  // text size to the surface and fits the view again; it redraws nothing.
+  ChartStyleName GetChartStyle() const { return style_; }
+  void SetChartStyle(ChartStyleName style);
+  const ChartStyle& Style() const { return StyleNamed(style_); }
+
+  // Hands grid step, snap, ranges, margins, smoothing and text size to the surface and fits
+  // the view again.
   void ApplyToSurface();
 
   // Chooses a highlight mode from the menu; choosing the mode in force turns it off. Wet bulb
@@ -161,6 +173,7 @@ class ChartSettings {
   DrawingSurface& surface_;
   AirState& cursorState_;
   AirState& arrowState_;
+  ChartStyleName style_ = ChartStyleName::Classic;
 };
 
 }  // namespace hygrovia

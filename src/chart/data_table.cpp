@@ -1,12 +1,13 @@
 #include "chart/data_table.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <string>
 
 #include "chart/chart_settings.h"
-#include "chart/row_text.h"
 #include "chart/number_text.h"
+#include "chart/row_text.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 
@@ -150,6 +151,25 @@ void DrawTable(ChartSettings& chart) {
     const PointF at = surface.TextRowPosition(0.0f, row);
     surface.DrawLabel(at.x, at.y, chart.TableLines[static_cast<std::size_t>(row)], 1);
   }
+}
+
+TextBox TableBox(const ChartSettings& chart) {
+  const DrawingSurface& surface = chart.Surface();
+  TextBox box{1.0f, 1.0f, 0.0f, 0.0f};
+  const std::int32_t count = std::min(chart.TableLineCount, ChartSettings::kTableLineCapacity);
+  for (std::int32_t row = 0; row < count; ++row) {
+    const std::string& text = chart.TableLines[static_cast<std::size_t>(row)];
+    const PointF at = surface.TextRowPosition(0.0f, row);
+    // DrawLabel's text is centred on the point, its shadow a pixel down and right.
+    TextBox line = surface.PlaceText(at.x, at.y, text, DrawingSurface::kAlignStart,
+                                     DrawingSurface::kAlignMiddle);
+    line.right += 1.0f;
+    line.bottom += 1.0f;
+    box = row == 0 ? line
+                   : TextBox{std::min(box.left, line.left), std::min(box.top, line.top),
+                             std::max(box.right, line.right), std::max(box.bottom, line.bottom)};
+  }
+  return box;
 }
 
 void DrawValueLabel(ChartSettings& chart, float x, float y, int hAlign, int vAlign,

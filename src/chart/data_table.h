@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "surface/drawing_surface.h"
+
 namespace hygrovia {
 
 class ChartSettings;
@@ -17,6 +19,9 @@ void BuildPointTable(ChartSettings& chart);
 void BuildRelativeTable(ChartSettings& chart);
 // Draws the table's rows down from the top-left corner of the frame.
 void DrawTable(ChartSettings& chart);
+// The device box the table's rows take, shadows included; empty (left above right) when the
+// table has no rows.
+TextBox TableBox(const ChartSettings& chart);
 // Draws value formatted with the printf-style format (a format without a conversion is drawn
 // as it stands), cut to a table row's length, at chart point (x, y) with the surface's
 // alignment codes.

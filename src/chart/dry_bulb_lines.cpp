@@ -17,7 +17,7 @@ constexpr float kTickLength = 0.25f;
 
 void DrawDryBulbLines(ChartSettings& chart, bool labels, bool highlight) {
   DrawingSurface& surface = chart.Surface();
-  SetFamilyPen(surface, highlight, kPenDotted);
+  SetFamilyPen(chart, LineFamily::DryBulb, LineRank::Minor, highlight);
   if (labels) {
     DrawDryBulbTitle(chart);
   }
@@ -36,7 +36,7 @@ void DrawDryBulbLines(ChartSettings& chart, bool labels, bool highlight) {
       top.y = surface.MinY;
     }
     if (IsMultipleOf(t, 5.0)) {
-      SetFamilyPen(surface, highlight, kPenSolid);
+      SetFamilyPen(chart, LineFamily::DryBulb, LineRank::Major, highlight);
       if (labels && t > chart.TempMin) {
         DrawDryBulbNumber(chart, t);
         bottom.y = surface.MinY - kTickLength;
@@ -45,7 +45,7 @@ void DrawDryBulbLines(ChartSettings& chart, bool labels, bool highlight) {
     if (bottom.y < top.y) {
       DrawSegment(surface, bottom, top);
     }
-    SetFamilyPen(surface, highlight, kPenDotted);
+    SetFamilyPen(chart, LineFamily::DryBulb, LineRank::Minor, highlight);
   }
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "chart/chart_settings.h"
-#include "chart/data_table.h"
+#include "chart/line_family.h"
 #include "chart/number_text.h"
 #include "surface/drawing_surface.h"
 
@@ -33,13 +33,22 @@ TextBox BoxUnderEdge(const ChartSettings& chart, double x, std::string_view text
 }  // namespace
 
 void DrawDryBulbTitle(ChartSettings& chart) {
-  DrawValueLabel(chart, chart.TempMin, chart.Surface().MinY, DrawingSurface::kAlignCentre,
-                 DrawingSurface::kAlignBelow, kTitle, 0.0);
+  OfferLabel(chart, {LineFamily::DryBulb,
+                     {chart.TempMin, chart.Surface().MinY},
+                     DrawingSurface::kAlignCentre,
+                     DrawingSurface::kAlignBelow,
+                     kTitle,
+                     0.0,
+                     true});
 }
 
 void DrawDryBulbNumber(ChartSettings& chart, double t) {
-  DrawValueLabel(chart, static_cast<float>(t), chart.Surface().MinY, DrawingSurface::kAlignCentre,
-                 DrawingSurface::kAlignBelow, kNumberFormat, t);
+  OfferLabel(chart, {LineFamily::DryBulb,
+                     {static_cast<float>(t), chart.Surface().MinY},
+                     DrawingSurface::kAlignCentre,
+                     DrawingSurface::kAlignBelow,
+                     kNumberFormat,
+                     t});
 }
 
 bool CoversDryBulbScale(const ChartSettings& chart, float x, std::string_view text) {

@@ -5,7 +5,6 @@
 
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
-#include "chart/data_table.h"
 #include "chart/line_family.h"
 #include "chart/number_text.h"
 #include "psychro/air_state.h"
@@ -88,7 +87,8 @@ void DrawEnthalpyLabel(ChartSettings& chart, PointF at, double h, const Enthalpy
     text = FormatText("%0.0lf", h);
   }
   const PointF kept = KeptInImage(chart.Surface(), at, text, hAlign, vAlign);
-  DrawValueLabel(chart, kept.x, kept.y, hAlign, vAlign, text, h);
+  OfferLabel(chart, {LineFamily::Enthalpy, kept, hAlign, vAlign, text, h,
+                     hAlign == DrawingSurface::kAlignCentre});
 }
 
 // True unless the scale's next step would bring the upper end closer to the saturation curve
@@ -115,7 +115,7 @@ void DrawEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) {
   const double hMin = chart.HumidityMin;
   // The upper end's x carries over from line to line, so the numbers climb as a scale.
   PointF upper{range.scaleX, 0.0f};
-  SetFamilyPen(surface, highlight, kPenDotted);
+  SetFamilyPen(chart, LineFamily::Enthalpy, LineRank::Minor, highlight);
   for (int n = 0; n < kMaxFamilyLines && range.first + kLineStep * n < range.end; ++n) {
     const double h = range.first + kLineStep * n;
     // The line dry bulb + 2.525252525 × moisture = 0.999 × h, from the bottom edge.
@@ -140,13 +140,13 @@ void DrawEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) {
       ClipToAbscissa(upper, lower, leftEnd);
     }
     if (IsMultipleOf(h, kLabelStep)) {
-      SetFamilyPen(surface, highlight, kPenSolid);
+      SetFamilyPen(chart, LineFamily::Enthalpy, LineRank::Major, highlight);
       if (labels) {
         DrawEnthalpyLabel(chart, upper, h, range);
       }
     }
     DrawSegment(surface, lower, upper);
-    SetFamilyPen(surface, highlight, kPenDotted);
+    SetFamilyPen(chart, LineFamily::Enthalpy, LineRank::Minor, highlight);
   }
 }
 

@@ -40,8 +40,14 @@ void DrawRelHumidityCurves(ChartSettings& chart, bool highlight) {
   float dx = 0.0f;
   float dy = 0.0f;
   for (float f = kFirstFraction; f < kFractionEnd; f = static_cast<float>(f + kFractionStep)) {
-    SetFamilyPen(surface, highlight, f >= kSaturatedFraction ? kPenSolid : kPenDotted);
+    const bool saturated = f >= kSaturatedFraction;
+    SetFamilyPen(chart, saturated ? LineFamily::Saturation : LineFamily::RelativeHumidity,
+                 saturated ? LineRank::Major : LineRank::Minor, highlight);
     const CurveEnd end = DrawHumidityCurve(chart, f, last);
+    if (!highlight && !saturated) {
+      OfferLabel(chart, {LineFamily::RelativeHumidity, end.last, DrawingSurface::kAlignCentre,
+                         DrawingSurface::kAlignMiddle, "%0.0f%%", 100.0 * f});
+    }
     if (end.crossedTop) {
       dx = end.last.x - left.x;
       dy = end.last.y - left.y;
@@ -50,7 +56,7 @@ void DrawRelHumidityCurves(ChartSettings& chart, bool highlight) {
   }
   UpdateLabelSlope(chart, dx, dy);
   // The top edge of the chart right of the saturation curve.
-  SetFamilyPen(surface, highlight, kPenSolid);
+  SetFamilyPen(chart, LineFamily::Frame, LineRank::Major, highlight);
   PointF corner{surface.MaxX, surface.MaxY};
   if (CutBelow(last, corner, surface.MinY)) {
     DrawSegment(surface, last, corner);

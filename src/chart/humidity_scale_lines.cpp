@@ -3,7 +3,6 @@
 
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
-#include "chart/data_table.h"
 #include "chart/line_family.h"
 #include "psychro/air_state.h"
 #include "surface/colour.h"
@@ -20,15 +19,15 @@ constexpr double kPressureStep = 0.4;  // kPa
 // The horizontal line at moisture w (g/kg) from the saturation curve, or from the left edge
 // when the dew point lies left of the frame, to the scale, with its value there. Where the dew
 // point lies right of the frame only the stretch from the right edge to the scale is left.
-void DrawScaleLine(ChartSettings& chart, float w, bool label, std::string_view format,
-                   double value) {
+void DrawScaleLine(ChartSettings& chart, LineFamily family, float w, bool label,
+                   std::string_view format, double value) {
   DrawingSurface& surface = chart.Surface();
   const auto dew = static_cast<float>(chart.CursorState().DewPointFromHumidity(w));
   const PointF start{std::min(std::max(dew, surface.MinX), surface.MaxX), w};
   const PointF end{surface.MaxX + kScaleOffset, w};
   if (label) {
-    DrawValueLabel(chart, end.x, end.y, DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle,
-                   format, value);
+    OfferLabel(chart, {family, end, DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle,
+                       format, value});
   }
   DrawSegment(surface, start, end);
 }
@@ -38,29 +37,39 @@ void DrawScaleLine(ChartSettings& chart, float w, bool label, std::string_view f
 void DrawAbsHumidityLines(ChartSettings& chart, bool labels, bool highlight) {
   DrawingSurface& surface = chart.Surface();
   if (labels) {
-    DrawValueLabel(chart, surface.MaxX + kScaleOffset, chart.HumidityMax,
-                   DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle, " AH", 0.0);
+    OfferLabel(chart, {LineFamily::Moisture,
+                       {surface.MaxX + kScaleOffset, chart.HumidityMax},
+                       DrawingSurface::kAlignStart,
+                       DrawingSurface::kAlignMiddle,
+                       " AH",
+                       0.0,
+                       true});
   }
-  SetFamilyPen(surface, highlight, kPenSolid);
+  SetFamilyPen(chart, LineFamily::Moisture, LineRank::Major, highlight);
   float w = chart.HumidityMin;
   for (int n = 0; n < kMaxFamilyLines && w < chart.HumidityMax; ++n, w += kHumidityStep) {
-    DrawScaleLine(chart, w, labels && w > 0.0f, " %0.0lf", w);
+    DrawScaleLine(chart, LineFamily::Moisture, w, labels && w > 0.0f, " %0.0lf", w);
   }
 }
 
 void DrawVapourPressureLines(ChartSettings& chart, bool labels, bool highlight) {
   DrawingSurface& surface = chart.Surface();
   if (labels) {
-    DrawValueLabel(chart, surface.MaxX + kScaleOffset, chart.HumidityMax,
-                   DrawingSurface::kAlignStart, DrawingSurface::kAlignAbove, "VP", 0.0);
+    OfferLabel(chart, {LineFamily::VapourPressure,
+                       {surface.MaxX + kScaleOffset, chart.HumidityMax},
+                       DrawingSurface::kAlignStart,
+                       DrawingSurface::kAlignAbove,
+                       "VP",
+                       0.0,
+                       true});
   }
-  SetFamilyPen(surface, highlight, kPenSolid);
+  SetFamilyPen(chart, LineFamily::VapourPressure, LineRank::Major, highlight);
   const AirState& air = chart.CursorState();
   const double top = air.VapourPressureFromHumidity(chart.HumidityMax);
   auto p = static_cast<float>(air.VapourPressureFromHumidity(chart.HumidityMin));
   for (int n = 0; n < kMaxFamilyLines && top > p; ++n, p = static_cast<float>(p + kPressureStep)) {
     const auto w = static_cast<float>(air.HumidityFromVapourPressure(p));
-    DrawScaleLine(chart, w, labels && p > 0.0f, "%0.1lf", p);
+    DrawScaleLine(chart, LineFamily::VapourPressure, w, labels && p > 0.0f, "%0.1lf", p);
   }
 }
 

@@ -15,8 +15,13 @@ bool IsFinite(PointF p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 }  // namespace
 
-void SetFamilyPen(DrawingSurface& surface, bool highlight, int style) {
-  surface.SetPen(highlight ? kYellow : kBlue, style, 1);
+void SetFamilyPen(ChartSettings& chart, LineFamily family, LineRank rank, bool highlight) {
+  const LinePen pen = chart.Style().FamilyPen(family, rank, highlight, chart.RequestedHighlight);
+  chart.Surface().SetSmoothPen(pen.colour, pen.style, pen.width);
+}
+
+void OfferLabel(ChartSettings& chart, const FamilyLabel& label) {
+  chart.Style().Label(chart, label);
 }
 
 void DrawSegment(DrawingSurface& surface, PointF from, PointF to) {

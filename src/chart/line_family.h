@@ -1,6 +1,7 @@
 #ifndef HYGROVIA_CHART_LINE_FAMILY_H
 #define HYGROVIA_CHART_LINE_FAMILY_H
 
+#include "chart/chart_style.h"
 #include "psychro/geometry.h"
 
 namespace hygrovia {
@@ -12,8 +13,12 @@ struct AirState;
 // What every line family of the chart is drawn with: its pen, segments between chart points,
 // the clipping of a segment's end and the curves of constant relative humidity.
 
-// Blue, or yellow for the highlighted family; width 1.
-void SetFamilyPen(DrawingSurface& surface, bool highlight, int style);
+// The pen the chart's style gives the family's lines of that rank; highlight while the
+// highlight pass draws the family again.
+void SetFamilyPen(ChartSettings& chart, LineFamily family, LineRank rank, bool highlight);
+// Hands a family's label to the chart's style, which draws it, keeps it for later or leaves
+// it out.
+void OfferLabel(ChartSettings& chart, const FamilyLabel& label);
 
 // A line between two chart points. Where the model or the ranges run beyond any sensible
 // chart a point may come out infinite; such a segment is left out rather than handed on.

@@ -13,7 +13,7 @@ std::string ModelCaption(const ChartSettings& chart) {
 }
 
 void DrawModelCaption(ChartSettings& chart) {
-  const std::string caption = ModelCaption(chart);
+  const std::string caption = chart.Style().Caption(chart);
   if (caption.empty()) return;
   DrawingSurface& surface = chart.Surface();
   surface.DrawText(surface.MaxX, surface.MaxY, caption, DrawingSurface::kAlignEnd,

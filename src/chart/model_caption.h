@@ -12,7 +12,8 @@ class ChartSettings;
 // as they always have.
 std::string ModelCaption(const ChartSettings& chart);
 
-// Draws the caption inside the frame's top-right corner.
+// Draws the caption the chart's style writes (for the Classic style the one above) inside the
+// frame's top-right corner.
 void DrawModelCaption(ChartSettings& chart);
 
 }  // namespace hygrovia

@@ -39,9 +39,11 @@ constexpr int kBelow = DrawingSurface::kAlignBelow;
 constexpr int kMiddle = DrawingSurface::kAlignMiddle;
 constexpr int kAbove = DrawingSurface::kAlignAbove;
 
-void UseOverlayPen(DrawingSurface& surface, int style) {
+void UseOverlayPen(ChartSettings& chart, int style) {
+  DrawingSurface& surface = chart.Surface();
+  const LinePen pen = chart.Style().OverlayPen(style);
   surface.SetMixMode(kMixCopy);
-  surface.SetPen(kYellow, style, 1);
+  surface.SetSmoothPen(pen.colour, pen.style, pen.width);
 }
 
 // A fixed text at a world point. The overlay texts hold no conversions, so the value is unused.
@@ -188,7 +190,7 @@ void DrawHeatingCoolingOverlay(ChartSettings& chart) {
   const ChartPoint c = chart.Cursor;
   const ChartPoint dew = DewPointOfCursor(chart);
   const ChartPoint edge{surface.MaxX, c.Y};
-  UseOverlayPen(surface, kPenSolid);
+  UseOverlayPen(chart, kPenSolid);
   Arrow(surface, c, dew);
   Arrow(surface, c, edge);
   LabelsInFrame(chart, Middle(c, dew), {{" COOLING ", kCentre, kMiddle}});
@@ -199,7 +201,7 @@ void DrawCondensationOverlay(ChartSettings& chart) {
   DrawingSurface& surface = chart.Surface();
   const ChartPoint c = chart.Cursor;
   const ChartPoint dew = DewPointOfCursor(chart);
-  UseOverlayPen(surface, kPenSolid);
+  UseOverlayPen(chart, kPenSolid);
   Line(surface, c, dew);
   LabelsInFrame(chart, Middle(c, dew), {{" COOLING ", kCentre, kMiddle}});
   Label(chart, dew, kCentre, kAbove, "DP");
@@ -213,7 +215,7 @@ void DrawAdiabaticOverlay(ChartSettings& chart) {
   const ChartPoint c = chart.Cursor;
   const ChartPoint a = Offset(c, -12.0f, kEnthalpyRiseOver12);
   const ChartPoint b = Offset(c, 12.0f, -kEnthalpyRiseOver12);
-  UseOverlayPen(surface, kPenSolid);
+  UseOverlayPen(chart, kPenSolid);
   Arrow(surface, c, a);
   Arrow(surface, c, b);
   const float dx = (b.X - a.X) / 4.0f;
@@ -233,11 +235,11 @@ void DrawMixingOverlay(ChartSettings& chart) {
   // The cursor lies on the line between the streams, twice as far from AIR2 as from AIR1.
   const ChartPoint air1{c.X - 3.0f, c.Y - 4.0f};
   const ChartPoint air2{c.X + 6.0f, c.Y + 8.0f};
-  UseOverlayPen(surface, kPenDotted);
+  UseOverlayPen(chart, kPenDotted);
   DrawMixture(chart, c);
   DrawStream(chart, {air2, "AIR2", kAbove, 10.65f, kEnthalpyRiseOver10_65, "H2", "T2"});
   DrawStream(chart, {air1, "AIR1", kBelow, 14.0f, kEnthalpyRiseOver14, "H1", "T1"});
-  UseOverlayPen(surface, kPenSolid);
+  UseOverlayPen(chart, kPenSolid);
   Line(surface, air1, air2);
   // The middles of the two parts of the mixing line.
   Label(chart, {c.X - 1.5f, c.Y - 2.0f}, kEnd, kAbove, "M1");

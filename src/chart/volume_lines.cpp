@@ -59,13 +59,17 @@ bool CutToFrame(const DrawingSurface& surface, PointF& bottom, PointF& top) {
 
 void DrawVolumeLines(ChartSettings& chart, bool highlight) {
   DrawingSurface& surface = chart.Surface();
-  SetFamilyPen(surface, highlight, kPenDotted);
+  SetFamilyPen(chart, LineFamily::Volume, LineRank::Minor, highlight);
   for (const VolumeLine& line : kVolumeLineTable) {
     PointF bottom{VolumeLineTemperature(line.volume, surface.MinY), surface.MinY};
     PointF top{static_cast<float>(line.saturation),
                SaturationAt(chart.CursorState(), line.saturation)};
     if (CutToFrame(surface, bottom, top)) {
       DrawSegment(surface, bottom, top);
+      if (!highlight) {
+        OfferLabel(chart, {LineFamily::Volume, bottom, DrawingSurface::kAlignStart,
+                           DrawingSurface::kAlignAbove, "%0.3lf", line.volume});
+      }
     }
   }
 }

@@ -19,7 +19,7 @@ constexpr double kWetBulbSlope = 2.4528;
 void DrawWetBulbLines(ChartSettings& chart, bool highlight) {
   DrawingSurface& surface = chart.Surface();
   const AirState& air = chart.CursorState();
-  SetFamilyPen(surface, highlight, kPenDotted);
+  SetFamilyPen(chart, LineFamily::WetBulb, LineRank::Minor, highlight);
   // From the multiple of 5 at or right of TempMin (toward zero), one line per degree.
   const double first = 5.0 * std::trunc(0.2 * static_cast<double>(chart.TempMin));
   const double end = std::trunc(static_cast<double>(chart.TempMax));
@@ -46,10 +46,14 @@ void DrawWetBulbLines(ChartSettings& chart, bool highlight) {
       ClipToAbscissa(bottom, top, surface.MaxX);
     }
     if (IsMultipleOf(tw, 5.0)) {
-      SetFamilyPen(surface, highlight, kPenSolid);
+      SetFamilyPen(chart, LineFamily::WetBulb, LineRank::Major, highlight);
+      if (!highlight) {
+        OfferLabel(chart, {LineFamily::WetBulb, top, DrawingSurface::kAlignEnd,
+                           DrawingSurface::kAlignAbove, "%0.0lf", tw});
+      }
     }
     DrawSegment(surface, top, bottom);
-    SetFamilyPen(surface, highlight, kPenDotted);
+    SetFamilyPen(chart, LineFamily::WetBulb, LineRank::Minor, highlight);
   }
 }
 

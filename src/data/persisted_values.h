@@ -25,6 +25,10 @@ inline constexpr std::string_view kDefaultSetupText = "25 50 20 60";
 // The property model of the last chart, which new charts start with.
 inline constexpr std::string_view kPropertiesValueName = "Hygrovia_Properties";
 
+// The chart style last used ("Classic" or "Clear", as ChartStyleText writes it); any other
+// text reads as Classic.
+inline constexpr std::string_view kStyleValueName = "Hygrovia_Style";
+
 // "ASHRAE2017" for the ASHRAE model, "Chart" for the chart's own formulas.
 std::string PropertiesText(PropertyModel model);
 // The model a stored text names: the ASHRAE model for "ASHRAE2017", otherwise the chart's

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "surface/colour.h"
+#include "surface/pixel.h"
 
 namespace hygrovia {
 
@@ -39,6 +40,17 @@ class Canvas {
   virtual void InvertRect(int left, int top, int right, int bottom) = 0;
   // Fills the rectangle with the current brush; right and bottom are exclusive.
   virtual void FillRect(int left, int top, int right, int bottom) = 0;
+
+  // Smooth drawing, for styles whose pictures are never XORed: a line between points given to
+  // fractions of a pixel, `width` pixels wide in the current pen's colour and style,
+  // anti-aliased; the current position is neither used nor moved. A canvas that cannot smooth
+  // draws it in whole pixels.
+  virtual void SmoothLine(float x1, float y1, float x2, float y2, float /*width*/) {
+    MoveTo(TruncToPixel(x1), TruncToPixel(y1));
+    LineTo(TruncToPixel(x2), TruncToPixel(y2));
+  }
+  // Texts measure and draw `scale` times the size of the canvas's font; 1 is the font itself.
+  virtual void SetTextScale(float /*scale*/) {}
 };
 
 // The on-screen control the surface draws for: its client size is the device size.

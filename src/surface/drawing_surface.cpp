@@ -57,6 +57,7 @@ bool Overlap(const TextBox& a, const TextBox& b) {
 void DrawingSurface::Attach(hygrovia::Canvas* canvas, SurfaceControl* control) {
   if (canvas != nullptr) {
     Canvas = canvas;
+    canvas->SetTextScale(TextScale);
   }
   Control = control;
   if (control != nullptr) {
@@ -90,9 +91,36 @@ void DrawingSurface::Clear(Colour colour) {
 }
 
 void DrawingSurface::SetPen(Colour colour, int style, int width) {
+  lineWidth_ = static_cast<float>(width);
   if (Canvas != nullptr) {
     Canvas->SetPen(colour, style, width);
   }
+}
+
+void DrawingSurface::SetSmoothPen(Colour colour, int style, float width) {
+  SetPen(colour, style, std::max(1, static_cast<int>(std::lround(width))));
+  lineWidth_ = width;
+}
+
+void DrawingSurface::SetTextScale(float scale) {
+  TextScale = std::isfinite(scale) && scale > 0.0f ? scale : 1.0f;
+  if (Canvas != nullptr) {
+    Canvas->SetTextScale(TextScale);
+  }
+}
+
+void DrawingSurface::SetOpaqueText(bool opaque) {
+  if (Canvas != nullptr) {
+    Canvas->SetOpaqueText(opaque);
+  }
+}
+
+bool DrawingSurface::LeavesOutMark() const {
+  return MarksOverPicture && Canvas != nullptr && Canvas->MixMode() == kMixXor;
+}
+
+void DrawingSurface::SmoothStroke(float x1, float y1, float x2, float y2) {
+  Canvas->SmoothLine(x1, y1, x2, y2, lineWidth_);
 }
 
 void DrawingSurface::SetBrush(Colour colour, int style) {
@@ -188,11 +216,15 @@ PointF DrawingSurface::TextRowPosition(float fraction, int row) const {
 }
 
 void DrawingSurface::DrawLine(float x1, float y1, float x2, float y2) {
-  if (Canvas == nullptr) {
+  if (Canvas == nullptr || LeavesOutMark()) {
     return;
   }
   const PointF from = WorldToDevice(x1, y1);
   const PointF to = WorldToDevice(x2, y2);
+  if (Smooth) {
+    SmoothStroke(from.x, from.y, to.x, to.y);
+    return;
+  }
   Canvas->MoveTo(TruncToPixel(from.x), TruncToPixel(from.y));
   Canvas->LineTo(TruncToPixel(to.x), TruncToPixel(to.y));
 }
@@ -209,10 +241,16 @@ void DrawingSurface::DrawArrow(float x1, float y1, float x2, float y2, float siz
 }
 
 void DrawingSurface::DrawCross(float x, float y, int half) {
-  if (Canvas == nullptr) {
+  if (Canvas == nullptr || LeavesOutMark()) {
     return;
   }
   const PointF p = WorldToDevice(x, y);
+  if (Smooth) {
+    const auto h = static_cast<float>(half);
+    SmoothStroke(p.x - h, p.y, p.x + h, p.y);
+    SmoothStroke(p.x, p.y - h, p.x, p.y + h);
+    return;
+  }
   const double fx = p.x;
   const double fy = p.y;
   const int px = TruncToPixel(fx);
@@ -226,7 +264,7 @@ void DrawingSurface::DrawCross(float x, float y, int half) {
 }
 
 void DrawingSurface::DrawSquare(float x, float y, int invert, int half) {
-  if (Canvas == nullptr) {
+  if (Canvas == nullptr || LeavesOutMark()) {
     return;
   }
   const PointF p = WorldToDevice(x, y);
@@ -239,6 +277,17 @@ void DrawingSurface::DrawSquare(float x, float y, int invert, int half) {
     // Only the inside, so the outline drawn below stays as it is.
     Canvas->InvertRect(OffsetPixel(left, 1), OffsetPixel(top, 1), right, bottom);
   }
+  if (Smooth) {
+    const float l = p.x - h;
+    const float t = p.y - h;
+    const float r = p.x + h;
+    const float b = p.y + h;
+    SmoothStroke(l, t, r, t);
+    SmoothStroke(r, t, r, b);
+    SmoothStroke(r, b, l, b);
+    SmoothStroke(l, b, l, t);
+    return;
+  }
   Canvas->MoveTo(left, top);
   Canvas->LineTo(right, top);
   Canvas->LineTo(right, bottom);
@@ -248,9 +297,13 @@ void DrawingSurface::DrawSquare(float x, float y, int invert, int half) {
 
 TextBox DrawingSurface::PlaceText(float x, float y, std::string_view text, int hAlign,
                                   int vAlign) const {
+  return PlaceDeviceText(WorldToDevice(x, y), text, hAlign, vAlign);
+}
+
+TextBox DrawingSurface::PlaceDeviceText(PointF p, std::string_view text, int hAlign,
+                                        int vAlign) const {
   const float th = TextHeightPixels(text);
   const float tw = TextWidthPixels(text);
-  PointF p = WorldToDevice(x, y);
   if (hAlign == kAlignEnd) {
     p.x -= tw;
   } else if (hAlign == kAlignCentre) {
@@ -267,10 +320,17 @@ TextBox DrawingSurface::PlaceText(float x, float y, std::string_view text, int h
 }
 
 void DrawingSurface::DrawText(float x, float y, std::string_view text, int hAlign, int vAlign) {
-  if (Canvas == nullptr) {
+  if (Canvas == nullptr || LeavesOutMark()) {
     return;
   }
   const TextBox box = PlaceText(x, y, text, hAlign, vAlign);
+  Canvas->TextOut(TruncToPixel(box.left), TruncToPixel(box.top), text);
+}
+
+void DrawingSurface::DrawTextInBox(const TextBox& box, std::string_view text) {
+  if (Canvas == nullptr || LeavesOutMark()) {
+    return;
+  }
   Canvas->TextOut(TruncToPixel(box.left), TruncToPixel(box.top), text);
 }
 

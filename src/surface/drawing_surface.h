@@ -73,6 +73,14 @@ class DrawingSurface {
   hygrovia::Canvas* Canvas = nullptr;
   // Not owned; none while drawing a picture.
   SurfaceControl* Control = nullptr;
+  // Smooth drawing: lines reach the canvas at fractions of a pixel, anti-aliased, as wide as
+  // the last pen set; off, they go in whole pixels, one pixel wide, as XOR marks need.
+  bool Smooth = false;
+  // The control shows the marks (cursor, arrow, nodes) over the picture itself, so strokes and
+  // texts in the XOR mix mode, which only marks use, are left out of the picture.
+  bool MarksOverPicture = false;
+  // Texts are this many times the size of the canvas's font; see SetTextScale.
+  float TextScale = 1.0f;
 
   // Binds the canvas (when given) and the control; a control gives the device size.
   void Attach(hygrovia::Canvas* canvas, SurfaceControl* control);
@@ -85,6 +93,12 @@ class DrawingSurface {
   void Clear(Colour colour);
 
   void SetPen(Colour colour, int style, int width);
+  // A pen of fractional width (pixels) for smooth drawing; whole pixels otherwise.
+  void SetSmoothPen(Colour colour, int style, float width);
+  // Texts from now on, on this canvas and any attached later, scale times the font's size.
+  void SetTextScale(float scale);
+  // Opaque texts fill their box with white first (see Canvas::SetOpaqueText).
+  void SetOpaqueText(bool opaque);
   void SetBrush(Colour colour, int style);
   void SetTextColor(Colour colour);
   // kMixXor (7) for marks drawn twice to erase them, kMixCopy (13) otherwise.
@@ -120,6 +134,10 @@ class DrawingSurface {
   // Where DrawText puts the text: its box in the current font, placed at the world point by
   // the alignment codes above. Without a canvas the box is empty.
   TextBox PlaceText(float x, float y, std::string_view text, int hAlign, int vAlign) const;
+  // The same about a device point (pixels, y down).
+  TextBox PlaceDeviceText(PointF p, std::string_view text, int hAlign, int vAlign) const;
+  // Text whose box (from PlaceText) is the given one.
+  void DrawTextInBox(const TextBox& box, std::string_view text);
   // Text placed by the alignment codes above.
   void DrawText(float x, float y, std::string_view text, int hAlign, int vAlign);
   // Text on an opaque background, vertically centred on the point; shadow 1 adds a white
@@ -149,10 +167,15 @@ class DrawingSurface {
 
  private:
   float TextWidthPixels(std::string_view text) const;
+  // True for a mark's stroke or text that the control draws over the picture instead.
+  bool LeavesOutMark() const;
+  // A smooth line between device points.
+  void SmoothStroke(float x1, float y1, float x2, float y2);
   // Device width inside the left and right margins, pixels.
   int AvailableWidth() const;
 
   std::function<void()> redraw_handler_;
+  float lineWidth_ = 1.0f;
 };
 
 }  // namespace hygrovia

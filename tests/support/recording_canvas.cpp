@@ -65,9 +65,24 @@ void RecordingCanvas::TextOut(int x, int y, std::string_view text) {
   primitives_.push_back(out);
 }
 
-int RecordingCanvas::TextWidth(std::string_view text) { return kCharWidth * CodePoints(text); }
+int RecordingCanvas::TextWidth(std::string_view text) {
+  return static_cast<int>(static_cast<float>(kCharWidth * CodePoints(text)) * text_scale_);
+}
 
-int RecordingCanvas::TextHeight(std::string_view /*text*/) { return kTextHeight; }
+int RecordingCanvas::TextHeight(std::string_view /*text*/) {
+  return static_cast<int>(static_cast<float>(kTextHeight) * text_scale_);
+}
+
+void RecordingCanvas::SmoothLine(float x1, float y1, float x2, float y2, float width) {
+  RecordedPrimitive line = Stamp(PrimitiveKind::kLine);
+  line.x1 = TruncToPixel(x1);
+  line.y1 = TruncToPixel(y1);
+  line.x2 = TruncToPixel(x2);
+  line.y2 = TruncToPixel(y2);
+  line.smooth = true;
+  line.smooth_width = width;
+  primitives_.push_back(line);
+}
 
 void RecordingCanvas::InvertRect(int left, int top, int right, int bottom) {
   RecordedPrimitive rect = Stamp(PrimitiveKind::kInvertRect);

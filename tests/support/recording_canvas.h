@@ -25,6 +25,9 @@ struct RecordedPrimitive {
   Colour pen_colour = kBlack;
   int pen_style = kPenSolid;
   int pen_width = 1;
+  // Smooth lines: true, with their width in pixels; their ends are truncated to whole pixels.
+  bool smooth = false;
+  float smooth_width = 0.0f;
   Colour brush_colour = kWhite;
   Colour text_colour = kBlack;
   bool opaque = false;
@@ -33,7 +36,8 @@ struct RecordedPrimitive {
 
 // A canvas that draws nothing and keeps every primitive, so tests can count the lines of a
 // family or read a label. Texts are measured with fixed metrics: kCharWidth pixels per UTF-8
-// code point across and kTextHeight pixels up for any text, the empty text included.
+// code point across and kTextHeight pixels up for any text, the empty text included, both
+// times the text scale (rounded down).
 class RecordingCanvas : public Canvas {
  public:
   static constexpr int kCharWidth = 6;
@@ -54,6 +58,8 @@ class RecordingCanvas : public Canvas {
   int TextHeight(std::string_view text) override;
   void InvertRect(int left, int top, int right, int bottom) override;
   void FillRect(int left, int top, int right, int bottom) override;
+  void SmoothLine(float x1, float y1, float x2, float y2, float width) override;
+  void SetTextScale(float scale) override { text_scale_ = scale; }
 
   const std::vector<RecordedPrimitive>& Primitives() const { return primitives_; }
   std::vector<RecordedPrimitive> OfKind(PrimitiveKind kind) const;
@@ -78,6 +84,7 @@ class RecordingCanvas : public Canvas {
   Colour text_colour_ = kBlack;
   bool opaque_ = false;
   int mix_mode_ = kMixCopy;
+  float text_scale_ = 1.0f;
   int x_ = 0;
   int y_ = 0;
 };

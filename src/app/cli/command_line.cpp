@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <span>
 
 #include "chart/chart_point.h"
@@ -14,7 +15,7 @@
 namespace hygrovia {
 namespace {
 
-enum class Option { Graph, Bar, Cursor, Arrow, Altitude, Properties };
+enum class Option { Graph, Bar, Cursor, Arrow, Altitude, Properties, Style };
 
 struct OptionWord {
   std::string_view word;
@@ -22,14 +23,15 @@ struct OptionWord {
   std::size_t numbers;
 };
 
-// "-props" takes a model name rather than a number.
-constexpr std::array<OptionWord, 6> kOptions{{
+// "-props" and "-style" take a name rather than a number.
+constexpr std::array<OptionWord, 7> kOptions{{
     {"-graph", Option::Graph, 4},
     {"-bar", Option::Bar, 1},
     {"-cursor", Option::Cursor, 2},
     {"-arrow", Option::Arrow, 2},
     {"-alt", Option::Altitude, 1},
     {"-props", Option::Properties, 1},
+    {"-style", Option::Style, 1},
 }};
 
 // The original Windows program saw the command line as one string and ignored it when it
@@ -87,6 +89,16 @@ void ApplyProperties(const std::string& name, ChartSettings& settings,
   }
 }
 
+// "-style clear" or "-style classic".
+void ApplyStyle(const std::string& name, ChartSettings& settings,
+                const CommandLineActions& actions) {
+  if (const std::optional<ChartStyleName> style = ChartStyleFromText(name)) {
+    settings.SetChartStyle(*style);
+  } else if (actions.reportError) {
+    actions.reportError("unknown chart style \"" + name + "\": give clear or classic");
+  }
+}
+
 void ApplyOption(Option option, std::span<const float> n, ChartSettings& settings,
                  const CommandLineActions& actions) {
   switch (option) {
@@ -106,7 +118,8 @@ void ApplyOption(Option option, std::span<const float> n, ChartSettings& setting
     case Option::Altitude:
       settings.SetPressure(PressureAtAltitude(n[0]));
       break;
-    case Option::Properties:  // takes a name, applied before numbers are read
+    case Option::Properties:  // take a name, applied before numbers are read
+    case Option::Style:
       break;
   }
 }
@@ -132,11 +145,31 @@ std::string UsageText() {
          "  -arrow t rh                 arrow at t (°C) and rh (%), relative cursor toggled\n"
          "  -alt metres                 barometric pressure at that altitude (m)\n"
          "  -props ashrae|chart         properties after ASHRAE 2017 or the chart's formulas\n"
+         "  -style clear|classic        the labelled chart on white, or the chart's own look\n"
          "  file.hgv                    loads a chart data file\n"
          "  --help                      shows this text\n"
          "  --version                   shows the program's version\n"
          "\n"
          "Options act from left to right on the chart as it stands.\n";
+}
+
+std::vector<std::string> TakeChartStyleWords(int& argc, char* argv[]) {
+  std::vector<std::string> taken;
+  int kept = argc > 0 ? 1 : 0;
+  for (int i = kept; i < argc; ++i) {
+    const bool styleWord = i + 1 < argc && SameWordIgnoringCase(argv[i], "-style") &&
+                           ChartStyleFromText(argv[i + 1]).has_value();
+    if (styleWord) {
+      taken.emplace_back(argv[i]);
+      taken.emplace_back(argv[i + 1]);
+      ++i;
+      continue;
+    }
+    argv[kept++] = argv[i];
+  }
+  if (kept < argc) argv[kept] = nullptr;
+  argc = kept;
+  return taken;
 }
 
 void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings& settings,
@@ -154,6 +187,10 @@ void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings
     if (arguments.size() - i < option->numbers) return;
     if (option->option == Option::Properties) {
       ApplyProperties(arguments[i++], settings, actions);
+      continue;
+    }
+    if (option->option == Option::Style) {
+      ApplyStyle(arguments[i++], settings, actions);
       continue;
     }
     std::array<float, 4> numbers{};

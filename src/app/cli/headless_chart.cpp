@@ -19,7 +19,7 @@ HeadlessChart::~HeadlessChart() {
 }
 
 void HeadlessChart::Redraw() {
-  surface.Clear(kButtonFace);
+  surface.Clear(settings.Style().Background());
   DrawChart(settings, status);
   surface.RefreshControl();
 }

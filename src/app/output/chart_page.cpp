@@ -13,6 +13,7 @@
 #include "surface/canvas.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
+#include "surface/pixel.h"
 
 namespace hygrovia {
 namespace {
@@ -33,17 +34,15 @@ class PageArea : public SurfaceControl {
   int height_;
 };
 
-// The part of the segment from a to b inside the box (Liang-Barsky), in whole pixels of the
-// box; nothing when the segment misses it.
-bool ClipToBox(const PageBox& box, int& x1, int& y1, int& x2, int& y2) {
-  const double dx = x2 - x1;
-  const double dy = y2 - y1;
+// Where the segment from (x1, y1) on by (dx, dy) enters and leaves the box's pixels
+// (Liang-Barsky), as fractions of its length; false when it misses the box.
+bool ClipSpan(const PageBox& box, double x1, double y1, double dx, double dy, double& enter,
+              double& leave) {
   const double p[] = {-dx, dx, -dy, dy};
-  const double q[] = {static_cast<double>(x1) - box.left, static_cast<double>(box.Right() - 1) - x1,
-                      static_cast<double>(y1) - box.top,
+  const double q[] = {x1 - box.left, static_cast<double>(box.Right() - 1) - x1, y1 - box.top,
                       static_cast<double>(box.Bottom() - 1) - y1};
-  double enter = 0.0;
-  double leave = 1.0;
+  enter = 0.0;
+  leave = 1.0;
   for (int i = 0; i < 4; ++i) {
     if (p[i] == 0.0) {
       if (q[i] < 0.0) return false;
@@ -56,7 +55,34 @@ bool ClipToBox(const PageBox& box, int& x1, int& y1, int& x2, int& y2) {
       leave = std::min(leave, t);
     }
   }
-  if (enter > leave) return false;
+  return enter <= leave;
+}
+
+// The part of the segment from a to b inside the box, in fractions of a pixel; nothing when
+// the segment misses it.
+bool ClipSmoothToBox(const PageBox& box, float& x1, float& y1, float& x2, float& y2) {
+  const double dx = static_cast<double>(x2) - x1;
+  const double dy = static_cast<double>(y2) - y1;
+  double enter = 0.0;
+  double leave = 1.0;
+  if (!ClipSpan(box, x1, y1, dx, dy, enter, leave)) return false;
+  const double ax = x1 + enter * dx;
+  const double ay = y1 + enter * dy;
+  x2 = static_cast<float>(x1 + leave * dx);
+  y2 = static_cast<float>(y1 + leave * dy);
+  x1 = static_cast<float>(ax);
+  y1 = static_cast<float>(ay);
+  return true;
+}
+
+// The part of the segment from a to b inside the box (Liang-Barsky), in whole pixels of the
+// box; nothing when the segment misses it.
+bool ClipToBox(const PageBox& box, int& x1, int& y1, int& x2, int& y2) {
+  const double dx = x2 - x1;
+  const double dy = y2 - y1;
+  double enter = 0.0;
+  double leave = 1.0;
+  if (!ClipSpan(box, x1, y1, dx, dy, enter, leave)) return false;
   const auto inside = [](double v, int low, int high) {
     return std::clamp(static_cast<int>(std::lround(v)), low, high);
   };
@@ -134,6 +160,23 @@ class BoxCanvas : public Canvas {
   }
   int TextWidth(std::string_view text) override { return page_.TextWidth(text); }
   int TextHeight(std::string_view text) override { return page_.TextHeight(text); }
+  void SmoothLine(float x1, float y1, float x2, float y2, float width) override {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
+      return;
+    }
+    const float reach = 0.5f * width;
+    Include(TruncToPixel(std::floor(std::min(x1, x2) - reach)),
+            TruncToPixel(std::floor(std::min(y1, y2) - reach)),
+            TruncToPixel(std::ceil(std::max(x1, x2) + reach)),
+            TruncToPixel(std::ceil(std::max(y1, y2) + reach)));
+    x1 += static_cast<float>(box_.left);
+    y1 += static_cast<float>(box_.top);
+    x2 += static_cast<float>(box_.left);
+    y2 += static_cast<float>(box_.top);
+    if (draw_ && ClipSmoothToBox(clip_, x1, y1, x2, y2)) page_.SmoothLine(x1, y1, x2, y2, width);
+  }
+  // Measured texts must have the size drawn ones have, so the page hears of it either way.
+  void SetTextScale(float scale) override { page_.SetTextScale(scale); }
   void InvertRect(int left, int top, int right, int bottom) override {
     Include(left, top, right, bottom);
     const PageBox cut = Cut(left, top, right, bottom);
@@ -228,6 +271,8 @@ void DrawFittedChart(ChartSettings& chart, Canvas& canvas, const PageBox& box) {
   DrawChartInBox(chart, canvas, inner, box, true);
   surface = screen;
   chart.LabelSlope = labelSlope;
+  // The page's own texts keep the page's font.
+  canvas.SetTextScale(1.0f);
 }
 
 // The text cut at its end, a whole character at a time, until it is at most width wide.

@@ -16,6 +16,7 @@
 #include "chart/chart_settings.h"
 #include "surface/canvas.h"
 #include "surface/drawing_surface.h"
+#include "surface/pixel.h"
 
 namespace hygrovia {
 
@@ -68,6 +69,20 @@ class FramingCanvas : public Canvas {
 
   int TextWidth(std::string_view text) override { return inner_.TextWidth(text); }
   int TextHeight(std::string_view text) override { return inner_.TextHeight(text); }
+
+  void SmoothLine(float x1, float y1, float x2, float y2, float width) override {
+    inner_.SmoothLine(x1, y1, x2, y2, width);
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
+      return;
+    }
+    const float reach = 0.5f * width;
+    Include(TruncToPixel(std::floor(std::min(x1, x2) - reach)),
+            TruncToPixel(std::floor(std::min(y1, y2) - reach)),
+            TruncToPixel(std::ceil(std::max(x1, x2) + reach)),
+            TruncToPixel(std::ceil(std::max(y1, y2) + reach)));
+  }
+
+  void SetTextScale(float scale) override { inner_.SetTextScale(scale); }
 
   void InvertRect(int left, int top, int right, int bottom) override {
     inner_.InvertRect(left, top, right, bottom);

@@ -9,7 +9,9 @@
 #include <QPalette>
 #include <QPen>
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <algorithm>
 #include <cmath>
@@ -157,6 +159,26 @@ std::vector<QRect> LineRuns(int x1, int y1, int x2, int y2, QSize device, bool d
   return runs;
 }
 
+// The whole pixels of a solid line along a row or column: as long as the line, and its width
+// rounded (at least one pixel) across, centred on the line.
+QRectF AxisBand(const QLineF& line, float width) {
+  const double across = std::max(1.0, std::round(static_cast<double>(width)));
+  const double left = std::floor(std::min(line.x1(), line.x2()));
+  const double top = std::floor(std::min(line.y1(), line.y2()));
+  const double right = std::floor(std::max(line.x1(), line.x2()));
+  const double bottom = std::floor(std::max(line.y1(), line.y2()));
+  const double lead = std::floor(0.5 * (across - 1.0));
+  if (line.y1() == line.y2()) return {left, top - lead, right - left + 1.0, across};
+  return {left - lead, top, across, bottom - top + 1.0};
+}
+
+// The unit vector at right angles to the line; none for a line of no length.
+QPointF NormalOf(const QLineF& line) {
+  const double length = line.length();
+  if (!(length > 0.0)) return {};
+  return {-line.dy() / length, line.dx() / length};
+}
+
 int HoldToReach(int v) { return std::clamp(v, -kReach, kReach); }
 
 bool WithinReach(int x, int y) { return std::abs(x) <= kReach && std::abs(y) <= kReach; }
@@ -181,7 +203,7 @@ void QtCanvas::SetDevice(QPaintDevice* device) {
   // Antialiasing would blend edge pixels, and XOR marks could no longer erase themselves.
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
-  painter_.setFont(font_);
+  painter_.setFont(TextFont());
 }
 
 QPaintDevice* QtCanvas::Device() const { return painter_.isActive() ? painter_.device() : nullptr; }
@@ -193,8 +215,24 @@ bool QtCanvas::HasRasterOps() const {
 void QtCanvas::SetFont(const QString& family, int pointSize) {
   font_ = QFont(family, pointSize);
   if (painter_.isActive()) {
-    painter_.setFont(font_);
+    painter_.setFont(TextFont());
   }
+}
+
+void QtCanvas::SetTextScale(float scale) {
+  const float kept = std::isfinite(scale) && scale > 0.0f ? scale : 1.0f;
+  if (kept == text_scale_) return;
+  text_scale_ = kept;
+  if (painter_.isActive()) {
+    painter_.setFont(TextFont());
+  }
+}
+
+QFont QtCanvas::TextFont() const {
+  if (text_scale_ == 1.0f) return font_;
+  QFont scaled = font_;
+  scaled.setPointSizeF(font_.pointSizeF() * text_scale_);
+  return scaled;
 }
 
 void QtCanvas::SetPen(Colour colour, int style, int width) {
@@ -256,7 +294,8 @@ void QtCanvas::StrokeSegment(int x1, int y1, int x2, int y2) {
 }
 
 QFontMetrics QtCanvas::Metrics() const {
-  return painter_.isActive() ? QFontMetrics(font_, painter_.device()) : QFontMetrics(font_);
+  const QFont font = TextFont();
+  return painter_.isActive() ? QFontMetrics(font, painter_.device()) : QFontMetrics(font);
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {
@@ -298,6 +337,41 @@ void QtCanvas::InvertRect(int left, int top, int right, int bottom) {
   // A picture has no pixels to invert; a filled inside still marks the item.
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter_.fillRect(rect, ToQColor(pen_colour_));
+}
+
+void QtCanvas::SmoothLine(float x1, float y1, float x2, float y2, float width) {
+  const bool finite = std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) &&
+                      std::isfinite(y2) && std::isfinite(width);
+  if (!painter_.isActive() || !finite || !(width > 0.0f)) {
+    return;
+  }
+  const std::optional<QLineF> line = ClipToReach(QLineF(x1, y1, x2, y2));
+  if (!line || (x1 == x2 && y1 == y2)) {
+    return;
+  }
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  // A solid line along a pixel row or column is a band of whole pixels: crisp, and far quicker
+  // to fill than to stroke.
+  if (pen_style_ != kPenDotted && (x1 == x2 || y1 == y2)) {
+    painter_.fillRect(AxisBand(*line, width), ToQColor(pen_colour_));
+    return;
+  }
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  const Qt::PenStyle style = pen_style_ == kPenDotted ? Qt::DotLine : Qt::SolidLine;
+  const bool raster = painter_.paintEngine()->type() == QPaintEngine::Raster;
+  if (!raster || width <= 1.0f) {
+    painter_.setPen(QPen(ToQColor(pen_colour_), width, style, Qt::RoundCap, Qt::RoundJoin));
+    painter_.drawLine(*line);
+  } else {
+    // On pixels a wide line is laid as hairlines side by side across its width: the toolkit
+    // strokes hairlines many times faster than wide pens, and the pixels come out alike.
+    painter_.setPen(QPen(ToQColor(pen_colour_), 1.0, style, Qt::RoundCap, Qt::RoundJoin));
+    const int count = static_cast<int>(std::ceil(width));
+    const QPointF across = NormalOf(*line) * ((width - 1.0) / (count - 1));
+    const QPointF first = across * (-0.5 * (count - 1));
+    for (int i = 0; i < count; ++i) painter_.drawLine(line->translated(first + across * i));
+  }
+  painter_.setRenderHint(QPainter::Antialiasing, false);
 }
 
 void QtCanvas::FillRect(int left, int top, int right, int bottom) {

@@ -15,7 +15,8 @@ class QPaintDevice;
 namespace hygrovia {
 
 // The canvas on a Qt paint device: an off-screen QImage for the screen, or a vector picture
-// (QSvgGenerator) or printer page. Drawing is aliased so that XOR marks erase exactly. On
+// (QSvgGenerator) or printer page. Drawing is aliased so that XOR marks erase exactly; only
+// SmoothLine anti-aliases. On
 // devices without raster operations (pictures, printers) XOR strokes are drawn plainly and
 // inverted rectangles are filled with the pen colour.
 //
@@ -37,6 +38,7 @@ class QtCanvas : public Canvas {
   bool HasRasterOps() const;
 
   void SetFont(const QString& family, int pointSize);
+  // The font set, before any text scale.
   const QFont& Font() const { return font_; }
 
   void SetPen(Colour colour, int style, int width) override;
@@ -54,13 +56,18 @@ class QtCanvas : public Canvas {
   int TextHeight(std::string_view text) override;
   void InvertRect(int left, int top, int right, int bottom) override;
   void FillRect(int left, int top, int right, int bottom) override;
+  void SmoothLine(float x1, float y1, float x2, float y2, float width) override;
+  void SetTextScale(float scale) override;
 
  private:
   QFontMetrics Metrics() const;
+  // The font scaled by the text scale; the font itself at scale 1.
+  QFont TextFont() const;
   void StrokeSegment(int x1, int y1, int x2, int y2);
 
   QPainter painter_;
   QFont font_;
+  float text_scale_ = 1.0f;
   Colour pen_colour_ = kBlack;
   int pen_style_ = kPenSolid;
   int pen_width_ = 1;

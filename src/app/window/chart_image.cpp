@@ -2,10 +2,12 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace hygrovia {
 
@@ -43,13 +45,23 @@ int ChartImage::ClientHeight() const { return std::max(1, height()); }
 
 void ChartImage::RepaintNow() { repaint(); }
 
+void ChartImage::SetOverlayPainter(std::function<void(QPaintDevice& device)> painter) {
+  overlay_ = std::move(painter);
+}
+
 void ChartImage::paintEvent(QPaintEvent* event) {
-  QPainter painter(this);
-  const QRectF area = event->rect();
-  const qreal ratio = picture_.devicePixelRatio();
-  const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
-                      area.height() * ratio);
-  painter.drawImage(area, picture_, source);
+  {
+    QPainter painter(this);
+    const qreal ratio = picture_.devicePixelRatio();
+    // Each rectangle of what is repainted on its own: a drag repaints a few small ones far apart.
+    for (const QRect& rect : event->region()) {
+      const QRectF area = rect;
+      const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
+                          area.height() * ratio);
+      painter.drawImage(area, picture_, source);
+    }
+  }
+  if (overlay_) overlay_(*this);
 }
 
 }  // namespace hygrovia

@@ -3,9 +3,11 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 #include "surface/canvas.h"
 
+class QPaintDevice;
 class QPaintEvent;
 
 namespace hygrovia {
@@ -25,6 +27,10 @@ class ChartImage : public QWidget, public SurfaceControl {
   // must be switched away first.
   void GrowPicture();
 
+  // Draws over the picture on the control at every paint, clipped to what is repainted: the
+  // marks of a style that never XORs them into the picture. None by default.
+  void SetOverlayPainter(std::function<void(QPaintDevice& device)> painter);
+
   // The client size, at least one pixel each way.
   int ClientWidth() const override;
   int ClientHeight() const override;
@@ -37,6 +43,7 @@ class ChartImage : public QWidget, public SurfaceControl {
   QSize NeededPixels() const;
 
   QImage picture_;
+  std::function<void(QPaintDevice& device)> overlay_;
 };
 
 }  // namespace hygrovia

@@ -146,11 +146,20 @@ void TGraphForm::CreatePropertiesRow() {
   }
   PropertiesLabel =
       AddLabel(Panel2, "PropertiesLabel", QStringLiteral("Prop&erties:"), PropertiesCombo);
+  StyleCombo = new QComboBox(Panel2);
+  StyleCombo->setObjectName(QStringLiteral("StyleCombo"));
+  for (const ChartStyleName style : {ChartStyleName::Classic, ChartStyleName::Clear}) {
+    const std::string_view name = ChartStyleText(style);
+    StyleCombo->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  }
+  StyleLabel = AddLabel(Panel2, "StyleLabel", QStringLiteral("St&yle:"), StyleCombo);
   auto* row = new QHBoxLayout(Panel2);
   row->addWidget(AltitudeLabel);
   row->addWidget(AltitudeEdit);
   row->addWidget(PropertiesLabel);
   row->addWidget(PropertiesCombo);
+  row->addWidget(StyleLabel);
+  row->addWidget(StyleCombo);
 }
 
 void TGraphForm::CreateRangeGroups() {
@@ -280,6 +289,7 @@ void TGraphForm::FillFromSettings() {
 
 void TGraphForm::FillProperties() {
   PropertiesCombo->setCurrentIndex(static_cast<int>(settings_.GetPropertyModel()));
+  StyleCombo->setCurrentIndex(static_cast<int>(settings_.GetChartStyle()));
   WriteNumber(*AltitudeEdit, kAltitudeFormat,
               static_cast<float>(ashrae::AltitudeAtPressure(settings_.GetPressure())));
 }
@@ -310,6 +320,8 @@ void TGraphForm::OKButtonClick() {
   if (!checker_->CheckAll()) return;
   settings_.SetPropertyModel(PropertiesCombo->currentIndex() == 1 ? PropertyModel::Ashrae2017
                                                                   : PropertyModel::ChartFormulas);
+  settings_.SetChartStyle(StyleCombo->currentIndex() == 1 ? ChartStyleName::Clear
+                                                          : ChartStyleName::Classic);
   settings_.SetPressure(ReadNumber(evaluator_, *BarEdit));
   const float tMax = ReadNumber(evaluator_, *MaxDBEdit);
   const float tMin = ReadNumber(evaluator_, *MinDBEdit);

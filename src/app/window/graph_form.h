@@ -44,7 +44,7 @@ class TGraphForm : public QDialog {
 
  private:
   void CreatePressureRow();
-  // The altitude beside the pressure and the property model.
+  // The altitude beside the pressure, the property model and the chart style.
   void CreatePropertiesRow();
   void CreateRangeGroups();
   void CreateCursorGroup();
@@ -54,7 +54,7 @@ class TGraphForm : public QDialog {
   QLineEdit* AddEdit(QWidget* parent, const char* name, const char* text, const char* hint);
   QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QWidget* buddy);
 
-  // Shows the chart's property model and the altitude of its pressure.
+  // Shows the chart's property model, the altitude of its pressure and the chart style.
   void FillProperties();
   // Typing a pressure shows its altitude, typing an altitude its pressure, whenever the text
   // evaluates to a finite number.
@@ -114,6 +114,8 @@ class TGraphForm : public QDialog {
   QLabel* AltitudeLabel = nullptr;
   QComboBox* PropertiesCombo = nullptr;
   QLabel* PropertiesLabel = nullptr;
+  QComboBox* StyleCombo = nullptr;
+  QLabel* StyleLabel = nullptr;
 };
 
 }  // namespace hygrovia

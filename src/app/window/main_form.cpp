@@ -98,6 +98,7 @@ TMainForm::TMainForm(ChartSettings& settings, StatusLine& status, QWidget* paren
       [this](const std::string& text) { StatusPanel->setText(QString::fromStdString(text)); });
   settings_.Surface().SetRedrawHandler([this] { Redraw(); });
   canvas_.SetFont(QStringLiteral("Arial"), 8);
+  GraphCanvas->SetOverlayPainter([this](QPaintDevice& device) { PaintMarks(device); });
   setMinimumSize(MinimumClientSize());
   ReadRememberedValues();
   HandleResize();
@@ -170,7 +171,9 @@ void TMainForm::CreateToolbar() {
 QFrame* TMainForm::AddSidePanel(const char* name, QToolButton*& button, const char* buttonName,
                                 const char* icon, const char* hint) {
   // After the last panel on the toolbar's row, as high as the toolbar.
-  const QRect last = (ProcessPanel ? ProcessPanel : WeatherPanel ? WeatherPanel : OutputPanel)
+  const QRect last = (ProcessPanel   ? ProcessPanel
+                      : WeatherPanel ? WeatherPanel
+                                     : OutputPanel)
                          ->geometry();
   QFrame* panel = MakePanel(this, name, QRect(last.right() + 2, last.y(), 65, last.height()));
   button = AddButton(panel, buttonName, QRect(1, 25, 62, 60), icon, hint);
@@ -179,10 +182,10 @@ QFrame* TMainForm::AddSidePanel(const char* name, QToolButton*& button, const ch
 }
 
 void TMainForm::CreateSidePanels() {
-  WeatherPanel = AddSidePanel("WeatherPanel", WeatherButton, "WeatherButton",
-                              ":/icons/weather.svg", "Open weather...");
-  ProcessPanel = AddSidePanel("ProcessPanel", ProcessButton, "ProcessButton",
-                              ":/icons/process.svg", "Show the process table.");
+  WeatherPanel = AddSidePanel("WeatherPanel", WeatherButton, "WeatherButton", ":/icons/weather.svg",
+                              "Open weather...");
+  ProcessPanel = AddSidePanel("ProcessPanel", ProcessButton, "ProcessButton", ":/icons/process.svg",
+                              "Show the process table.");
   connect(WeatherButton, &QToolButton::clicked, this, &TMainForm::WeatherButtonClick);
   connect(ProcessButton, &QToolButton::clicked, this, &TMainForm::ProcessButtonClick);
 

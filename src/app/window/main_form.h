@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -19,6 +20,7 @@ class QKeyEvent;
 class QLabel;
 class QMenu;
 class QMoveEvent;
+class QPaintDevice;
 class QResizeEvent;
 class QShowEvent;
 class QToolButton;
@@ -112,6 +114,13 @@ class TMainForm : public QWidget {
   bool MaySetChartAside();
   bool SaveBeforeLeaving();
 
+  // The marks of a style that never XORs them, drawn over the chart picture as it is painted
+  // (main_form_marks.cpp).
+  void PaintMarks(QPaintDevice& device);
+  // Has the chart control show what a mouse event changed: with marks over the picture, only
+  // where they stood, where they stand now and the data table; otherwise all of it.
+  void ShowChartChanges();
+
   void WheelZoom(const QWheelEvent& wheel, QPoint at);
   void MouseLeftChart();
   void ShowPointerShape(int x, int y);
@@ -173,6 +182,8 @@ class TMainForm : public QWidget {
   std::optional<PendingSize> pendingSize_;
   // How long the last full drawing took; a pan draws the whole chart while it fits a frame.
   double lastDrawMilliseconds_ = 0.0;
+  // Where the marks over the picture were last painted, control pixels.
+  QRect marksShown_;
 
   // Controls and menus, owned by the window through their Qt parents.
   QFrame* MainPanel = nullptr;

@@ -70,6 +70,9 @@ void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
     }
   };
   actions.toggleRelativeCursor = [this] { RelativeValues(); };
+  actions.reportError = [](const std::string& message) {
+    std::cerr << "hygrovia: " << message << '\n';
+  };
   hygrovia::ProcessCommandLine(arguments, settings_, actions);
   if (loaded || !fileName_.isEmpty()) {
     NoteChanges();
@@ -128,7 +131,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   ShowPointerShape(at.x(), at.y());
   // What the handlers drew into the chart picture (moved marks, the table) must reach the
   // screen; the paint is queued, so a burst of moves costs one paint.
-  GraphCanvas->update();
+  ShowChartChanges();
   return true;
 }
 
@@ -161,7 +164,7 @@ void TMainForm::ProcessMouseMove(int x, int y) {
       return;
     }
     // Where a drawing takes longer than a frame, only the grid and the outline follow.
-    surface.Clear(kButtonFace);
+    surface.Clear(settings_.Style().Background());
     surface.DrawGrid();
     DrawChartOutline(settings_);
     GraphCanvas->RepaintNow();

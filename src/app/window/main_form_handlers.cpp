@@ -37,7 +37,8 @@ void Call(const std::function<void()>& hook) {
 void TMainForm::Redraw() {
   const auto start = std::chrono::steady_clock::now();
   DrawingSurface& surface = settings_.Surface();
-  surface.Clear(kButtonFace);
+  surface.Clear(settings_.Style().Background());
+  surface.MarksOverPicture = settings_.Style().Smooth();
   DrawChart(settings_, status_);
   surface.RefreshControl();
   lastDrawMilliseconds_ =

@@ -1,4 +1,5 @@
-// The main window's size, the two points and the property model, kept between runs.
+// The main window's size, the two points, the property model and the chart style, kept
+// between runs.
 #include <QScreen>
 #include <QSize>
 #include <algorithm>
@@ -31,6 +32,8 @@ void TMainForm::ReadRememberedValues() {
   const SettingText properties =
       ReadSetting(kPropertiesValueName, PropertiesText(PropertyModel::ChartFormulas));
   settings_.SetPropertyModel(PropertiesFromText(properties.Text));
+  const SettingText style = ReadSetting(kStyleValueName, ChartStyleText(ChartStyleName::Classic));
+  settings_.SetChartStyle(ChartStyleFromText(style.Text).value_or(ChartStyleName::Classic));
   // The default text does not describe points on the chart; only stored values move them.
   const SettingText setup = ReadSetting(kSetupValueName, kDefaultSetupText);
   if (!setup.Read) return;
@@ -53,6 +56,7 @@ void TMainForm::ApplyOuterSize() {
 void TMainForm::OnCloseEvent() {
   WriteSetting(kSetupValueName, SetupText(settings_));
   WriteSetting(kPropertiesValueName, PropertiesText(settings_.GetPropertyModel()));
+  WriteSetting(kStyleValueName, ChartStyleText(settings_.GetChartStyle()));
   const QSize outer = frameGeometry().size();
   WriteSetting(kSizeValueName, WindowSizeText(WindowSize{outer.width(), outer.height()}));
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/chart_style.h"
 #include "psychro/air_state.h"
 #include "support/test_chart.h"
 
@@ -152,6 +153,70 @@ TEST(CommandLineTest, PropertyModelAndAltitude) {
   }
   EXPECT_NE(UsageText().find("-props ashrae|chart"), std::string::npos);
   EXPECT_NE(UsageText().find("-alt metres"), std::string::npos);
+}
+
+TEST(CommandLineTest, ChartStyleInAnyLetterCase) {
+  struct Case {
+    Arguments arguments;
+    ChartStyleName style;
+    int errors;
+    std::vector<std::string> loaded;
+  };
+  const std::vector<Case> cases = {
+      {{"-style", "clear"}, ChartStyleName::Clear, 0, {}},
+      {{"-STYLE", "Clear", "-style", "CLASSIC"}, ChartStyleName::Classic, 0, {}},
+      {{"-Style", "cLeAr", "a.hgv"}, ChartStyleName::Clear, 0, {"a.hgv"}},
+      // An unknown name is reported and takes no file with it; a bare "-style" does nothing.
+      {{"-style", "fusion", "b.hgv"}, ChartStyleName::Classic, 1, {"b.hgv"}},
+      {{"-bar", "90", "-style"}, ChartStyleName::Classic, 0, {}},
+  };
+  for (const Case& c : cases) {
+    testing::TestChart chart;
+    int errors = 0;
+    std::vector<std::string> loaded;
+    CommandLineActions actions;
+    actions.loadFile = [&loaded](const std::string& name) { loaded.push_back(name); };
+    actions.reportError = [&errors](const std::string&) { ++errors; };
+    ProcessCommandLine(c.arguments, chart.settings, actions);
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    EXPECT_EQ(chart.settings.GetChartStyle(), c.style);
+    EXPECT_EQ(chart.surface.Smooth, c.style == ChartStyleName::Clear);
+    EXPECT_EQ(errors, c.errors);
+    EXPECT_EQ(loaded, c.loaded);
+  }
+  EXPECT_NE(UsageText().find("-style clear|classic"), std::string::npos);
+}
+
+// The toolkit reads "-style NAME" as its widget style; the chart's own style names are taken
+// out of its way before it sees them, anything else is left to it.
+TEST(CommandLineTest, ChartStyleWordsAreKeptFromTheToolkit) {
+  struct Case {
+    Arguments argv;
+    Arguments taken;
+    Arguments left;
+  };
+  const std::vector<Case> cases = {
+      {{"hygrovia", "-style", "clear", "a.hgv"}, {"-style", "clear"}, {"hygrovia", "a.hgv"}},
+      {{"hygrovia", "-STYLE", "Classic", "-style", "fusion"},
+       {"-STYLE", "Classic"},
+       {"hygrovia", "-style", "fusion"}},
+      {{"hygrovia", "-bar", "90", "-style"}, {}, {"hygrovia", "-bar", "90", "-style"}},
+      {{"hygrovia", "-style", "-style", "clear"}, {"-style", "clear"}, {"hygrovia", "-style"}},
+      {{"hygrovia"}, {}, {"hygrovia"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> storage = c.argv;
+    std::vector<char*> argv;
+    for (std::string& word : storage) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    int argc = static_cast<int>(c.argv.size());
+    SCOPED_TRACE(::testing::PrintToString(c.argv));
+    EXPECT_EQ(TakeChartStyleWords(argc, argv.data()), c.taken);
+    Arguments left;
+    for (int i = 0; i < argc; ++i) left.emplace_back(argv[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(left, c.left);
+    EXPECT_EQ(argv[static_cast<std::size_t>(argc)], nullptr);
+  }
 }
 
 TEST(CommandLineTest, HelpAndVersionAreAskedForBeforeAnyWindow) {

@@ -305,3 +305,54 @@ TEST(QtCanvas, PicturesDrawXorMarksPlainly) {
 
 }  // namespace
 }  // namespace hygrovia
+
+namespace hygrovia {
+namespace {
+
+// Smooth lines on a screen of either density: along a row or column a crisp band of whole
+// pixels (one logical pixel is two device pixels at 200 %), slanted ones anti-aliased; nothing
+// for lines that are not finite.
+TEST(QtCanvasSmoothTest, LinesAreCrispAlongTheAxesAndSmoothElsewhere) {
+  struct Case {
+    qreal ratio;
+    float width;
+    int bandPixels;  // device pixels across a vertical line
+  };
+  const std::vector<Case> cases = {{1.0, 1.0f, 1}, {1.0, 2.0f, 2}, {2.0, 1.0f, 2}, {2.0, 2.0f, 4}};
+  for (const Case& c : cases) {
+    QImage image = Plain(Qt::white, c.ratio);
+    {
+      QtCanvas canvas(&image);
+      canvas.SetPen(kBlack, kPenSolid, 1);
+      canvas.SmoothLine(40.3f, 10.0f, 40.3f, 100.0f, c.width);
+      canvas.SmoothLine(60.0f, 10.0f, 150.0f, 70.0f, c.width);
+      const float nan = std::numeric_limits<float>::quiet_NaN();
+      canvas.SmoothLine(nan, 0.0f, 10.0f, 10.0f, c.width);
+      canvas.SmoothLine(0.0f, 0.0f, std::numeric_limits<float>::infinity(), 10.0f, c.width);
+    }
+    SCOPED_TRACE(::testing::Message() << c.ratio << " " << c.width);
+    const int row = static_cast<int>(50 * c.ratio);
+    int black = 0;
+    int grey = 0;
+    for (int x = static_cast<int>(30 * c.ratio); x < static_cast<int>(50 * c.ratio); ++x) {
+      const int v = qGray(image.pixel(x, row));
+      black += v == 0 ? 1 : 0;
+      grey += v != 0 && v != 255 ? 1 : 0;
+    }
+    EXPECT_EQ(black, c.bandPixels);
+    EXPECT_EQ(grey, 0);
+    int blended = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = static_cast<int>(55 * c.ratio); x < image.width(); ++x) {
+        const int v = qGray(image.pixel(x, y));
+        blended += v != 0 && v != 255 ? 1 : 0;
+      }
+    }
+    EXPECT_GT(blended, 20);
+    // Nothing strayed into the top-left corner from the lines that are not finite.
+    EXPECT_EQ(qGray(image.pixel(2, 2)), 255);
+  }
+}
+
+}  // namespace
+}  // namespace hygrovia
