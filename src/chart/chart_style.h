@@ -90,6 +90,9 @@ class ChartStyle {
   virtual Colour Background() const = 0;
   // True for anti-aliased lines at fractions of a pixel, whose marks are never XORed.
   virtual bool Smooth() const = 0;
+  // True when pictures of the chart (clipboard, SVG, PDF) are laid on the background colour;
+  // false leaves them transparent, so they take the colour of the page they are put on.
+  virtual bool OpaquePictures() const = 0;
   // Text size as a multiple of the chart font on a chart area of width by height pixels.
   virtual float TextScale(int width, int height) const = 0;
   virtual FrameMargins Margins() const = 0;

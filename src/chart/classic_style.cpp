@@ -13,6 +13,7 @@ class Classic final : public ChartStyle {
   ChartStyleName Name() const override { return ChartStyleName::Classic; }
   Colour Background() const override { return kButtonFace; }
   bool Smooth() const override { return false; }
+  bool OpaquePictures() const override { return false; }
   float TextScale(int /*width*/, int /*height*/) const override { return 1.0f; }
   FrameMargins Margins() const override { return {0.5f, 1.1f, 0.5f, 1.1f}; }
 

@@ -101,6 +101,7 @@ class Clear final : public ChartStyle {
   ChartStyleName Name() const override { return ChartStyleName::Clear; }
   Colour Background() const override { return kWhite; }
   bool Smooth() const override { return true; }
+  bool OpaquePictures() const override { return true; }
 
   float TextScale(int width, int height) const override {
     const float scale =

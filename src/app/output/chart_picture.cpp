@@ -137,7 +137,8 @@ std::optional<QRect> RecordChartPicture(ChartSettings& chart, StatusLine& status
   if (const auto* screen = dynamic_cast<const QtCanvas*>(screenCanvas)) {
     canvas.SetFont(screen->Font().family(), screen->Font().pointSize());
   }
-  canvas.SetDevice(&picture);
+  QPicture drawing;
+  canvas.SetDevice(&drawing);
   if (canvas.Device() == nullptr) return std::nullopt;
 
   FramingCanvas framing(canvas);
@@ -150,7 +151,18 @@ std::optional<QRect> RecordChartPicture(ChartSettings& chart, StatusLine& status
   // Attach keeps the old canvas when given none; the framing canvas is about to go away.
   surface.Canvas = screenCanvas;
   canvas.SetDevice(nullptr);
-  return framing.Frame();
+  const std::optional<QRect> frame = framing.Frame();
+  if (!frame || !chart.Style().OpaquePictures()) {
+    picture = drawing;
+    return frame;
+  }
+  // The background under all that was drawn, so the picture keeps its look on any page.
+  QPainter painter;
+  if (!painter.begin(&picture)) return std::nullopt;
+  painter.fillRect(*frame, ToQColor(chart.Style().Background()));
+  painter.drawPicture(0, 0, drawing);
+  if (!painter.end()) return std::nullopt;
+  return frame;
 }
 
 QByteArray PictureToSvg(const QPicture& picture, const QRect& frame) {

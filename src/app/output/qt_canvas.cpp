@@ -37,15 +37,6 @@ QColor ButtonFaceColour() {
   return QColor(240, 240, 240);
 }
 
-// Plain colours are red, green, blue triples; of the system colours the chart uses only the
-// button face, the others are not used and come out black.
-QColor ToQColor(Colour colour) {
-  if (IsSystemColour(colour)) {
-    return (colour & 0xFFu) == kButtonFaceIndex ? ButtonFaceColour() : QColor(Qt::black);
-  }
-  return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
-}
-
 bool SupportsRasterOps(QPaintDevice* device, QPaintEngine* engine) {
   // Vector engines claim the feature but only record the operations, which the programs
   // that show a picture ignore; only pixels can really be XORed.
@@ -188,6 +179,15 @@ QString FromUtf8(std::string_view text) {
 }
 
 }  // namespace
+
+// Plain colours are red, green, blue triples; of the system colours the chart uses only the
+// button face, the others are not used and come out black.
+QColor ToQColor(Colour colour) {
+  if (IsSystemColour(colour)) {
+    return (colour & 0xFFu) == kButtonFaceIndex ? ButtonFaceColour() : QColor(Qt::black);
+  }
+  return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
+}
 
 QtCanvas::QtCanvas(QPaintDevice* device) { SetDevice(device); }
 

@@ -1,6 +1,7 @@
 #ifndef HYGROVIA_APP_OUTPUT_QT_CANVAS_H
 #define HYGROVIA_APP_OUTPUT_QT_CANVAS_H
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -13,6 +14,10 @@
 class QPaintDevice;
 
 namespace hygrovia {
+
+// The Qt colour of a chart colour: a red, green, blue triple, or the button face among the
+// system colours (the others come out black).
+QColor ToQColor(Colour colour);
 
 // The canvas on a Qt paint device: an off-screen QImage for the screen, or a vector picture
 // (QSvgGenerator) or printer page. Drawing is aliased so that XOR marks erase exactly; only

@@ -7,13 +7,16 @@
 #include <QImage>
 #include <QRandomGenerator>
 #include <QRectF>
+#include <QPainter>
 #include <QStringList>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -512,6 +515,20 @@ TEST(HeadlessTest, SvgAndPdfPicturesOfTheChart) {
   };
   for (const char* label : {"DBT(°C)", "AH", "5", "25", "50", "30", "Dry Bulb: 25.00°C"}) {
     EXPECT_TRUE(shows(QString::fromUtf8(label))) << label;
+  }
+
+  // A Clear picture lies on its white background; a Classic one lets the page show through,
+  // here left of the saturation curve, where nothing is drawn.
+  for (const auto& [style, alpha] : {std::pair{"clear", 255}, std::pair{"classic", 0}}) {
+    const QString path = dir.filePath(QString::fromLatin1(style) + QStringLiteral(".svg"));
+    ASSERT_EQ(RunCommand({"-style", style, "--export", path.toStdString()}).status, kExitDone);
+    QSvgRenderer renderer(path);
+    QImage image(renderer.defaultSize(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    EXPECT_EQ(qAlpha(image.pixel(image.width() / 5, image.height() * 3 / 5)), alpha) << style;
   }
 
   const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
