@@ -5,7 +5,11 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#ifdef _WIN32
+#include <process.h>
+#else
 #include <unistd.h>
+#endif
 
 #include "chart/number_text.h"
 #include "data/file_descriptor.h"
@@ -25,43 +29,45 @@ fs::path FolderOf(const fs::path& file) {
   return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
-// A hidden name beside file that no file has yet, for attempt.
-fs::path NameBeside(const fs::path& file, int attempt) {
-  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-  std::string name = "." + file.filename().string().substr(0, kKeptNameBytes);
-  name += FormatText(".%llx-%d-%d.tmp", static_cast<unsigned long long>(stamp),
-                     static_cast<int>(::getpid()), attempt);
-  return FolderOf(file) / name;
+#ifdef _WIN32
+
+int ProcessNumber() { return ::_getpid(); }
+
+// Windows keeps of the permissions only a read-only flag, which a target never has, so the new
+// file is simply writable; there is nothing to carry over.
+int CreateNew(const fs::path& file, bool /*replacing*/) {
+  return ::_wopen(file.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                  _S_IREAD | _S_IWRITE);
 }
 
-// A new file beside target.File, open for writing; its name in made, or the error number.
-int CreateBeside(const WriteTarget& target, FileDescriptor& file, fs::path& made) {
-  // A new file of a new name gets the usual permissions; one that replaces a file gets that
-  // file's once everything is written.
-  const mode_t mode = target.Exists ? S_IRUSR | S_IWUSR : 0666;
-  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    made = NameBeside(target.File, attempt);
-    const int fd = ::open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd >= 0) {
-      file = FileDescriptor(fd);
-      return 0;
-    }
-    if (errno != EEXIST && errno != EINTR) return errno;
-  }
-  return EEXIST;
+void CarryOver(const WriteTarget& /*target*/, int /*fd*/) {}
+
+int FlushToDisk(int fd) { return ::_commit(fd); }
+
+// The error number of the rename, else 0; the target is replaced if it exists.
+int RenameOver(const fs::path& from, const fs::path& to) {
+  std::error_code error;
+  fs::rename(from, to, error);
+  return error ? ErrorNumber(error) : 0;
 }
 
-// Every byte written, or the error number of the write that failed.
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return 0;
+void Remove(const fs::path& file) {
+  std::error_code ignored;
+  fs::remove(file, ignored);
+}
+
+// Windows flushes a folder's entries with the files in it.
+void FlushFolder(const fs::path& /*file*/) {}
+
+#else
+
+int ProcessNumber() { return static_cast<int>(::getpid()); }
+
+// A new file of a new name gets the usual permissions; one that replaces a file gets that
+// file's once everything is written.
+int CreateNew(const fs::path& file, bool replacing) {
+  const mode_t mode = replacing ? S_IRUSR | S_IWUSR : 0666;
+  return ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
 }
 
 // The old file's owner and permissions on the new one, as far as the system allows: only the
@@ -75,20 +81,68 @@ void CarryOver(const WriteTarget& target, int fd) {
   [[maybe_unused]] const int ignored = ::fchmod(fd, target.Mode);
 }
 
-// Writes, flushes to the disk and closes the new file; the error number of the first step
-// that failed. Some file systems cannot flush (EINVAL), which is no failure of the data.
-int FillAndClose(const WriteTarget& target, FileDescriptor& file, std::string_view bytes) {
-  if (const int error = WriteAll(file.Get(), bytes)) return error;
-  CarryOver(target, file.Get());
-  if (::fsync(file.Get()) != 0 && errno != EINVAL) return errno;
-  return file.Close();
+int FlushToDisk(int fd) { return ::fsync(fd); }
+
+// The error number of the rename, else 0; the target is replaced if it exists.
+int RenameOver(const fs::path& from, const fs::path& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
+
+void Remove(const fs::path& file) { ::unlink(file.c_str()); }
 
 // The rename is lasting only once the folder is flushed too; a folder that cannot be flushed
 // still holds the complete file.
 void FlushFolder(const fs::path& file) {
   const FileDescriptor folder(::open(FolderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder.IsOpen()) ::fsync(folder.Get());
+}
+
+#endif
+
+// A hidden name beside file that no file has yet, for attempt.
+fs::path NameBeside(const fs::path& file, int attempt) {
+  const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+  fs::path name = ".";
+  name += file.filename().native().substr(0, kKeptNameBytes);
+  name += FormatText(".%llx-%d-%d.tmp", static_cast<unsigned long long>(stamp), ProcessNumber(),
+                     attempt);
+  return FolderOf(file) / name;
+}
+
+// A new file beside target.File, open for writing; its name in made, or the error number.
+int CreateBeside(const WriteTarget& target, FileDescriptor& file, fs::path& made) {
+  for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+    made = NameBeside(target.File, attempt);
+    const int fd = CreateNew(made, target.Exists);
+    if (fd >= 0) {
+      file = FileDescriptor(fd);
+      return 0;
+    }
+    if (errno != EEXIST && errno != EINTR) return errno;
+  }
+  return EEXIST;
+}
+
+// Every byte written, or the error number of the write that failed.
+int WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const std::ptrdiff_t written = WriteSome(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return 0;
+}
+
+// Writes, flushes to the disk and closes the new file; the error number of the first step
+// that failed. Some file systems cannot flush (EINVAL), which is no failure of the data.
+int FillAndClose(const WriteTarget& target, FileDescriptor& file, std::string_view bytes) {
+  if (const int error = WriteAll(file.Get(), bytes)) return error;
+  CarryOver(target, file.Get());
+  if (FlushToDisk(file.Get()) != 0 && errno != EINVAL) return errno;
+  return file.Close();
 }
 
 std::string Unchanged(const WriteTarget& target) {
@@ -114,10 +168,10 @@ std::string ReplaceFileContents(const fs::path& named, std::string_view bytes) {
   fs::path made;
   if (const int error = CreateBeside(target, file, made)) return CannotCreate(target, error);
   int error = FillAndClose(target, file, bytes);
-  if (error == 0 && ::rename(made.c_str(), target.File.c_str()) != 0) error = errno;
+  if (error == 0) error = RenameOver(made, target.File);
   if (error != 0) {
     file.Close();
-    ::unlink(made.c_str());
+    Remove(made);
     return SystemReason(error) + "." + Unchanged(target);
   }
   FlushFolder(target.File);

@@ -1,16 +1,17 @@
 #include "data/regular_file.h"
 
 #include <cerrno>
+#include <cstdint>
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "data/file_descriptor.h"
 
 namespace hygrovia {
 namespace {
 
+namespace fs = std::filesystem;
 using Outcome = RegularFileRead::Outcome;
 
 RegularFileRead Ended(Outcome outcome, int error = 0) { return {outcome, error, {}}; }
@@ -22,7 +23,7 @@ RegularFileRead ReadUpTo(int fd, std::size_t limit) {
   read.Bytes.resize(limit + 1);
   std::size_t used = 0;
   while (used < read.Bytes.size()) {
-    const ssize_t got = ::read(fd, read.Bytes.data() + used, read.Bytes.size() - used);
+    const std::ptrdiff_t got = ReadSome(fd, read.Bytes.data() + used, read.Bytes.size() - used);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return Ended(Outcome::Failed, errno);
     if (got == 0) break;
@@ -35,7 +36,30 @@ RegularFileRead ReadUpTo(int fd, std::size_t limit) {
 
 }  // namespace
 
-RegularFileRead ReadRegularFile(const std::filesystem::path& path, std::size_t limit) {
+#ifdef _WIN32
+
+// Windows has no pipes or devices among the names of its folders, and no links that an
+// ordinary user makes, so the status of the name is all there is to look at.
+RegularFileRead ReadRegularFile(const fs::path& path, std::size_t limit) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (status.type() == fs::file_type::not_found) return Ended(Outcome::Missing);
+  if (error) return Ended(Outcome::Failed, ErrorNumber(error));
+  if (fs::is_directory(status)) return Ended(Outcome::Folder);
+  if (!fs::is_regular_file(status)) return Ended(Outcome::NotRegular);
+  const std::uintmax_t size = fs::file_size(path, error);
+  if (error) return Ended(Outcome::Failed, ErrorNumber(error));
+  if (size > limit) return Ended(Outcome::TooLarge);
+  const FileDescriptor file(::_wopen(path.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT));
+  if (!file.IsOpen()) {
+    return errno == ENOENT ? Ended(Outcome::Missing) : Ended(Outcome::Failed, errno);
+  }
+  return ReadUpTo(file.Get(), limit);
+}
+
+#else
+
+RegularFileRead ReadRegularFile(const fs::path& path, std::size_t limit) {
   // A device is refused before it is opened, as opening some (a tape) has effects of its own.
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {
@@ -56,5 +80,7 @@ RegularFileRead ReadRegularFile(const std::filesystem::path& path, std::size_t l
   }
   return ReadUpTo(file.Get(), limit);
 }
+
+#endif
 
 }  // namespace hygrovia

@@ -13,10 +13,13 @@ namespace hygrovia {
 struct WriteTarget {
   std::filesystem::path File;
   bool Exists = false;
-  // Of the existing file, for the new one to carry over.
+#ifndef _WIN32
+  // Of the existing file, for the new one to carry over. Windows keeps no owner the program
+  // could carry over, and of the permissions only a read-only flag, which a target never has.
   mode_t Mode = 0;
   uid_t Owner = 0;
   gid_t Group = 0;
+#endif
   // Why nothing may be written there, ending in a full stop; empty when it may.
   std::string Refusal;
 };
