@@ -10,6 +10,7 @@
 #include "chart/chart_point.h"
 #include "chart/climate_layer.h"
 #include "chart/node_list.h"
+#include "chart/quantity_text.h"
 #include "chart/row_text.h"
 #include "psychro/air_state.h"
 #include "psychro/property_model.h"
@@ -125,6 +126,11 @@ class ChartSettings {
   PropertyModel GetPropertyModel() const;
   void SetPropertyModel(PropertyModel model);
 
+  // The units the user reads and types in; the chart itself keeps SI whatever they are.
+  const QuantityText& GetUnits() const { return units_; }
+  // Chooses the units; nothing is converted or redrawn.
+  void SetUnitSystem(UnitSystem system) { units_ = QuantityText::Of(system); }
+
   // Hands grid step, snap, ranges and margins to the surface and fits the view again.
   void ApplyToSurface();
 
@@ -161,6 +167,7 @@ class ChartSettings {
   DrawingSurface& surface_;
   AirState& cursorState_;
   AirState& arrowState_;
+  QuantityText units_ = QuantityText::Si();
 };
 
 }  // namespace hygrovia
