@@ -33,9 +33,11 @@ struct CommandLineActions {
 // tMax hMin hMax", "-bar p", "-cursor t rh", "-arrow t rh", "-alt metres" (the pressure of
 // that altitude) and "-props ashrae" or "-props chart" (the property model); option words and
 // model names in any letter case, numbers read like the C library's atof; any other argument
-// names a chart data file. An option followed by fewer numbers than it needs is ignored, and
-// so is "-props" with a name it does not know, which is reported. A command line of two
-// characters or fewer does nothing.
+// names a chart data file. "-units si" or "-units ip", wherever it stands, is applied first:
+// every number is then read in those units (°F, gr/lb, psia, ft for inch-pound), and a chart
+// that changes units starts on that system's default ranges. An option followed by fewer
+// numbers than it needs is ignored, and so is "-props" or "-units" with a name it does not
+// know, which is reported. A command line of two characters or fewer does nothing.
 void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings& settings,
                         const CommandLineActions& actions);
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "chart/chart_settings.h"
 #include "chart/process_cells.h"
 #include "chart/process_table.h"
 #include "chart/quantity_text.h"
@@ -14,7 +15,7 @@ std::string WriteProcessCsv(const ChartSettings& chart, double flow, const std::
                             std::ostream& out) {
   ProcessTable table;
   BuildProcessTable(chart, {flow, FlowUnit::CubicMetresPerSecond}, table);
-  const std::string text = CsvText(ProcessTableCells(table, QuantityText::Si()));
+  const std::string text = CsvText(ProcessTableCells(table, chart.GetUnits()));
   if (target == "-") {
     out << text;
     out.flush();

@@ -1,10 +1,11 @@
-// The main window's size, the two points and the property model, kept between runs.
+// The main window's size, the two points, the property model and the units, kept between runs.
 #include <QScreen>
 #include <QSize>
 #include <algorithm>
 
 #include "app/window/main_form.h"
 #include "app/window/settings_store.h"
+#include "chart/chart_grid_units.h"
 #include "chart/chart_settings.h"
 #include "data/persisted_values.h"
 
@@ -31,6 +32,12 @@ void TMainForm::ReadRememberedValues() {
   const SettingText properties =
       ReadSetting(kPropertiesValueName, PropertiesText(PropertyModel::ChartFormulas));
   settings_.SetPropertyModel(PropertiesFromText(properties.Text));
+  // A chart in inch-pound units starts on their ranges; the SI ones are the chart's own.
+  const SettingText units = ReadSetting(kUnitsValueName, UnitsText(UnitSystem::Si));
+  if (UnitsFromText(units.Text) != settings_.GetUnits().System()) {
+    settings_.SetUnitSystem(UnitsFromText(units.Text));
+    UseDefaultRanges(settings_);
+  }
   // The default text does not describe points on the chart; only stored values move them.
   const SettingText setup = ReadSetting(kSetupValueName, kDefaultSetupText);
   if (!setup.Read) return;
@@ -53,6 +60,7 @@ void TMainForm::ApplyOuterSize() {
 void TMainForm::OnCloseEvent() {
   WriteSetting(kSetupValueName, SetupText(settings_));
   WriteSetting(kPropertiesValueName, PropertiesText(settings_.GetPropertyModel()));
+  WriteSetting(kUnitsValueName, UnitsText(settings_.GetUnits().System()));
   const QSize outer = frameGeometry().size();
   WriteSetting(kSizeValueName, WindowSizeText(WindowSize{outer.width(), outer.height()}));
 }
