@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "chart/chart_settings.h"
+#include "chart/climate_layer.h"
 
 namespace hygrovia {
 namespace {
@@ -27,6 +28,8 @@ constexpr ChartGridUnits kSiGrid{
     .volume = {0.025, 0.0, 0.0, true},
     .volumeFromTable = true,
     .defaults = {0.0f, 50.0f, 0.0f, 35.0f, 0.1f, 0.1f},
+    .hoursCellWidth = kHoursCellWidth,
+    .hoursCellHeight = kHoursCellHeight,
 };
 
 // A standard inch-pound chart: every °F, 10 gr/lb, 1 Btu/lb and 0.5 ft³/lb.
@@ -46,6 +49,8 @@ constexpr ChartGridUnits kIpGrid{
     .volume = {0.5, 0.0, 0.0, true},
     .volumeFromTable = false,
     .defaults = {30.0f, 120.0f, 0.0f, 200.0f, 0.1f, 0.5f},
+    .hoursCellWidth = 2.0f,
+    .hoursCellHeight = 10.0f,
 };
 
 }  // namespace

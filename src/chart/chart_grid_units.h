@@ -55,6 +55,9 @@ struct ChartGridUnits {
   bool volumeFromTable;
   // A new chart in this system.
   ShownRanges defaults;
+  // The weather's density cells, shown dry-bulb and moisture differences.
+  float hoursCellWidth;
+  float hoursCellHeight;
 };
 
 const ChartGridUnits& GridUnitsOf(UnitSystem system);

@@ -128,8 +128,9 @@ class ChartSettings {
 
   // The units the user reads and types in; the chart itself keeps SI whatever they are.
   const QuantityText& GetUnits() const { return units_; }
-  // Chooses the units; nothing is converted or redrawn.
-  void SetUnitSystem(UnitSystem system) { units_ = QuantityText::Of(system); }
+  // Chooses the units, and the weather cells that go with them; nothing is converted or
+  // redrawn.
+  void SetUnitSystem(UnitSystem system);
 
   // Hands grid step, snap, ranges and margins to the surface and fits the view again.
   void ApplyToSurface();

@@ -11,10 +11,15 @@
 
 namespace hygrovia {
 
-std::string WriteProcessCsv(const ChartSettings& chart, double flow, const std::string& target,
-                            std::ostream& out) {
+std::string WriteProcessCsv(const ChartSettings& chart, double flow, bool given,
+                            const std::string& target, std::ostream& out) {
+  const UnitSystem system = chart.GetUnits().System();
+  Airflow airflow{flow, FlowUnit::CubicMetresPerSecond};
+  if (system == UnitSystem::Ip) {
+    airflow = given ? Airflow{flow, FlowUnit::CubicFeetPerMinute} : FlowInSystem(airflow, system);
+  }
   ProcessTable table;
-  BuildProcessTable(chart, {flow, FlowUnit::CubicMetresPerSecond}, table);
+  BuildProcessTable(chart, airflow, table);
   const std::string text = CsvText(ProcessTableCells(table, chart.GetUnits()));
   if (target == "-") {
     out << text;
