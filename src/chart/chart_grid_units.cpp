@@ -1,5 +1,6 @@
 #include "chart/chart_grid_units.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -54,6 +55,15 @@ constexpr ChartGridUnits kIpGrid{
 };
 
 }  // namespace
+
+float SaturatedFloat(double value) {
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  return static_cast<float>(std::isnan(value) ? value : std::clamp(value, -kLargest, kLargest));
+}
+
+double ShownRangeEnd(const QuantityText& units, Quantity quantity, float end) {
+  return SaturatedFloat(units.Shown(quantity, end));
+}
 
 double FirstLine(const LineSpacing& spacing, double low) {
   return spacing.aligned ? spacing.step * std::ceil(low / spacing.step) : low;

@@ -60,6 +60,13 @@ struct ChartGridUnits {
   float hoursCellHeight;
 };
 
+// A range end (SI, as the chart stores it) in the shown unit, to the chart's float precision,
+// so that 30 °F stored as -1.1111112 °C shows as 30 again; beyond the float range, the largest
+// float of its sign.
+double ShownRangeEnd(const QuantityText& units, Quantity quantity, float end);
+// value as a float, the largest float of its sign beyond the float range.
+float SaturatedFloat(double value);
+
 const ChartGridUnits& GridUnitsOf(UnitSystem system);
 // The table of the chart's unit system.
 const ChartGridUnits& GridUnitsOf(const ChartSettings& chart);

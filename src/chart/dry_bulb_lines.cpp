@@ -27,8 +27,9 @@ void DrawDryBulbLines(ChartSettings& chart, bool labels, bool highlight) {
   const QuantityText& units = chart.GetUnits();
   const LineSpacing spacing = DryBulbSpacing(chart);
   const double step = spacing.step;
-  const double first = step * std::trunc(units.Shown(Quantity::Temperature, chart.TempMin) / step);
-  const double last = std::trunc(units.Shown(Quantity::Temperature, chart.TempMax));
+  const double first =
+      step * std::trunc(ShownRangeEnd(units, Quantity::Temperature, chart.TempMin) / step);
+  const double last = std::trunc(ShownRangeEnd(units, Quantity::Temperature, chart.TempMax));
   for (int n = 0; n < kMaxFamilyLines && first + step * n <= last; ++n) {
     const double shown = first + step * n;
     const double t = units.FromShown(Quantity::Temperature, shown);

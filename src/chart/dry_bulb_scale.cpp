@@ -20,8 +20,8 @@ constexpr std::string_view kNumberFormat = "%0.0lf";
 bool HasNumber(const ChartSettings& chart, double v, double t) {
   const QuantityText& units = chart.GetUnits();
   return static_cast<float>(t) > chart.TempMin &&
-         v >= std::trunc(units.Shown(Quantity::Temperature, chart.TempMin)) &&
-         v <= std::trunc(units.Shown(Quantity::Temperature, chart.TempMax));
+         v >= std::trunc(ShownRangeEnd(units, Quantity::Temperature, chart.TempMin)) &&
+         v <= std::trunc(ShownRangeEnd(units, Quantity::Temperature, chart.TempMax));
 }
 
 TextBox BoxUnderEdge(const ChartSettings& chart, double x, std::string_view text) {

@@ -47,9 +47,9 @@ void DrawAbsHumidityLines(ChartSettings& chart, bool labels, bool highlight) {
   // In SI the shown moisture is the chart's own.
   const QuantityText& units = chart.GetUnits();
   const LineSpacing& spacing = grid.moisture;
-  const auto top = static_cast<float>(units.Shown(Quantity::Moisture, chart.HumidityMax));
-  auto v =
-      static_cast<float>(FirstLine(spacing, units.Shown(Quantity::Moisture, chart.HumidityMin)));
+  const auto top = static_cast<float>(ShownRangeEnd(units, Quantity::Moisture, chart.HumidityMax));
+  auto v = SaturatedFloat(
+      FirstLine(spacing, ShownRangeEnd(units, Quantity::Moisture, chart.HumidityMin)));
   for (int n = 0; n < kMaxFamilyLines && v < top; ++n, v = static_cast<float>(v + spacing.step)) {
     const auto w = static_cast<float>(units.FromShown(Quantity::Moisture, v));
     DrawScaleLine(chart, w, labels && v > 0.0f && IsLabelledLine(spacing, v), " %0.0lf", v);
@@ -68,7 +68,7 @@ void DrawVapourPressureLines(ChartSettings& chart, bool labels, bool highlight) 
   const LineSpacing& spacing = GridUnitsOf(chart).vapourPressure;
   const double top =
       units.Shown(Quantity::VapourPressure, air.VapourPressureFromHumidity(chart.HumidityMax));
-  auto p = static_cast<float>(FirstLine(
+  auto p = SaturatedFloat(FirstLine(
       spacing,
       units.Shown(Quantity::VapourPressure, air.VapourPressureFromHumidity(chart.HumidityMin))));
   for (int n = 0; n < kMaxFamilyLines && top > p; ++n, p = static_cast<float>(p + spacing.step)) {

@@ -26,9 +26,9 @@ void DrawWetBulbLines(ChartSettings& chart, bool highlight) {
   const QuantityText& units = chart.GetUnits();
   const LineSpacing& spacing = GridUnitsOf(chart).wetBulb;
   const double first =
-      spacing.solidStep *
-      std::trunc((1.0 / spacing.solidStep) * units.Shown(Quantity::Temperature, chart.TempMin));
-  const double end = std::trunc(units.Shown(Quantity::Temperature, chart.TempMax));
+      spacing.solidStep * std::trunc((1.0 / spacing.solidStep) *
+                                     ShownRangeEnd(units, Quantity::Temperature, chart.TempMin));
+  const double end = std::trunc(ShownRangeEnd(units, Quantity::Temperature, chart.TempMax));
   for (int n = 0; n < kMaxFamilyLines && first + spacing.step * n < end; ++n) {
     const double shown = first + spacing.step * n;
     const double tw = units.FromShown(Quantity::Temperature, shown);
