@@ -168,8 +168,9 @@ void DrawAshraeEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) 
                                                                    chart.HumidityMax, highest)));
   for (int n = 0; n < kMaxFamilyLines && first + spacing.step * n < end; ++n) {
     const double h = first + spacing.step * n;
-    const bool numbered = IsLabelledLine(spacing, h);
-    SetFamilyPen(chart.Surface(), highlight, IsSolidLine(spacing, h) ? kPenSolid : kPenDotted);
+    const LineMarks marks = MarksOf(spacing, h);
+    const bool numbered = marks.labelled;
+    SetFamilyPen(chart.Surface(), highlight, marks.solid ? kPenSolid : kPenDotted);
     const std::optional<UpperEnd> upper = DrawPropertyLine(chart, ShownEnthalpyLine(chart, h));
     if (labels && numbered && upper) {
       DrawEnthalpyLabel(chart, *upper, h, h > end - spacing.labelStep);

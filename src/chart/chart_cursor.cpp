@@ -34,7 +34,7 @@ constexpr std::string_view kOutsideText = " Cursor: Outside graph extents";
 
 // The read-out names the property model when it is not the chart's own formulas.
 std::string StateText(std::string_view format, const AirState& state, const QuantityText& units) {
-  const std::string degrees(units.RowUnit(Quantity::Temperature));
+  const std::string_view degrees = units.RowUnit(Quantity::Temperature);
   std::string text =
       FormatText(format, units.Shown(Quantity::Temperature, state.DryBulb), degrees,
                  units.Shown(Quantity::Temperature, state.WetBulb), degrees, state.RelHumidity,

@@ -10,8 +10,6 @@
 namespace hygrovia {
 namespace {
 
-bool IsMultiple(double value, double step) { return std::fmod(value, step) == 0.0; }
-
 // The chart's own SI lines.
 constexpr ChartGridUnits kSiGrid{
     .dryBulb = {1.0, 5.0, 5.0, true},
@@ -67,16 +65,6 @@ double ShownRangeEnd(const QuantityText& units, Quantity quantity, float end) {
 
 double FirstLine(const LineSpacing& spacing, double low) {
   return spacing.aligned ? spacing.step * std::ceil(low / spacing.step) : low;
-}
-
-bool IsSolidLine(const LineSpacing& spacing, double value) {
-  if (spacing.solidStep <= 0.0) return false;
-  return spacing.solidStep == spacing.step || IsMultiple(value, spacing.solidStep);
-}
-
-bool IsLabelledLine(const LineSpacing& spacing, double value) {
-  if (spacing.labelStep <= 0.0) return false;
-  return spacing.labelStep == spacing.step || IsMultiple(value, spacing.labelStep);
 }
 
 const ChartGridUnits& GridUnitsOf(UnitSystem system) {

@@ -1,6 +1,7 @@
 #ifndef HYGROVIA_CHART_CHART_GRID_UNITS_H
 #define HYGROVIA_CHART_CHART_GRID_UNITS_H
 
+#include <cmath>
 #include <string_view>
 
 #include "chart/quantity_text.h"
@@ -22,8 +23,28 @@ struct LineSpacing {
 // The first line of the family at or above low (shown unit): low itself, or the next multiple
 // of the step when the family is aligned.
 double FirstLine(const LineSpacing& spacing, double low);
-bool IsSolidLine(const LineSpacing& spacing, double value);
-bool IsLabelledLine(const LineSpacing& spacing, double value);
+
+// Whether the line at value (shown unit) is solid, and whether it is numbered; inline, as every
+// line of a family asks.
+inline bool IsSolidLine(const LineSpacing& spacing, double value) {
+  if (spacing.solidStep <= 0.0) return false;
+  return spacing.solidStep == spacing.step || std::fmod(value, spacing.solidStep) == 0.0;
+}
+inline bool IsLabelledLine(const LineSpacing& spacing, double value) {
+  if (spacing.labelStep <= 0.0) return false;
+  return spacing.labelStep == spacing.step || std::fmod(value, spacing.labelStep) == 0.0;
+}
+
+// Both at once, at the cost of one test where the labelled lines are the solid ones.
+struct LineMarks {
+  bool solid;
+  bool labelled;
+};
+inline LineMarks MarksOf(const LineSpacing& spacing, double value) {
+  const bool solid = IsSolidLine(spacing, value);
+  if (spacing.labelStep == spacing.solidStep) return {solid, solid};
+  return {solid, IsLabelledLine(spacing, value)};
+}
 
 // The chart's ranges and snap steps in the shown unit.
 struct ShownRanges {

@@ -18,7 +18,7 @@ namespace {
 constexpr std::string_view kNodeTitle = " DATA: DBT  RH  WBT  ENTHALPY";
 
 template <typename... Values>
-void AddRow(ChartSettings& chart, std::string_view format, Values... values) {
+void AddRow(ChartSettings& chart, std::string_view format, const Values&... values) {
   chart.AddTableLine(FormatText(format, values...));
 }
 
@@ -47,8 +47,14 @@ void SetStateFromPoint(AirState& air, ChartPoint& point) {
 // " name: value unit    ", the value in the chart's units.
 void AddValueRow(ChartSettings& chart, std::string_view name, Quantity quantity, double value,
                  std::string_view tail = "    ") {
-  chart.AddTableLine(" " + std::string(name) + ": " + chart.GetUnits().RowValue(quantity, value) +
-                     std::string(tail));
+  std::string row;
+  row.reserve(kRowLength + 1);
+  row += ' ';
+  row += name;
+  row += ": ";
+  row += chart.GetUnits().RowValue(quantity, value);
+  row += tail;
+  chart.AddTableLine(row);
 }
 
 // One row per node, computed on the cursor's state, which is then restored from the cursor.
@@ -59,8 +65,8 @@ bool BuildNodeRows(ChartSettings& chart) {
     return false;
   }
   const QuantityText& units = chart.GetUnits();
-  const std::string degrees(units.RowUnit(Quantity::Temperature));
-  const std::string enthalpy(units.RowUnit(Quantity::Enthalpy));
+  const std::string_view degrees = units.RowUnit(Quantity::Temperature);
+  const std::string_view enthalpy = units.RowUnit(Quantity::Enthalpy);
   AirState& air = chart.CursorState();
   AddRow(chart, kNodeTitle);
   for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
@@ -90,9 +96,16 @@ void BuildCursorRows(ChartSettings& chart) {
 // " FM: 25.00°C - 60.00%RH    " for a state.
 void AddEndRow(ChartSettings& chart, std::string_view name, const AirState& air) {
   const QuantityText& units = chart.GetUnits();
-  chart.AddTableLine(" " + std::string(name) + ": " +
-                     units.RowValue(Quantity::Temperature, air.DryBulb) + " - " +
-                     units.RowValue(Quantity::RelativeHumidity, air.RelHumidity) + "RH    ");
+  std::string row;
+  row.reserve(kRowLength + 1);
+  row += ' ';
+  row += name;
+  row += ": ";
+  row += units.RowValue(Quantity::Temperature, air.DryBulb);
+  row += " - ";
+  row += units.RowValue(Quantity::RelativeHumidity, air.RelHumidity);
+  row += "RH    ";
+  chart.AddTableLine(row);
 }
 
 void BuildDifferenceRows(ChartSettings& chart) {

@@ -43,11 +43,12 @@ void DrawDryBulbLines(ChartSettings& chart, bool labels, bool highlight) {
     if (top.y < surface.MinY) {
       top.y = surface.MinY;
     }
-    if (IsSolidLine(spacing, shown)) {
+    const LineMarks marks = MarksOf(spacing, shown);
+    if (marks.solid) {
       SetFamilyPen(surface, highlight, kPenSolid);
     }
     // Compared as the chart's float: a range typed in other units ends at a rounded line.
-    if (labels && IsLabelledLine(spacing, shown) && x > chart.TempMin) {
+    if (labels && marks.labelled && x > chart.TempMin) {
       DrawDryBulbNumber(chart, t, shown);
       bottom.y = surface.MinY - kTickLength;
     }

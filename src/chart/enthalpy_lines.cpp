@@ -147,10 +147,11 @@ void DrawEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) {
     if (upper.x < leftEnd) {
       ClipToAbscissa(upper, lower, leftEnd);
     }
-    if (IsSolidLine(spacing, shown)) {
+    const LineMarks marks = MarksOf(spacing, shown);
+    if (marks.solid) {
       SetFamilyPen(surface, highlight, kPenSolid);
     }
-    if (labels && IsLabelledLine(spacing, shown)) {
+    if (labels && marks.labelled) {
       DrawEnthalpyLabel(chart, upper, shown, range);
     }
     DrawSegment(surface, lower, upper);

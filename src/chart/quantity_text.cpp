@@ -89,10 +89,6 @@ QuantityText QuantityText::Ip() { return QuantityText(UnitSystem::Ip, kIpUnits);
 
 QuantityText QuantityText::Of(UnitSystem system) { return system == UnitSystem::Ip ? Ip() : Si(); }
 
-const QuantityUnit& QuantityText::UnitOf(Quantity quantity) const {
-  return (*units_)[static_cast<std::size_t>(quantity)];
-}
-
 std::string QuantityText::Number(Quantity quantity, double value) const {
   return Number(quantity, value, UnitOf(quantity).decimals);
 }
@@ -107,9 +103,9 @@ std::string QuantityText::Number(Quantity quantity, double value, int decimals) 
 }
 
 std::string QuantityText::RowValue(Quantity quantity, double value) const {
-  const QuantityUnit& unit = UnitOf(quantity);
-  return FormatText("%.*f", unit.rowDecimals, Shown(quantity, value)) +
-         std::string(RowUnit(quantity));
+  std::string text = FormatText("%.*f", UnitOf(quantity).rowDecimals, Shown(quantity, value));
+  text += RowUnit(quantity);
+  return text;
 }
 
 std::string_view QuantityText::Unit(Quantity quantity) const { return UnitOf(quantity).unit; }
@@ -133,18 +129,6 @@ std::string QuantityText::Title(std::string_view name, Quantity quantity) const 
     title += ')';
   }
   return title;
-}
-
-double QuantityText::Shown(Quantity quantity, double value) const {
-  const QuantityUnit& unit = UnitOf(quantity);
-  // Without an offset a negative zero stays one, as the chart's own formats print it.
-  const double scaled = value * unit.factor;
-  return unit.offset == 0.0 ? scaled : scaled + unit.offset;
-}
-
-double QuantityText::FromShown(Quantity quantity, double shown) const {
-  const QuantityUnit& unit = UnitOf(quantity);
-  return (shown - unit.offset) / unit.factor;
 }
 
 }  // namespace hygrovia

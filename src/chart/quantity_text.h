@@ -78,15 +78,25 @@ class QuantityText {
   std::string_view Spelled(Quantity quantity) const;
   // A column title: name followed by the unit in brackets ("Dry bulb (°C)").
   std::string Title(std::string_view name, Quantity quantity) const;
-  // A value in SI as a shown number, unrounded.
-  double Shown(Quantity quantity, double value) const;
+  // A value in SI as a shown number, unrounded; without an offset a negative zero stays one,
+  // as the chart's own formats print it. Inline: the chart's families ask it for every line.
+  double Shown(Quantity quantity, double value) const {
+    const QuantityUnit& unit = UnitOf(quantity);
+    const double scaled = value * unit.factor;
+    return unit.offset == 0.0 ? scaled : scaled + unit.offset;
+  }
   // A number typed in the shown unit, back in SI.
-  double FromShown(Quantity quantity, double shown) const;
+  double FromShown(Quantity quantity, double shown) const {
+    const QuantityUnit& unit = UnitOf(quantity);
+    return (shown - unit.offset) / unit.factor;
+  }
 
  private:
   using Table = std::array<QuantityUnit, kQuantityCount>;
   QuantityText(UnitSystem system, const Table& units) : system_(system), units_(&units) {}
-  const QuantityUnit& UnitOf(Quantity quantity) const;
+  const QuantityUnit& UnitOf(Quantity quantity) const {
+    return (*units_)[static_cast<std::size_t>(quantity)];
+  }
 
   UnitSystem system_;
   const Table* units_;
