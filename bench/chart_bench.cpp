@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "chart/chart_drawing.h"
+#include "chart/chart_grid_units.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "psychro/air_state.h"
@@ -61,6 +62,27 @@ void BM_DrawChart(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_DrawChart);
+
+// The same on the default inch-pound chart (30 to 120 °F, 0 to 200 gr/lb).
+void BM_DrawChartInchPound(benchmark::State& state) {
+  NullCanvas canvas;
+  DrawingSurface surface;
+  surface.Attach(&canvas, nullptr);
+  surface.DeviceWidth = 800;
+  surface.DeviceHeight = 600;
+  AirState cursor;
+  AirState arrow;
+  ChartSettings chart(surface, cursor, arrow);
+  chart.SetUnitSystem(UnitSystem::Ip);
+  UseDefaultRanges(chart);
+  StatusLine status;
+  for (auto _ : state) {
+    DrawChart(chart, status);
+  }
+  benchmark::DoNotOptimize(canvas.Strokes());
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_DrawChartInchPound);
 
 }  // namespace
 }  // namespace hygrovia

@@ -5,6 +5,7 @@
 #include "app/output/qt_canvas.h"
 #include "chart/chart_cursor.h"
 #include "chart/chart_drawing.h"
+#include "chart/chart_grid_units.h"
 #include "chart/chart_settings.h"
 #include "chart/status_line.h"
 #include "psychro/air_state.h"
@@ -70,6 +71,17 @@ void BM_DrawChartOnImageAshrae(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_DrawChartOnImageAshrae)->Unit(benchmark::kMillisecond);
+
+// The same drawing of the default inch-pound chart (30 to 120 °F, 0 to 200 gr/lb), whose
+// lines every °F and every Btu/lb are about twice as many.
+void BM_DrawChartOnImageInchPound(benchmark::State& state) {
+  ImageChart chart;
+  chart.fitted.chart.SetUnitSystem(UnitSystem::Ip);
+  UseDefaultRanges(chart.fitted.chart);
+  for (auto _ : state) chart.fitted.DrawWhole();
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_DrawChartOnImageInchPound)->Unit(benchmark::kMillisecond);
 
 // One step of a cursor drag on the image: the marks erased and drawn again by XOR, the data
 // table rebuilt and drawn.

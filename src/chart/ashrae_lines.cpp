@@ -7,8 +7,11 @@
 #include <string_view>
 
 #include "chart/chart_drawing.h"
+#include "chart/chart_grid_units.h"
 #include "chart/chart_settings.h"
+#include "chart/displayed_enthalpy.h"
 #include "chart/line_family.h"
+#include "chart/quantity_text.h"
 #include "psychro/air_state.h"
 #include "psychro/ashrae_model.h"
 #include "surface/colour.h"
@@ -23,12 +26,6 @@ constexpr double kVertexSpacing = 0.5;
 constexpr int kMostSegments = 64;
 // Halvings that place a line's meeting with the saturation curve.
 constexpr int kSaturationHalvings = 50;
-
-constexpr int kWetBulbStep = 5;        // °C, solid
-constexpr double kEnthalpyStep = 2.0;  // kJ/kg
-constexpr double kEnthalpyLabelStep = 10.0;
-constexpr double kVolumeStep = 0.025;  // m³/kg
-constexpr std::string_view kEnthalpyTitle = "Enthalpy (kJ/kg)";
 
 // A line of constant property: the moisture (g/kg) of its state at dry bulb t (°C), and the
 // dry bulb of its state with moisture w. Along it the dry bulb falls as the moisture rises.
@@ -98,6 +95,25 @@ PropertyLine EnthalpyLine(double enthalpy) {
           [=](double w) { return ashrae::DryBulbOnEnthalpyLine(enthalpy, w / kGramsPerKilogram); }};
 }
 
+// The line of the Handbook's inch-pound enthalpy equation at h (Btu/lb).
+PropertyLine IpEnthalpyLine(const QuantityText& units, double h) {
+  return {[=](double t) {
+            return kGramsPerKilogram *
+                   ashrae::RatioOnEnthalpyLineIp(h, units.Shown(Quantity::Temperature, t));
+          },
+          [=](double w) {
+            return units.FromShown(Quantity::Temperature,
+                                   ashrae::DryBulbOnEnthalpyLineIp(h, w / kGramsPerKilogram));
+          }};
+}
+
+// The line of shown enthalpy h in the chart's units.
+PropertyLine ShownEnthalpyLine(const ChartSettings& chart, double h) {
+  const QuantityText& units = chart.GetUnits();
+  if (UsesIpEnthalpyEquation(units, chart.GetPropertyModel())) return IpEnthalpyLine(units, h);
+  return EnthalpyLine(units.FromShown(Quantity::Enthalpy, h));
+}
+
 PropertyLine VolumeLine(double volume, double pressure) {
   return {
       [=](double t) { return kGramsPerKilogram * ashrae::RatioOnVolumeLine(volume, t, pressure); },
@@ -120,59 +136,83 @@ void DrawEnthalpyLabel(ChartSettings& chart, const UpperEnd& end, double h, bool
   const int hAlign = end.onTopEdge ? DrawingSurface::kAlignCentre : DrawingSurface::kAlignEnd;
   const int vAlign = end.onTopEdge ? DrawingSurface::kAlignAbove : DrawingSurface::kAlignMiddle;
   OfferLabel(chart, {LineFamily::Enthalpy, end.point, hAlign, vAlign,
-                     title ? kEnthalpyTitle : std::string_view("%0.0lf"), h, title});
+                     title ? GridUnitsOf(chart).enthalpyTitle : std::string_view("%0.0lf"), h,
+                     title});
 }
 
 }  // namespace
 
 void DrawAshraeWetBulbLines(ChartSettings& chart, bool highlight) {
   const double pressure = chart.GetPressure();
-  const double first = kWetBulbStep * std::trunc(0.2 * static_cast<double>(chart.TempMin));
-  const double end = std::trunc(static_cast<double>(chart.TempMax));
-  for (int n = 0; n < kMaxFamilyLines && first + n < end; ++n) {
-    const double wetBulb = first + n;
+  const QuantityText& units = chart.GetUnits();
+  const LineSpacing& spacing = GridUnitsOf(chart).wetBulb;
+  const double first =
+      spacing.solidStep * std::trunc((1.0 / spacing.solidStep) *
+                                     ShownRangeEnd(units, Quantity::Temperature, chart.TempMin));
+  const double end = std::trunc(ShownRangeEnd(units, Quantity::Temperature, chart.TempMax));
+  for (int n = 0; n < kMaxFamilyLines && first + spacing.step * n < end; ++n) {
+    const double shown = first + spacing.step * n;
+    const double wetBulb = units.FromShown(Quantity::Temperature, shown);
     // From the boiling point up the air holds any moisture: no wet bulb lies there.
     if (!(ashrae::SaturationPressure(wetBulb) < pressure)) break;
-    const bool major = IsMultipleOf(wetBulb, kWetBulbStep);
-    SetFamilyPen(chart, LineFamily::WetBulb, major ? LineRank::Major : LineRank::Minor, highlight);
+    const bool solid = IsSolidLine(spacing, shown);
+    SetFamilyPen(chart, LineFamily::WetBulb, solid ? LineRank::Major : LineRank::Minor, highlight);
     const std::optional<UpperEnd> upper = DrawPropertyLine(chart, WetBulbLine(wetBulb, pressure));
-    if (major && upper && !highlight) {
+    if (solid && upper && !highlight) {
       OfferLabel(chart, {LineFamily::WetBulb, upper->point, DrawingSurface::kAlignEnd,
-                         DrawingSurface::kAlignAbove, "%0.0lf", wetBulb});
+                         DrawingSurface::kAlignAbove, "%0.0lf", shown});
     }
   }
 }
 
 void DrawAshraeEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) {
-  const double first = kEnthalpyStep * std::trunc(0.5 * static_cast<double>(chart.TempMin));
-  const double end = std::trunc(
-      ashrae::Enthalpy(chart.TempMax, static_cast<double>(chart.HumidityMax) / kGramsPerKilogram));
-  for (int n = 0; n < kMaxFamilyLines && first + kEnthalpyStep * n < end; ++n) {
-    const double h = first + kEnthalpyStep * n;
-    const bool numbered = IsMultipleOf(h, kEnthalpyLabelStep);
-    SetFamilyPen(chart, LineFamily::Enthalpy, numbered ? LineRank::Major : LineRank::Minor,
+  // Shown enthalpies, kJ/kg in SI; the lowest line starts near that of dry air at TempMin.
+  const QuantityText& units = chart.GetUnits();
+  const PropertyModel model = chart.GetPropertyModel();
+  const LineSpacing& spacing = GridUnitsOf(chart).enthalpy;
+  const double lowest =
+      DisplayedEnthalpy(units, model, chart.TempMin, 0.0, static_cast<double>(chart.TempMin));
+  const double first =
+      spacing.step * std::trunc((1.0 / spacing.step) * units.Shown(Quantity::Enthalpy, lowest));
+  const double highest =
+      ashrae::Enthalpy(chart.TempMax, static_cast<double>(chart.HumidityMax) / kGramsPerKilogram);
+  const double end =
+      std::trunc(units.Shown(Quantity::Enthalpy, DisplayedEnthalpy(units, model, chart.TempMax,
+                                                                   chart.HumidityMax, highest)));
+  for (int n = 0; n < kMaxFamilyLines && first + spacing.step * n < end; ++n) {
+    const double h = first + spacing.step * n;
+    const LineMarks marks = MarksOf(spacing, h);
+    const bool numbered = marks.labelled;
+    SetFamilyPen(chart, LineFamily::Enthalpy, marks.solid ? LineRank::Major : LineRank::Minor,
                  highlight);
-    const std::optional<UpperEnd> upper = DrawPropertyLine(chart, EnthalpyLine(h));
+    const std::optional<UpperEnd> upper = DrawPropertyLine(chart, ShownEnthalpyLine(chart, h));
     if (labels && numbered && upper) {
-      DrawEnthalpyLabel(chart, *upper, h, h > end - kEnthalpyLabelStep);
+      DrawEnthalpyLabel(chart, *upper, h, h > end - spacing.labelStep);
     }
   }
 }
 
 void DrawAshraeVolumeLines(ChartSettings& chart, bool highlight) {
   const double pressure = chart.GetPressure();
+  const QuantityText& units = chart.GetUnits();
+  const LineSpacing& spacing = GridUnitsOf(chart).volume;
   const double least =
-      ashrae::Volume(chart.TempMin, chart.HumidityMin / kGramsPerKilogram, pressure);
+      units.Shown(Quantity::SpecificVolume,
+                  ashrae::Volume(chart.TempMin, chart.HumidityMin / kGramsPerKilogram, pressure));
   const double most =
-      ashrae::Volume(chart.TempMax, chart.HumidityMax / kGramsPerKilogram, pressure);
-  const double first = kVolumeStep * std::ceil(least / kVolumeStep);
+      units.Shown(Quantity::SpecificVolume,
+                  ashrae::Volume(chart.TempMax, chart.HumidityMax / kGramsPerKilogram, pressure));
+  const double first = FirstLine(spacing, least);
+  // Cubic metres per kilogram carry three decimals, cubic feet per pound one.
+  const std::string_view format = spacing.step < 0.1 ? "%0.3lf" : "%0.1lf";
   SetFamilyPen(chart, LineFamily::Volume, LineRank::Minor, highlight);
-  for (int n = 0; n < kMaxFamilyLines && first + kVolumeStep * n <= most; ++n) {
-    const double volume = first + kVolumeStep * n;
+  for (int n = 0; n < kMaxFamilyLines && first + spacing.step * n <= most; ++n) {
+    const double value = first + spacing.step * n;
+    const double volume = units.FromShown(Quantity::SpecificVolume, value);
     const PropertyLine line = VolumeLine(volume, pressure);
     if (DrawPropertyLine(chart, line) && !highlight) {
       OfferLabel(chart, {LineFamily::Volume, LowerEnd(chart, line), DrawingSurface::kAlignStart,
-                         DrawingSurface::kAlignAbove, "%0.3lf", volume});
+                         DrawingSurface::kAlignAbove, format, value});
     }
   }
 }

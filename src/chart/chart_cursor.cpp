@@ -8,6 +8,7 @@
 #include "chart/data_table.h"
 #include "chart/highlight_captions.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "chart/status_line.h"
 #include "psychro/air_state.h"
 #include "psychro/geometry.h"
@@ -24,21 +25,21 @@ constexpr int kCrossHalf = 8;
 constexpr int kSquareHalf = 3;
 constexpr float kArrowSize = 1.0f;
 
-// The degree sign is spelt out in UTF-8; the literal is split so that the escape ends there.
+// The read-outs' layout; the numbers and their units come from the chart's units.
 constexpr std::string_view kCursorFormat =
-    " Cursor: DB %0.1f\xC2\xB0"
-    "C,  WB %0.1f\xC2\xB0"
-    "C,  RH %0.1f%%  AH %0.1fg/kg";
+    " Cursor: DB %0.1f%s,  WB %0.1f%s,  RH %0.1f%%  AH %0.1f%s";
 constexpr std::string_view kArrowFormat =
-    " Arrow: DB %0.1f\xC2\xB0"
-    "C,  WB %0.1f\xC2\xB0"
-    "C,  RH %0.1f%%  AH %0.1fg/kg";
+    " Arrow: DB %0.1f%s,  WB %0.1f%s,  RH %0.1f%%  AH %0.1f%s";
 constexpr std::string_view kOutsideText = " Cursor: Outside graph extents";
 
 // The read-out names the property model when it is not the chart's own formulas.
-std::string StateText(std::string_view format, const AirState& state) {
+std::string StateText(std::string_view format, const AirState& state, const QuantityText& units) {
+  const std::string_view degrees = units.RowUnit(Quantity::Temperature);
   std::string text =
-      FormatText(format, state.DryBulb, state.WetBulb, state.RelHumidity, state.AbsHumidity);
+      FormatText(format, units.Shown(Quantity::Temperature, state.DryBulb), degrees,
+                 units.Shown(Quantity::Temperature, state.WetBulb), degrees, state.RelHumidity,
+                 units.Shown(Quantity::Moisture, state.AbsHumidity),
+                 std::string(units.RowUnit(Quantity::Moisture)));
   if (state.Model != PropertyModel::ChartFormulas) {
     text += FormatText("  (%s)", PropertyModelName(state.Model));
   }
@@ -176,7 +177,8 @@ void ShowStateAt(ChartSettings& chart, StatusLine& status, int X, int Y) {
   state.Pressure = chart.CursorState().Pressure;
   state.Model = chart.CursorState().Model;
   state.SetFromHumidity(p.x, p.y);
-  status.SetText(KeptWholeUnits(p, state) ? CursorStatusText(state) : OutsideStatusText());
+  status.SetText(KeptWholeUnits(p, state) ? CursorStatusText(state, chart.GetUnits())
+                                          : OutsideStatusText());
 }
 
 void EndDrag(ChartSettings& chart, StatusLine& status) {
@@ -190,7 +192,7 @@ void EndDrag(ChartSettings& chart, StatusLine& status) {
     chart.Surface().Redraw();
   }
   chart.DragTarget = DragTarget::None;
-  status.SetText(std::string(HighlightCaption(chart.Highlight)));
+  status.SetText(HighlightCaption(chart.Highlight, chart.GetUnits()));
 }
 
 bool IsOverMark(const ChartSettings& chart, int X, int Y) {
@@ -203,26 +205,39 @@ bool IsOverMark(const ChartSettings& chart, int X, int Y) {
 std::string HeldStatusText(const ChartSettings& chart, std::int32_t target) {
   switch (target) {
     case DragTarget::Cursor:
-      return CursorStatusText(chart.CursorState());
+      return CursorStatusText(chart.CursorState(), chart.GetUnits());
     case DragTarget::Arrow:
-      return ArrowStatusText(chart.ArrowState());
+      return ArrowStatusText(chart.ArrowState(), chart.GetUnits());
     case DragTarget::Node: {
       // The node as stored, so held to the ranges and to saturation as its square is.
       const ChartPoint node = chart.Nodes.GetNode(chart.Nodes.Selected);
       AirState state;
       state.ResetState();
       state.Pressure = chart.GetPressure();
+      state.Model = chart.GetPropertyModel();
       state.SetFromHumidity(node.X, node.Y);
-      return CursorStatusText(state);
+      return CursorStatusText(state, chart.GetUnits());
     }
     default:
       return {};
   }
 }
 
-std::string CursorStatusText(const AirState& state) { return StateText(kCursorFormat, state); }
+std::string CursorStatusText(const AirState& state, const QuantityText& units) {
+  return StateText(kCursorFormat, state, units);
+}
 
-std::string ArrowStatusText(const AirState& state) { return StateText(kArrowFormat, state); }
+std::string ArrowStatusText(const AirState& state, const QuantityText& units) {
+  return StateText(kArrowFormat, state, units);
+}
+
+std::string CursorStatusText(const AirState& state) {
+  return CursorStatusText(state, QuantityText::Si());
+}
+
+std::string ArrowStatusText(const AirState& state) {
+  return ArrowStatusText(state, QuantityText::Si());
+}
 
 std::string OutsideStatusText() { return std::string(kOutsideText); }
 

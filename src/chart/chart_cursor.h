@@ -7,6 +7,7 @@
 namespace hygrovia {
 
 class ChartSettings;
+class QuantityText;
 class StatusLine;
 struct AirState;
 
@@ -44,7 +45,9 @@ bool IsOverMark(const ChartSettings& chart, int X, int Y);
 // the cursor or a node as " Cursor: DB ...", the arrow as " Arrow: DB ...", nothing for None.
 std::string HeldStatusText(const ChartSettings& chart, std::int32_t target);
 
-// " Cursor: DB ..." and " Arrow: DB ..." read-outs of a state.
+// " Cursor: DB ..." and " Arrow: DB ..." read-outs of a state in the units given, or in SI.
+std::string CursorStatusText(const AirState& state, const QuantityText& units);
+std::string ArrowStatusText(const AirState& state, const QuantityText& units);
 std::string CursorStatusText(const AirState& state);
 std::string ArrowStatusText(const AirState& state);
 // The read-out of a mouse position without a valid air state on the chart.

@@ -150,7 +150,7 @@ void HighlightPass(ChartSettings& chart, StatusLine& status, int mode, bool anno
     return;
   }
   if (announce) {
-    status.SetText(std::string(HighlightCaption(mode)));
+    status.SetText(HighlightCaption(mode, chart.GetUnits()));
   }
   chart.Surface().SetPen(kBlack, kPenSolid, 1);
 }

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "chart/chart_grid_units.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 
@@ -84,6 +85,14 @@ void ChartSettings::SetPropertyModel(PropertyModel model) {
 void ChartSettings::SetChartStyle(ChartStyleName style) {
   style_ = style;
   ApplyToSurface();
+}
+
+void ChartSettings::SetUnitSystem(UnitSystem system) {
+  units_ = QuantityText::Of(system);
+  const ChartGridUnits& grid = GridUnitsOf(system);
+  Climate.SetCellSize(
+      static_cast<float>(units_.FromShown(Quantity::TemperatureDifference, grid.hoursCellWidth)),
+      static_cast<float>(units_.FromShown(Quantity::MoistureDifference, grid.hoursCellHeight)));
 }
 
 void ChartSettings::ApplyToSurface() {

@@ -12,6 +12,7 @@
 #include "chart/chart_style.h"
 #include "chart/climate_layer.h"
 #include "chart/node_list.h"
+#include "chart/quantity_text.h"
 #include "chart/row_text.h"
 #include "psychro/air_state.h"
 #include "psychro/property_model.h"
@@ -136,6 +137,12 @@ class ChartSettings {
   void SetChartStyle(ChartStyleName style);
   const ChartStyle& Style() const { return StyleNamed(style_); }
 
+  // The units the user reads and types in; the chart itself keeps SI whatever they are.
+  const QuantityText& GetUnits() const { return units_; }
+  // Chooses the units, and the weather cells that go with them; nothing is converted or
+  // redrawn.
+  void SetUnitSystem(UnitSystem system);
+
   // Hands grid step, snap, ranges, margins, smoothing and text size to the surface and fits
   // the view again.
   void ApplyToSurface();
@@ -174,6 +181,7 @@ class ChartSettings {
   AirState& cursorState_;
   AirState& arrowState_;
   ChartStyleName style_ = ChartStyleName::Classic;
+  QuantityText units_ = QuantityText::Si();
 };
 
 }  // namespace hygrovia

@@ -44,6 +44,13 @@ void ClimateLayer::SetComfort(const ComfortSettings& comfort) {
   Forget();
 }
 
+void ClimateLayer::SetCellSize(float width, float height) {
+  if (width == cellWidth_ && height == cellHeight_) return;
+  cellWidth_ = width;
+  cellHeight_ = height;
+  Forget();
+}
+
 void ClimateLayer::Forget() {
   pointsPressure_ = std::numeric_limits<double>::quiet_NaN();
   zonesPressure_ = std::numeric_limits<double>::quiet_NaN();
@@ -52,7 +59,7 @@ void ClimateLayer::Forget() {
 void ClimateLayer::Refresh(const AirState& air) const {
   if (pointsPressure_ == air.Pressure) return;
   points_ = HourPoints(year_.hours, filter_, air);
-  bins_ = HourBins(points_, kHoursCellWidth, kHoursCellHeight);
+  bins_ = HourBins(points_, cellWidth_, cellHeight_);
   pointsPressure_ = air.Pressure;
 }
 

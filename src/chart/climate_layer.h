@@ -18,7 +18,8 @@ struct AirState;
 // dot for each hour.
 enum class HoursDisplay { Density, Dots };
 
-// Density cells: 1 °C across by 1 g/kg up.
+// Density cells: 1 °C across by 1 g/kg up; inch-pound charts ask for 2 °F by 10 gr/lb
+// (chart/chart_grid_units.h).
 inline constexpr float kHoursCellWidth = 1.0f;
 inline constexpr float kHoursCellHeight = 1.0f;
 
@@ -36,6 +37,10 @@ class ClimateLayer {
   void ClearWeather();
   const WeatherYear& Year() const { return year_; }
   const std::string& FileName() const { return fileName_; }
+
+  // The density cells' size (°C, g/kg), held to HourBins' smallest; cells stand on 0 °C and
+  // 0 g/kg.
+  void SetCellSize(float width, float height);
 
   HoursDisplay Display() const { return display_; }
   void SetDisplay(HoursDisplay display) { display_ = display; }
@@ -72,6 +77,8 @@ class ClimateLayer {
   HourFilter filter_;
   bool showComfort_ = false;
   ComfortSettings comfort_;
+  float cellWidth_ = kHoursCellWidth;
+  float cellHeight_ = kHoursCellHeight;
 
   // Derived for the pressure they were worked out at; NaN when nothing is.
   mutable double pointsPressure_ = std::numeric_limits<double>::quiet_NaN();

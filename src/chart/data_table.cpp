@@ -6,7 +6,9 @@
 #include <string>
 
 #include "chart/chart_settings.h"
+#include "chart/displayed_enthalpy.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "chart/row_text.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
@@ -17,7 +19,7 @@ namespace {
 constexpr std::string_view kNodeTitle = " DATA: DBT  RH  WBT  ENTHALPY";
 
 template <typename... Values>
-void AddRow(ChartSettings& chart, std::string_view format, Values... values) {
+void AddRow(ChartSettings& chart, std::string_view format, const Values&... values) {
   chart.AddTableLine(FormatText(format, values...));
 }
 
@@ -43,6 +45,19 @@ void SetStateFromPoint(AirState& air, ChartPoint& point) {
   point.Y = static_cast<float>(air.AbsHumidity);
 }
 
+// " name: value unit    ", the value in the chart's units.
+void AddValueRow(ChartSettings& chart, std::string_view name, Quantity quantity, double value,
+                 std::string_view tail = "    ") {
+  std::string row;
+  row.reserve(kRowLength + 1);
+  row += ' ';
+  row += name;
+  row += ": ";
+  row += chart.GetUnits().RowValue(quantity, value);
+  row += tail;
+  chart.AddTableLine(row);
+}
+
 // One row per node, computed on the cursor's state, which is then restored from the cursor.
 // False when there are no nodes.
 bool BuildNodeRows(ChartSettings& chart) {
@@ -50,16 +65,18 @@ bool BuildNodeRows(ChartSettings& chart) {
   if (!nodes.IsValidIndex(0)) {
     return false;
   }
+  const QuantityText& units = chart.GetUnits();
+  const std::string_view degrees = units.RowUnit(Quantity::Temperature);
+  const std::string_view enthalpy = units.RowUnit(Quantity::Enthalpy);
   AirState& air = chart.CursorState();
   AddRow(chart, kNodeTitle);
   for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
     const ChartPoint node = nodes.GetNode(i);
     air.SetFromHumidity(node.X, node.Y);
-    AddRow(chart,
-           " %2d: %5.1f\xC2\xB0"
-           "C %6.2f%% %5.1f\xC2\xB0"
-           "C %7.3fkJ/kg    ",
-           i + 1, air.DryBulb, air.RelHumidity, air.WetBulb, air.Enthalpy);
+    AddRow(chart, " %2d: %5.1f%s %6.2f%% %5.1f%s %7.3f%s    ", i + 1,
+           units.Shown(Quantity::Temperature, air.DryBulb), degrees, air.RelHumidity,
+           units.Shown(Quantity::Temperature, air.WetBulb), degrees,
+           units.Shown(Quantity::Enthalpy, DisplayedEnthalpy(units, air)), enthalpy);
   }
   air.SetFromHumidity(chart.Cursor.X, chart.Cursor.Y);
   return true;
@@ -67,50 +84,46 @@ bool BuildNodeRows(ChartSettings& chart) {
 
 void BuildCursorRows(ChartSettings& chart) {
   const AirState& c = chart.CursorState();
-  AddRow(chart,
-         " Dry Bulb: %0.2f\xC2\xB0"
-         "C    ",
-         c.DryBulb);
-  AddRow(chart, " Rel.Humidity: %0.2f%%    ", c.RelHumidity);
-  AddRow(chart, " Abs.Humidity: %0.2fg/kg    ", c.AbsHumidity);
-  AddRow(chart, " Vap.Pressure: %0.2fkPa    ", c.VapPressure);
-  AddRow(chart, " Volume: %0.4fm3/kg    ", c.Volume);
-  AddRow(chart, " Enthalpy: %0.2fkJ/kg    ", c.Enthalpy);
-  AddRow(chart,
-         " Dew Point: %0.2f\xC2\xB0"
-         "C    ",
-         c.DewPoint);
-  AddRow(chart,
-         " Wet Bulb: %0.2f\xC2\xB0"
-         "C    ",
-         c.WetBulb);
+  AddValueRow(chart, "Dry Bulb", Quantity::Temperature, c.DryBulb);
+  AddValueRow(chart, "Rel.Humidity", Quantity::RelativeHumidity, c.RelHumidity);
+  AddValueRow(chart, "Abs.Humidity", Quantity::Moisture, c.AbsHumidity);
+  AddValueRow(chart, "Vap.Pressure", Quantity::VapourPressure, c.VapPressure);
+  AddValueRow(chart, "Volume", Quantity::SpecificVolume, c.Volume);
+  AddValueRow(chart, "Enthalpy", Quantity::Enthalpy, DisplayedEnthalpy(chart.GetUnits(), c));
+  AddValueRow(chart, "Dew Point", Quantity::Temperature, c.DewPoint);
+  AddValueRow(chart, "Wet Bulb", Quantity::Temperature, c.WetBulb);
+}
+
+// " FM: 25.00°C - 60.00%RH    " for a state.
+void AddEndRow(ChartSettings& chart, std::string_view name, const AirState& air) {
+  const QuantityText& units = chart.GetUnits();
+  std::string row;
+  row.reserve(kRowLength + 1);
+  row += ' ';
+  row += name;
+  row += ": ";
+  row += units.RowValue(Quantity::Temperature, air.DryBulb);
+  row += " - ";
+  row += units.RowValue(Quantity::RelativeHumidity, air.RelHumidity);
+  row += "RH    ";
+  chart.AddTableLine(row);
 }
 
 void BuildDifferenceRows(ChartSettings& chart) {
   const AirState& c = chart.CursorState();
   const AirState& a = chart.ArrowState();
-  AddRow(chart,
-         " FM: %0.2f\xC2\xB0"
-         "C - %0.2f%%RH    ",
-         c.DryBulb, c.RelHumidity);
-  AddRow(chart,
-         " TO: %0.2f\xC2\xB0"
-         "C - %0.2f%%RH    ",
-         a.DryBulb, a.RelHumidity);
+  const QuantityText& units = chart.GetUnits();
+  AddEndRow(chart, "FM", c);
+  AddEndRow(chart, "TO", a);
   AddRow(chart, " ");
-  AddRow(chart,
-         " [Dry Bulb]: %0.2f\xC2\xB0"
-         "C    ",
-         a.DryBulb - c.DryBulb);
-  AddRow(chart, " [Rel.Humidity]: %0.2f%%    ", a.RelHumidity - c.RelHumidity);
-  AddRow(chart, " [Abs.Humidity]: %0.2fg/kg    ", a.AbsHumidity - c.AbsHumidity);
-  AddRow(chart, " [Vap.Pressure]: %0.2fkPa    ", a.VapPressure - c.VapPressure);
-  AddRow(chart, " [Volume]: %0.4fm3/kg    ", a.Volume - c.Volume);
-  AddRow(chart, " [Enthalpy]: %0.2fkJ/kg     ", a.Enthalpy - c.Enthalpy);
-  AddRow(chart,
-         " [Temp]: %0.2f\xC2\xB0"
-         "C    ",
-         a.DryBulb - c.DryBulb);
+  AddValueRow(chart, "[Dry Bulb]", Quantity::TemperatureDifference, a.DryBulb - c.DryBulb);
+  AddValueRow(chart, "[Rel.Humidity]", Quantity::RelativeHumidity, a.RelHumidity - c.RelHumidity);
+  AddValueRow(chart, "[Abs.Humidity]", Quantity::MoistureDifference, a.AbsHumidity - c.AbsHumidity);
+  AddValueRow(chart, "[Vap.Pressure]", Quantity::VapourPressure, a.VapPressure - c.VapPressure);
+  AddValueRow(chart, "[Volume]", Quantity::SpecificVolume, a.Volume - c.Volume);
+  AddValueRow(chart, "[Enthalpy]", Quantity::EnthalpyDifference,
+              DisplayedEnthalpy(units, a) - DisplayedEnthalpy(units, c), "     ");
+  AddValueRow(chart, "[Temp]", Quantity::TemperatureDifference, a.DryBulb - c.DryBulb);
 }
 
 // The text of a label; a format the formatter refuses is drawn as it stands.

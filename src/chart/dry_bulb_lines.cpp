@@ -1,9 +1,11 @@
 #include <cmath>
 
 #include "chart/chart_drawing.h"
+#include "chart/chart_grid_units.h"
 #include "chart/chart_settings.h"
 #include "chart/dry_bulb_scale.h"
 #include "chart/line_family.h"
+#include "chart/quantity_text.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 
@@ -21,10 +23,16 @@ void DrawDryBulbLines(ChartSettings& chart, bool labels, bool highlight) {
   if (labels) {
     DrawDryBulbTitle(chart);
   }
-  const double first = std::trunc(static_cast<double>(chart.TempMin));
-  const double last = std::trunc(static_cast<double>(chart.TempMax));
-  for (int n = 0; n < kMaxFamilyLines && first + n <= last; ++n) {
-    const double t = first + n;
+  // Lines at whole shown degrees from TempMin (toward zero); in SI t is the shown value itself.
+  const QuantityText& units = chart.GetUnits();
+  const LineSpacing spacing = DryBulbSpacing(chart);
+  const double step = spacing.step;
+  const double first =
+      step * std::trunc(ShownRangeEnd(units, Quantity::Temperature, chart.TempMin) / step);
+  const double last = std::trunc(ShownRangeEnd(units, Quantity::Temperature, chart.TempMax));
+  for (int n = 0; n < kMaxFamilyLines && first + step * n <= last; ++n) {
+    const double shown = first + step * n;
+    const double t = units.FromShown(Quantity::Temperature, shown);
     const auto x = static_cast<float>(t);
     PointF bottom{x, surface.MinY};
     PointF top{x, SaturationAt(chart.CursorState(), t)};
@@ -35,12 +43,14 @@ void DrawDryBulbLines(ChartSettings& chart, bool labels, bool highlight) {
     if (top.y < surface.MinY) {
       top.y = surface.MinY;
     }
-    if (IsMultipleOf(t, 5.0)) {
+    const LineMarks marks = MarksOf(spacing, shown);
+    if (marks.solid) {
       SetFamilyPen(chart, LineFamily::DryBulb, LineRank::Major, highlight);
-      if (labels && t > chart.TempMin) {
-        DrawDryBulbNumber(chart, t);
-        bottom.y = surface.MinY - kTickLength;
-      }
+    }
+    // Compared as the chart's float: a range typed in other units ends at a rounded line.
+    if (labels && marks.labelled && x > chart.TempMin) {
+      DrawDryBulbNumber(chart, t, shown);
+      bottom.y = surface.MinY - kTickLength;
     }
     if (bottom.y < top.y) {
       DrawSegment(surface, bottom, top);

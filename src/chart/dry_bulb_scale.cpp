@@ -3,25 +3,25 @@
 #include <cmath>
 #include <string>
 
+#include "chart/chart_grid_units.h"
 #include "chart/chart_settings.h"
 #include "chart/line_family.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
 namespace {
 
-constexpr std::string_view kTitle =
-    "       DBT(\xC2\xB0"
-    "C)";
 constexpr std::string_view kNumberFormat = "%0.0lf";
-constexpr double kNumberStep = 5.0;  // °C
 
-// True when the scale shows a number at dry bulb t (°C): a whole degree of the range right of
-// TempMin.
-bool HasNumber(const ChartSettings& chart, double t) {
-  return t > chart.TempMin && t >= std::trunc(static_cast<double>(chart.TempMin)) &&
-         t <= std::trunc(static_cast<double>(chart.TempMax));
+// True when the scale shows a number at shown dry bulb v, t (°C): a whole shown degree of the
+// range right of TempMin.
+bool HasNumber(const ChartSettings& chart, double v, double t) {
+  const QuantityText& units = chart.GetUnits();
+  return static_cast<float>(t) > chart.TempMin &&
+         v >= std::trunc(ShownRangeEnd(units, Quantity::Temperature, chart.TempMin)) &&
+         v <= std::trunc(ShownRangeEnd(units, Quantity::Temperature, chart.TempMax));
 }
 
 TextBox BoxUnderEdge(const ChartSettings& chart, double x, std::string_view text) {
@@ -37,31 +37,35 @@ void DrawDryBulbTitle(ChartSettings& chart) {
                      {chart.TempMin, chart.Surface().MinY},
                      DrawingSurface::kAlignCentre,
                      DrawingSurface::kAlignBelow,
-                     kTitle,
+                     GridUnitsOf(chart).dryBulbTitle,
                      0.0,
                      true});
 }
 
-void DrawDryBulbNumber(ChartSettings& chart, double t) {
+void DrawDryBulbNumber(ChartSettings& chart, double t, double shown) {
   OfferLabel(chart, {LineFamily::DryBulb,
                      {static_cast<float>(t), chart.Surface().MinY},
                      DrawingSurface::kAlignCentre,
                      DrawingSurface::kAlignBelow,
                      kNumberFormat,
-                     t});
+                     shown});
 }
 
 bool CoversDryBulbScale(const ChartSettings& chart, float x, std::string_view text) {
   const TextBox box = BoxUnderEdge(chart, x, text);
-  if (Overlap(box, BoxUnderEdge(chart, chart.TempMin, kTitle))) {
+  if (Overlap(box, BoxUnderEdge(chart, chart.TempMin, GridUnitsOf(chart).dryBulbTitle))) {
     return true;
   }
   // The numbers on either side of x and their neighbours; numbers further away would first
   // overlap each other.
-  const double nearest = std::floor(static_cast<double>(x) / kNumberStep);
+  const QuantityText& units = chart.GetUnits();
+  const double step = DryBulbSpacing(chart).labelStep;
+  const double nearest = std::floor(units.Shown(Quantity::Temperature, x) / step);
   for (int k = -1; k <= 2; ++k) {
-    const double t = (nearest + k) * kNumberStep;
-    if (HasNumber(chart, t) && Overlap(box, BoxUnderEdge(chart, t, FormatText(kNumberFormat, t)))) {
+    const double v = (nearest + k) * step;
+    const double t = units.FromShown(Quantity::Temperature, v);
+    if (HasNumber(chart, v, t) &&
+        Overlap(box, BoxUnderEdge(chart, t, FormatText(kNumberFormat, v)))) {
       return true;
     }
   }

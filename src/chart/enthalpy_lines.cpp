@@ -4,9 +4,11 @@
 #include <string_view>
 
 #include "chart/chart_drawing.h"
+#include "chart/chart_grid_units.h"
 #include "chart/chart_settings.h"
 #include "chart/line_family.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "psychro/air_state.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
@@ -19,19 +21,17 @@ constexpr double kEnthalpyPerMoisture = 2.525252525;
 // The lower ends sit a little left of the zero-moisture point so the lines do not coincide
 // with the dry-bulb lines there.
 constexpr double kLowerEndFactor = 0.999;
-constexpr int kLineStep = 2;        // kJ/kg
-constexpr int kLabelStep = 10;      // kJ/kg, solid and labelled
 constexpr float kLeftReach = 1.0f;  // °C left of the frame
 constexpr float kTopReach = 0.25f;  // g/kg above the frame
 // The scale starts climbing where the lines rise above the bottom edge by more than this share
 // of the height of the saturation point at TempMin.
 constexpr double kClimbShare = 1.25;
 
-constexpr std::string_view kTitle = "Enthalpy (kJ/kg)";
-
+// The lines' values are shown enthalpies, in the chart's units: kJ/kg in SI, where they run
+// every 2 and are numbered every 10.
 struct EnthalpyRange {
-  double first;  // kJ/kg, an even number
-  double end;    // kJ/kg, exclusive
+  double first;  // shown, a multiple of the line step
+  double end;    // shown, exclusive
   float climb;   // g/kg
   float scaleX;  // °C, where the upper ends start
 };
@@ -51,8 +51,11 @@ EnthalpyRange RangeOf(const ChartSettings& chart) {
   // The lines run up to the top-right corner of the unsaturated part of the chart.
   const double top =
       std::min(static_cast<double>(chart.HumidityMax), air.SaturationHumidity(chart.TempMax));
-  return {2.0 * std::trunc(0.5 * (lowest + kEnthalpyPerMoisture * hMin)),
-          std::trunc(static_cast<double>(chart.TempMax) + kEnthalpyPerMoisture * top),
+  const QuantityText& units = chart.GetUnits();
+  const double step = GridUnitsOf(chart).enthalpy.step;
+  const auto shown = [&units](double h) { return units.Shown(Quantity::Enthalpy, h); };
+  return {step * std::trunc((1.0 / step) * shown(lowest + kEnthalpyPerMoisture * hMin)),
+          std::trunc(shown(static_cast<double>(chart.TempMax) + kEnthalpyPerMoisture * top)),
           static_cast<float>(hMin + kClimbShare * (atMin - hMin)), scaleX - kLeftReach};
 }
 
@@ -74,14 +77,16 @@ PointF KeptInImage(const DrawingSurface& surface, PointF at, std::string_view te
 
 // The number of a labelled line, or the family's title on the last labelled line.
 void DrawEnthalpyLabel(ChartSettings& chart, PointF at, double h, const EnthalpyRange& range) {
+  const ChartGridUnits& grid = GridUnitsOf(chart);
+  const LineSpacing& spacing = grid.enthalpy;
   int hAlign = DrawingSurface::kAlignEnd;
   int vAlign = DrawingSurface::kAlignAbove;
   std::string text;
-  if (h > range.end - kLabelStep) {
+  if (h > range.end - spacing.labelStep) {
     hAlign = DrawingSurface::kAlignCentre;
-    text = kTitle;
+    text = grid.enthalpyTitle;
   } else {
-    if (h < range.first + kLabelStep + 1) {
+    if (h < range.first + spacing.labelStep + 0.5 * spacing.step) {
       vAlign = DrawingSurface::kAlignMiddle;
     }
     text = FormatText("%0.0lf", h);
@@ -113,12 +118,15 @@ void DrawEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) {
   const float leftEnd = surface.MinX - kLeftReach;
   const float topEnd = surface.MaxY + kTopReach;
   const double hMin = chart.HumidityMin;
+  const QuantityText& units = chart.GetUnits();
+  const LineSpacing& spacing = GridUnitsOf(chart).enthalpy;
   // The upper end's x carries over from line to line, so the numbers climb as a scale.
   PointF upper{range.scaleX, 0.0f};
   SetFamilyPen(chart, LineFamily::Enthalpy, LineRank::Minor, highlight);
-  for (int n = 0; n < kMaxFamilyLines && range.first + kLineStep * n < range.end; ++n) {
-    const double h = range.first + kLineStep * n;
-    // The line dry bulb + 2.525252525 × moisture = 0.999 × h, from the bottom edge.
+  for (int n = 0; n < kMaxFamilyLines && range.first + spacing.step * n < range.end; ++n) {
+    const double shown = range.first + spacing.step * n;
+    const double h = units.FromShown(Quantity::Enthalpy, shown);
+    // The line dry bulb + 2.525252525 × moisture = 0.999 × h (kJ/kg), from the bottom edge.
     PointF lower{static_cast<float>(kLowerEndFactor * h - kEnthalpyPerMoisture * hMin),
                  chart.HumidityMin};
     if (!HasStatesOnChart(chart, lower, upper)) {
@@ -139,11 +147,12 @@ void DrawEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) {
     if (upper.x < leftEnd) {
       ClipToAbscissa(upper, lower, leftEnd);
     }
-    if (IsMultipleOf(h, kLabelStep)) {
+    const LineMarks marks = MarksOf(spacing, shown);
+    if (marks.solid) {
       SetFamilyPen(chart, LineFamily::Enthalpy, LineRank::Major, highlight);
-      if (labels) {
-        DrawEnthalpyLabel(chart, upper, h, range);
-      }
+    }
+    if (labels && marks.labelled) {
+      DrawEnthalpyLabel(chart, upper, shown, range);
     }
     DrawSegment(surface, lower, upper);
     SetFamilyPen(chart, LineFamily::Enthalpy, LineRank::Minor, highlight);

@@ -2,8 +2,10 @@
 #include <string_view>
 
 #include "chart/chart_drawing.h"
+#include "chart/chart_grid_units.h"
 #include "chart/chart_settings.h"
 #include "chart/line_family.h"
+#include "chart/quantity_text.h"
 #include "psychro/air_state.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
@@ -13,8 +15,6 @@ namespace {
 
 // The right-hand scale stands this far (°C) right of the frame.
 constexpr float kScaleOffset = 0.4f;
-constexpr float kHumidityStep = 5.0f;  // g/kg
-constexpr double kPressureStep = 0.4;  // kPa
 
 // The horizontal line at moisture w (g/kg) from the saturation curve, or from the left edge
 // when the dew point lies left of the frame, to the scale, with its value there. Where the dew
@@ -36,19 +36,27 @@ void DrawScaleLine(ChartSettings& chart, LineFamily family, float w, bool label,
 
 void DrawAbsHumidityLines(ChartSettings& chart, bool labels, bool highlight) {
   DrawingSurface& surface = chart.Surface();
+  const ChartGridUnits& grid = GridUnitsOf(chart);
   if (labels) {
     OfferLabel(chart, {LineFamily::Moisture,
                        {surface.MaxX + kScaleOffset, chart.HumidityMax},
                        DrawingSurface::kAlignStart,
                        DrawingSurface::kAlignMiddle,
-                       " AH",
+                       grid.moistureTitle,
                        0.0,
                        true});
   }
   SetFamilyPen(chart, LineFamily::Moisture, LineRank::Major, highlight);
-  float w = chart.HumidityMin;
-  for (int n = 0; n < kMaxFamilyLines && w < chart.HumidityMax; ++n, w += kHumidityStep) {
-    DrawScaleLine(chart, LineFamily::Moisture, w, labels && w > 0.0f, " %0.0lf", w);
+  // In SI the shown moisture is the chart's own.
+  const QuantityText& units = chart.GetUnits();
+  const LineSpacing& spacing = grid.moisture;
+  const auto top = static_cast<float>(ShownRangeEnd(units, Quantity::Moisture, chart.HumidityMax));
+  auto v = SaturatedFloat(
+      FirstLine(spacing, ShownRangeEnd(units, Quantity::Moisture, chart.HumidityMin)));
+  for (int n = 0; n < kMaxFamilyLines && v < top; ++n, v = static_cast<float>(v + spacing.step)) {
+    const auto w = static_cast<float>(units.FromShown(Quantity::Moisture, v));
+    DrawScaleLine(chart, LineFamily::Moisture, w, labels && v > 0.0f && IsLabelledLine(spacing, v),
+                  " %0.0lf", v);
   }
 }
 
@@ -65,11 +73,18 @@ void DrawVapourPressureLines(ChartSettings& chart, bool labels, bool highlight) 
   }
   SetFamilyPen(chart, LineFamily::VapourPressure, LineRank::Major, highlight);
   const AirState& air = chart.CursorState();
-  const double top = air.VapourPressureFromHumidity(chart.HumidityMax);
-  auto p = static_cast<float>(air.VapourPressureFromHumidity(chart.HumidityMin));
-  for (int n = 0; n < kMaxFamilyLines && top > p; ++n, p = static_cast<float>(p + kPressureStep)) {
-    const auto w = static_cast<float>(air.HumidityFromVapourPressure(p));
-    DrawScaleLine(chart, LineFamily::VapourPressure, w, labels && p > 0.0f, "%0.1lf", p);
+  const QuantityText& units = chart.GetUnits();
+  const LineSpacing& spacing = GridUnitsOf(chart).vapourPressure;
+  const double top =
+      units.Shown(Quantity::VapourPressure, air.VapourPressureFromHumidity(chart.HumidityMax));
+  auto p = SaturatedFloat(FirstLine(
+      spacing,
+      units.Shown(Quantity::VapourPressure, air.VapourPressureFromHumidity(chart.HumidityMin))));
+  for (int n = 0; n < kMaxFamilyLines && top > p; ++n, p = static_cast<float>(p + spacing.step)) {
+    const auto w = static_cast<float>(
+        air.HumidityFromVapourPressure(units.FromShown(Quantity::VapourPressure, p)));
+    DrawScaleLine(chart, LineFamily::VapourPressure, w,
+                  labels && p > 0.0f && IsLabelledLine(spacing, p), "%0.1lf", p);
   }
 }
 

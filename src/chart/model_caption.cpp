@@ -2,14 +2,32 @@
 
 #include "chart/chart_settings.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
+namespace {
+
+std::string ValueWithUnit(const QuantityText& units, Quantity quantity, double value) {
+  return units.Number(quantity, value) + " " + std::string(units.Unit(quantity));
+}
+
+}  // namespace
+
+std::string BarometricPressureText(const QuantityText& units, double pressure) {
+  std::string text = ValueWithUnit(units, Quantity::Pressure, pressure);
+  // Where barometers read in another unit than the pressure's, that reading stands beside it.
+  if (units.Unit(Quantity::Pressure) != units.Unit(Quantity::VapourPressure)) {
+    text += " (" + ValueWithUnit(units, Quantity::VapourPressure, pressure) + ")";
+  }
+  return text;
+}
 
 std::string ModelCaption(const ChartSettings& chart) {
   const PropertyModel model = chart.GetPropertyModel();
   if (model == PropertyModel::ChartFormulas) return {};
-  return FormatText("%s, %0.3f kPa", PropertyModelName(model), chart.GetPressure());
+  return FormatText("%s, ", PropertyModelName(model)) +
+         BarometricPressureText(chart.GetUnits(), chart.GetPressure());
 }
 
 void DrawModelCaption(ChartSettings& chart) {

@@ -6,6 +6,11 @@
 namespace hygrovia {
 
 class ChartSettings;
+class QuantityText;
+
+// A barometric pressure (kPa) in the units given: "84.556 kPa", or in inch-pound units
+// "12.264 psia (24.970 inHg)".
+std::string BarometricPressureText(const QuantityText& units, double pressure);
 
 // Which property model a chart is computed with, for the chart's top-right corner and the
 // printed table: "ASHRAE 2017, 84.556 kPa". Empty for the chart's own formulas, which show

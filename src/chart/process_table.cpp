@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "chart/chart_settings.h"
+#include "chart/displayed_enthalpy.h"
 #include "chart/number_text.h"
 #include "psychro/air_state.h"
 
@@ -15,8 +16,9 @@ constexpr const char* kArrowName = "Arrow";
 // Builds the rows one after the other, each point joined to the one before it by a step.
 class RowWriter {
  public:
-  RowWriter(const AirState& air, const Airflow& flow, ProcessTable& table)
-      : air_(air), flow_(flow), rows_(table.Rows) {}
+  RowWriter(const AirState& air, const QuantityText& units, const Airflow& flow,
+            ProcessTable& table)
+      : air_(air), units_(units), flow_(flow), rows_(table.Rows) {}
 
   // Appends the point; a step from the previous point first when joined.
   void Point(ProcessPointKind kind, std::int32_t node, std::string name, ChartPoint at,
@@ -37,6 +39,8 @@ class RowWriter {
     row.Node = node;
     row.Name = name;
     row.Air = properties;
+    // The row shows the enthalpy the units reckon; the loads keep the model's own.
+    row.Air.Enthalpy = DisplayedEnthalpy(units_, air_);
     previous_ = properties;
     previousKind_ = kind;
     previousNode_ = node;
@@ -55,6 +59,7 @@ class RowWriter {
   }
 
   AirState air_;
+  const QuantityText& units_;
   const Airflow& flow_;
   std::vector<ProcessRow>& rows_;
   std::size_t used_ = 0;
@@ -68,7 +73,7 @@ class RowWriter {
 
 void BuildProcessTable(const ChartSettings& chart, const Airflow& flow, ProcessTable& table) {
   // A copy of the chart's state carries its pressure and its property model.
-  RowWriter writer(chart.CursorState(), flow, table);
+  RowWriter writer(chart.CursorState(), chart.GetUnits(), flow, table);
   const NodeList& nodes = chart.Nodes;
   for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
     writer.Point(ProcessPointKind::Node, i, FormatText("%d", i + 1), nodes.GetNode(i), i > 0);

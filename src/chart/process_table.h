@@ -36,7 +36,8 @@ struct ProcessTable {
 };
 
 // Rebuilds table for the chart's points at the chart's pressure, with the properties of the
-// chart's air state, and the loads of every step for flow. The rows' storage is reused.
+// chart's air state (the enthalpy as the chart's units reckon it, chart/displayed_enthalpy.h),
+// and the loads of every step for flow. The rows' storage is reused.
 void BuildProcessTable(const ChartSettings& chart, const Airflow& flow, ProcessTable& table);
 
 }  // namespace hygrovia

@@ -1,8 +1,11 @@
 #include <array>
 
 #include "chart/chart_drawing.h"
+#include "chart/chart_grid_units.h"
 #include "chart/chart_settings.h"
 #include "chart/line_family.h"
+#include "chart/quantity_text.h"
+#include "psychro/air_state.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 
@@ -25,6 +28,10 @@ constexpr std::array<VolumeLine, 7> kVolumeLineTable = {{
 }};
 
 constexpr double kVolumeMoisture = 0.4854368;  // °C per g/kg
+// The meeting with the saturation curve is searched this far (°C) below the line's dry end,
+// halving the interval until it is far below a pixel.
+constexpr double kMeetingSearchSpan = 200.0;
+constexpr int kMeetingHalvings = 40;
 
 // Dry bulb (°C) at which a volume line reaches moisture w (g/kg): the inverse of the air
 // state's volume = (dry bulb + 0.4854368 × moisture + 270.5) / 350.
@@ -55,11 +62,56 @@ bool CutToFrame(const DrawingSurface& surface, PointF& bottom, PointF& top) {
   return true;
 }
 
+// Dry bulb (°C) where the volume line meets the saturation curve: the line's temperature
+// falls as the moisture rises and the saturation moisture rises with the temperature, so the
+// two cross once below the line's dry end.
+double SaturationMeeting(const AirState& air, double volume) {
+  double hi = VolumeLineTemperature(volume, 0.0f);
+  double lo = hi - kMeetingSearchSpan;
+  for (int i = 0; i < kMeetingHalvings; ++i) {
+    const double mid = 0.5 * (lo + hi);
+    const double atSaturation = VolumeLineTemperature(volume, SaturationAt(air, mid));
+    (atSaturation > mid ? lo : hi) = mid;
+  }
+  return lo;
+}
+
+// The lines every step of the chart's units across the volumes of the ranges.
+void DrawSpacedVolumeLines(ChartSettings& chart, bool highlight) {
+  DrawingSurface& surface = chart.Surface();
+  const AirState& air = chart.CursorState();
+  const QuantityText& units = chart.GetUnits();
+  const LineSpacing& spacing = GridUnitsOf(chart).volume;
+  const auto shown = [&units](double v) { return units.Shown(Quantity::SpecificVolume, v); };
+  // Volume = (dry bulb + 0.4854368 × moisture + 270.5) / 350 rises with both.
+  const double least = shown((chart.TempMin + kVolumeMoisture * chart.HumidityMin + 270.5) / 350.0);
+  const double most = shown((chart.TempMax + kVolumeMoisture * chart.HumidityMax + 270.5) / 350.0);
+  const double first = FirstLine(spacing, least);
+  for (int n = 0; n < kMaxFamilyLines && first + spacing.step * n <= most; ++n) {
+    const double value = first + spacing.step * n;
+    const double volume = units.FromShown(Quantity::SpecificVolume, value);
+    const double meeting = SaturationMeeting(air, volume);
+    PointF bottom{VolumeLineTemperature(volume, surface.MinY), surface.MinY};
+    PointF top{static_cast<float>(meeting), SaturationAt(air, meeting)};
+    if (CutToFrame(surface, bottom, top)) {
+      DrawSegment(surface, bottom, top);
+      if (!highlight) {
+        OfferLabel(chart, {LineFamily::Volume, bottom, DrawingSurface::kAlignStart,
+                           DrawingSurface::kAlignAbove, "%0.1lf", value});
+      }
+    }
+  }
+}
+
 }  // namespace
 
 void DrawVolumeLines(ChartSettings& chart, bool highlight) {
   DrawingSurface& surface = chart.Surface();
   SetFamilyPen(chart, LineFamily::Volume, LineRank::Minor, highlight);
+  if (!GridUnitsOf(chart).volumeFromTable) {
+    DrawSpacedVolumeLines(chart, highlight);
+    return;
+  }
   for (const VolumeLine& line : kVolumeLineTable) {
     PointF bottom{VolumeLineTemperature(line.volume, surface.MinY), surface.MinY};
     PointF top{static_cast<float>(line.saturation),

@@ -1,8 +1,10 @@
 #include <cmath>
 
 #include "chart/chart_drawing.h"
+#include "chart/chart_grid_units.h"
 #include "chart/chart_settings.h"
 #include "chart/line_family.h"
+#include "chart/quantity_text.h"
 #include "psychro/air_state.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
@@ -20,11 +22,16 @@ void DrawWetBulbLines(ChartSettings& chart, bool highlight) {
   DrawingSurface& surface = chart.Surface();
   const AirState& air = chart.CursorState();
   SetFamilyPen(chart, LineFamily::WetBulb, LineRank::Minor, highlight);
-  // From the multiple of 5 at or right of TempMin (toward zero), one line per degree.
-  const double first = 5.0 * std::trunc(0.2 * static_cast<double>(chart.TempMin));
-  const double end = std::trunc(static_cast<double>(chart.TempMax));
-  for (int n = 0; n < kMaxFamilyLines && first + n < end; ++n) {
-    const double tw = first + n;
+  // From the solid line at or right of TempMin (toward zero), one line per shown degree.
+  const QuantityText& units = chart.GetUnits();
+  const LineSpacing& spacing = GridUnitsOf(chart).wetBulb;
+  const double first =
+      spacing.solidStep * std::trunc((1.0 / spacing.solidStep) *
+                                     ShownRangeEnd(units, Quantity::Temperature, chart.TempMin));
+  const double end = std::trunc(ShownRangeEnd(units, Quantity::Temperature, chart.TempMax));
+  for (int n = 0; n < kMaxFamilyLines && first + spacing.step * n < end; ++n) {
+    const double shown = first + spacing.step * n;
+    const double tw = units.FromShown(Quantity::Temperature, shown);
     const double saturation = air.SaturationHumidity(tw);
     // A line whose saturation point lies below the bottom edge has no state on the chart.
     if (!(saturation > surface.MinY)) {
@@ -45,11 +52,11 @@ void DrawWetBulbLines(ChartSettings& chart, bool highlight) {
     if (bottom.x > surface.MaxX) {
       ClipToAbscissa(bottom, top, surface.MaxX);
     }
-    if (IsMultipleOf(tw, 5.0)) {
+    if (IsSolidLine(spacing, shown)) {
       SetFamilyPen(chart, LineFamily::WetBulb, LineRank::Major, highlight);
       if (!highlight) {
         OfferLabel(chart, {LineFamily::WetBulb, top, DrawingSurface::kAlignEnd,
-                           DrawingSurface::kAlignAbove, "%0.0lf", tw});
+                           DrawingSurface::kAlignAbove, "%0.0lf", shown});
       }
     }
     DrawSegment(surface, top, bottom);

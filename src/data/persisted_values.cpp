@@ -58,6 +58,12 @@ PropertyModel PropertiesFromText(std::string_view text) {
   return text == kAshraeModelWord ? PropertyModel::Ashrae2017 : PropertyModel::ChartFormulas;
 }
 
+std::string UnitsText(UnitSystem system) { return system == UnitSystem::Ip ? "IP" : "SI"; }
+
+UnitSystem UnitsFromText(std::string_view text) {
+  return text == "IP" ? UnitSystem::Ip : UnitSystem::Si;
+}
+
 WindowSize WindowSizeFromText(std::string_view text) {
   const std::optional<int> width = ReadSide(text);
   const std::optional<int> height = width ? ReadSide(text) : std::nullopt;

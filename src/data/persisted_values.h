@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chart/chart_point.h"
+#include "chart/quantity_text.h"
 #include "psychro/property_model.h"
 
 namespace hygrovia {
@@ -34,6 +35,14 @@ std::string PropertiesText(PropertyModel model);
 // The model a stored text names: the ASHRAE model for "ASHRAE2017", otherwise the chart's
 // own formulas.
 PropertyModel PropertiesFromText(std::string_view text);
+
+// The units the user chose last, which every start takes up again.
+inline constexpr std::string_view kUnitsValueName = "Hygrovia_Units";
+
+// "IP" for inch-pound units, "SI" for SI.
+std::string UnitsText(UnitSystem system);
+// The units a stored text names: inch-pound for "IP", otherwise SI.
+UnitSystem UnitsFromText(std::string_view text);
 
 // Main window width and height, pixels.
 struct WindowSize {

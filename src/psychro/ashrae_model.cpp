@@ -45,9 +45,13 @@ constexpr double kC12 = -1.4452093e-8;
 constexpr double kC13 = 6.5459673;
 
 // Equations 32 and 28.
-constexpr double kDryAirHeat = 1.006;         // kJ/(kg K)
-constexpr double kVapourHeat = 1.86;          // kJ/(kg K)
-constexpr double kLatentHeat = 2501.0;        // kJ/kg at 0 °C
+constexpr double kDryAirHeat = 1.006;   // kJ/(kg K)
+constexpr double kVapourHeat = 1.86;    // kJ/(kg K)
+constexpr double kLatentHeat = 2501.0;  // kJ/kg at 0 °C
+// The same heats in the inch-pound edition's equation 32.
+constexpr double kDryAirHeatIp = 0.240;       // Btu/(lb °F)
+constexpr double kVapourHeatIp = 0.444;       // Btu/(lb °F)
+constexpr double kLatentHeatIp = 1061.0;      // Btu/lb at 32 °F
 constexpr double kDryAirConstant = 0.287042;  // kJ/(kg K)
 constexpr double kVolumeRatio = 1.607858;     // 1 / 0.621945
 
@@ -415,6 +419,18 @@ double DryBulbOnEnthalpyLine(double enthalpy, double ratio) {
 
 double RatioOnEnthalpyLine(double enthalpy, double dryBulb) {
   return (enthalpy - kDryAirHeat * dryBulb) / (kLatentHeat + kVapourHeat * dryBulb);
+}
+
+double EnthalpyIp(double dryBulbF, double ratio) {
+  return kDryAirHeatIp * dryBulbF + ratio * (kLatentHeatIp + kVapourHeatIp * dryBulbF);
+}
+
+double DryBulbOnEnthalpyLineIp(double enthalpy, double ratio) {
+  return (enthalpy - kLatentHeatIp * ratio) / (kDryAirHeatIp + kVapourHeatIp * ratio);
+}
+
+double RatioOnEnthalpyLineIp(double enthalpy, double dryBulbF) {
+  return (enthalpy - kDryAirHeatIp * dryBulbF) / (kLatentHeatIp + kVapourHeatIp * dryBulbF);
 }
 
 double DryBulbOnVolumeLine(double volume, double ratio, double pressure) {

@@ -63,6 +63,15 @@ double RatioOnEnthalpyLine(double enthalpy, double dryBulb);
 double DryBulbOnVolumeLine(double volume, double ratio, double pressure);
 double RatioOnVolumeLine(double volume, double dryBulb, double pressure);
 
+// Enthalpy (Btu/lb of dry air) of t (°F) and W (lb/lb), equation 32 of the inch-pound
+// edition: 0.240 t + W (1061 + 0.444 t), over dry air at 0 °F and liquid water at 32 °F. It is
+// the SI equation rounded in its own units, not an exact conversion of it.
+double EnthalpyIp(double dryBulbF, double ratio);
+// Its line of constant enthalpy h (Btu/lb): the dry bulb (°F) of the state with ratio W
+// (lb/lb), and the ratio of the state at dry bulb t (°F).
+double DryBulbOnEnthalpyLineIp(double enthalpy, double ratio);
+double RatioOnEnthalpyLineIp(double enthalpy, double dryBulbF);
+
 }  // namespace ashrae
 
 // The ASHRAE 2017 properties in the air state's units (°C, g/kg, %, kPa, kJ/kg, m³/kg) at one

@@ -99,5 +99,29 @@ TEST(ChartDrawingSweepTest, OddRangesAndPressuresDrawBoundedSaneCharts) {
   }
 }
 
+TEST(ChartDrawingSweepTest, OddRangesDrawBoundedInInchPoundUnitsInBothModels) {
+  for (const PropertyModel model : {PropertyModel::ChartFormulas, PropertyModel::Ashrae2017}) {
+    for (std::size_t ri = 0; ri < std::size(kOddRanges); ++ri) {
+      const Ranges& r = kOddRanges[ri];
+      TestChart chart;
+      chart.settings.SetPropertyModel(model);
+      chart.settings.SetUnitSystem(UnitSystem::Ip);
+      DrawOddChart(chart.settings, chart.status, r, kPressures[ri % std::size(kPressures)],
+                   kSwitches[ri % std::size(kSwitches)]);
+      const auto where = ::testing::Message() << r.tMin << ".." << r.tMax << " x " << r.hMin << ".."
+                                              << r.hMax << " model " << static_cast<int>(model);
+      // Lines every °F and every Btu/lb are closer than every °C and every 2 kJ/kg, and the
+      // ASHRAE model's run as polylines, so up to twice the SI count.
+      EXPECT_LT(chart.canvas.Primitives().size(), static_cast<std::size_t>(100 * kMaxFamilyLines))
+          << where;
+      if (r.nearVolumeLines) {
+        EXPECT_TRUE(AllPixelsSane(chart.canvas.Primitives())) << where;
+      }
+      EXPECT_TRUE(std::isfinite(chart.settings.Cursor.X) && std::isfinite(chart.settings.Cursor.Y))
+          << where;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace hygrovia

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/chart_cursor.h"
+#include "chart/quantity_text.h"
 #include "support/test_chart.h"
 #include "surface/pixel.h"
 
@@ -186,6 +188,46 @@ TEST(DataTableTest, ValueLabelsFormatCutAndPlace) {
     DrawValueLabel(chart.settings, c.x, 5.0f, DrawingSurface::kAlignStart,
                    DrawingSurface::kAlignBelow, c.format, c.value);
     EXPECT_EQ(chart.canvas.TextStrings(), c.texts) << c.name;
+  }
+}
+
+TEST(DataTableTest, InchPoundRowsAndReadOutOfAKnownState) {
+  struct Case {
+    PropertyModel model;
+    std::vector<std::string> rows;
+    std::string status;
+  };
+  const std::string degrees =
+      "\xC2\xB0"
+      "F";
+  const std::vector<Case> cases = {
+      {PropertyModel::Ashrae2017,
+       {" Dry Bulb: 77.00" + degrees + "    ", " Rel.Humidity: 50.00%    ",
+        " Abs.Humidity: 69.17gr/lb    ", " Vap.Pressure: 0.468inHg    ",
+        " Volume: 13.744ft3/lb    ", " Enthalpy: 29.30Btu/lb    ",
+        " Dew Point: 56.96" + degrees + "    ", " Wet Bulb: 64.20" + degrees + "    "},
+       " Cursor: DB 77.0" + degrees + ",  WB 64.2" + degrees +
+           ",  RH 50.0%  AH 69.2gr/lb  (ASHRAE 2017)"},
+      // The chart formulas' enthalpy moved to the inch-pound datum: (50.33 + 17.88) / 2.326.
+      {PropertyModel::ChartFormulas,
+       {" Dry Bulb: 77.00" + degrees + "    ", " Rel.Humidity: 50.00%    ",
+        " Abs.Humidity: 70.25gr/lb    ", " Vap.Pressure: 0.474inHg    ",
+        " Volume: 13.747ft3/lb    ", " Enthalpy: 29.33Btu/lb    ",
+        " Dew Point: 57.40" + degrees + "    ", " Wet Bulb: 64.14" + degrees + "    "},
+       " Cursor: DB 77.0" + degrees + ",  WB 64.1" + degrees + ",  RH 50.0%  AH 70.3gr/lb"},
+  };
+  for (const Case& c : cases) {
+    TestChart chart;
+    ChartSettings& settings = chart.settings;
+    settings.SetPropertyModel(c.model);
+    settings.SetUnitSystem(UnitSystem::Ip);
+    settings.SetPressure(
+        static_cast<float>(settings.GetUnits().FromShown(Quantity::Pressure, 14.696)));
+    settings.SetVerticalAxisUnits(VerticalAxisUnits::RelativeHumidity);
+    settings.SetPointFromUnits(25.0f, 50.0f, 0);
+    BuildPointTable(settings);
+    EXPECT_EQ(TableRows(settings), c.rows);
+    EXPECT_EQ(CursorStatusText(settings.CursorState(), settings.GetUnits()), c.status);
   }
 }
 

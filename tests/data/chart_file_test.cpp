@@ -22,6 +22,7 @@
 
 #include "chart/chart_settings.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "support/comma_locale.h"
 #include "support/scratch_folder.h"
 #include "support/test_chart.h"
@@ -159,6 +160,33 @@ TEST(ChartFileTest, SavedChartLoadsBackToThreeDecimals) {
   EXPECT_EQ(loaded.settings.Nodes.Selected, NodeList::kCapacity - 1);
   EXPECT_EQ(loaded.redraws, 1);
   EXPECT_EQ(loaded.surface.SnapX, 0.5f) << "the settings reach the surface";
+}
+
+TEST(ChartFileTest, ChartSavedInInchPoundUnitsIsTheSameFileInSi) {
+  TestChart ip;
+  ChartSettings& saved = ip.settings;
+  saved.SetUnitSystem(UnitSystem::Ip);
+  const QuantityText& units = saved.GetUnits();
+  const auto si = [&units](Quantity quantity, double shown) {
+    return static_cast<float>(units.FromShown(quantity, shown));
+  };
+  // Values as a user types them in inch-pound units.
+  saved.SetRanges(si(Quantity::Temperature, 40.0), si(Quantity::Moisture, 10.0),
+                  si(Quantity::Temperature, 105.0), si(Quantity::Moisture, 180.0));
+  saved.SetPressure(si(Quantity::Pressure, 12.5));
+  saved.TempSnap = si(Quantity::TemperatureDifference, 0.5);
+  saved.HumiditySnap = si(Quantity::MoistureDifference, 2.0);
+  saved.Cursor = {si(Quantity::Temperature, 77.0), si(Quantity::Moisture, 69.17)};
+  saved.Nodes.AppendPoint(si(Quantity::Temperature, 95.0), si(Quantity::Moisture, 100.0));
+  const std::string text = ChartFileText(saved);
+  // The file does not say which units wrote it: the same chart in SI writes the same bytes.
+  saved.SetUnitSystem(UnitSystem::Si);
+  EXPECT_EQ(ChartFileText(saved), text);
+
+  TestChart loaded;
+  ASSERT_TRUE(LoadText(text, loaded.settings).Ok);
+  EXPECT_EQ(Describe(loaded.settings), Describe(saved));
+  EXPECT_EQ(Describe(loaded.settings).substr(0, 20), "C 25.000 9.881 A 20.");
 }
 
 TEST(ChartFileTest, ReadsEntriesAsTheyCome) {

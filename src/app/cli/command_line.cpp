@@ -7,31 +7,43 @@
 #include <optional>
 #include <span>
 
+#include "chart/chart_grid_units.h"
 #include "chart/chart_point.h"
 #include "chart/chart_settings.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "psychro/ashrae_model.h"
 
 namespace hygrovia {
 namespace {
 
-enum class Option { Graph, Bar, Cursor, Arrow, Altitude, Properties, Style };
+enum class Option { Graph, Bar, Cursor, Arrow, Altitude, Properties, Style, Units };
 
+constexpr std::size_t kMostNumbers = 4;
+
+// An option word, how many values follow it and what each number is, typed in the units
+// chosen.
 struct OptionWord {
   std::string_view word;
   Option option;
   std::size_t numbers;
+  std::array<Quantity, kMostNumbers> quantities;
 };
 
-// "-props" and "-style" take a name rather than a number.
-constexpr std::array<OptionWord, 7> kOptions{{
-    {"-graph", Option::Graph, 4},
-    {"-bar", Option::Bar, 1},
-    {"-cursor", Option::Cursor, 2},
-    {"-arrow", Option::Arrow, 2},
-    {"-alt", Option::Altitude, 1},
-    {"-props", Option::Properties, 1},
-    {"-style", Option::Style, 1},
+constexpr Quantity kT = Quantity::Temperature;
+constexpr Quantity kW = Quantity::Moisture;
+constexpr Quantity kRh = Quantity::RelativeHumidity;
+
+// "-props", "-style" and "-units" take a name rather than a number.
+constexpr std::array<OptionWord, 8> kOptions{{
+    {"-graph", Option::Graph, 4, {kT, kT, kW, kW}},
+    {"-bar", Option::Bar, 1, {Quantity::Pressure}},
+    {"-cursor", Option::Cursor, 2, {kT, kRh}},
+    {"-arrow", Option::Arrow, 2, {kT, kRh}},
+    {"-alt", Option::Altitude, 1, {Quantity::Altitude}},
+    {"-props", Option::Properties, 1, {}},
+    {"-style", Option::Style, 1, {}},
+    {"-units", Option::Units, 1, {}},
 }};
 
 // The original Windows program saw the command line as one string and ignored it when it
@@ -53,11 +65,13 @@ const OptionWord* FindOption(std::string_view word) {
   return nullptr;
 }
 
-// A number of the command line as the chart's float; values beyond the float range become
-// the largest float of their sign rather than an undefined conversion.
-float NumberArgument(const std::string& text) {
+// A number of the command line, typed in the chart's units, in SI as the chart's float; values
+// beyond the float range become the largest float of their sign rather than an undefined
+// conversion.
+float NumberArgument(const std::string& text, Quantity quantity, const QuantityText& units) {
   constexpr double kLargest = std::numeric_limits<float>::max();
-  return static_cast<float>(std::clamp(DecimalValue(text), -kLargest, kLargest));
+  const double value = units.FromShown(quantity, DecimalValue(text));
+  return static_cast<float>(std::clamp(value, -kLargest, kLargest));
 }
 
 std::size_t CommandLineLength(const std::vector<std::string>& arguments) {
@@ -99,6 +113,40 @@ void ApplyStyle(const std::string& name, ChartSettings& settings,
   }
 }
 
+// "-units si" or "-units ip": a chart in other units than it had starts on their ranges.
+void ApplyUnits(const std::string& name, ChartSettings& settings,
+                const CommandLineActions& actions) {
+  UnitSystem system = UnitSystem::Si;
+  if (SameWordIgnoringCase(name, "ip")) {
+    system = UnitSystem::Ip;
+  } else if (!SameWordIgnoringCase(name, "si")) {
+    if (actions.reportError) actions.reportError("unknown units \"" + name + "\": give si or ip");
+    return;
+  }
+  if (settings.GetUnits().System() == system) return;
+  settings.SetUnitSystem(system);
+  UseDefaultRanges(settings);
+}
+
+// Calls apply with every option word the command line holds and the index of its first value,
+// and load with every other word; stops at an option without all its values.
+template <typename Apply, typename Load>
+void ForEachWord(const std::vector<std::string>& arguments, Apply apply, Load load) {
+  std::size_t i = 0;
+  while (i < arguments.size()) {
+    const std::string& word = arguments[i++];
+    if (word.empty()) continue;
+    const OptionWord* option = FindOption(word);
+    if (option == nullptr) {
+      load(word);
+      continue;
+    }
+    if (arguments.size() - i < option->numbers) return;
+    apply(*option, i);
+    i += option->numbers;
+  }
+}
+
 void ApplyOption(Option option, std::span<const float> n, ChartSettings& settings,
                  const CommandLineActions& actions) {
   switch (option) {
@@ -120,6 +168,7 @@ void ApplyOption(Option option, std::span<const float> n, ChartSettings& setting
       break;
     case Option::Properties:  // take a name, applied before numbers are read
     case Option::Style:
+    case Option::Units:  // applied before any other option
       break;
   }
 }
@@ -146,6 +195,8 @@ std::string UsageText() {
          "  -alt metres                 barometric pressure at that altitude (m)\n"
          "  -props ashrae|chart         properties after ASHRAE 2017 or the chart's formulas\n"
          "  -style clear|classic        the labelled chart on white, or the chart's own look\n"
+         "  -units si|ip                SI units, or inch-pound units in which every number of\n"
+         "                              the other options is read (°F, gr/lb, psia, ft)\n"
          "  file.hgv                    loads a chart data file\n"
          "  --help                      shows this text\n"
          "  --version                   shows the program's version\n"
@@ -175,29 +226,35 @@ std::vector<std::string> TakeChartStyleWords(int& argc, char* argv[]) {
 void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings& settings,
                         const CommandLineActions& actions) {
   if (CommandLineLength(arguments) < kShortestCommandLine) return;
-  std::size_t i = 0;
-  while (i < arguments.size()) {
-    const std::string& word = arguments[i++];
-    if (word.empty()) continue;
-    const OptionWord* option = FindOption(word);
-    if (option == nullptr) {
-      if (actions.loadFile) actions.loadFile(word);
-      continue;
-    }
-    if (arguments.size() - i < option->numbers) return;
-    if (option->option == Option::Properties) {
-      ApplyProperties(arguments[i++], settings, actions);
-      continue;
-    }
-    if (option->option == Option::Style) {
-      ApplyStyle(arguments[i++], settings, actions);
-      continue;
-    }
-    std::array<float, 4> numbers{};
-    for (std::size_t k = 0; k < option->numbers; ++k) numbers[k] = NumberArgument(arguments[i++]);
-    ApplyOption(option->option, std::span<const float>(numbers.data(), option->numbers), settings,
-                actions);
-  }
+  // The units first, wherever they stand, so that every number is read in them.
+  ForEachWord(
+      arguments,
+      [&](const OptionWord& option, std::size_t at) {
+        if (option.option == Option::Units) ApplyUnits(arguments[at], settings, actions);
+      },
+      [](const std::string&) {});
+  ForEachWord(
+      arguments,
+      [&](const OptionWord& option, std::size_t at) {
+        if (option.option == Option::Units) return;
+        if (option.option == Option::Properties) {
+          ApplyProperties(arguments[at], settings, actions);
+          return;
+        }
+        if (option.option == Option::Style) {
+          ApplyStyle(arguments[at], settings, actions);
+          return;
+        }
+        std::array<float, kMostNumbers> numbers{};
+        for (std::size_t k = 0; k < option.numbers; ++k) {
+          numbers[k] = NumberArgument(arguments[at + k], option.quantities[k], settings.GetUnits());
+        }
+        ApplyOption(option.option, std::span<const float>(numbers.data(), option.numbers), settings,
+                    actions);
+      },
+      [&](const std::string& fileName) {
+        if (actions.loadFile) actions.loadFile(fileName);
+      });
 }
 
 }  // namespace hygrovia

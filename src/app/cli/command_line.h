@@ -39,10 +39,13 @@ struct CommandLineActions {
 // Applies the command line (the arguments without the program name) in order: "-graph tMin
 // tMax hMin hMax", "-bar p", "-cursor t rh", "-arrow t rh", "-alt metres" (the pressure of
 // that altitude), "-props ashrae" or "-props chart" (the property model) and "-style clear" or
-// "-style classic" (the chart's look); option words and names in any letter case, numbers read like
-// the C library's atof; any other argument names a chart data file. An option followed by fewer
-// numbers than it needs is ignored, and so are "-props" and "-style" with a name they do not know,
-// which is reported. A command line of two characters or fewer does nothing.
+// "-style classic" (the chart's look); option words and names in any letter case, numbers read
+// like the C library's atof; any other argument names a chart data file. "-units si" or
+// "-units ip", wherever it stands, is applied first: every number is then read in those units
+// (°F, gr/lb, psia, ft for inch-pound), and a chart that changes units starts on that system's
+// default ranges. An option followed by fewer numbers than it needs is ignored, and so are
+// "-props", "-style" and "-units" with a name they do not know, which is reported. A command
+// line of two characters or fewer does nothing.
 void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings& settings,
                         const CommandLineActions& actions);
 

@@ -118,8 +118,8 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
     return kExitFailure;
   }
   if (!options.processCsvFile.empty()) {
-    const std::string error =
-        WriteProcessCsv(chart.settings, options.flow, options.processCsvFile, out);
+    const std::string error = WriteProcessCsv(chart.settings, options.flow, options.flowGiven,
+                                              options.processCsvFile, out);
     if (!error.empty()) {
       Complain(err, error);
       return kExitFailure;

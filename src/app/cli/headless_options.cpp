@@ -143,6 +143,7 @@ std::string ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
     const auto flow = ProcessFlow(value);
     if (!flow) return "bad airflow " + Quoted(value) + ": give m\xC2\xB3/s from 0 to 1000000";
     options.flow = *flow;
+    options.flowGiven = true;
   } else {
     return "unknown option " + Quoted(word);
   }
@@ -185,7 +186,8 @@ std::string HeadlessUsageText() {
          "                              adds the hours in and around the zones\n"
          "  -months A-B, -hours A-B     only months A to B, only from A:00 to B:00\n"
          "  --process-csv FILE          writes the process table as CSV (- for standard output)\n"
-         "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s (default 1)\n"
+         "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s, or cfm with\n"
+         "                              -units ip (default 1 m\xC2\xB3/s)\n"
          "Exit status: 0 done; 1 a chart data file could not be read (the run goes on without\n"
          "it), the weather file could not be read, or the table or the picture could not be\n"
          "written; 2 bad usage.\n";

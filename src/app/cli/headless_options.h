@@ -43,8 +43,10 @@ struct HeadlessOptions {
   // "--process-csv FILE": the process table as CSV, "-" for standard output; empty when not
   // asked for.
   std::string processCsvFile;
-  double flow = kDefaultProcessFlow;  // "-flow VALUE": m³/s through every process step
-  int width = kDefaultPictureWidth;   // "--size WIDTHxHEIGHT"
+  // "-flow VALUE": through every process step, m³/s, or cfm with "-units ip".
+  double flow = kDefaultProcessFlow;
+  bool flowGiven = false;
+  int width = kDefaultPictureWidth;  // "--size WIDTHxHEIGHT"
   int height = kDefaultPictureHeight;
   // Set when the command line cannot be run: a one-line message and kExitUsage.
   std::string error;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "chart/chart_settings.h"
 #include "chart/process_cells.h"
 #include "chart/process_table.h"
 #include "chart/quantity_text.h"
@@ -10,11 +11,16 @@
 
 namespace hygrovia {
 
-std::string WriteProcessCsv(const ChartSettings& chart, double flow, const std::string& target,
-                            std::ostream& out) {
+std::string WriteProcessCsv(const ChartSettings& chart, double flow, bool given,
+                            const std::string& target, std::ostream& out) {
+  const UnitSystem system = chart.GetUnits().System();
+  Airflow airflow{flow, FlowUnit::CubicMetresPerSecond};
+  if (system == UnitSystem::Ip) {
+    airflow = given ? Airflow{flow, FlowUnit::CubicFeetPerMinute} : FlowInSystem(airflow, system);
+  }
   ProcessTable table;
-  BuildProcessTable(chart, {flow, FlowUnit::CubicMetresPerSecond}, table);
-  const std::string text = CsvText(ProcessTableCells(table, QuantityText::Si()));
+  BuildProcessTable(chart, airflow, table);
+  const std::string text = CsvText(ProcessTableCells(table, chart.GetUnits()));
   if (target == "-") {
     out << text;
     out.flush();

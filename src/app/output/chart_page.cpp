@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "chart/chart_drawing.h"
 #include "chart/chart_settings.h"
+#include "chart/displayed_enthalpy.h"
+#include "chart/model_caption.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "chart/status_line.h"
 #include "psychro/air_state.h"
 #include "surface/canvas.h"
@@ -341,13 +345,19 @@ double ShrinkToFit(double width, double height, double roomWidth, double roomHei
 }
 
 std::vector<std::string> TitleLines(const ChartSettings& chart, const ChartPageTitle& title) {
+  const QuantityText& units = chart.GetUnits();
+  const auto shown = [&units](Quantity quantity, double value) {
+    return FormatText("%0.1f", units.Shown(quantity, value));
+  };
   std::vector<std::string> lines;
   lines.push_back(title.fileName.empty() ? std::string(kUntitled) : title.fileName);
-  lines.push_back(FormatText("Barometric pressure: %0.3f kPa", chart.GetPressure()));
-  lines.push_back(
-      FormatText("Dry bulb: %0.1f to %0.1f \xC2\xB0"
-                 "C    Moisture content: %0.1f to %0.1f g/kg",
-                 chart.TempMin, chart.TempMax, chart.HumidityMin, chart.HumidityMax));
+  lines.push_back("Barometric pressure: " + BarometricPressureText(units, chart.GetPressure()));
+  lines.push_back("Dry bulb: " + shown(Quantity::Temperature, chart.TempMin) + " to " +
+                  shown(Quantity::Temperature, chart.TempMax) + " " +
+                  std::string(units.Unit(Quantity::Temperature)) +
+                  "    Moisture content: " + shown(Quantity::Moisture, chart.HumidityMin) + " to " +
+                  shown(Quantity::Moisture, chart.HumidityMax) + " " +
+                  std::string(units.Unit(Quantity::Moisture)));
   if (!title.date.empty()) lines.push_back("Date: " + title.date);
   return lines;
 }
@@ -355,22 +365,29 @@ std::vector<std::string> TitleLines(const ChartSettings& chart, const ChartPageT
 std::vector<std::vector<std::string>> NodeTable(const ChartSettings& chart) {
   Table table;
   if (!chart.Nodes.IsValidIndex(0)) return table;
+  const QuantityText& units = chart.GetUnits();
+  const auto unit = [&units](Quantity quantity) { return std::string(units.Unit(quantity)); };
+  const auto shown = [&units](const char* format, Quantity quantity, double value) {
+    return FormatText(format, units.Shown(quantity, value));
+  };
   // Names over units keeps the columns narrow enough for the side of a landscape page.
-  constexpr const char* kDegrees =
-      "\xC2\xB0"
-      "C";
+  const std::string degrees = unit(Quantity::Temperature);
   table.push_back(
       {"Node", "Dry bulb", "Wet bulb", "RH", "Moisture", "Dew point", "Enthalpy", "Volume"});
-  table.push_back({"", kDegrees, kDegrees, "%", "g/kg", kDegrees, "kJ/kg", "m\xC2\xB3/kg"});
+  table.push_back({"", degrees, degrees, "%", unit(Quantity::Moisture), degrees,
+                   unit(Quantity::Enthalpy), unit(Quantity::SpecificVolume)});
   // A state of its own: the cursor's state belongs to the read-outs.
   AirState air = chart.CursorState();
   for (std::int32_t i = 0; chart.Nodes.IsValidIndex(i); ++i) {
     const ChartPoint node = chart.Nodes.GetNode(i);
     air.SetFromHumidity(node.X, node.Y);
-    table.push_back({FormatText("%d", i + 1), FormatText("%0.1f", air.DryBulb),
-                     FormatText("%0.1f", air.WetBulb), FormatText("%0.1f", air.RelHumidity),
-                     FormatText("%0.2f", air.AbsHumidity), FormatText("%0.1f", air.DewPoint),
-                     FormatText("%0.1f", air.Enthalpy), FormatText("%0.3f", air.Volume)});
+    table.push_back({FormatText("%d", i + 1), shown("%0.1f", Quantity::Temperature, air.DryBulb),
+                     shown("%0.1f", Quantity::Temperature, air.WetBulb),
+                     FormatText("%0.1f", air.RelHumidity),
+                     shown("%0.2f", Quantity::Moisture, air.AbsHumidity),
+                     shown("%0.1f", Quantity::Temperature, air.DewPoint),
+                     shown("%0.1f", Quantity::Enthalpy, DisplayedEnthalpy(units, air)),
+                     shown("%0.3f", Quantity::SpecificVolume, air.Volume)});
   }
   return table;
 }

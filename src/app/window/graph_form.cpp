@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <limits>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "app/window/dialog_layout.h"
@@ -49,16 +50,38 @@ float NarrowedToFloat(double value) {
   return static_cast<float>(std::clamp(value, -kLargest, kLargest));
 }
 
-// Caption of the vertical value's label for a unit; these carry no access key.
-QString AxisCaption(int units) {
+// The barometric pressure of a new chart, kPa; the pressure's caption shows it.
+constexpr double kDefaultPressure = 101.365;
+
+QString Utf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The quantity of the vertical value in a unit of the vertical axis; any other value reads
+// as relative humidity.
+Quantity VerticalQuantity(int units) {
   switch (units) {
     case VerticalAxisUnits::AbsoluteHumidity:
-      return QStringLiteral("Absolute Humidity (g/kg):");
+      return Quantity::Moisture;
     case VerticalAxisUnits::VapourPressure:
-      return QStringLiteral("Vapour Pressure (kPa):");
+      return Quantity::VapourPressure;
     default:
-      return QStringLiteral("Relative Humidity (%):");
+      return Quantity::RelativeHumidity;
   }
+}
+
+// A unit of the vertical axis by name and unit ("Absolute Humidity (g/kg)").
+QString AxisUnitName(int units, const QuantityText& text) {
+  const Quantity quantity = VerticalQuantity(units);
+  const std::string_view name = quantity == Quantity::Moisture         ? "Absolute Humidity"
+                                : quantity == Quantity::VapourPressure ? "Vapour Pressure"
+                                                                       : "Relative Humidity";
+  return Utf8(text.Title(name, quantity));
+}
+
+// Caption of the vertical value's label for a unit; these carry no access key.
+QString AxisCaption(int units, const QuantityText& text) {
+  return AxisUnitName(units, text) + QLatin1Char(':');
 }
 
 // Rows of a range group: the labels on the left, the fields on the right.
@@ -89,6 +112,8 @@ TGraphForm::TGraphForm(ChartSettings& settings, ExpressionEvaluator& evaluator, 
   CreateChecker();
   LayOut();
   connect(UnitsCombo, &QComboBox::currentIndexChanged, this, &TGraphForm::UnitsComboChange);
+  connect(UnitSystemCombo, &QComboBox::currentIndexChanged, this,
+          &TGraphForm::UnitSystemComboChange);
   connect(BarEdit, &QLineEdit::textEdited, this, &TGraphForm::BarEditEdited);
   connect(AltitudeEdit, &QLineEdit::textEdited, this, &TGraphForm::AltitudeEditEdited);
   connect(OKButton, &QPushButton::clicked, this, &TGraphForm::OKButtonClick);
@@ -153,6 +178,12 @@ void TGraphForm::CreatePropertiesRow() {
     StyleCombo->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
   }
   StyleLabel = AddLabel(Panel2, "StyleLabel", QStringLiteral("St&yle:"), StyleCombo);
+  UnitSystemCombo = new QComboBox(Panel2);
+  UnitSystemCombo->setObjectName(QStringLiteral("UnitSystemCombo"));
+  UnitSystemCombo->addItems({QStringLiteral("SI"), QStringLiteral("IP")});
+  UnitSystemCombo->setToolTip(
+      QStringLiteral("SI units, or inch-pound units (\u00B0F, gr/lb, psia)"));
+  UnitSystemLabel = AddLabel(Panel2, "UnitSystemLabel", QStringLiteral("&Units:"), UnitSystemCombo);
   auto* row = new QHBoxLayout(Panel2);
   row->addWidget(AltitudeLabel);
   row->addWidget(AltitudeEdit);
@@ -160,6 +191,8 @@ void TGraphForm::CreatePropertiesRow() {
   row->addWidget(PropertiesCombo);
   row->addWidget(StyleLabel);
   row->addWidget(StyleCombo);
+  row->addWidget(UnitSystemLabel);
+  row->addWidget(UnitSystemCombo);
 }
 
 void TGraphForm::CreateRangeGroups() {
@@ -260,28 +293,35 @@ void TGraphForm::LayOut() {
 }
 
 void TGraphForm::FillFromSettings() {
+  units_ = settings_.GetUnits();
+  {
+    const QSignalBlocker quiet(UnitSystemCombo);
+    UnitSystemCombo->setCurrentIndex(static_cast<int>(units_.System()));
+  }
   float tMin = 0.0f;
   float hMin = 0.0f;
   float tMax = 0.0f;
   float hMax = 0.0f;
   settings_.GetRanges(tMin, hMin, tMax, hMax);
-  WriteNumber(*BarEdit, kPressureFormat, static_cast<float>(settings_.GetPressure()));
-  WriteNumber(*MaxDBEdit, kRangeFormat, tMax);
-  WriteNumber(*MinDBEdit, kRangeFormat, tMin);
-  WriteNumber(*SnapDBEdit, kSnapFormat, settings_.TempSnap);
-  WriteNumber(*MaxAHEdit, kRangeFormat, hMax);
-  WriteNumber(*MinAHEdit, kRangeFormat, hMin);
-  WriteNumber(*SnapAHEdit, kSnapFormat, settings_.HumiditySnap);
-  const ChartPoint cursor = settings_.PointInUnits(kCursor);
-  WriteNumber(*StartXEdit, kPointFormat, cursor.X);
-  WriteNumber(*StartYEdit, kPointFormat, cursor.Y);
-  const ChartPoint arrow = settings_.PointInUnits(kArrow);
-  WriteNumber(*EndXEdit, kPointFormat, arrow.X);
-  WriteNumber(*EndYEdit, kPointFormat, arrow.Y);
+  WriteShown(*BarEdit, kPressureFormat, Quantity::Pressure, settings_.GetPressure());
+  WriteShown(*MaxDBEdit, kRangeFormat, Quantity::Temperature, tMax);
+  WriteShown(*MinDBEdit, kRangeFormat, Quantity::Temperature, tMin);
+  WriteShown(*SnapDBEdit, kSnapFormat, Quantity::TemperatureDifference, settings_.TempSnap);
+  WriteShown(*MaxAHEdit, kRangeFormat, Quantity::Moisture, hMax);
+  WriteShown(*MinAHEdit, kRangeFormat, Quantity::Moisture, hMin);
+  WriteShown(*SnapAHEdit, kSnapFormat, Quantity::MoistureDifference, settings_.HumiditySnap);
   const int units = settings_.GetVerticalAxisUnits();
+  const Quantity vertical = VerticalQuantity(units);
+  const ChartPoint cursor = settings_.PointInUnits(kCursor);
+  WriteShown(*StartXEdit, kPointFormat, Quantity::Temperature, cursor.X);
+  WriteShown(*StartYEdit, kPointFormat, vertical, cursor.Y);
+  const ChartPoint arrow = settings_.PointInUnits(kArrow);
+  WriteShown(*EndXEdit, kPointFormat, Quantity::Temperature, arrow.X);
+  WriteShown(*EndYEdit, kPointFormat, vertical, arrow.Y);
   const QSignalBlocker quiet(UnitsCombo);
   // A unit outside the list reads as relative humidity everywhere, so it shows as such.
   UnitsCombo->setCurrentIndex(units >= 0 && units < UnitsCombo->count() ? units : 0);
+  SetUnitCaptions();
   SetAxisCaption(units);
   FillProperties();
   checker_->Reset();
@@ -290,8 +330,68 @@ void TGraphForm::FillFromSettings() {
 void TGraphForm::FillProperties() {
   PropertiesCombo->setCurrentIndex(static_cast<int>(settings_.GetPropertyModel()));
   StyleCombo->setCurrentIndex(static_cast<int>(settings_.GetChartStyle()));
-  WriteNumber(*AltitudeEdit, kAltitudeFormat,
-              static_cast<float>(ashrae::AltitudeAtPressure(settings_.GetPressure())));
+  WriteShown(*AltitudeEdit, kAltitudeFormat, Quantity::Altitude,
+             static_cast<float>(ashrae::AltitudeAtPressure(settings_.GetPressure())));
+}
+
+void TGraphForm::SetUnitCaptions() {
+  const QuantityText& u = units_;
+  Label1->setText(QStringLiteral("&Barometric Pressure (") + Utf8(u.Unit(Quantity::Pressure)) +
+                  QStringLiteral(") [") +
+                  QString::fromStdString(u.Number(Quantity::Pressure, kDefaultPressure)) +
+                  QStringLiteral("]:"));
+  AltitudeLabel->setText(QStringLiteral("Al&titude (") + Utf8(u.Unit(Quantity::Altitude)) +
+                         QStringLiteral("):"));
+  GroupBox1->setTitle(QStringLiteral(" Temperature (") + Utf8(u.Spelled(Quantity::Temperature)) +
+                      QStringLiteral(") "));
+  GroupBox2->setTitle(QStringLiteral(" Absolute Humidity (") + Utf8(u.Unit(Quantity::Moisture)) +
+                      QStringLiteral(") "));
+  Label7->setText(QStringLiteral("&Dry Bulb Temperature (") + Utf8(u.Unit(Quantity::Temperature)) +
+                  QStringLiteral("):"));
+  for (int units = 0; units < UnitsCombo->count(); ++units) {
+    UnitsCombo->setItemText(units, AxisUnitName(units, u));
+  }
+  SetAxisCaption(UnitsCombo->currentIndex());
+}
+
+void TGraphForm::WriteShown(QLineEdit& field, const char* format, Quantity quantity, double value) {
+  WriteNumber(field, format, NarrowedToFloat(units_.Shown(quantity, value)));
+}
+
+float TGraphForm::ReadShown(const QLineEdit& field, Quantity quantity) const {
+  // What is not a finite number stays what it is, for the setters to refuse.
+  const float typed = ReadNumber(evaluator_, field);
+  if (!std::isfinite(typed)) return typed;
+  return NarrowedToFloat(units_.FromShown(quantity, typed));
+}
+
+void TGraphForm::UnitSystemComboChange(int index) {
+  const QuantityText next = QuantityText::Of(index == 1 ? UnitSystem::Ip : UnitSystem::Si);
+  const Quantity vertical = VerticalQuantity(UnitsCombo->currentIndex());
+  const std::tuple<QLineEdit*, const char*, Quantity> fields[] = {
+      {BarEdit, kPressureFormat, Quantity::Pressure},
+      {AltitudeEdit, kAltitudeFormat, Quantity::Altitude},
+      {MaxDBEdit, kRangeFormat, Quantity::Temperature},
+      {MinDBEdit, kRangeFormat, Quantity::Temperature},
+      {SnapDBEdit, kSnapFormat, Quantity::TemperatureDifference},
+      {MaxAHEdit, kRangeFormat, Quantity::Moisture},
+      {MinAHEdit, kRangeFormat, Quantity::Moisture},
+      {SnapAHEdit, kSnapFormat, Quantity::MoistureDifference},
+      {StartXEdit, kPointFormat, Quantity::Temperature},
+      {StartYEdit, kPointFormat, vertical},
+      {EndXEdit, kPointFormat, Quantity::Temperature},
+      {EndYEdit, kPointFormat, vertical},
+  };
+  // What is typed is kept as the same air, shown in the new units; a field without a value
+  // keeps its text for the checker to mark.
+  for (const auto& [field, format, quantity] : fields) {
+    if (const std::optional<double> value = FiniteValue(field->text())) {
+      const double si = units_.FromShown(quantity, *value);
+      WriteNumber(*field, format, NarrowedToFloat(next.Shown(quantity, si)));
+    }
+  }
+  units_ = next;
+  SetUnitCaptions();
 }
 
 std::optional<double> TGraphForm::FiniteValue(const QString& text) const {
@@ -305,14 +405,15 @@ std::optional<double> TGraphForm::FiniteValue(const QString& text) const {
 
 void TGraphForm::BarEditEdited(const QString& text) {
   if (const std::optional<double> pressure = FiniteValue(text)) {
-    WriteNumber(*AltitudeEdit, kAltitudeFormat,
-                NarrowedToFloat(ashrae::AltitudeAtPressure(*pressure)));
+    WriteShown(*AltitudeEdit, kAltitudeFormat, Quantity::Altitude,
+               ashrae::AltitudeAtPressure(units_.FromShown(Quantity::Pressure, *pressure)));
   }
 }
 
 void TGraphForm::AltitudeEditEdited(const QString& text) {
   if (const std::optional<double> altitude = FiniteValue(text)) {
-    WriteNumber(*BarEdit, kPressureFormat, NarrowedToFloat(ashrae::PressureAtAltitude(*altitude)));
+    WriteShown(*BarEdit, kPressureFormat, Quantity::Pressure,
+               ashrae::PressureAtAltitude(units_.FromShown(Quantity::Altitude, *altitude)));
   }
 }
 
@@ -322,26 +423,30 @@ void TGraphForm::OKButtonClick() {
                                                                   : PropertyModel::ChartFormulas);
   settings_.SetChartStyle(StyleCombo->currentIndex() == 1 ? ChartStyleName::Clear
                                                           : ChartStyleName::Classic);
-  settings_.SetPressure(ReadNumber(evaluator_, *BarEdit));
-  const float tMax = ReadNumber(evaluator_, *MaxDBEdit);
-  const float tMin = ReadNumber(evaluator_, *MinDBEdit);
-  const float hMax = ReadNumber(evaluator_, *MaxAHEdit);
-  const float hMin = ReadNumber(evaluator_, *MinAHEdit);
+  settings_.SetUnitSystem(units_.System());
+  settings_.SetPressure(ReadShown(*BarEdit, Quantity::Pressure));
+  const float tMax = ReadShown(*MaxDBEdit, Quantity::Temperature);
+  const float tMin = ReadShown(*MinDBEdit, Quantity::Temperature);
+  const float hMax = ReadShown(*MaxAHEdit, Quantity::Moisture);
+  const float hMin = ReadShown(*MinAHEdit, Quantity::Moisture);
   settings_.SetRanges(tMin, hMin, tMax, hMax);
-  settings_.TempSnap = ReadSnap(*SnapDBEdit, settings_.TempSnap);
-  settings_.HumiditySnap = ReadSnap(*SnapAHEdit, settings_.HumiditySnap);
-  settings_.SetVerticalAxisUnits(UnitsCombo->currentIndex());
-  settings_.SetPointFromUnits(ReadNumber(evaluator_, *StartXEdit),
-                              ReadNumber(evaluator_, *StartYEdit), kCursor);
-  settings_.SetPointFromUnits(ReadNumber(evaluator_, *EndXEdit), ReadNumber(evaluator_, *EndYEdit),
-                              kArrow);
+  settings_.TempSnap = ReadSnap(*SnapDBEdit, Quantity::TemperatureDifference, settings_.TempSnap);
+  settings_.HumiditySnap =
+      ReadSnap(*SnapAHEdit, Quantity::MoistureDifference, settings_.HumiditySnap);
+  const int units = UnitsCombo->currentIndex();
+  const Quantity vertical = VerticalQuantity(units);
+  settings_.SetVerticalAxisUnits(units);
+  settings_.SetPointFromUnits(ReadShown(*StartXEdit, Quantity::Temperature),
+                              ReadShown(*StartYEdit, vertical), kCursor);
+  settings_.SetPointFromUnits(ReadShown(*EndXEdit, Quantity::Temperature),
+                              ReadShown(*EndYEdit, vertical), kArrow);
   accept();
 }
 
-float TGraphForm::ReadSnap(const QLineEdit& field, float previous) const {
+float TGraphForm::ReadSnap(const QLineEdit& field, Quantity quantity, float previous) const {
   // Zero and negative steps are the surface's to cope with; an infinite one would snap every
   // point to a value that is not a number.
-  const float step = ReadNumber(evaluator_, field);
+  const float step = ReadShown(field, quantity);
   return std::isfinite(step) ? step : previous;
 }
 
@@ -353,11 +458,12 @@ void TGraphForm::UnitsComboChange(int index) {
   settings_.SetVerticalAxisUnits(remembered);
 }
 
-void TGraphForm::SetAxisCaption(int units) { AxisLabel->setText(AxisCaption(units)); }
+void TGraphForm::SetAxisCaption(int units) { AxisLabel->setText(AxisCaption(units, units_)); }
 
 void TGraphForm::WriteVerticalValues() {
-  WriteNumber(*StartYEdit, kPointFormat, settings_.PointInUnits(kCursor).Y);
-  WriteNumber(*EndYEdit, kPointFormat, settings_.PointInUnits(kArrow).Y);
+  const Quantity vertical = VerticalQuantity(settings_.GetVerticalAxisUnits());
+  WriteShown(*StartYEdit, kPointFormat, vertical, settings_.PointInUnits(kCursor).Y);
+  WriteShown(*EndYEdit, kPointFormat, vertical, settings_.PointInUnits(kArrow).Y);
 }
 
 }  // namespace hygrovia

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <optional>
 
+#include "chart/quantity_text.h"
+
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -18,8 +20,9 @@ class ExpressionEvaluator;
 class FieldChecker;
 
 // The chart settings dialog: barometric pressure (or the altitude it stands for), the property
-// model, temperature and moisture ranges, the two snap steps, the cursor and arrow positions
-// and the unit of the vertical axis, in one place.
+// model, the units (SI or inch-pound) every field is shown and typed in, temperature and
+// moisture ranges, the two snap steps, the cursor and arrow positions and the unit of the
+// vertical axis, in one place.
 // Every numeric field accepts an expression, and the line under the fields shows what an
 // expression comes to. The dialog reads the settings when filled and writes them back only
 // when OK is pressed with every field readable: a field that has no finite value is marked
@@ -70,14 +73,23 @@ class TGraphForm : public QDialog {
   // Re-labels the vertical fields and shows the stored cursor and arrow in the chosen unit;
   // the chart's unit itself stays as it was until OK.
   void UnitsComboChange(int index);
+  // Shows every field's value, and the captions, in the chosen units; the chart's own units
+  // change only on OK.
+  void UnitSystemComboChange(int index);
+  void SetUnitCaptions();
+  // A value in SI written into a field in the dialog's units, and a field read back in SI.
+  void WriteShown(QLineEdit& field, const char* format, Quantity quantity, double value);
+  float ReadShown(const QLineEdit& field, Quantity quantity) const;
   void SetAxisCaption(int units);
   void WriteVerticalValues();
-  // The snap step of a field, or previous when the field's value is not finite.
-  float ReadSnap(const QLineEdit& field, float previous) const;
+  // The snap step of a field in SI, or previous when the field's value is not finite.
+  float ReadSnap(const QLineEdit& field, Quantity quantity, float previous) const;
 
   ChartSettings& settings_;
   ExpressionEvaluator& evaluator_;
   FieldChecker* checker_ = nullptr;
+  // The units the fields show, chosen in the dialog.
+  QuantityText units_ = QuantityText::Si();
 
   // Components, owned by the dialog through their Qt parents.
   QFrame* Panel1 = nullptr;
@@ -116,6 +128,8 @@ class TGraphForm : public QDialog {
   QLabel* PropertiesLabel = nullptr;
   QComboBox* StyleCombo = nullptr;
   QLabel* StyleLabel = nullptr;
+  QComboBox* UnitSystemCombo = nullptr;
+  QLabel* UnitSystemLabel = nullptr;
 };
 
 }  // namespace hygrovia

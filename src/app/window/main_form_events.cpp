@@ -209,7 +209,7 @@ void TMainForm::WheelZoom(const QWheelEvent& wheel, QPoint at) {
 void TMainForm::MouseLeftChart() {
   if (settings_.Surface().DragButton != DrawingSurface::kNoDrag) return;
   // Nothing is read out off the chart; a highlight keeps its caption.
-  status_.SetText(std::string(HighlightCaption(settings_.Highlight)));
+  status_.SetText(HighlightCaption(settings_.Highlight, settings_.GetUnits()));
 }
 
 void TMainForm::ShowPointerShape(int x, int y) {

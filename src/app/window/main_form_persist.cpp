@@ -1,11 +1,12 @@
-// The main window's size, the two points, the property model and the chart style, kept
-// between runs.
+// The main window's size, the two points, the property model, the chart style and the
+// units, kept between runs.
 #include <QScreen>
 #include <QSize>
 #include <algorithm>
 
 #include "app/window/main_form.h"
 #include "app/window/settings_store.h"
+#include "chart/chart_grid_units.h"
 #include "chart/chart_settings.h"
 #include "data/persisted_values.h"
 
@@ -34,6 +35,12 @@ void TMainForm::ReadRememberedValues() {
   settings_.SetPropertyModel(PropertiesFromText(properties.Text));
   const SettingText style = ReadSetting(kStyleValueName, ChartStyleText(ChartStyleName::Classic));
   settings_.SetChartStyle(ChartStyleFromText(style.Text).value_or(ChartStyleName::Classic));
+  // A chart in inch-pound units starts on their ranges; the SI ones are the chart's own.
+  const SettingText units = ReadSetting(kUnitsValueName, UnitsText(UnitSystem::Si));
+  if (UnitsFromText(units.Text) != settings_.GetUnits().System()) {
+    settings_.SetUnitSystem(UnitsFromText(units.Text));
+    UseDefaultRanges(settings_);
+  }
   // The default text does not describe points on the chart; only stored values move them.
   const SettingText setup = ReadSetting(kSetupValueName, kDefaultSetupText);
   if (!setup.Read) return;
@@ -57,6 +64,7 @@ void TMainForm::OnCloseEvent() {
   WriteSetting(kSetupValueName, SetupText(settings_));
   WriteSetting(kPropertiesValueName, PropertiesText(settings_.GetPropertyModel()));
   WriteSetting(kStyleValueName, ChartStyleText(settings_.GetChartStyle()));
+  WriteSetting(kUnitsValueName, UnitsText(settings_.GetUnits().System()));
   const QSize outer = frameGeometry().size();
   WriteSetting(kSizeValueName, WindowSizeText(WindowSize{outer.width(), outer.height()}));
 }

@@ -6,7 +6,9 @@
 
 #include "app/window/main_form.h"
 #include "chart/chart_settings.h"
+#include "chart/model_caption.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "chart/status_line.h"
 #include "data/epw_reader.h"
 #include "psychro/air_state.h"
@@ -51,10 +53,12 @@ void TMainForm::OfferStationPressure(double elevation) {
       pressure < kLowestPressure || pressure > kHighestPressure) {
     return;
   }
-  const std::string question = FormatText(
-      "The weather station lies %0.0f m above sea level. Draw the chart for its barometric "
-      "pressure of %0.3f kPa?",
-      elevation, pressure);
+  const QuantityText& units = settings_.GetUnits();
+  const std::string question = "The weather station lies " +
+                               units.Number(Quantity::Altitude, elevation) + " " +
+                               std::string(units.Unit(Quantity::Altitude)) +
+                               " above sea level. Draw the chart for its barometric pressure of " +
+                               BarometricPressureText(units, pressure) + "?";
   if (hooks_.confirm(QString::fromStdString(question))) {
     settings_.SetPressure(static_cast<float>(pressure));
   }

@@ -12,7 +12,9 @@
 #include <QString>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <string_view>
 
 #include "app/window/dialog_layout.h"
 #include "app/window/field_checker.h"
@@ -20,6 +22,7 @@
 #include "chart/chart_settings.h"
 #include "chart/node_list.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 
@@ -130,6 +133,10 @@ void TNodesForm::ShowNode(int index) {
   if (index >= count) index = std::max(count - 1, 0);
   MainGroupBox->setTitle(
       QString::fromStdString(FormatText(" Data Point %d of %d ", index + 1, count)));
+  const std::string_view degrees = settings_.GetUnits().Unit(Quantity::Temperature);
+  Label7->setText(QStringLiteral("&Dry Bulb Temperature (") +
+                  QString::fromUtf8(degrees.data(), static_cast<qsizetype>(degrees.size())) +
+                  QStringLiteral("):"));
   WriteFields(nodes.GetNode(index));
   Select(index);
   NextButton->setEnabled(index < count - 1);
@@ -142,7 +149,7 @@ void TNodesForm::ApplyNode() {
   const ChartPoint before = nodes.GetNode(nodes.Selected);
   // The moisture is taken at the temperature the node will hold, so that it stays at or
   // below saturation there even when the temperature typed is beyond what a node can hold.
-  const float x = StoredCoordinate(ReadNumber(evaluator_, *NodeXEdit), before.X);
+  const float x = StoredCoordinate(ReadDryBulb(), before.X);
   const float rh = ReadNumber(evaluator_, *NodeYEdit);
   const double y = settings_.CursorState().HumidityFromRelHumidity(x, rh);
   nodes.SetNode(nodes.Selected, x, NarrowToFloat(y));
@@ -152,8 +159,16 @@ void TNodesForm::ApplyNode() {
 
 void TNodesForm::WriteFields(ChartPoint node) {
   const double rh = settings_.CursorState().RelHumidityFromHumidity(node.X, node.Y);
-  WriteNumber(*NodeXEdit, kFieldFormat, node.X);
+  WriteNumber(*NodeXEdit, kFieldFormat,
+              NarrowToFloat(settings_.GetUnits().Shown(Quantity::Temperature, node.X)));
   WriteNumber(*NodeYEdit, kFieldFormat, NarrowToFloat(rh));
+}
+
+float TNodesForm::ReadDryBulb() const {
+  // What is not a finite number stays what it is, for the node list to refuse.
+  const float typed = ReadNumber(evaluator_, *NodeXEdit);
+  if (!std::isfinite(typed)) return typed;
+  return NarrowToFloat(settings_.GetUnits().FromShown(Quantity::Temperature, typed));
 }
 
 void TNodesForm::Select(int index) {

@@ -52,8 +52,11 @@ class TNodesForm : public QDialog {
   void CreateChecker();
   void LayOut();
   QPushButton* AddButton(const char* name, const QString& caption);
-  // The two fields from a node: dry bulb and relative humidity at the chart's pressure.
+  // The two fields from a node: dry bulb in the chart's units and relative humidity at the
+  // chart's pressure.
   void WriteFields(ChartPoint node);
+  // The dry bulb typed, in °C.
+  float ReadDryBulb() const;
   void Select(int index);
 
   void NextButtonClick();

@@ -19,6 +19,7 @@
 #include "app/window/mix_dialog.h"
 #include "app/window/process_grid.h"
 #include "chart/chart_settings.h"
+#include "chart/number_text.h"
 #include "chart/process_cells.h"
 
 namespace hygrovia {
@@ -77,9 +78,6 @@ void TProcessWindow::CreateControls() {
   barLayout->addWidget(FlowEdit);
   FlowUnitCombo = new QComboBox(bar);
   FlowUnitCombo->setObjectName(QStringLiteral("FlowUnitCombo"));
-  for (const FlowUnitEntry& entry : kFlowUnits) {
-    FlowUnitCombo->addItem(QString::fromUtf8(entry.text.data(), qsizetype(entry.text.size())));
-  }
   barLayout->addWidget(FlowUnitCombo);
   barLayout->addStretch();
   CreateButtons(bar);
@@ -87,9 +85,7 @@ void TProcessWindow::CreateControls() {
   Grid = new ProcessGrid(this);
   Grid->setObjectName(QStringLiteral("ProcessGrid"));
   Grid->setColumnCount(kProcessColumnCount);
-  QStringList titles;
-  for (const std::string& title : ProcessTitles(text_)) titles << QString::fromStdString(title);
-  Grid->setHorizontalHeaderLabels(titles);
+  ShowUnits();
   MessageLabel = new QLabel(this);
   MessageLabel->setObjectName(QStringLiteral("MessageLabel"));
   MessageLabel->setTextFormat(Qt::PlainText);
@@ -134,8 +130,33 @@ void TProcessWindow::ShowTable() {
   activateWindow();
 }
 
+void TProcessWindow::ShowUnits() {
+  QStringList titles;
+  for (const std::string& title : ProcessTitles(text_)) titles << QString::fromStdString(title);
+  Grid->setHorizontalHeaderLabels(titles);
+  const QSignalBlocker quiet(FlowUnitCombo);
+  FlowUnitCombo->clear();
+  int current = 0;
+  for (const FlowUnitEntry& entry : FlowUnitsOf(text_.System())) {
+    if (entry.unit == flow_.unit) current = FlowUnitCombo->count();
+    FlowUnitCombo->addItem(QString::fromUtf8(entry.text.data(), qsizetype(entry.text.size())));
+  }
+  FlowUnitCombo->setCurrentIndex(current);
+}
+
+void TProcessWindow::FollowUnits() {
+  const UnitSystem system = settings_.GetUnits().System();
+  if (system == text_.System()) return;
+  text_ = settings_.GetUnits();
+  flow_ = FlowInSystem(flow_, system);
+  FlowEdit->setText(QString::fromStdString(FormatText("%.6g", flow_.value)));
+  ShowUnits();
+  Grid->resizeColumnsToContents();
+}
+
 void TProcessWindow::Refresh() {
   refreshQueued_ = false;
+  FollowUnits();
   BuildProcessTable(settings_, flow_, table_);
   const int rows = static_cast<int>(table_.Rows.size());
   const QSignalBlocker blocker(Grid);

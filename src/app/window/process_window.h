@@ -80,6 +80,10 @@ class TProcessWindow : public QWidget {
  private:
   void CreateControls();
   void CreateButtons(QWidget* bar);
+  // Takes up the chart's units when they changed: the column titles, the flow units offered
+  // and the airflow, kept as the same flow in a unit of the same kind.
+  void FollowUnits();
+  void ShowUnits();
   void FillRow(int row);
   void UpdateButtons();
   std::vector<int> SelectedPointRows() const;

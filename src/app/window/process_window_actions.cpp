@@ -101,8 +101,9 @@ void TProcessWindow::FlowEditDone() {
 }
 
 void TProcessWindow::FlowUnitChange(int index) {
-  if (index < 0 || index >= static_cast<int>(kFlowUnits.size())) return;
-  flow_.unit = kFlowUnits[static_cast<std::size_t>(index)].unit;
+  const std::span<const FlowUnitEntry> units = FlowUnitsOf(text_.System());
+  if (index < 0 || index >= static_cast<int>(units.size())) return;
+  flow_.unit = units[static_cast<std::size_t>(index)].unit;
   Refresh();
 }
 

@@ -13,11 +13,13 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
+#include <string>
 
 #include "app/window/number_field.h"
 #include "chart/chart_settings.h"
 #include "chart/climate_layer.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -138,6 +140,10 @@ void TWeatherForm::FillFromLayer() {
   FirstHourCombo->setCurrentIndex(layer.Filter().firstHour);
   LastHourCombo->setCurrentIndex(layer.Filter().lastHour);
   ComfortCheck->setChecked(layer.ShowsComfort());
+  const QuantityText& units = settings_.GetUnits();
+  LimitCheck->setText(QString::fromStdString(
+      "Upper humidity limit (" + units.Number(Quantity::Moisture, kComfortHumidityLimit, 0) + " " +
+      std::string(units.Unit(Quantity::Moisture)) + ")"));
   LimitCheck->setChecked(layer.Comfort().humidityLimit);
   WriteNumber(*MetEdit, "%0.2f", static_cast<float>(layer.Comfort().metabolicRate));
   WriteNumber(*SummerCloEdit, "%0.2f", static_cast<float>(layer.Comfort().summerClothing));

@@ -219,6 +219,77 @@ TEST(CommandLineTest, ChartStyleWordsAreKeptFromTheToolkit) {
   }
 }
 
+TEST(CommandLineTest, InchPoundUnitsReadEveryNumberWhereverTheyStand) {
+  struct Case {
+    Arguments arguments;
+    UnitSystem units;
+    float tMin, tMax, hMin, hMax;  // °C, g/kg
+    float cursorX;                 // °C
+    double pressure;               // kPa
+    int errors;
+  };
+  const std::vector<Case> cases = {
+      // A chart changing units starts on their ranges, 30 to 120 °F and 0 to 200 gr/lb.
+      {{"-units", "ip"},
+       UnitSystem::Ip,
+       -10.0f / 9.0f,
+       440.0f / 9.0f,
+       0,
+       200.0f / 7.0f,
+       25,
+       101.365,
+       0},
+      {{"-cursor", "77", "50", "-UNITS", "IP"},
+       UnitSystem::Ip,
+       -10.0f / 9.0f,
+       440.0f / 9.0f,
+       0,
+       200.0f / 7.0f,
+       25,
+       101.365,
+       0},
+      {{"-graph", "50", "86", "35", "140", "-units", "Ip", "-bar", "14.696"},
+       UnitSystem::Ip,
+       10,
+       30,
+       5,
+       20,
+       25,
+       101.325,
+       0},
+      {{"-units", "ip", "-alt", "5000"},
+       UnitSystem::Ip,
+       -10.0f / 9.0f,
+       440.0f / 9.0f,
+       0,
+       200.0f / 7.0f,
+       25,
+       84.307,
+       0},
+      {{"-units", "si", "-cursor", "20", "50"}, UnitSystem::Si, 0, 50, 0, 35, 20, 101.365, 0},
+      // Units it does not know are reported, and the numbers are read in SI.
+      {{"-units", "imperial", "-cursor", "20", "50"}, UnitSystem::Si, 0, 50, 0, 35, 20, 101.365, 1},
+  };
+  for (const Case& c : cases) {
+    testing::TestChart chart;
+    int errors = 0;
+    CommandLineActions actions;
+    actions.reportError = [&errors](const std::string&) { ++errors; };
+    ProcessCommandLine(c.arguments, chart.settings, actions);
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    const ChartSettings& s = chart.settings;
+    EXPECT_EQ(s.GetUnits().System(), c.units);
+    EXPECT_NEAR(s.TempMin, c.tMin, 1e-5);
+    EXPECT_NEAR(s.TempMax, c.tMax, 1e-5);
+    EXPECT_NEAR(s.HumidityMin, c.hMin, 1e-5);
+    EXPECT_NEAR(s.HumidityMax, c.hMax, 1e-5);
+    EXPECT_NEAR(s.Cursor.X, c.cursorX, 1e-5);
+    EXPECT_NEAR(s.GetPressure(), c.pressure, 5e-4);
+    EXPECT_EQ(errors, c.errors);
+  }
+  EXPECT_NE(UsageText().find("-units si|ip"), std::string::npos);
+}
+
 TEST(CommandLineTest, HelpAndVersionAreAskedForBeforeAnyWindow) {
   EXPECT_EQ(ReadStartupRequest({}), StartupRequest::Run);
   EXPECT_EQ(ReadStartupRequest({"-bar", "90", "a.hgv"}), StartupRequest::Run);

@@ -5,15 +5,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QRectF>
-#include <QPainter>
 #include <QStringList>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -712,6 +713,58 @@ TEST(HeadlessWeather, PicturesShowTheHours) {
   EXPECT_GT(year, 5000);
   EXPECT_GT(months, 1000);
   EXPECT_LT(months, year);
+}
+
+std::vector<double> Fields(const std::string& line) {
+  std::vector<double> fields;
+  std::istringstream in(line);
+  std::string field;
+  std::getline(in, field, ',');  // the row's name
+  while (std::getline(in, field, ',')) fields.push_back(field.empty() ? 0.0 : std::stod(field));
+  return fields;
+}
+
+TEST(HeadlessTest, InchPoundProcessTableIsTheSameProcessInItsUnits) {
+  // 2 m³/s is 4237.7600 cfm; 30 °C, 50 % is 86 °F, 50 % and 14 °C, 90 % is 57.2 °F, 90 %.
+  const Outcome si = RunCommand({"-bar", "101.325", "-cursor", "30", "50", "-arrow", "14", "90",
+                                 "-flow", "2", "--process-csv", "-"});
+  const Outcome ip =
+      RunCommand({"-units", "ip", "-bar", "14.6959488", "-cursor", "86", "50", "-arrow", "57.2",
+                  "90", "-flow", "4237.7600", "--process-csv", "-"});
+  ASSERT_EQ(ip.status, kExitDone) << ip.err;
+  const std::vector<std::string> lines = CsvLines(ip.out);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_TRUE(
+      lines[0].starts_with("Point,Dry bulb (\xC2\xB0"
+                           "F),Relative humidity (%),"
+                           "Moisture content (gr/lb),Vapour pressure (inHg),"));
+  EXPECT_NE(lines[0].find("Sensible (Btu/h),Latent (Btu/h),Total (Btu/h),Moisture rate (lb/h)"),
+            std::string::npos);
+  // The step's differences and loads, column by column: inch-pound = SI × factor, within the
+  // rounding of both tables.
+  const std::vector<double> siStep = Fields(CsvLines(si.out)[2]);
+  const std::vector<double> ipStep = Fields(lines[2]);
+  constexpr double kBtuPerHourPerKilowatt = 3600.0 / (2.326 * 0.45359237);
+  const double factors[] = {1.8,
+                            1.0,
+                            7.0,
+                            1.0,
+                            1.0,
+                            1.0 / 2.326,
+                            1.0,
+                            1.0,
+                            3600.0 / 0.45359237,
+                            kBtuPerHourPerKilowatt,
+                            kBtuPerHourPerKilowatt,
+                            kBtuPerHourPerKilowatt,
+                            1.0 / 0.45359237,
+                            1.0};
+  ASSERT_EQ(ipStep.size(), std::size(factors));
+  for (std::size_t column = 0; column < ipStep.size(); ++column) {
+    EXPECT_NEAR(ipStep[column], siStep[column] * factors[column],
+                0.006 + 0.006 * factors[column] + 1e-4 * std::abs(ipStep[column]))
+        << column;
+  }
 }
 
 }  // namespace

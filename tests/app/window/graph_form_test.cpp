@@ -9,6 +9,7 @@
 #include <QTest>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -239,6 +240,63 @@ TEST(GraphFormTest, ValuesTypedInTheNewUnitAreTakenInIt) {
     EXPECT_FLOAT_EQ(dialog.settings.Cursor.X, 25.0f);
     EXPECT_FLOAT_EQ(dialog.settings.Arrow.X, 20.0f);
   }
+}
+
+TEST(GraphFormTest, InchPoundUnitsShowAndTakeEveryFieldInThem) {
+  GraphDialog dialog;
+  dialog.Open();
+  dialog.Type("MaxDBEdit", QStringLiteral("40"));
+  dialog.Child<QComboBox>("UnitSystemCombo")->setCurrentIndex(1);
+  // What was typed and what the chart holds, shown in inch-pound units; the captions follow.
+  struct Shown {
+    const char* field;
+    QString text;
+  };
+  const std::vector<Shown> shown = {
+      {"BarEdit", QStringLiteral("14.702")},   {"AltitudeEdit", QStringLiteral("-10")},
+      {"MaxDBEdit", QStringLiteral("104.0")},  {"MinDBEdit", QStringLiteral("32.0")},
+      {"SnapDBEdit", QStringLiteral("0.180")}, {"MaxAHEdit", QStringLiteral("245.0")},
+      {"SnapAHEdit", QStringLiteral("0.700")}, {"StartXEdit", QStringLiteral("77.00")},
+      {"EndXEdit", QStringLiteral("68.00")},
+  };
+  for (const Shown& s : shown) EXPECT_EQ(dialog.Text(s.field), s.text) << s.field;
+  const std::vector<std::pair<const char*, QString>> captions = {
+      {"Label1", QStringLiteral("&Barometric Pressure (psia) [14.702]:")},
+      {"AltitudeLabel", QStringLiteral("Al&titude (ft):")},
+      {"Label7", QString::fromUtf8("&Dry Bulb Temperature (°F):")},
+  };
+  for (const auto& [label, caption] : captions) {
+    EXPECT_EQ(dialog.Child<QLabel>(label)->text(), caption) << label;
+  }
+  EXPECT_EQ(dialog.Child<QGroupBox>("GroupBox1")->title(),
+            QStringLiteral(" Temperature (Fahrenheit) "));
+  EXPECT_EQ(dialog.Child<QComboBox>("UnitsCombo")->itemText(1),
+            QStringLiteral("Absolute Humidity (gr/lb)"));
+  // Until OK the chart keeps its units.
+  EXPECT_EQ(dialog.settings.GetUnits().System(), UnitSystem::Si);
+
+  dialog.Type("MaxDBEdit", QStringLiteral("86"));
+  dialog.Type("MinAHEdit", QStringLiteral("14"));
+  dialog.Type("MaxAHEdit", QStringLiteral("100+40"));
+  dialog.Type("SnapDBEdit", QStringLiteral("0.9"));
+  dialog.Type("BarEdit", QStringLiteral("14.696"));
+  dialog.Type("StartXEdit", QStringLiteral("77"));
+  dialog.Click("OKButton");
+  const ChartSettings& s = dialog.settings;
+  EXPECT_EQ(s.GetUnits().System(), UnitSystem::Ip);
+  EXPECT_NEAR(s.TempMax, 30.0f, 1e-5f);
+  EXPECT_NEAR(s.HumidityMin, 2.0f, 1e-5f);
+  EXPECT_NEAR(s.HumidityMax, 20.0f, 1e-5f);
+  EXPECT_NEAR(s.TempSnap, 0.5f, 1e-6f);
+  EXPECT_NEAR(s.GetPressure(), 101.325, 1e-3);
+  EXPECT_NEAR(s.Cursor.X, 25.0f, 1e-5f);
+  // Opened again in inch-pound units, it shows them; back in SI the captions are the SI ones.
+  dialog.Open();
+  EXPECT_EQ(dialog.Text("MaxDBEdit"), QStringLiteral("86.0"));
+  dialog.Child<QComboBox>("UnitSystemCombo")->setCurrentIndex(0);
+  EXPECT_EQ(dialog.Text("MaxDBEdit"), QStringLiteral("30.0"));
+  EXPECT_EQ(dialog.Child<QLabel>("Label1")->text(),
+            QStringLiteral("&Barometric Pressure (kPa) [101.365]:"));
 }
 
 TEST(GraphFormTest, CancellingAfterAUnitSwitchChangesNothing) {

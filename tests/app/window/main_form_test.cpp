@@ -617,6 +617,24 @@ TEST_F(MainFormTest, ClosingRemembersSizeAndPointsForTheNextRun) {
   EXPECT_NEAR(chart_.Arrow.Y, arrowY, 0.006);
 }
 
+TEST_F(MainFormTest, TheUnitsChosenLastAreTheNextRunsWithTheirRanges) {
+  // A run in SI, then one closed in inch-pound units, then one closed in SI again.
+  const UnitSystem closedIn[] = {UnitSystem::Si, UnitSystem::Ip, UnitSystem::Si};
+  const float tempMax[] = {50.0f, 50.0f, 440.0f / 9.0f};
+  for (int run = 0; run < 3; ++run) {
+    EXPECT_EQ(chart_.GetUnits().System(), run == 2 ? UnitSystem::Ip : UnitSystem::Si) << run;
+    EXPECT_NEAR(chart_.TempMax, tempMax[run], 1e-5) << run;
+    chart_.SetUnitSystem(closedIn[run]);
+    EXPECT_TRUE(form_->close());
+    form_.reset();
+    chart_.SetUnitSystem(UnitSystem::Si);
+    chart_.SetRanges(0.0f, 0.0f, 50.0f, 35.0f);
+    Open();
+  }
+  EXPECT_EQ(chart_.GetUnits().System(), UnitSystem::Si);
+  EXPECT_FLOAT_EQ(chart_.TempMax, 50.0f);
+}
+
 TEST_F(MainFormTest, FirstRunKeepsTheDefaultPoints) {
   EXPECT_FLOAT_EQ(chart_.Cursor.X, 25.0f);
   EXPECT_FLOAT_EQ(chart_.Arrow.X, 20.0f);
