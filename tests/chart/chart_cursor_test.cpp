@@ -378,5 +378,24 @@ TEST(EndDrag, StatusRedrawAndSquare) {
   }
 }
 
+// A held node was read out with the chart formulas whatever the chart's model, so its read-out
+// disagreed with its row of the data table in the ASHRAE model.
+TEST(HeldStatusText, ANodeReadsOutInTheChartsModelAndUnits) {
+  for (const UnitSystem units : {UnitSystem::Si, UnitSystem::Ip}) {
+    TestChart chart;
+    chart.settings.SetPropertyModel(PropertyModel::Ashrae2017);
+    chart.settings.SetUnitSystem(units);
+    chart.settings.Nodes.AppendPoint(30.0f, 12.0f);
+    chart.settings.Nodes.Selected = 0;
+    AirState expected;
+    expected.ResetState();
+    expected.Pressure = chart.settings.GetPressure();
+    expected.Model = PropertyModel::Ashrae2017;
+    expected.SetFromHumidity(30.0, 12.0);
+    EXPECT_EQ(HeldStatusText(chart.settings, DragTarget::Node),
+              CursorStatusText(expected, chart.settings.GetUnits()));
+  }
+}
+
 }  // namespace
 }  // namespace hygrovia
