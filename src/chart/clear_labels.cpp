@@ -2,6 +2,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "chart/chart_settings.h"
@@ -10,17 +11,21 @@
 #include "chart/label_board.h"
 #include "chart/model_caption.h"
 #include "chart/number_text.h"
+#include "chart/quantity_text.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
 namespace {
 
-constexpr std::string_view kDryBulbTitle =
-    "Dry-bulb temperature (\xC2\xB0"
-    "C)";
-constexpr std::string_view kMoistureTitle = "Humidity ratio (g/kg)";
-constexpr std::string_view kPressureTitle = "Vapour pressure (kPa)";
+// An axis's name with the unit the chart shows it in, "Humidity ratio (g/kg)".
+std::string AxisTitle(const ChartSettings& chart, std::string_view name, Quantity quantity) {
+  std::string title(name);
+  title += " (";
+  title += chart.GetUnits().Unit(quantity);
+  title += ')';
+  return title;
+}
 
 // Pixels between a label and the point it names.
 constexpr float kNudge = 3.0f;
@@ -114,11 +119,13 @@ void PlaceAxisTitles(ChartSettings& chart, Placer& placer) {
   const DrawingSurface& surface = chart.Surface();
   const float line = LineHeight(surface);
   const Colour grey = ClearLabelColour(LineFamily::DryBulb);
-  placer.PlaceAtWorld({0.5f * (surface.MinX + surface.MaxX), surface.MinY}, kDryBulbTitle, grey,
+  placer.PlaceAtWorld({0.5f * (surface.MinX + surface.MaxX), surface.MinY},
+                      AxisTitle(chart, "Dry-bulb temperature", Quantity::Temperature), grey,
                       {{kCentre, kBelow, 0.0f, 1.3f * line}});
   const PointF topRight = surface.WorldToDevice(surface.MaxX, surface.MaxY);
-  const std::string_view title =
-      chart.ShowVapourPressureScale != 0 ? kPressureTitle : kMoistureTitle;
+  const std::string title = chart.ShowVapourPressureScale != 0
+                                ? AxisTitle(chart, "Vapour pressure", Quantity::VapourPressure)
+                                : AxisTitle(chart, "Humidity ratio", Quantity::Moisture);
   placer.Place({static_cast<float>(surface.DeviceWidth) - kNudge, topRight.y - 0.5f * line}, title,
                grey, {{kEnd, kAbove, 0.0f, 0.0f}});
 }
@@ -172,7 +179,10 @@ void PlaceFamilyNumber(ChartSettings& chart, Placer& placer, const OfferedLabel&
 
 std::string PressureCaption(const ChartSettings& chart) {
   const std::string model = ModelCaption(chart);
-  return model.empty() ? FormatText("%0.3f kPa", chart.GetPressure()) : model;
+  if (!model.empty()) return model;
+  const QuantityText& units = chart.GetUnits();
+  return units.Number(Quantity::Pressure, chart.GetPressure()) + " " +
+         std::string(units.Unit(Quantity::Pressure));
 }
 
 void PlaceClearLabels(ChartSettings& chart) {

@@ -154,8 +154,8 @@ class Clear final : public ChartStyle {
         return FormatText("%0.0f%%", label.value);
       case LineFamily::VapourPressure:
         return FormatText("%0.1f", label.value);
-      case LineFamily::Volume:
-        return FormatText("%0.3f", label.value);
+      case LineFamily::Volume:  // three decimals of m³/kg, one of ft³/lb
+        return FormatText(label.format, label.value);
       default:
         return FormatText("%0.0f", label.value);
     }

@@ -12,6 +12,7 @@
 #include "chart/chart_cursor.h"
 #include "chart/chart_drawing.h"
 #include "chart/label_board.h"
+#include "chart/quantity_text.h"
 #include "support/test_chart.h"
 
 namespace hygrovia {
@@ -126,6 +127,22 @@ TEST(ChartStyleTest, ClearDefaultChartLabelsEveryFamily) {
                               "C)"}) {
     EXPECT_EQ(std::find(texts.begin(), texts.end(), classic), texts.end()) << classic;
   }
+}
+
+// Regression: in inch-pound units the Clear chart named its axes in °C and g/kg and wrote the
+// pressure in kPa, and numbered its volume lines to three decimals of ft³/lb.
+TEST(ChartStyleTest, ClearLabelsSpeakTheChartsUnits) {
+  ClearChart chart;
+  chart.settings.SetUnitSystem(UnitSystem::Ip);
+  chart.settings.SetRanges(-10.0f / 9.0f, 0.0f, 440.0f / 9.0f, 200.0f / 7.0f);
+  chart.Draw();
+  const std::vector<std::string> texts = chart.canvas.TextStrings();
+  for (const char* text : {"Dry-bulb temperature (\xC2\xB0"
+                           "F)",
+                           "Humidity ratio (gr/lb)", "14.702 psia", "13.5"}) {
+    EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << text;
+  }
+  EXPECT_EQ(std::find(texts.begin(), texts.end(), "13.500"), texts.end());
 }
 
 // Whatever the size and whichever scales are shown, no two texts of the chart overlap and
