@@ -17,7 +17,7 @@
 namespace hygrovia {
 namespace {
 
-enum class Option { Graph, Bar, Cursor, Arrow, Altitude, Properties, Style, Units };
+enum class Option { Graph, Bar, Cursor, Arrow, Altitude, Properties, Style, Units, NoWindowOnly };
 
 constexpr std::size_t kMostNumbers = 4;
 
@@ -34,8 +34,10 @@ constexpr Quantity kT = Quantity::Temperature;
 constexpr Quantity kW = Quantity::Moisture;
 constexpr Quantity kRh = Quantity::RelativeHumidity;
 
-// "-props", "-style" and "-units" take a name rather than a number.
-constexpr std::array<OptionWord, 8> kOptions{{
+// "-props", "-style" and "-units" take a name rather than a number. The filters and airflow
+// of runs without a window are passed over here with their values, so that a window start
+// does not take them for chart files.
+constexpr std::array<OptionWord, 11> kOptions{{
     {"-graph", Option::Graph, 4, {kT, kT, kW, kW}},
     {"-bar", Option::Bar, 1, {Quantity::Pressure}},
     {"-cursor", Option::Cursor, 2, {kT, kRh}},
@@ -44,6 +46,9 @@ constexpr std::array<OptionWord, 8> kOptions{{
     {"-props", Option::Properties, 1, {}},
     {"-style", Option::Style, 1, {}},
     {"-units", Option::Units, 1, {}},
+    {"-months", Option::NoWindowOnly, 1, {}},
+    {"-hours", Option::NoWindowOnly, 1, {}},
+    {"-flow", Option::NoWindowOnly, 1, {}},
 }};
 
 // The original Windows program saw the command line as one string and ignored it when it
@@ -169,6 +174,7 @@ void ApplyOption(Option option, std::span<const float> n, ChartSettings& setting
     case Option::Properties:  // take a name, applied before numbers are read
     case Option::Style:
     case Option::Units:  // applied before any other option
+    case Option::NoWindowOnly:
       break;
   }
 }
@@ -236,7 +242,7 @@ void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings
   ForEachWord(
       arguments,
       [&](const OptionWord& option, std::size_t at) {
-        if (option.option == Option::Units) return;
+        if (option.option == Option::Units || option.option == Option::NoWindowOnly) return;
         if (option.option == Option::Properties) {
           ApplyProperties(arguments[at], settings, actions);
           return;

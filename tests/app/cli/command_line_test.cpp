@@ -88,6 +88,8 @@ TEST(CommandLineTest, OtherWordsAreLoadedInOrder) {
       {{"-arrow", "20", "40", "-arrow", "22", "40"}, {}, 2},
       {{"-arrow", "20"}, {}, 0},
       {{"-graph", "10", "30", "0", "x.hgv"}, {}, 0},
+      // Regression: the filters and airflow of runs without a window were loaded as files.
+      {{"-flow", "2", "-Months", "6-8", "a.hgv", "-hours", "8-18"}, {"a.hgv"}, 0},
   };
   for (const FileCase& c : cases) {
     const CommandLineRun run(c.arguments);
