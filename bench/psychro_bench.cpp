@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "psychro/air_state.h"
+#include "psychro/chart_formulas.h"
 
 namespace hygrovia {
 namespace {
@@ -58,6 +59,21 @@ void BM_SetFromHumidity(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SetFromHumidity);
+
+// The chart formulas' fields as a processor without fused multiply-adds computes them (and
+// Microsoft's compiler, which has no way to choose at start-up): the same numbers, slower.
+void BM_StateOfWithoutFma(benchmark::State& state) {
+  const auto samples = UnsaturatedStates();
+  std::size_t k = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(chart_formulas::portable::StateOf(
+        samples[k].dryBulb, samples[k].absHumidity, kPressure, AirState::kSaturationHumidityFloor,
+        AirState::kSaturationHumidityCeiling));
+    k = (k + 1) & (kStateCount - 1);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_StateOfWithoutFma);
 
 // The full state in the ASHRAE 2017 model: relative humidity, vapour pressure, volume,
 // enthalpy, dew point and wet bulb, over the same spread of states.

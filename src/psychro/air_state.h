@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "psychro/double_double.h"
 #include "psychro/property_model.h"
 
 namespace hygrovia {
@@ -94,6 +95,9 @@ struct AirState {
  private:
   static constexpr int kWetBulbNodes = 30;
 
+  // The wet bulb (°C) where the wet-bulb line of value target (°C, dry bulb + 2.4528 × moisture,
+  // not infinite) meets the saturation curve, as WetBulbFromHumidity describes.
+  double WetBulbOfLine(DoubleDouble target) const;
   // SetFromHumidity in the ASHRAE 2017 formulation.
   void SetFromAshraeModel(double dryBulb, double absHumidity);
   // The search looks at 32 places, the nodes and two infinite ones above them, so that it
@@ -104,12 +108,12 @@ struct AirState {
   void ComputeWetBulbNodes() const;
 
   // The wet-bulb search's nodes for the pressure they were computed at: at node i (5 × i °C),
-  // 5 × i + 2.4528 × SaturationHumidity(5 × i) in extended precision, rounded to double (then
-  // two infinities) and narrowed to single precision. Pressure is public, so every search compares
-  // it with wetBulbPressure_ first.
+  // 5 × i + 2.4528 × SaturationHumidity(5 × i) in extended precision, as the double nearest to
+  // it (then two infinities) and the rest below that double, and narrowed to single precision.
+  // Pressure is public, so every search compares it with wetBulbPressure_ first.
   mutable double wetBulbPressure_ = std::numeric_limits<double>::quiet_NaN();
-  mutable long double wetBulbLine_[kWetBulbNodes] = {};
   mutable double wetBulbLineDouble_[kWetBulbSearchSize] = {};
+  mutable double wetBulbLineLow_[kWetBulbNodes] = {};
   mutable float wetBulbLineNarrow_[kWetBulbNodes] = {};
 };
 

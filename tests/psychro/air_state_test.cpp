@@ -1,10 +1,16 @@
 #include "psychro/air_state.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "chart/number_text.h"
 #include "psychro/geometry.h"
 
 namespace hygrovia {
@@ -254,6 +260,149 @@ TEST(AirState, SweepGivesOnlyFiniteValues) {
         for (const double result : results) {
           ASSERT_TRUE(std::isfinite(result))
               << "(" << dryBulb << " °C, " << moisture << ") at " << pressure << " kPa";
+        }
+      }
+    }
+  }
+}
+
+// The chart formulas as they were computed with x87 long double (64 significant bits) before
+// the model moved to double-double arithmetic: the reference every state is compared with.
+struct LongDoubleState {
+  double Pressure = 0.0;
+
+  static long double PowerOfTen(long double x) {
+    const long double power = x * 3.321928094887362347870319429489390175864831393L;
+    const long double whole = (power + 0x1.8p63L) - 0x1.8p63L;
+    const auto exponent = static_cast<std::int64_t>(static_cast<double>(whole));
+    const auto scale = std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
+    return std::exp2(static_cast<double>(power - whole)) * static_cast<long double>(scale);
+  }
+
+  static long double Log2(long double x) {
+    const auto near = static_cast<double>(x);
+    const auto exponent =
+        static_cast<std::int64_t>((std::bit_cast<std::uint64_t>(near) >> 52) & 0x7ff);
+    if (exponent == 0 || exponent >= 2046) return std::log2(x);
+    const auto scale = std::bit_cast<double>(static_cast<std::uint64_t>(2046 - exponent) << 52);
+    const long double mantissa = x * scale;
+    const auto rounded = static_cast<double>(mantissa);
+    const double rest = static_cast<double>(mantissa - rounded) / (rounded * 0.6931471805599453);
+    return static_cast<long double>(exponent - 1023) + std::log2(rounded) + rest;
+  }
+
+  double SaturationHumidity(double dryBulb) const {
+    const long double shifted = dryBulb + 235.0L;
+    if (!(shifted > 40.0L)) return AirState::kSaturationHumidityFloor;
+    const long double saturation = PowerOfTen(static_cast<long double>(8.10765) -
+                                              static_cast<long double>(1750.286) / shifted);
+    const long double rest = 7.5L * Pressure - saturation;
+    if (!(rest > 0.0L)) return AirState::kSaturationHumidityCeiling;
+    const long double moisture = 622.0L * saturation / rest;
+    if (moisture > AirState::kSaturationHumidityCeiling)
+      return AirState::kSaturationHumidityCeiling;
+    if (moisture < AirState::kSaturationHumidityFloor) return AirState::kSaturationHumidityFloor;
+    return static_cast<double>(moisture);
+  }
+
+  double DewPointFromHumidity(double absHumidity) const {
+    const long double ratio = absHumidity * (1.0L / 622.0L);
+    const long double divisor = ratio + 1.0L;
+    const long double vapour = divisor != 0.0L ? ratio * 7.5L * Pressure / divisor : 0.0L;
+    const long double logarithm =
+        vapour > 0.0L ? Log2(vapour) * 0.301029995663981195213738894724493026768189881L : 0.0L;
+    return static_cast<double>(static_cast<long double>(1750.286) /
+                                   (static_cast<long double>(8.10765) - logarithm) -
+                               235.0L);
+  }
+
+  double WetBulbFromHumidity(double dryBulb, double absHumidity) const {
+    const long double slope = 2.4528;
+    const long double target = dryBulb + slope * absHumidity;
+    long double previous = 0.0L;
+    for (int i = 0; i < 30; ++i) {
+      const double node = 5.0 * i;
+      const long double line = node + slope * SaturationHumidity(node);
+      if (i > 0 && line > target) {
+        return LinearInterpolate(static_cast<float>(target), static_cast<float>(previous),
+                                 static_cast<float>(line), static_cast<float>(node - 5.0),
+                                 static_cast<float>(node));
+      }
+      previous = line;
+    }
+    return 0.0;
+  }
+
+  AirState StateOf(double dryBulb, double absHumidity) const {
+    AirState state;
+    state.Pressure = Pressure;
+    state.DryBulb = dryBulb > 100.0 ? 100.0 : dryBulb;
+    const long double t = state.DryBulb;
+    const double saturation = SaturationHumidity(state.DryBulb);
+    state.AbsHumidity = std::min(absHumidity >= 0.0 ? absHumidity : 0.0, saturation);
+    const long double w = state.AbsHumidity;
+    state.RelHumidity = static_cast<double>(w / saturation * 100.0L);
+    state.Enthalpy = static_cast<double>(t + static_cast<long double>(2.525252525) * w);
+    state.WetBulb = WetBulbFromHumidity(state.DryBulb, state.AbsHumidity);
+    state.Volume = static_cast<double>((t + static_cast<long double>(0.4854368) * w + 270.5L) *
+                                       (1.0L / 350.0L));
+    state.DewPoint =
+        state.AbsHumidity >= saturation ? state.DryBulb : DewPointFromHumidity(state.AbsHumidity);
+    state.VapPressure = static_cast<double>(0.16L * w);
+    return state;
+  }
+};
+
+// Every field of a million states over the chart's pressures, dry bulbs from -60 to 110 °C and
+// moistures from 0 to beyond saturation prints, in the decimals of the data table, what the
+// long double model printed. Raw values part by a few units in the last place (of the value,
+// or of 1 below it), where 2^x and log2 are now this program's rather than the C library's;
+// relative humidity by more near boiling, where the small pressure left beside the vapour
+// magnifies the last bit of 2^x in the saturation moisture.
+TEST(AirState, SweepPrintsWhatTheLongDoubleModelPrinted) {
+  if (std::numeric_limits<long double>::digits < 64) {
+    GTEST_SKIP() << "long double has no extended precision here";
+  }
+  struct Field {
+    const char* name;
+    double AirState::*value;
+    const char* format;  // as the data table prints it
+    double units;        // the largest difference, in units in the last place
+  };
+  const Field fields[] = {
+      {"WetBulb", &AirState::WetBulb, "%0.2f", 0.0},
+      {"AbsHumidity", &AirState::AbsHumidity, "%0.2f", 4.0},
+      {"RelHumidity", &AirState::RelHumidity, "%0.2f", 64.0},
+      {"VapPressure", &AirState::VapPressure, "%0.2f", 4.0},
+      {"Volume", &AirState::Volume, "%0.4f", 4.0},
+      {"DewPoint", &AirState::DewPoint, "%0.2f", 4.0},
+      {"Enthalpy", &AirState::Enthalpy, "%0.2f", 4.0},
+  };
+  const double pressures[] = {kLowestPressure, 80.0, kStandardPressure, kHighestPressure};
+  constexpr int kSteps = 500;  // dry bulbs and moistures per pressure
+  for (const double pressure : pressures) {
+    AirState state = StateAt(pressure);
+    const LongDoubleState reference{pressure};
+    for (int i = 0; i < kSteps; ++i) {
+      const double dryBulb = -60.0 + 170.0 * i / (kSteps - 1);
+      const double saturation = reference.SaturationHumidity(std::min(dryBulb, 100.0));
+      for (int j = 0; j < kSteps; ++j) {
+        const double moisture = std::min(1.02 * saturation, 1000.0) * j / (kSteps - 1);
+        state.SetFromHumidity(dryBulb, moisture);
+        const AirState expected = reference.StateOf(dryBulb, moisture);
+        ASSERT_EQ(state.DryBulb, expected.DryBulb);
+        for (const Field& field : fields) {
+          const double actual = state.*field.value;
+          const double wanted = expected.*field.value;
+          if (actual == wanted) continue;
+          const double scale = std::max(std::fabs(wanted), 1.0);
+          const double unit = std::nextafter(scale, INFINITY) - scale;
+          ASSERT_LE(std::fabs(actual - wanted), field.units * unit)
+              << field.name << " of (" << dryBulb << " °C, " << moisture << " g/kg) at " << pressure
+              << " kPa";
+          ASSERT_EQ(FormatText(field.format, actual), FormatText(field.format, wanted))
+              << field.name << " of (" << dryBulb << " °C, " << moisture << " g/kg) at " << pressure
+              << " kPa";
         }
       }
     }
