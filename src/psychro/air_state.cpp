@@ -4,6 +4,7 @@
 #include <array>
 #include <cassert>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include "psychro/ashrae_model.h"
@@ -49,6 +50,12 @@ double AirState::DewPointFromHumidity(double absHumidity) const {
   for (int i = kWetBulbNodes; i < kWetBulbSearchSize; ++i) {
     wetBulbLineDouble_[i] = std::numeric_limits<double>::infinity();
   }
+  for (int k = 0; k < kWetBulbBuckets; ++k) {
+    const double start = kWetBulbBucketWidth * k;
+    int passed = 0;
+    while (passed + 1 < kWetBulbSearchSize && !(start < wetBulbLineDouble_[passed + 1])) ++passed;
+    wetBulbBucketPassed_[k] = static_cast<std::uint8_t>(passed);
+  }
   wetBulbPressure_ = Pressure;
 }
 
@@ -71,8 +78,15 @@ double AirState::WetBulbOfLine(DoubleDouble target) const {
   // it passes every node of a scan.
   const double nearTarget = target.hi;
   int passed = 0;  // places from 1 on that are not above the target in double
-  for (int step = kWetBulbSearchSize / 2; step > 0; step /= 2) {
-    if (!(nearTarget < wetBulbLineDouble_[passed + step])) passed += step;
+  if (nearTarget >= 0.0 && nearTarget < kWetBulbBucketWidth * kWetBulbBuckets) [[likely]] {
+    // Nodes lie more than a bucket apart, so the target passes at most one node beyond those
+    // its bucket's start passes: a lookup and a comparison instead of five guesses.
+    passed = wetBulbBucketPassed_[static_cast<int>(nearTarget * (1.0 / kWetBulbBucketWidth))];
+    passed += static_cast<int>(!(nearTarget < wetBulbLineDouble_[passed + 1]));
+  } else {
+    for (int step = kWetBulbSearchSize / 2; step > 0; step /= 2) {
+      if (!(nearTarget < wetBulbLineDouble_[passed + step])) passed += step;
+    }
   }
   int i = std::min(passed + 1, kWetBulbNodes);
   if (i > 1 && wetBulbLineDouble_[i - 1] == nearTarget && wetBulbLineLow_[i - 1] > target.lo) {

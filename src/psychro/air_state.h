@@ -1,6 +1,7 @@
 #ifndef HYGROVIA_PSYCHRO_AIR_STATE_H
 #define HYGROVIA_PSYCHRO_AIR_STATE_H
 
+#include <cstdint>
 #include <limits>
 
 #include "psychro/double_double.h"
@@ -115,6 +116,11 @@ struct AirState {
   mutable double wetBulbLineDouble_[kWetBulbSearchSize] = {};
   mutable double wetBulbLineLow_[kWetBulbNodes] = {};
   mutable float wetBulbLineNarrow_[kWetBulbNodes] = {};
+  // The places the bucket's start passes, for targets from 0 to 1024 °C in buckets of 4 °C,
+  // narrower than the 5 °C or more between nodes.
+  static constexpr int kWetBulbBuckets = 256;
+  static constexpr double kWetBulbBucketWidth = 4.0;
+  mutable std::uint8_t wetBulbBucketPassed_[kWetBulbBuckets] = {};
 };
 
 }  // namespace hygrovia

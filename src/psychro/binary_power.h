@@ -73,6 +73,17 @@ inline constexpr auto kPowerSeries = [] {
   return coefficients;
 }();
 
+// The same coefficients for r in steps of 1/kTableSize: c_k / kTableSize^k, exact scalings.
+inline constexpr auto kStepSeries = [] {
+  std::array<double, 6> coefficients{};
+  double scale = 1.0;
+  for (int k = 1; k < 6; ++k) {
+    scale /= kTableSize;
+    coefficients[k] = kPowerSeries[k] * scale;
+  }
+  return coefficients;
+}();
+
 // The octave of the logarithm's argument cut into kTableSize pieces: each piece's centre, its
 // reciprocal and its base-2 logarithm.
 struct LogPiece {
@@ -114,26 +125,37 @@ inline constexpr DoubleDouble kNaturalLogOfTwo = binary_power_detail::kLn2;
 inline constexpr DoubleDouble kBinaryLogOfTen = Normalized(
     Sum(Quotient(binary_power_detail::LogOfRatio(5.0, 4.0), binary_power_detail::kLn2), 3.0));
 
-// 2^x for x = hi + lo (lo below an ulp of hi), within about half an ulp; hi between -1000 and
-// 1000, where 2^x is a normal double. Dimensionless. The low part enters at the end, as
-// 2^lo = 1 + lo × ln 2, so that the polynomial need not wait for it.
-inline double PowerOfTwo(DoubleDouble x) {
+// 2^(x / 128) for x = hi + lo (lo below an ulp of hi), within about half an ulp; hi between
+// -128000 and 128000, where the power is a normal double. Dimensionless. Taking the exponent in
+// steps of 1/128 saves the scaling of the argument to find its table entry. The low part enters
+// at the end, as 2^(lo / 128) = 1 + lo × ln 2 / 128, so that the polynomial need not wait for
+// it, and the power of two of the whole steps goes into the table's entry while the polynomial
+// runs.
+inline double PowerOfTwoSteps(DoubleDouble x) {
   using namespace binary_power_detail;
   // Adding and taking away 1.5 × 2^52 rounds to the nearest integer without a call into the C
   // library where the instruction set has no rounding instruction.
   constexpr double kRounder = 0x1.8p52;
-  const double whole = (x.hi * kTableSize + kRounder) - kRounder;
-  // Exact: hi and whole / kTableSize lie within 1/256 of each other.
-  const double rest = x.hi - whole * (1.0 / kTableSize);
+  const double whole = (x.hi + kRounder) - kRounder;
+  const double rest = x.hi - whole;  // exact, at most 1/2
   const auto index = static_cast<std::int64_t>(whole);
   const DoubleDouble& power = kPowers[static_cast<std::size_t>(index & (kTableSize - 1))];
-  const std::int64_t exponent = index >> kTableBits;
-  const auto& c = kPowerSeries;
+  const auto exponent = static_cast<std::uint64_t>(index >> kTableBits);
+  const double high =
+      std::bit_cast<double>(std::bit_cast<std::uint64_t>(power.hi) + (exponent << 52));
+  const double low = power.lo * std::bit_cast<double>((exponent + 1023) << 52);
+  const auto& c = kStepSeries;
   const double square = rest * rest;
   const double series =
       rest * (c[1] + c[2] * rest) + square * rest * (c[3] + c[4] * rest + c[5] * square);
-  const double mantissa = power.hi + (power.hi * (series + x.lo * c[1]) + power.lo);
-  return mantissa * std::bit_cast<double>(static_cast<std::uint64_t>(exponent + 1023) << 52);
+  return high + (high * (series + x.lo * c[1]) + low);
+}
+
+// 2^x for x = hi + lo (lo below an ulp of hi), within about half an ulp; hi between -1000 and
+// 1000. Dimensionless.
+inline double PowerOfTwo(DoubleDouble x) {
+  constexpr double kSteps = binary_power_detail::kTableSize;
+  return PowerOfTwoSteps({x.hi * kSteps, x.lo * kSteps});
 }
 
 // log2(x) for x = hi + lo (lo below an ulp of hi), hi between 2^-1000 and 2^1000, in
@@ -157,8 +179,10 @@ inline DoubleDouble BinaryLogarithm(DoubleDouble x) {
                         square * square * u * (c[5] + c[6] * u + c[7] * square) +
                         low * piece.reciprocal * c[1];
   const auto exponent = static_cast<double>(static_cast<std::int64_t>(biasedExponent) - 1023);
-  const DoubleDouble head = TwoSum(exponent, piece.logarithm.hi);
-  const DoubleDouble sum = TwoSum(head.hi, series);
+  // Fast two-sums suffice: the exponent is 0 or outweighs the piece's logarithm, and the head
+  // outweighs the series, which stays within half a piece.
+  const DoubleDouble head = QuickTwoSum(exponent, piece.logarithm.hi);
+  const DoubleDouble sum = QuickTwoSum(head.hi, series);
   return {sum.hi, sum.lo + (head.lo + piece.logarithm.lo)};
 }
 

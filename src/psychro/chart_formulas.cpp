@@ -48,7 +48,10 @@ constexpr DoubleDouble kOneHundredth = Normalized(Quotient({1.0, 0.0}, {100.0, 0
 constexpr double kAntoineC = 235.0;
 constexpr DoubleDouble kAntoineBinaryA = Normalized(Product(kBinaryLogOfTen, 8.10765));
 constexpr DoubleDouble kAntoineBinaryB = Normalized(Product(kBinaryLogOfTen, 1750.286));
-constexpr double kOneOverAntoineBinaryB = 1.0 / kAntoineBinaryB.hi;
+// A' and B' times 128, for 2^x in steps of 1/128.
+constexpr DoubleDouble kAntoineStepsA = {128.0 * kAntoineBinaryA.hi, 128.0 * kAntoineBinaryA.lo};
+constexpr DoubleDouble kAntoineStepsB = {128.0 * kAntoineBinaryB.hi, 128.0 * kAntoineBinaryB.lo};
+constexpr double kOneOverAntoineStepsB = 1.0 / kAntoineStepsB.hi;
 constexpr double kFloorShiftedDryBulb = 40.0;  // dry bulb + 235 at -195 °C
 
 // Beyond 1e290 °C the Antoine term B / (dry bulb + 235) lies far below the last bit of A, and
@@ -66,12 +69,13 @@ constexpr double kBelowSaturation = 1.0 - 0x1p-50;
 
 constexpr double kMmHgPerKiloPascal = 7.5;  // 7.5 rather than 7.50062, as the chart does
 constexpr double kMolarMassRatio = 622.0;   // water to dry air, in g/kg
+constexpr double kMolarMassPercent = 6.22;  // the same in g/kg per %
 
 constexpr double kWetBulbSlope = 2.4528;              // °C per g/kg
 constexpr double kEnthalpyPerMoisture = 2.525252525;  // kJ/kg per g/kg
 constexpr double kVolumeMoisture = 0.4854368;         // °C per g/kg
 constexpr double kVolumeOffset = 270.5;               // °C
-constexpr double kVolumeDivisor = 350.0;              // °C per m³/kg
+constexpr double kOneOver350 = 1.0 / 350.0;           // m³/kg per °C
 constexpr double kKiloPascalPerGramPerKilogram = 0.16;
 
 // Factors of the dew point's vapour pressure between these are taken as they are; see there.
@@ -100,19 +104,18 @@ double DewPointAnywhere(double moisture, double pressure);
 // The formulas, once for products by splitting and once for fused multiply-adds (kFused).
 template <bool kFused>
 struct Formulas {
-  // Saturation vapour pressure (mmHg) at shifted = dry bulb + 235 (°C): 2^(A' − B' / shifted).
-  // The quotient's remainder, B' − q × shifted, is found beside the power's polynomial and
-  // joins it at the end.
+  // Saturation vapour pressure (mmHg) at shifted = dry bulb + 235 (°C): 2^(A' − B' / shifted),
+  // the exponent taken in steps of 1/128 (A' and B' scaled exactly by 128). The quotient's
+  // remainder, B' − q × shifted, is found beside the power's polynomial and joins it at the end.
   HYGROVIA_FORMULA static double SaturationPressure(DoubleDouble shifted) {
-    const double quotient = kAntoineBinaryB.hi / shifted.hi;
+    const double quotient = kAntoineStepsB.hi / shifted.hi;
     const DoubleDouble product = TwoProduct<kFused>(quotient, shifted.hi);
-    const double remainder =
-        (((kAntoineBinaryB.hi - product.hi) - product.lo) + kAntoineBinaryB.lo) -
-        quotient * shifted.lo;
+    const double remainder = (((kAntoineStepsB.hi - product.hi) - product.lo) + kAntoineStepsB.lo) -
+                             quotient * shifted.lo;
     // remainder / shifted, to far more bits than it needs, by a product.
-    const double quotientLow = remainder * (quotient * kOneOverAntoineBinaryB);
-    const DoubleDouble exponent = TwoSum(kAntoineBinaryA.hi, -quotient);
-    return PowerOfTwo({exponent.hi, exponent.lo + (kAntoineBinaryA.lo - quotientLow)});
+    const double quotientLow = remainder * (quotient * kOneOverAntoineStepsB);
+    const DoubleDouble exponent = TwoSum(kAntoineStepsA.hi, -quotient);
+    return PowerOfTwoSteps({exponent.hi, exponent.lo + (kAntoineStepsA.lo - quotientLow)});
   }
 
   // The saturation vapour pressure and the rest of the barometric pressure beside it (mmHg),
@@ -221,7 +224,7 @@ struct Formulas {
     fields.absHumidity = moisture;
     fields.relHumidity = relHumidity;
     fields.vapPressure = kKiloPascalPerGramPerKilogram * moisture;
-    fields.volume = (dryBulb + kVolumeMoisture * moisture + kVolumeOffset) / kVolumeDivisor;
+    fields.volume = (dryBulb + kVolumeMoisture * moisture + kVolumeOffset) * kOneOver350;
     fields.dewPoint = dewPoint;
     fields.enthalpy = Rounded(Sum(TwoProduct<kFused>(kEnthalpyPerMoisture, moisture), dryBulb));
     return fields;
@@ -237,17 +240,18 @@ struct Formulas {
                                 : DewPointAnywhere(moisture, pressure);
     const DoubleDouble shifted = Shifted(dryBulb);
     if (shifted.hi > kFloorShiftedDryBulb && pressure > kSmallestPressure &&
-        moisture > kSmallestFastMoisture) [[likely]] {
+        pressure < kLargestPressure && moisture > kSmallestFastMoisture) [[likely]] {
       // Most states: w × rest < 622 × pv with room for every rounding means the moisture is
       // below the saturation moisture 622 × pv / rest, and a rest above a ninth of pv keeps that
       // below 5598 g/kg, far from its ceiling, so the relative humidity 100 × w / ws needs no
       // wait for the quotient: 100 × w × rest / (622 × pv).
-      const PartialPressures partial = AtSaturation(shifted, pressure);
-      const double rest = partial.rest.hi + partial.rest.lo;
+      const double vapour = SaturationPressure(shifted);
+      const DoubleDouble barometric = TwoProduct<kFused>(kMmHgPerKiloPascal, pressure);
+      const double rest = (barometric.hi - vapour) + barometric.lo;  // within an ulp
       const double share = moisture * rest;
-      const double whole = kMolarMassRatio * partial.vapour;
-      if (rest * 9.0 > partial.vapour && share < whole * kBelowSaturation) [[likely]] {
-        return Fields(dryBulb, moisture, share * 100.0 / whole, dewPoint);
+      const double whole = kMolarMassRatio * vapour;
+      if (rest * 9.0 > vapour && share < whole * kBelowSaturation) [[likely]] {
+        return Fields(dryBulb, moisture, share / (vapour * kMolarMassPercent), dewPoint);
       }
     }
     const double saturation = SaturationMoisture(dryBulb, pressure, floor, ceiling);

@@ -119,16 +119,15 @@ constexpr DoubleDouble Product(DoubleDouble a, DoubleDouble b) {
   return {product.hi, product.lo + (a.hi * b.lo + a.lo * b.hi)};
 }
 
-// n / d: the quotient q of the leading parts, corrected by (n − q × d) / d, whose remainder
-// the error-free product gives exactly; the correction multiplies by 1 / d, a division that
-// runs beside the first instead of after it. For finite n and d, d not 0 and 1 / d a normal
-// double.
+// n / d: q = n × (1 / d), within about an ulp, corrected by (n − q × d) / d, whose remainder
+// the error-free product gives exactly; one division. For finite n and d, d not 0 and 1 / d a
+// normal double.
 template <bool kFused = false>
 constexpr DoubleDouble Quotient(DoubleDouble n, DoubleDouble d) {
-  const double quotient = n.hi / d.hi;
   const double reciprocal = 1.0 / d.hi;
+  const double quotient = n.hi * reciprocal;
   const DoubleDouble product = TwoProduct<kFused>(quotient, d.hi);
-  const double remainder = (((n.hi - product.hi) - product.lo) + n.lo) - quotient * d.lo;
+  const double remainder = ((n.hi - product.hi) - product.lo) + (n.lo - quotient * d.lo);
   return {quotient, remainder * reciprocal};
 }
 
