@@ -146,9 +146,9 @@ inline double PowerOfTwoSteps(DoubleDouble x) {
   const double low = power.lo * std::bit_cast<double>((exponent + 1023) << 52);
   const auto& c = kStepSeries;
   const double square = rest * rest;
-  const double series =
-      rest * (c[1] + c[2] * rest) + square * rest * (c[3] + c[4] * rest + c[5] * square);
-  return high + (high * (series + x.lo * c[1]) + low);
+  const double series = (rest * (c[1] + c[2] * rest) + x.lo * c[1]) +
+                        square * rest * (c[3] + c[4] * rest + c[5] * square);
+  return high + (high * series + low);
 }
 
 // 2^x for x = hi + lo (lo below an ulp of hi), within about half an ulp; hi between -1000 and
