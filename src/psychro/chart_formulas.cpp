@@ -149,8 +149,13 @@ struct Formulas {
     if (!(pressure > kSmallestPressure)) return ceiling;
     const PartialPressures partial = AtSaturation(shifted, pressure);
     if (!(partial.rest.hi + partial.rest.lo > 0.0)) return ceiling;
-    const double moisture = Rounded(
-        Quotient<kFused>(TwoProduct<kFused>(kMolarMassRatio, partial.vapour), partial.rest));
+    // 622 × pv / rest: the quotient of the leading parts, correctly rounded, and the first-order
+    // share of the low parts, which near boiling carry the rounding of 7.5 × P.
+    const DoubleDouble numerator = TwoProduct<kFused>(kMolarMassRatio, partial.vapour);
+    const double quotient = numerator.hi / partial.rest.hi;
+    const double reciprocal = 1.0 / partial.rest.hi;
+    const double moisture =
+        quotient + (numerator.lo - quotient * partial.rest.lo) * reciprocal;
     if (!(moisture < ceiling)) return ceiling;
     if (!(moisture > floor)) return floor;
     return moisture;
