@@ -63,35 +63,52 @@ double AirState::WetBulbFromHumidity(double dryBulb, double absHumidity) const {
   if (Model == PropertyModel::Ashrae2017) {
     return AshraeModel(Pressure).WetBulbFromHumidity(dryBulb, absHumidity);
   }
-  DoubleDouble line = chart_formulas::WetBulbLine(dryBulb, absHumidity);
-  // An infinite line, or one that overflows, is taken as in double.
-  if (!std::isfinite(line.hi)) line = {dryBulb + kWetBulbSlope * absHumidity, 0.0};
-  return WetBulbOfLine(line);
-}
-
-double AirState::WetBulbOfLine(DoubleDouble target) const {
   if (!(wetBulbPressure_ == Pressure)) ComputeWetBulbNodes();
-  // The first node above the target, never node 0. Rounding to double keeps the order of
-  // unequal values, so a binary search in double, over the rising nodes and two infinite
-  // places after them, finds it in five fixed halvings, unless the target ties in double with
-  // the node before; that node is compared again in full. A NaN target passes every place, as
-  // it passes every node of a scan.
-  const double nearTarget = target.hi;
-  int passed = 0;  // places from 1 on that are not above the target in double
-  if (nearTarget >= 0.0 && nearTarget < kWetBulbBucketWidth * kWetBulbBuckets) [[likely]] {
-    // Nodes lie more than a bucket apart, so the target passes at most one node beyond those
-    // its bucket's start passes: a lookup and a comparison instead of five guesses.
-    passed = wetBulbBucketPassed_[static_cast<int>(nearTarget * (1.0 / kWetBulbBucketWidth))];
-    passed += static_cast<int>(!(nearTarget < wetBulbLineDouble_[passed + 1]));
-  } else {
-    for (int step = kWetBulbSearchSize / 2; step > 0; step /= 2) {
-      if (!(nearTarget < wetBulbLineDouble_[passed + step])) passed += step;
-    }
+  // The line in double first. It lies within ulp(2.4528 × w) + ulp(line) of its extended
+  // value, so where no node and no boundary between two floats lies that close, the extended
+  // value passes the same nodes and narrows to the same float: the double decides, and the
+  // extended value is needed only in the rare cases left.
+  const double product = kWetBulbSlope * absHumidity;
+  const double line = dryBulb + product;
+  const double margin = (std::fabs(product) + std::fabs(line)) * 0x1p-52;
+  const int passed = PlacesPassed(line);
+  const double below = line - margin;
+  const double above = line + margin;
+  const auto narrow = static_cast<float>(line);
+  if ((passed == 0 || wetBulbLineDouble_[passed] < below) &&
+      above < wetBulbLineDouble_[passed + 1] && static_cast<float>(below) == narrow &&
+      static_cast<float>(above) == narrow) [[likely]] {
+    return WetBulbAtNode(narrow, std::min(passed + 1, kWetBulbNodes));
   }
-  int i = std::min(passed + 1, kWetBulbNodes);
-  if (i > 1 && wetBulbLineDouble_[i - 1] == nearTarget && wetBulbLineLow_[i - 1] > target.lo) {
+  DoubleDouble target = chart_formulas::WetBulbLine(dryBulb, absHumidity);
+  // An infinite line, or one that overflows, is taken as in double.
+  if (!std::isfinite(target.hi)) target = {line, 0.0};
+  // The target ties in double with the node before only where that node's low part decides.
+  int i = std::min(PlacesPassed(target.hi) + 1, kWetBulbNodes);
+  if (i > 1 && wetBulbLineDouble_[i - 1] == target.hi && wetBulbLineLow_[i - 1] > target.lo) {
     --i;
   }
+  return WetBulbAtNode(ToFloat(target), i);
+}
+
+int AirState::PlacesPassed(double target) const {
+  int passed = 0;
+  if (target >= 0.0 && target < kWetBulbBucketWidth * kWetBulbBuckets) [[likely]] {
+    // Nodes lie more than a bucket apart, so the target passes at most one node beyond those
+    // its bucket's start passes: a lookup and a comparison instead of five guesses.
+    passed = wetBulbBucketPassed_[static_cast<int>(target * (1.0 / kWetBulbBucketWidth))];
+    return passed + static_cast<int>(!(target < wetBulbLineDouble_[passed + 1]));
+  }
+  // Rounding to double keeps the order of unequal values, so a binary search in double, over
+  // the rising nodes and two infinite places after them, finds the count in five fixed
+  // halvings. A NaN target passes every place, as it passes every node of a scan.
+  for (int step = kWetBulbSearchSize / 2; step > 0; step /= 2) {
+    if (!(target < wetBulbLineDouble_[passed + step])) passed += step;
+  }
+  return passed;
+}
+
+double AirState::WetBulbAtNode(float target, int i) const {
   if (i == kWetBulbNodes) return 0.0;
   // The nodes' temperatures as the interpolation takes them; a table, as converting the
   // indices on every call costs more.
@@ -100,7 +117,7 @@ double AirState::WetBulbOfLine(DoubleDouble target) const {
     for (int k = 0; k < kWetBulbNodes; ++k) temperatures[k] = static_cast<float>(kWetBulbStep * k);
     return temperatures;
   }();
-  return LinearInterpolate(ToFloat(target), wetBulbLineNarrow_[i - 1], wetBulbLineNarrow_[i],
+  return LinearInterpolate(target, wetBulbLineNarrow_[i - 1], wetBulbLineNarrow_[i],
                            kNodeTemperature[i - 1], kNodeTemperature[i]);
 }
 

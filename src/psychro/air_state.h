@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "psychro/double_double.h"
 #include "psychro/property_model.h"
 
 namespace hygrovia {
@@ -96,9 +95,11 @@ struct AirState {
  private:
   static constexpr int kWetBulbNodes = 30;
 
-  // The wet bulb (°C) where the wet-bulb line of value target (°C, dry bulb + 2.4528 × moisture,
-  // not infinite) meets the saturation curve, as WetBulbFromHumidity describes.
-  double WetBulbOfLine(DoubleDouble target) const;
+  // The places from 1 on (nodes, then two infinite places) whose line is not above target (°C).
+  int PlacesPassed(double target) const;
+  // The wet bulb (°C) interpolated between nodes i − 1 and i at the wet-bulb line target (°C),
+  // for i from 1 to kWetBulbNodes; 0 at kWetBulbNodes, where no node lies above the line.
+  double WetBulbAtNode(float target, int i) const;
   // SetFromHumidity in the ASHRAE 2017 formulation.
   void SetFromAshraeModel(double dryBulb, double absHumidity);
   // The search looks at 32 places, the nodes and two infinite ones above them, so that it
