@@ -176,7 +176,11 @@ struct Formulas {
     const DoubleDouble numerator = {
         numeratorHead.hi,
         numeratorHead.lo + ((kAntoineBinaryB.lo - shift.lo) - kAntoineC * divisor.lo)};
-    return Rounded(Quotient<kFused>(numerator, divisor));
+    // The quotient of the leading parts, correctly rounded, and the first-order share of the
+    // low parts.
+    const double quotient = numerator.hi / divisor.hi;
+    const double reciprocal = 1.0 / divisor.hi;
+    return Rounded({quotient, (numerator.lo - quotient * divisor.lo) * reciprocal});
   }
 
   // The vapour pressure (mmHg) is 7.5 × P × w / (622 + w); for moistures and pressures within
