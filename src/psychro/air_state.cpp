@@ -1,7 +1,6 @@
 #include "psychro/air_state.h"
 
 #include <algorithm>
-#include <array>
 #include <cassert>
 #include <cmath>
 #include <cstdint>
@@ -10,7 +9,6 @@
 #include "psychro/ashrae_model.h"
 #include "psychro/chart_formulas.h"
 #include "psychro/double_double.h"
-#include "psychro/geometry.h"
 
 namespace hygrovia {
 namespace {
@@ -36,12 +34,18 @@ double AirState::DewPointFromHumidity(double absHumidity) const {
 
 // Out of line: it runs once per pressure, and inlined it would crowd the search's registers.
 [[gnu::noinline]] void AirState::ComputeWetBulbNodes() const {
+  float previousNarrow = 0.0f;
   for (int i = 0; i < kWetBulbNodes; ++i) {
     const double node = kWetBulbStep * i;
     const DoubleDouble line = chart_formulas::WetBulbLine(node, SaturationHumidity(node));
     wetBulbLineDouble_[i] = line.hi;
     wetBulbLineLow_[i] = line.lo;
-    wetBulbLineNarrow_[i] = ToFloat(line);
+    const float narrow = ToFloat(line);
+    if (i > 0) {
+      wetBulbBase_[i] = previousNarrow;
+      wetBulbSpan_[i] = static_cast<double>(narrow) - previousNarrow;
+    }
+    previousNarrow = narrow;
     // The saturation moisture never falls with temperature (it is held at its ceiling beyond
     // the formula's limit), so the nodes rise, as the binary search needs.
     assert(i == 0 || line.hi > wetBulbLineDouble_[i - 1] ||
@@ -110,15 +114,10 @@ int AirState::PlacesPassed(double target) const {
 
 double AirState::WetBulbAtNode(float target, int i) const {
   if (i == kWetBulbNodes) return 0.0;
-  // The nodes' temperatures as the interpolation takes them; a table, as converting the
-  // indices on every call costs more.
-  static constexpr auto kNodeTemperature = [] {
-    std::array<float, kWetBulbNodes> temperatures{};
-    for (int k = 0; k < kWetBulbNodes; ++k) temperatures[k] = static_cast<float>(kWetBulbStep * k);
-    return temperatures;
-  }();
-  return LinearInterpolate(target, wetBulbLineNarrow_[i - 1], wetBulbLineNarrow_[i],
-                           kNodeTemperature[i - 1], kNodeTemperature[i]);
+  // LinearInterpolate's arithmetic between the narrowed nodes i − 1 and i, 5 °C apart, with
+  // the node's start and span kept in double: the same roundings, fewer conversions.
+  const double slope = (static_cast<double>(target) - wetBulbBase_[i]) / wetBulbSpan_[i];
+  return static_cast<float>(kWetBulbStep * (i - 1) + slope * kWetBulbStep);
 }
 
 double AirState::RelHumidityFromHumidity(double dryBulb, double absHumidity) const {

@@ -111,12 +111,14 @@ struct AirState {
 
   // The wet-bulb search's nodes for the pressure they were computed at: at node i (5 × i °C),
   // 5 × i + 2.4528 × SaturationHumidity(5 × i) in extended precision, as the double nearest to
-  // it (then two infinities) and the rest below that double, and narrowed to single precision.
+  // it (then two infinities) and the rest below that double; and for the interpolation, node
+  // i − 1 narrowed to single precision and the span to node i narrowed, both exact in double.
   // Pressure is public, so every search compares it with wetBulbPressure_ first.
   mutable double wetBulbPressure_ = std::numeric_limits<double>::quiet_NaN();
   mutable double wetBulbLineDouble_[kWetBulbSearchSize] = {};
   mutable double wetBulbLineLow_[kWetBulbNodes] = {};
-  mutable float wetBulbLineNarrow_[kWetBulbNodes] = {};
+  mutable double wetBulbBase_[kWetBulbNodes] = {};
+  mutable double wetBulbSpan_[kWetBulbNodes] = {};
   // The places the bucket's start passes, for targets from 0 to 1024 °C in buckets of 4 °C,
   // narrower than the 5 °C or more between nodes.
   static constexpr int kWetBulbBuckets = 256;
