@@ -120,8 +120,7 @@ inline constexpr auto kLogSeries = [] {
 
 }  // namespace binary_power_detail
 
-// ln 2 and log2(10) in double-double.
-inline constexpr DoubleDouble kNaturalLogOfTwo = binary_power_detail::kLn2;
+// log2(10) in double-double.
 inline constexpr DoubleDouble kBinaryLogOfTen = Normalized(
     Sum(Quotient(binary_power_detail::LogOfRatio(5.0, 4.0), binary_power_detail::kLn2), 3.0));
 
@@ -149,13 +148,6 @@ inline double PowerOfTwoSteps(DoubleDouble x) {
   const double series = (rest * (c[1] + c[2] * rest) + x.lo * c[1]) +
                         square * rest * (c[3] + c[4] * rest + c[5] * square);
   return high + (high * series + low);
-}
-
-// 2^x for x = hi + lo (lo below an ulp of hi), within about half an ulp; hi between -1000 and
-// 1000. Dimensionless.
-inline double PowerOfTwo(DoubleDouble x) {
-  constexpr double kSteps = binary_power_detail::kTableSize;
-  return PowerOfTwoSteps({x.hi * kSteps, x.lo * kSteps});
 }
 
 // log2(x) for x = hi + lo (lo below an ulp of hi), hi between 2^-1000 and 2^1000, in

@@ -118,21 +118,6 @@ struct Formulas {
     return PowerOfTwoSteps({exponent.hi, exponent.lo + (kAntoineStepsA.lo - quotientLow)});
   }
 
-  // The saturation vapour pressure and the rest of the barometric pressure beside it (mmHg),
-  // the rest exact in double-double wherever it is positive.
-  struct PartialPressures {
-    double vapour = 0.0;
-    DoubleDouble rest;
-  };
-  HYGROVIA_FORMULA static PartialPressures AtSaturation(DoubleDouble shifted, double pressure) {
-    const double vapour = SaturationPressure(shifted);
-    const DoubleDouble barometric =
-        TwoProduct<kFused>(kMmHgPerKiloPascal, std::min(pressure, kLargestPressure));
-    // Exact wherever the barometric pressure is the larger, the only case that counts.
-    const DoubleDouble restHead = QuickTwoSum(barometric.hi, -vapour);
-    return {vapour, {restHead.hi, restHead.lo + barometric.lo}};
-  }
-
   HYGROVIA_FORMULA static DoubleDouble Shifted(double dryBulb) {
     // Exact for dry bulbs up to 235 °C, and about 104 bits above.
     return QuickTwoSum(kAntoineC, std::min(dryBulb, kLargestDryBulb));
@@ -147,15 +132,19 @@ struct Formulas {
     // Above -195 °C the saturation pressure exceeds 2.7e-36 mmHg, so a barometric pressure
     // below this one (or NaN) leaves nothing for the dry air.
     if (!(pressure > kSmallestPressure)) return ceiling;
-    const PartialPressures partial = AtSaturation(shifted, pressure);
-    if (!(partial.rest.hi + partial.rest.lo > 0.0)) return ceiling;
+    const double vapour = SaturationPressure(shifted);  // mmHg
+    const DoubleDouble barometric =
+        TwoProduct<kFused>(kMmHgPerKiloPascal, std::min(pressure, kLargestPressure));  // mmHg
+    // Exact wherever the barometric pressure is the larger, the only case that counts.
+    const DoubleDouble restHead = QuickTwoSum(barometric.hi, -vapour);
+    const DoubleDouble rest = {restHead.hi, restHead.lo + barometric.lo};
+    if (!(rest.hi + rest.lo > 0.0)) return ceiling;
     // 622 × pv / rest: the quotient of the leading parts, correctly rounded, and the first-order
     // share of the low parts, which near boiling carry the rounding of 7.5 × P.
-    const DoubleDouble numerator = TwoProduct<kFused>(kMolarMassRatio, partial.vapour);
-    const double quotient = numerator.hi / partial.rest.hi;
-    const double reciprocal = 1.0 / partial.rest.hi;
-    const double moisture =
-        quotient + (numerator.lo - quotient * partial.rest.lo) * reciprocal;
+    const DoubleDouble numerator = TwoProduct<kFused>(kMolarMassRatio, vapour);
+    const double quotient = numerator.hi / rest.hi;
+    const double reciprocal = 1.0 / rest.hi;
+    const double moisture = quotient + (numerator.lo - quotient * rest.lo) * reciprocal;
     if (!(moisture < ceiling)) return ceiling;
     if (!(moisture > floor)) return floor;
     return moisture;
@@ -163,9 +152,10 @@ struct Formulas {
 
   // Dew point (°C) of the binary logarithm of the vapour pressure (mmHg): the Antoine equation
   // solved for the temperature, B' / (A' − log2(pv)) − C, taken as (B' − C × d) / d with
-  // d = A' − log2(pv), so that the numerator is found while the division runs. The fast
-  // two-sum is exact for logarithms up to 2A' (any vapour pressure of a chart) and keeps about
-  // 104 bits below −A' (vapour pressures under 1e-8 mmHg).
+  // d = A' − log2(pv): the quotient is the dew point itself, so its rounding is one of the dew
+  // point's own last place, not of dew point + 235. The fast two-sum is exact for logarithms up
+  // to 2A' (any vapour pressure of a chart) and keeps about 104 bits below −A' (vapour
+  // pressures under 1e-8 mmHg).
   HYGROVIA_FORMULA static double DewPointOfLogarithm(DoubleDouble logarithm) {
     const DoubleDouble head = QuickTwoSum(kAntoineBinaryA.hi, -logarithm.hi);
     const DoubleDouble divisor = {head.hi, head.lo + (kAntoineBinaryA.lo - logarithm.lo)};
