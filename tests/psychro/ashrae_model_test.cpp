@@ -92,7 +92,7 @@ TEST(AshraeModel, PressureFollowsTheStandardAtmosphere) {
     double altitude;  // m
     double pressure;  // kPa, to the printed decimals
   };
-  const Case cases[] = {{-400, 106.223}, {0, 101.325},   {201, 98.934},
+  const Case cases[] = {{-400, 106.223}, {0, 101.325}, {201, 98.934},
                         {1000, 89.875},  {1500, 84.556}, {5000, 54.020}};
   for (const Case& c : cases) {
     EXPECT_NEAR(ashrae::PressureAtAltitude(c.altitude), c.pressure, Printed(3)) << c.altitude;
