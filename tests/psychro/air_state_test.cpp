@@ -33,7 +33,9 @@ double ShownTo(int decimals) { return 0.5 * std::pow(10.0, -decimals); }
 // The wet-bulb search as written out: for each 5 °C node from 0 to 145 °C, the line value
 // T + 2.4528 × saturation moisture in extended precision; at the first node after node 0 above
 // the target, interpolate from the node before in single precision; 0 when there is none.
-double PlainScanWetBulb(const AirState& state, double dryBulb, double absHumidity) {
+// State is anything with SaturationHumidity(dryBulb).
+template <class State>
+double PlainScanWetBulb(const State& state, double dryBulb, double absHumidity) {
   const long double slope = 2.4528;
   const long double target = dryBulb + slope * absHumidity;
   long double previous = 0.0L;
@@ -316,23 +318,6 @@ struct LongDoubleState {
                                235.0L);
   }
 
-  double WetBulbFromHumidity(double dryBulb, double absHumidity) const {
-    const long double slope = 2.4528;
-    const long double target = dryBulb + slope * absHumidity;
-    long double previous = 0.0L;
-    for (int i = 0; i < 30; ++i) {
-      const double node = 5.0 * i;
-      const long double line = node + slope * SaturationHumidity(node);
-      if (i > 0 && line > target) {
-        return LinearInterpolate(static_cast<float>(target), static_cast<float>(previous),
-                                 static_cast<float>(line), static_cast<float>(node - 5.0),
-                                 static_cast<float>(node));
-      }
-      previous = line;
-    }
-    return 0.0;
-  }
-
   AirState StateOf(double dryBulb, double absHumidity) const {
     AirState state;
     state.Pressure = Pressure;
@@ -343,7 +328,7 @@ struct LongDoubleState {
     const long double w = state.AbsHumidity;
     state.RelHumidity = static_cast<double>(w / saturation * 100.0L);
     state.Enthalpy = static_cast<double>(t + static_cast<long double>(2.525252525) * w);
-    state.WetBulb = WetBulbFromHumidity(state.DryBulb, state.AbsHumidity);
+    state.WetBulb = PlainScanWetBulb(*this, state.DryBulb, state.AbsHumidity);
     state.Volume = static_cast<double>((t + static_cast<long double>(0.4854368) * w + 270.5L) *
                                        (1.0L / 350.0L));
     state.DewPoint =
