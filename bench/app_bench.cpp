@@ -9,9 +9,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/window/main_form.h"
-#include "chart/chart_settings.h"
-#include "chart/status_line.h"
+#include "session/chart_session.h"
+#include "app/main/main_form.h"
+#include "model/chart_settings.h"
+#include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 
@@ -20,10 +21,11 @@ namespace {
 
 // The main window at 800 by 600 on a fresh default chart, shown on the offscreen platform.
 struct ShownWindow {
-  DrawingSurface surface;
-  AirState cursorState;
-  AirState arrowState;
-  ChartSettings chart{surface, cursorState, arrowState};
+  ChartSession session;
+  DrawingSurface& surface = session.Surface();
+  AirState& cursorState = session.CursorState();
+  AirState& arrowState = session.ArrowState();
+  ChartSettings& chart = session.Settings();
   StatusLine status;
   TMainForm form{chart, status};
 
@@ -58,10 +60,11 @@ class PaintWatch : public QObject {
 // From making the main window to the first chart painted on screen, as at start-up.
 void BM_WindowToFirstPaint(benchmark::State& state) {
   for (auto _ : state) {
-    DrawingSurface surface;
-    AirState cursorState;
-    AirState arrowState;
-    ChartSettings chart{surface, cursorState, arrowState};
+    ChartSession session;
+    DrawingSurface& surface = session.Surface();
+    AirState& cursorState = session.CursorState();
+    AirState& arrowState = session.ArrowState();
+    ChartSettings& chart = session.Settings();
     StatusLine status;
     TMainForm form{chart, status};
     PaintWatch watch;

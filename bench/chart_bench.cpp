@@ -2,10 +2,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "chart/chart_drawing.h"
-#include "chart/chart_grid_units.h"
-#include "chart/chart_settings.h"
-#include "chart/status_line.h"
+#include "drawing/chart_drawing.h"
+#include "model/chart_grid.h"
+#include "model/chart_settings.h"
+#include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "surface/canvas.h"
 #include "surface/drawing_surface.h"

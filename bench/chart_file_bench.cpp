@@ -5,7 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "chart/chart_settings.h"
+#include "session/chart_session.h"
+#include "model/chart_settings.h"
 #include "data/chart_file.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
@@ -15,10 +16,11 @@ namespace {
 
 // A chart holding the most nodes a file can, spread over the default chart.
 struct FullChart {
-  DrawingSurface surface;
-  AirState cursorState;
-  AirState arrowState;
-  ChartSettings chart{surface, cursorState, arrowState};
+  ChartSession session;
+  DrawingSurface& surface = session.Surface();
+  AirState& cursorState = session.CursorState();
+  AirState& arrowState = session.ArrowState();
+  ChartSettings& chart = session.Settings();
 
   FullChart() {
     for (int i = 0; i < NodeList::kCapacity; ++i) {

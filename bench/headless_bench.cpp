@@ -4,9 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/cli/headless_chart.h"
+#include "app/output/headless_chart.h"
 #include "app/output/headless_export.h"
-#include "app/cli/headless_options.h"
+#include "app/commands/headless_options.h"
 
 namespace hygrovia {
 namespace {

@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/output/chart_page_printer.h"
-#include "chart/chart_settings.h"
+#include "model/chart_settings.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 

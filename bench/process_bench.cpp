@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "chart/process_cells.h"
-#include "chart/process_table.h"
-#include "chart/quantity_text.h"
+#include "process/process_cells.h"
+#include "process/process_table.h"
+#include "units/quantity_text.h"
 #include "process_chart.h"
 
 namespace hygrovia {

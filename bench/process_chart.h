@@ -1,8 +1,9 @@
 #ifndef HYGROVIA_BENCH_PROCESS_CHART_H
 #define HYGROVIA_BENCH_PROCESS_CHART_H
 
-#include "chart/chart_settings.h"
-#include "chart/node_list.h"
+#include "session/chart_session.h"
+#include "model/chart_settings.h"
+#include "model/node_list.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 
@@ -11,10 +12,11 @@ namespace hygrovia {
 // The default chart holding as many points as it can, in relative-cursor mode: the largest
 // process table, with every point's step and the cursor's step to the arrow.
 struct FullProcessChart {
-  DrawingSurface surface;
-  AirState cursor;
-  AirState arrow;
-  ChartSettings chart{surface, cursor, arrow};
+  ChartSession session;
+  DrawingSurface& surface = session.Surface();
+  AirState& cursor = session.CursorState();
+  AirState& arrow = session.ArrowState();
+  ChartSettings& chart = session.Settings();
 
   FullProcessChart() {
     for (int i = 0; i < NodeList::kCapacity; ++i) {

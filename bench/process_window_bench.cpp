@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "app/window/process_window.h"
+#include "app/process/process_window.h"
 #include "expr/expression_evaluator.h"
 #include "process_chart.h"
 

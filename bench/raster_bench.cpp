@@ -2,12 +2,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "session/chart_session.h"
 #include "app/output/qt_canvas.h"
-#include "chart/chart_cursor.h"
-#include "chart/chart_drawing.h"
-#include "chart/chart_grid_units.h"
-#include "chart/chart_settings.h"
-#include "chart/status_line.h"
+#include "drawing/chart_cursor.h"
+#include "drawing/chart_drawing.h"
+#include "model/chart_grid.h"
+#include "model/chart_settings.h"
+#include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "support/recording_canvas.h"
 #include "support/recording_control.h"
@@ -22,10 +23,11 @@ constexpr int kHeight = 1200;
 
 // The default chart fitted to a drawing area of 1600 by 1200 pixels on the given canvas.
 struct FittedChart {
-  DrawingSurface surface;
-  AirState cursorState;
-  AirState arrowState;
-  ChartSettings chart{surface, cursorState, arrowState};
+  ChartSession session;
+  DrawingSurface& surface = session.Surface();
+  AirState& cursorState = session.CursorState();
+  AirState& arrowState = session.ArrowState();
+  ChartSettings& chart = session.Settings();
   StatusLine status;
   testing::RecordingControl control{kWidth, kHeight};
 

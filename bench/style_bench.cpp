@@ -8,11 +8,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "session/chart_session.h"
 #include "app/output/qt_canvas.h"
-#include "app/window/main_form.h"
-#include "chart/chart_drawing.h"
-#include "chart/chart_settings.h"
-#include "chart/status_line.h"
+#include "app/main/main_form.h"
+#include "drawing/chart_drawing.h"
+#include "model/chart_settings.h"
+#include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "support/recording_control.h"
 #include "surface/drawing_surface.h"
@@ -29,10 +30,11 @@ struct StyledImageChart {
   QImage image;
   QtCanvas canvas;
   testing::RecordingControl control;
-  DrawingSurface surface;
-  AirState cursorState;
-  AirState arrowState;
-  ChartSettings chart{surface, cursorState, arrowState};
+  ChartSession session;
+  DrawingSurface& surface = session.Surface();
+  AirState& cursorState = session.CursorState();
+  AirState& arrowState = session.ArrowState();
+  ChartSettings& chart = session.Settings();
   StatusLine status;
 
   StyledImageChart(ChartStyleName style, int width, int height)
@@ -66,10 +68,11 @@ BENCHMARK(BM_StyledFullDrawing)
 // One mouse move of a cursor drag in a 3840 by 2160 main window, painted: the marks moved
 // (by XOR in Classic, over the cached picture in Clear), the data table and the repaint.
 void BM_StyledDragStep4K(benchmark::State& state) {
-  DrawingSurface surface;
-  AirState cursorState;
-  AirState arrowState;
-  ChartSettings chart{surface, cursorState, arrowState};
+  ChartSession session;
+  DrawingSurface& surface = session.Surface();
+  AirState& cursorState = session.CursorState();
+  AirState& arrowState = session.ArrowState();
+  ChartSettings& chart = session.Settings();
   StatusLine status;
   TMainForm form{chart, status};
   form.resize(3840, 2160);

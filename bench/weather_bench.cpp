@@ -3,11 +3,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "session/chart_session.h"
 #include "app/output/qt_canvas.h"
-#include "chart/chart_drawing.h"
-#include "chart/chart_settings.h"
-#include "chart/climate_drawing.h"
-#include "chart/status_line.h"
+#include "drawing/chart_drawing.h"
+#include "model/chart_settings.h"
+#include "drawing/climate_drawing.h"
+#include "model/status_line.h"
 #include "data/epw_reader.h"
 #include "psychro/air_state.h"
 #include "support/recording_control.h"
@@ -26,10 +27,11 @@ const std::filesystem::path kChicago =
 struct WeatherChart {
   QImage image{kWidth, kHeight, QImage::Format_RGB32};
   QtCanvas canvas{&image};
-  DrawingSurface surface;
-  AirState cursorState;
-  AirState arrowState;
-  ChartSettings chart{surface, cursorState, arrowState};
+  ChartSession session;
+  DrawingSurface& surface = session.Surface();
+  AirState& cursorState = session.CursorState();
+  AirState& arrowState = session.ArrowState();
+  ChartSettings& chart = session.Settings();
   StatusLine status;
   testing::RecordingControl control{kWidth, kHeight};
 

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "chart/chart_settings.h"
+#include "model/chart_settings.h"
 #include "data/chart_file.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/command_line.h"
-#include "app/cli/headless_options.h"
-#include "chart/chart_drawing.h"
-#include "chart/chart_settings.h"
-#include "chart/data_table.h"
-#include "chart/status_line.h"
+#include "app/commands/command_line.h"
+#include "app/commands/headless_options.h"
+#include "drawing/chart_drawing.h"
+#include "model/chart_settings.h"
+#include "drawing/data_table.h"
+#include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 

@@ -4,26 +4,23 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/command_line.h"
+#include "app/commands/command_line.h"
 #include "app/cli/headless.h"
-#include "app/cli/headless_options.h"
+#include "app/commands/headless_options.h"
 #include "app/output/chart_page_printer.h"
 #include "app/output/chart_printer.h"
 #include "app/output/clipboard_copy.h"
-#include "app/window/about_box.h"
-#include "app/window/centre_over.h"
-#include "app/window/graph_form.h"
-#include "app/window/help_window.h"
-#include "app/window/main_form.h"
-#include "app/window/nodes_form.h"
-#include "app/window/picture_export.h"
-#include "app/window/process_window.h"
-#include "app/window/weather_form.h"
-#include "chart/chart_settings.h"
-#include "chart/status_line.h"
+#include "app/dialogs/about_box.h"
+#include "app/widgets/centre_over.h"
+#include "app/dialogs/graph_form.h"
+#include "app/dialogs/help_window.h"
+#include "app/main/main_form.h"
+#include "app/dialogs/nodes_form.h"
+#include "app/dialogs/picture_export.h"
+#include "app/process/process_window.h"
+#include "app/weather/weather_form.h"
 #include "expr/expression_evaluator.h"
-#include "psychro/air_state.h"
-#include "surface/drawing_surface.h"
+#include "session/chart_session.h"
 
 namespace {
 
@@ -53,23 +50,17 @@ int main(int argc, char* argv[]) {
   if (const std::optional<int> status = RunHeadless(argc, argv)) return *status;
   const std::vector<std::string> styleWords = TakeChartStyleWords(argc, argv);
   QApplication app(argc, argv);
-  DrawingSurface surface;
-  AirState cursorState;
-  AirState arrowState;
-  ChartSettings settings(surface, cursorState, arrowState);
-  StatusLine status;
+  ChartSession session;
+  ChartSettings& settings = session.Settings();
   ExpressionEvaluator evaluator;
-  TMainForm mainForm(settings, status);
+  TMainForm mainForm(session);
   TGraphForm graphForm(settings, evaluator, &mainForm);
   TAboutBox aboutBox(&mainForm);
   TNodesForm nodesForm(settings, evaluator, &mainForm);
   THelpWindow helpWindow(&mainForm);
   TWeatherForm weatherForm(settings, evaluator, &mainForm);
-  TProcessWindow processWindow(settings, evaluator, &mainForm);
-  if (QWidget* chartView = mainForm.findChild<QWidget*>(QStringLiteral("GraphCanvas"))) {
-    processWindow.FollowChart(*chartView);
-  }
-  ClipboardCopy clipboardCopy(settings, status, mainForm);
+  TProcessWindow processWindow(session, evaluator, &mainForm);
+  ClipboardCopy clipboardCopy(settings, session.Status(), mainForm);
   ChartPrinter printer(mainForm);
   ChartPagePrinter pagePrinter(settings, ChartPagePrinter::DefaultHooks(mainForm));
   PictureExport pictureExport(settings, PictureExport::DefaultHooks(mainForm));

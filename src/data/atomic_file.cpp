@@ -11,7 +11,7 @@
 #include <unistd.h>
 #endif
 
-#include "chart/number_text.h"
+#include "base/number_text.h"
 #include "data/file_descriptor.h"
 #include "data/write_target.h"
 

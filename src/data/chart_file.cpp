@@ -6,10 +6,10 @@
 #include <system_error>
 #include <vector>
 
-#include "chart/chart_point.h"
-#include "chart/chart_settings.h"
-#include "chart/node_list.h"
-#include "chart/number_text.h"
+#include "base/chart_point.h"
+#include "model/chart_settings.h"
+#include "model/node_list.h"
+#include "base/number_text.h"
 #include "data/atomic_file.h"
 #include "data/file_descriptor.h"
 #include "data/regular_file.h"

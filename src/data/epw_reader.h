@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "chart/weather_hours.h"
+#include "climate/weather_hours.h"
 #include "data/file_result.h"
 
 namespace hygrovia {

@@ -7,8 +7,8 @@
 #include <limits>
 #include <system_error>
 
-#include "chart/chart_settings.h"
-#include "chart/number_text.h"
+#include "model/chart_settings.h"
+#include "base/number_text.h"
 #include "data/chart_file.h"
 #include "psychro/air_state.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "chart/chart_point.h"
-#include "chart/quantity_text.h"
+#include "base/chart_point.h"
+#include "units/quantity_text.h"
 #include "psychro/property_model.h"
 
 namespace hygrovia {

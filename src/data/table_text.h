@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "chart/text_cells.h"
+#include "base/text_cells.h"
 
 namespace hygrovia {
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string_view>
 
-#include "chart/number_text.h"
+#include "base/number_text.h"
 
 namespace hygrovia {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "chart/number_text.h"
+#include "base/number_text.h"
 #include "expr/working_text.h"
 
 namespace hygrovia {

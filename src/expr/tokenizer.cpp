@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "chart/number_text.h"
+#include "base/number_text.h"
 #include "expr/expression_functions.h"
 
 namespace hygrovia {

@@ -20,9 +20,9 @@
 #include <csignal>
 #endif
 
-#include "chart/chart_settings.h"
-#include "chart/number_text.h"
-#include "chart/quantity_text.h"
+#include "model/chart_settings.h"
+#include "base/number_text.h"
+#include "units/quantity_text.h"
 #include "support/comma_locale.h"
 #include "support/scratch_folder.h"
 #include "support/test_chart.h"

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/number_text.h"
+#include "base/number_text.h"
 
 namespace hygrovia {
 namespace {

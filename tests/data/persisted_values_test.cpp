@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/chart_settings.h"
-#include "chart/number_text.h"
+#include "model/chart_settings.h"
+#include "base/number_text.h"
 #include "psychro/air_state.h"
 #include "support/comma_locale.h"
 #include "support/test_chart.h"

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/process_cells.h"
-#include "chart/process_table.h"
-#include "chart/quantity_text.h"
+#include "process/process_cells.h"
+#include "process/process_table.h"
+#include "units/quantity_text.h"
 #include "support/comma_locale.h"
 #include "support/test_chart.h"
 

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "chart/number_text.h"
+#include "base/number_text.h"
 #include "psychro/geometry.h"
 
 namespace hygrovia {

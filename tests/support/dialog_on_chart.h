@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QString>
 #include <QTest>
+#include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -19,7 +20,16 @@ namespace hygrovia::testing {
 template <typename Form>
 struct DialogOnChart : TestChart {
   ExpressionEvaluator evaluator;
-  Form form{settings, evaluator};
+  Form form{ChartOf(*this), evaluator};
+
+  // A window that follows the whole session is given it; a dialog on the settings, those.
+  static decltype(auto) ChartOf(TestChart& chart) {
+    if constexpr (std::is_constructible_v<Form, ChartSession&, ExpressionEvaluator&>) {
+      return (chart.session);
+    } else {
+      return (chart.settings);
+    }
+  }
 
   DialogOnChart() : TestChart(400, 300) {}
 

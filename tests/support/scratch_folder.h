@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-#include "chart/number_text.h"
+#include "base/number_text.h"
 
 namespace hygrovia::testing {
 

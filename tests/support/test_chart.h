@@ -1,16 +1,13 @@
 #ifndef HYGROVIA_TESTS_SUPPORT_TEST_CHART_H
 #define HYGROVIA_TESTS_SUPPORT_TEST_CHART_H
 
-#include "chart/chart_settings.h"
-#include "chart/status_line.h"
-#include "psychro/air_state.h"
+#include "session/chart_session.h"
 #include "support/recording_canvas.h"
 #include "support/recording_control.h"
-#include "surface/drawing_surface.h"
 
 namespace hygrovia::testing {
 
-// A fresh default chart (0 to 50 °C, 0 to 35 g/kg, 101.365 kPa) as main builds it: the surface
+// A fresh default chart session (0 to 50 °C, 0 to 35 g/kg, 101.365 kPa) as main builds it: the surface
 // attached to a recording canvas and a control of the given size, the chart fitted to the
 // control, a status line, and a count of the full redraws the surface asks for.
 struct TestChart {
@@ -27,11 +24,12 @@ struct TestChart {
 
   RecordingCanvas canvas;
   RecordingControl control;
-  DrawingSurface surface;
-  AirState cursor;
-  AirState arrow;
-  ChartSettings settings{surface, cursor, arrow};
-  StatusLine status;
+  ChartSession session;
+  DrawingSurface& surface = session.Surface();
+  AirState& cursor = session.CursorState();
+  AirState& arrow = session.ArrowState();
+  ChartSettings& settings = session.Settings();
+  StatusLine& status = session.Status();
   int redraws = 0;
 };
 

@@ -7,13 +7,13 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/cli/command_line.h"
-#include "app/cli/headless_chart.h"
-#include "app/cli/headless_options.h"
-#include "app/cli/headless_process.h"
+#include "app/commands/command_line.h"
+#include "app/output/headless_chart.h"
+#include "app/commands/headless_options.h"
+#include "app/commands/headless_process.h"
 #include "app/output/headless_export.h"
-#include "chart/data_table.h"
-#include "chart/model_caption.h"
+#include "drawing/data_table.h"
+#include "drawing/model_caption.h"
 #include "data/chart_file.h"
 #include "data/epw_reader.h"
 #include "data/file_result.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/output/chart_page.h"
+#include "app/commands/chart_page.h"
 
 class QPaintDevice;
 class QPrinter;

@@ -12,8 +12,8 @@
 #include <string_view>
 
 #include "app/output/qt_canvas.h"
-#include "chart/chart_drawing.h"
-#include "chart/chart_settings.h"
+#include "drawing/chart_drawing.h"
+#include "model/chart_settings.h"
 #include "surface/canvas.h"
 #include "surface/drawing_surface.h"
 #include "surface/pixel.h"

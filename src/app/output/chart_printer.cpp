@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <utility>
 
-#include "app/output/chart_page.h"
+#include "app/commands/chart_page.h"
 
 namespace hygrovia {
 

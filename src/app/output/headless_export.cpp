@@ -19,7 +19,7 @@
 #include <string_view>
 #include <utility>
 
-#include "app/cli/headless_chart.h"
+#include "app/output/headless_chart.h"
 #include "app/output/chart_page_printer.h"
 #include "app/output/chart_picture.h"
 #include "app/output/chart_printer.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/cli/headless_options.h"
+#include "app/commands/headless_options.h"
 
 namespace hygrovia {
 

@@ -1,7 +1,7 @@
 #ifndef HYGROVIA_APP_OUTPUT_TABLE_CLIPBOARD_H
 #define HYGROVIA_APP_OUTPUT_TABLE_CLIPBOARD_H
 
-#include "chart/text_cells.h"
+#include "base/text_cells.h"
 
 namespace hygrovia {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/cli/headless_chart.h"
+#include "app/output/headless_chart.h"
 #include "app/output/headless_export.h"
-#include "chart/chart_settings.h"
+#include "model/chart_settings.h"
 
 namespace hygrovia {
 namespace {

@@ -4,7 +4,7 @@
 #include <QSize>
 #include <string>
 
-#include "app/cli/headless_options.h"
+#include "app/commands/headless_options.h"
 #include "app/output/chart_page_printer.h"
 
 namespace hygrovia {

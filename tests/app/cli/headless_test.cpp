@@ -22,9 +22,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/cli/headless_options.h"
+#include "app/commands/headless_options.h"
 #include "app/output/headless_png.h"
-#include "chart/number_text.h"
+#include "base/number_text.h"
 #include "psychro/air_state.h"
 #include "psychro/ashrae_model.h"
 

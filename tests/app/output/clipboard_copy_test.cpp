@@ -1,3 +1,4 @@
+#include "session/chart_session.h"
 #include "app/output/clipboard_copy.h"
 
 #include <QByteArray>
@@ -20,9 +21,9 @@
 
 #include "app/output/chart_picture.h"
 #include "app/output/qt_canvas.h"
-#include "chart/chart_drawing.h"
-#include "chart/chart_settings.h"
-#include "chart/status_line.h"
+#include "drawing/chart_drawing.h"
+#include "model/chart_settings.h"
+#include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "support/recording_control.h"
 #include "surface/colour.h"
@@ -41,10 +42,11 @@ struct ScreenChart {
   QImage image{kWidth, kHeight, QImage::Format_RGB32};
   QtCanvas canvas;
   testing::RecordingControl control{kWidth, kHeight};
-  DrawingSurface surface;
-  AirState cursor;
-  AirState arrow;
-  ChartSettings settings{surface, cursor, arrow};
+  ChartSession session;
+  DrawingSurface& surface = session.Surface();
+  AirState& cursor = session.CursorState();
+  AirState& arrow = session.ArrowState();
+  ChartSettings& settings = session.Settings();
   StatusLine status;
 
   ScreenChart() {

@@ -17,7 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "app/output/chart_page_printer.h"
-#include "app/window/picture_export.h"
+#include "app/dialogs/picture_export.h"
 #include "support/test_chart.h"
 
 namespace hygrovia {

@@ -1,0 +1,266 @@
+#include "app/commands/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <limits>
+#include <optional>
+#include <span>
+
+#include "model/chart_grid.h"
+#include "base/chart_point.h"
+#include "model/chart_settings.h"
+#include "base/number_text.h"
+#include "units/quantity_text.h"
+#include "psychro/ashrae_model.h"
+
+namespace hygrovia {
+namespace {
+
+enum class Option { Graph, Bar, Cursor, Arrow, Altitude, Properties, Style, Units, NoWindowOnly };
+
+constexpr std::size_t kMostNumbers = 4;
+
+// An option word, how many values follow it and what each number is, typed in the units
+// chosen.
+struct OptionWord {
+  std::string_view word;
+  Option option;
+  std::size_t numbers;
+  std::array<Quantity, kMostNumbers> quantities;
+};
+
+constexpr Quantity kT = Quantity::Temperature;
+constexpr Quantity kW = Quantity::Moisture;
+constexpr Quantity kRh = Quantity::RelativeHumidity;
+
+// "-props", "-style" and "-units" take a name rather than a number. The filters and airflow
+// of runs without a window are passed over here with their values, so that a window start
+// does not take them for chart files.
+constexpr std::array<OptionWord, 11> kOptions{{
+    {"-graph", Option::Graph, 4, {kT, kT, kW, kW}},
+    {"-bar", Option::Bar, 1, {Quantity::Pressure}},
+    {"-cursor", Option::Cursor, 2, {kT, kRh}},
+    {"-arrow", Option::Arrow, 2, {kT, kRh}},
+    {"-alt", Option::Altitude, 1, {Quantity::Altitude}},
+    {"-props", Option::Properties, 1, {}},
+    {"-style", Option::Style, 1, {}},
+    {"-units", Option::Units, 1, {}},
+    {"-months", Option::NoWindowOnly, 1, {}},
+    {"-hours", Option::NoWindowOnly, 1, {}},
+    {"-flow", Option::NoWindowOnly, 1, {}},
+}};
+
+// The original Windows program saw the command line as one string and ignored it when it
+// held two characters or fewer.
+constexpr std::size_t kShortestCommandLine = 3;
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameWordIgnoringCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
+}
+
+const OptionWord* FindOption(std::string_view word) {
+  for (const auto& option : kOptions) {
+    if (SameWordIgnoringCase(word, option.word)) return &option;
+  }
+  return nullptr;
+}
+
+// A number of the command line, typed in the chart's units, in SI as the chart's float; values
+// beyond the float range become the largest float of their sign rather than an undefined
+// conversion.
+float NumberArgument(const std::string& text, Quantity quantity, const QuantityText& units) {
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  const double value = units.FromShown(quantity, DecimalValue(text));
+  return static_cast<float>(std::clamp(value, -kLargest, kLargest));
+}
+
+std::size_t CommandLineLength(const std::vector<std::string>& arguments) {
+  std::size_t length = 0;
+  for (const auto& argument : arguments) length += argument.size() + 1;
+  return length == 0 ? 0 : length - 1;
+}
+
+void SetConstrainedPoint(ChartSettings& settings, ChartPoint& point, float t, float rh) {
+  point = ChartPoint{t, rh};
+  settings.ConstrainPoint(point, VerticalAxisUnits::RelativeHumidity);
+}
+
+// The barometric pressure (kPa) at an altitude (m), as the chart's float.
+float PressureAtAltitude(float altitude) {
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  return static_cast<float>(std::min(ashrae::PressureAtAltitude(altitude), kLargest));
+}
+
+// "-props ashrae" or "-props chart".
+void ApplyProperties(const std::string& name, ChartSettings& settings,
+                     const CommandLineActions& actions) {
+  if (SameWordIgnoringCase(name, "ashrae")) {
+    settings.SetPropertyModel(PropertyModel::Ashrae2017);
+  } else if (SameWordIgnoringCase(name, "chart")) {
+    settings.SetPropertyModel(PropertyModel::ChartFormulas);
+  } else if (actions.reportError) {
+    actions.reportError("unknown property model \"" + name + "\": give ashrae or chart");
+  }
+}
+
+// "-style clear" or "-style classic".
+void ApplyStyle(const std::string& name, ChartSettings& settings,
+                const CommandLineActions& actions) {
+  if (const std::optional<ChartStyleName> style = ChartStyleFromText(name)) {
+    settings.SetChartStyle(*style);
+  } else if (actions.reportError) {
+    actions.reportError("unknown chart style \"" + name + "\": give clear or classic");
+  }
+}
+
+// "-units si" or "-units ip": a chart in other units than it had starts on their ranges.
+void ApplyUnits(const std::string& name, ChartSettings& settings,
+                const CommandLineActions& actions) {
+  UnitSystem system = UnitSystem::Si;
+  if (SameWordIgnoringCase(name, "ip")) {
+    system = UnitSystem::Ip;
+  } else if (!SameWordIgnoringCase(name, "si")) {
+    if (actions.reportError) actions.reportError("unknown units \"" + name + "\": give si or ip");
+    return;
+  }
+  if (settings.GetUnits().System() == system) return;
+  settings.SetUnitSystem(system);
+  UseDefaultRanges(settings);
+}
+
+// Calls apply with every option word the command line holds and the index of its first value,
+// and load with every other word; stops at an option without all its values.
+template <typename Apply, typename Load>
+void ForEachWord(const std::vector<std::string>& arguments, Apply apply, Load load) {
+  std::size_t i = 0;
+  while (i < arguments.size()) {
+    const std::string& word = arguments[i++];
+    if (word.empty()) continue;
+    const OptionWord* option = FindOption(word);
+    if (option == nullptr) {
+      load(word);
+      continue;
+    }
+    if (arguments.size() - i < option->numbers) return;
+    apply(*option, i);
+    i += option->numbers;
+  }
+}
+
+void ApplyOption(Option option, std::span<const float> n, ChartSettings& settings,
+                 const CommandLineActions& actions) {
+  switch (option) {
+    case Option::Graph:
+      settings.SetRanges(n[0], n[2], n[1], n[3]);
+      break;
+    case Option::Bar:
+      settings.SetPressure(n[0]);
+      break;
+    case Option::Cursor:
+      SetConstrainedPoint(settings, settings.Cursor, n[0], n[1]);
+      break;
+    case Option::Arrow:
+      SetConstrainedPoint(settings, settings.Arrow, n[0], n[1]);
+      if (actions.toggleRelativeCursor) actions.toggleRelativeCursor();
+      break;
+    case Option::Altitude:
+      settings.SetPressure(PressureAtAltitude(n[0]));
+      break;
+    case Option::Properties:  // take a name, applied before numbers are read
+    case Option::Style:
+    case Option::Units:  // applied before any other option
+    case Option::NoWindowOnly:
+      break;
+  }
+}
+
+}  // namespace
+
+StartupRequest ReadStartupRequest(const std::vector<std::string>& arguments) {
+  const auto asked = [&arguments](std::string_view word) {
+    return std::find(arguments.begin(), arguments.end(), word) != arguments.end();
+  };
+  if (asked("--help")) return StartupRequest::Usage;
+  if (asked("--version")) return StartupRequest::Version;
+  return StartupRequest::Run;
+}
+
+std::string UsageText() {
+  return "Usage: hygrovia [option numbers...] [file.hgv...]\n"
+         "Shows the psychrometric chart of moist air.\n"
+         "\n"
+         "  -graph tMin tMax hMin hMax  temperature range (°C) and moisture range (g/kg)\n"
+         "  -bar p                      barometric pressure (kPa)\n"
+         "  -cursor t rh                cursor at dry bulb t (°C) and relative humidity rh (%)\n"
+         "  -arrow t rh                 arrow at t (°C) and rh (%), relative cursor toggled\n"
+         "  -alt metres                 barometric pressure at that altitude (m)\n"
+         "  -props ashrae|chart         properties after ASHRAE 2017 or the chart's formulas\n"
+         "  -style clear|classic        the labelled chart on white, or the chart's own look\n"
+         "  -units si|ip                SI units, or inch-pound units in which every number of\n"
+         "                              the other options is read (°F, gr/lb, psia, ft)\n"
+         "  file.hgv                    loads a chart data file\n"
+         "  --help                      shows this text\n"
+         "  --version                   shows the program's version\n"
+         "\n"
+         "Options act from left to right on the chart as it stands.\n";
+}
+
+std::vector<std::string> TakeChartStyleWords(int& argc, char* argv[]) {
+  std::vector<std::string> taken;
+  int kept = argc > 0 ? 1 : 0;
+  for (int i = kept; i < argc; ++i) {
+    const bool styleWord = i + 1 < argc && SameWordIgnoringCase(argv[i], "-style") &&
+                           ChartStyleFromText(argv[i + 1]).has_value();
+    if (styleWord) {
+      taken.emplace_back(argv[i]);
+      taken.emplace_back(argv[i + 1]);
+      ++i;
+      continue;
+    }
+    argv[kept++] = argv[i];
+  }
+  if (kept < argc) argv[kept] = nullptr;
+  argc = kept;
+  return taken;
+}
+
+void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings& settings,
+                        const CommandLineActions& actions) {
+  if (CommandLineLength(arguments) < kShortestCommandLine) return;
+  // The units first, wherever they stand, so that every number is read in them.
+  ForEachWord(
+      arguments,
+      [&](const OptionWord& option, std::size_t at) {
+        if (option.option == Option::Units) ApplyUnits(arguments[at], settings, actions);
+      },
+      [](const std::string&) {});
+  ForEachWord(
+      arguments,
+      [&](const OptionWord& option, std::size_t at) {
+        if (option.option == Option::Units || option.option == Option::NoWindowOnly) return;
+        if (option.option == Option::Properties) {
+          ApplyProperties(arguments[at], settings, actions);
+          return;
+        }
+        if (option.option == Option::Style) {
+          ApplyStyle(arguments[at], settings, actions);
+          return;
+        }
+        std::array<float, kMostNumbers> numbers{};
+        for (std::size_t k = 0; k < option.numbers; ++k) {
+          numbers[k] = NumberArgument(arguments[at + k], option.quantities[k], settings.GetUnits());
+        }
+        ApplyOption(option.option, std::span<const float>(numbers.data(), option.numbers), settings,
+                    actions);
+      },
+      [&](const std::string& fileName) {
+        if (actions.loadFile) actions.loadFile(fileName);
+      });
+}
+
+}  // namespace hygrovia

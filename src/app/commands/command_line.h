@@ -1,0 +1,54 @@
+#ifndef HYGROVIA_APP_COMMANDS_COMMAND_LINE_H
+#define HYGROVIA_APP_COMMANDS_COMMAND_LINE_H
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hygrovia {
+
+class ChartSettings;
+
+// What the program is asked to do before any window is made.
+enum class StartupRequest { Run, Usage, Version };
+
+// "--help" anywhere asks for the usage text, otherwise "--version" for the version.
+StartupRequest ReadStartupRequest(const std::vector<std::string>& arguments);
+
+// The short usage text printed for "--help".
+std::string UsageText();
+
+// Takes every "-style clear" and "-style classic" (words in any letter case) out of the
+// arguments as main receives them (argv[0] the program), where the toolkit would read the
+// chart's style as a widget style; argc and argv keep the rest in order. Returns the words
+// taken, in order. "-style" with any other name stays for the toolkit.
+std::vector<std::string> TakeChartStyleWords(int& argc, char* argv[]);
+
+// What the command line does beyond changing the chart settings.
+struct CommandLineActions {
+  // Loads a chart data file as the Open button does; reports failures itself.
+  std::function<void(const std::string& fileName)> loadFile;
+  // Toggles relative-cursor mode as the "&Relative Cursor" menu item does.
+  std::function<void()> toggleRelativeCursor;
+  // Told of a word the command line cannot use (an unknown property model or style); may be
+  // empty.
+  std::function<void(const std::string& message)> reportError = nullptr;
+};
+
+// Applies the command line (the arguments without the program name) in order: "-graph tMin
+// tMax hMin hMax", "-bar p", "-cursor t rh", "-arrow t rh", "-alt metres" (the pressure of
+// that altitude), "-props ashrae" or "-props chart" (the property model) and "-style clear" or
+// "-style classic" (the chart's look); option words and names in any letter case, numbers read
+// like the C library's atof; any other argument names a chart data file. "-units si" or
+// "-units ip", wherever it stands, is applied first: every number is then read in those units
+// (°F, gr/lb, psia, ft for inch-pound), and a chart that changes units starts on that system's
+// default ranges. An option followed by fewer numbers than it needs is ignored, and so are
+// "-props", "-style" and "-units" with a name they do not know, which is reported. A command
+// line of two characters or fewer does nothing.
+void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings& settings,
+                        const CommandLineActions& actions);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_APP_COMMANDS_COMMAND_LINE_H

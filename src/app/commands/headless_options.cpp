@@ -1,0 +1,214 @@
+#include "app/commands/headless_options.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <optional>
+
+#include "base/number_text.h"
+
+namespace hygrovia {
+namespace {
+
+constexpr int kLastHighlightMode = 11;
+
+// Volume flows beyond this (m³/s) are no airflow through a duct.
+constexpr double kLargestProcessFlow = 1.0e6;
+
+bool IsHeadlessWord(const std::string& word) {
+  return word.starts_with("--") && word != "--help" && word != "--version";
+}
+
+// The filter words of a weather run, which have the single dash of the chart's options.
+bool IsFilterWord(const std::string& word) { return word == "-months" || word == "-hours"; }
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
+  return text.size() >= end.size() &&
+         std::equal(end.begin(), end.end(), text.end() - static_cast<std::ptrdiff_t>(end.size()),
+                    [](char a, char b) { return a == LowerAscii(b); });
+}
+
+// A whole number written with digits only (no sign, blank or exponent) from 0 to largest;
+// leading zeros do not count ("0100" is 100).
+std::optional<int> WholeNumber(std::string_view text, int largest) {
+  constexpr std::size_t kMostDigits = 6;
+  if (text.empty() ||
+      !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return std::nullopt;
+  }
+  text.remove_prefix(std::min(text.find_first_not_of('0'), text.size() - 1));
+  if (text.size() > kMostDigits) return std::nullopt;
+  const double value = DecimalValue(text);
+  if (value > largest) return std::nullopt;
+  return static_cast<int>(value);
+}
+
+// "WIDTHxHEIGHT" with both sides from 1 to kLargestPictureSide pixels.
+bool ReadSize(std::string_view text, HeadlessOptions& options) {
+  const std::size_t cross = text.find_first_of("xX");
+  if (cross == std::string_view::npos) return false;
+  const auto width = WholeNumber(text.substr(0, cross), kLargestPictureSide);
+  const auto height = WholeNumber(text.substr(cross + 1), kLargestPictureSide);
+  if (!width || !height || *width < 1 || *height < 1) return false;
+  options.width = *width;
+  options.height = *height;
+  return true;
+}
+
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted.append(text);
+  quoted.push_back('"');
+  return quoted;
+}
+
+// "FIRST-LAST" with both ends whole numbers from low to high.
+bool ReadRange(std::string_view text, int low, int high, int& first, int& last) {
+  const std::size_t dash = text.find('-');
+  if (dash == std::string_view::npos) return false;
+  const auto from = WholeNumber(text.substr(0, dash), high);
+  const auto to = WholeNumber(text.substr(dash + 1), high);
+  if (!from || !to || *from < low || *to < low) return false;
+  first = *from;
+  last = *to;
+  return true;
+}
+
+bool IsFlowWord(std::string_view word) {
+  constexpr std::string_view kFlow = "-flow";
+  return word.size() == kFlow.size() && EndsWithIgnoringCase(word, kFlow);
+}
+
+// A whole written number (nothing after it) of 0 to kLargestProcessFlow m³/s.
+std::optional<double> ProcessFlow(std::string_view text) {
+  const auto parsed = ParseNumber(text);
+  if (!parsed || parsed->length != text.size() || !(parsed->value >= 0.0) ||
+      parsed->value > kLargestProcessFlow) {
+    return std::nullopt;
+  }
+  return parsed->value;
+}
+
+// Takes the value of the option at arguments[i] (i is moved onto it); false when there is none.
+bool TakeValue(const std::vector<std::string>& arguments, std::size_t& i, std::string& value) {
+  if (i + 1 >= arguments.size()) return false;
+  value = arguments[++i];
+  return true;
+}
+
+// Reads the headless word at arguments[i] and its value; the error text when it is not one.
+std::string ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
+                     HeadlessOptions& options) {
+  const std::string& word = arguments[i];
+  std::string value;
+  if (word == "--table") {
+    options.table = true;
+  } else if (word == "--highlight") {
+    if (!TakeValue(arguments, i, value)) return "--highlight needs a mode from 0 to 11";
+    const auto mode = WholeNumber(value, kLastHighlightMode);
+    if (!mode) return "bad highlight mode " + Quoted(value) + ": give a number from 0 to 11";
+    options.highlights.push_back(*mode);
+  } else if (word == "--size") {
+    if (!TakeValue(arguments, i, value)) return "--size needs WIDTHxHEIGHT";
+    if (!ReadSize(value, options)) {
+      return "bad size " + Quoted(value) + ": give WIDTHxHEIGHT, each from 1 to " +
+             std::to_string(kLargestPictureSide) + " pixels";
+    }
+  } else if (word == "--export") {
+    if (!TakeValue(arguments, i, value)) return "--export needs a file name";
+    if (value.empty()) return "the file name after --export is empty";
+    options.exportFile = value;
+  } else if (word == "--weather") {
+    if (!TakeValue(arguments, i, value)) return "--weather needs a weather file (.epw)";
+    options.weatherFile = value;
+  } else if (word == "-months") {
+    HourFilter& f = options.filter;
+    if (!TakeValue(arguments, i, value) || !ReadRange(value, 1, 12, f.firstMonth, f.lastMonth)) {
+      return "bad months " + Quoted(value) + ": give FIRST-LAST, each from 1 to 12";
+    }
+  } else if (word == "-hours") {
+    HourFilter& f = options.filter;
+    if (!TakeValue(arguments, i, value) || !ReadRange(value, 0, 24, f.firstHour, f.lastHour) ||
+        f.firstHour == f.lastHour) {
+      return "bad hours " + Quoted(value) + ": give FROM-TO, two different hours from 0 to 24";
+    }
+  } else if (word == "--process-csv") {
+    if (!TakeValue(arguments, i, value) || value.empty()) {
+      return "--process-csv needs a file name, or - for standard output";
+    }
+    options.processCsvFile = value;
+  } else if (IsFlowWord(word)) {
+    if (!TakeValue(arguments, i, value)) return "-flow needs an airflow in m\xC2\xB3/s";
+    const auto flow = ProcessFlow(value);
+    if (!flow) return "bad airflow " + Quoted(value) + ": give m\xC2\xB3/s from 0 to 1000000";
+    options.flow = *flow;
+    options.flowGiven = true;
+  } else {
+    return "unknown option " + Quoted(word);
+  }
+  return {};
+}
+
+// What is wrong with the options once every word was read; empty when they can run.
+std::string CheckOptions(HeadlessOptions& options) {
+  if (options.weatherFile.empty() && !(options.filter == HourFilter{})) {
+    return "-months and -hours choose hours of --weather FILE";
+  }
+  if (!options.exportFile.empty()) {
+    options.format = FormatOfFileName(options.exportFile);
+    if (options.format == PictureFormat::Unknown) {
+      return "cannot tell the picture format of " + Quoted(options.exportFile) +
+             ": the name must end in .png, .svg or .pdf";
+    }
+  } else if (!options.table && options.processCsvFile.empty()) {
+    return "nothing to do: give --table, --export FILE or --process-csv FILE";
+  }
+  return {};
+}
+
+}  // namespace
+
+PictureFormat FormatOfFileName(std::string_view fileName) {
+  if (EndsWithIgnoringCase(fileName, ".png")) return PictureFormat::Png;
+  if (EndsWithIgnoringCase(fileName, ".svg")) return PictureFormat::Svg;
+  if (EndsWithIgnoringCase(fileName, ".pdf")) return PictureFormat::Pdf;
+  return PictureFormat::Unknown;
+}
+
+std::string HeadlessUsageText() {
+  return "Without a window, after the words above:\n"
+         "  --table                     prints the data table\n"
+         "  --export FILE               writes the chart as a .png, .svg or .pdf picture\n"
+         "  --size WIDTHxHEIGHT         picture size in pixels (default 1600x1200)\n"
+         "  --highlight N               highlight mode 0 to 11, as chosen from the menu\n"
+         "  --weather FILE.epw          draws a year of weather and the comfort zones; --table\n"
+         "                              adds the hours in and around the zones\n"
+         "  -months A-B, -hours A-B     only months A to B, only from A:00 to B:00\n"
+         "  --process-csv FILE          writes the process table as CSV (- for standard output)\n"
+         "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s, or cfm with\n"
+         "                              -units ip (default 1 m\xC2\xB3/s)\n"
+         "Exit status: 0 done; 1 a chart data file could not be read (the run goes on without\n"
+         "it), the weather file could not be read, or the table or the picture could not be\n"
+         "written; 2 bad usage.\n";
+}
+
+bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {
+  return std::any_of(arguments.begin(), arguments.end(), IsHeadlessWord);
+}
+
+HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments) {
+  HeadlessOptions options;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (!IsHeadlessWord(arguments[i]) && !IsFilterWord(arguments[i]) && !IsFlowWord(arguments[i])) {
+      options.chartWords.push_back(arguments[i]);
+      continue;
+    }
+    options.error = ReadWord(arguments, i, options);
+    if (!options.error.empty()) return options;
+  }
+  options.error = CheckOptions(options);
+  return options;
+}
+
+}  // namespace hygrovia

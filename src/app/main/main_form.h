@@ -1,0 +1,231 @@
+#ifndef HYGROVIA_APP_MAIN_MAIN_FORM_H
+#define HYGROVIA_APP_MAIN_MAIN_FORM_H
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include "app/output/qt_canvas.h"
+#include "app/main/main_form_hooks.h"
+
+class QAction;
+class QCloseEvent;
+class QEvent;
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QMoveEvent;
+class QPaintDevice;
+class QResizeEvent;
+class QShowEvent;
+class QToolButton;
+class QWheelEvent;
+
+namespace hygrovia {
+
+class ChartImage;
+class ChartSession;
+class ChartSettings;
+class StatusLine;
+struct FileResult;
+
+// The main window: a toolbar of large buttons, the chart, and along the bottom the view
+// buttons and the status line. It turns mouse actions on the chart into cursor, arrow and node
+// moves, panning and popup menus, and keys into moves and view commands; it keeps its controls
+// laid out when resized and remembers its size and the two points when closed. Everything it
+// draws goes through the chart's drawing surface onto the chart picture.
+//
+// It knows the chart file it shows and whether the chart differs from what that file (or,
+// for a new chart, the chart it started with) holds: the title carries the file's name and a
+// mark for changes, and closing or opening another file asks whether to save them first.
+class TMainForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Attaches the surface to the chart picture, takes the remembered size and points, and
+  // draws the chart once. The session must outlive the window, which tells the session's
+  // observers of every change it shows.
+  explicit TMainForm(ChartSession& session, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // The dialogs and services the buttons and menu items call on.
+  MainFormHooks& Hooks() { return hooks_; }
+
+  // Applies the command line (the arguments without the program name). A chart data file
+  // that cannot be read is reported on standard error only. The chart it leaves counts as
+  // unchanged, unless options after the last file loaded changed what the file held.
+  void ProcessCommandLine(const std::vector<std::string>& arguments);
+
+  // The smallest client size at which every control can be reached.
+  QSize MinimumClientSize() const;
+
+  // Clears the chart picture, draws the whole chart and shows it.
+  void Redraw();
+
+  // The chart file last opened or saved; empty while there was none.
+  const QString& ChartFileName() const { return fileName_; }
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateToolbar();
+  void CreateChartArea();
+  void CreateBottomPanels();
+  void CreateMenus();
+  void CreateOutputControls();
+  // The weather and process-table panels after the output panel, and the open button's menu.
+  void CreateSidePanels();
+  QFrame* AddSidePanel(const char* name, QToolButton*& button, const char* buttonName,
+                       const char* icon, const char* hint);
+  // The panels right of the toolbar are shown while they fit wholly inside the window; their
+  // commands are in the menus of the print and open buttons and of the points.
+  void ShowSidePanelsThatFit();
+  void CreateShortcuts();
+  QToolButton* AddButton(QWidget* parent, const char* name, const QRect& bounds, const char* icon,
+                         const char* hint);
+  QAction* AddItem(QMenu* menu, const char* name, const char* caption);
+  void ReadRememberedValues();
+  // Gives the window the remembered outer size once the window system has framed it.
+  void ApplyOuterSize();
+  void AttachSurface();
+  FileResult LoadFile(const QString& fileName);
+  QPoint ScreenPoint(int x, int y) const;
+
+  // The file shown and its changes (main_form_document.cpp).
+  QString DocumentName() const;
+  void UpdateTitle();
+  // The chart as it is now counts as the content of fileName.
+  void TakeAsSaved(const QString& fileName);
+  // Sets the title's change mark from a comparison with what was last opened or saved.
+  void NoteChanges();
+  // True when the chart may be replaced or the window closed: nothing unsaved, or the user
+  // saved it or chose to discard it.
+  bool MaySetChartAside();
+  bool SaveBeforeLeaving();
+
+  // The marks of a style that never XORs them, drawn over the chart picture as it is painted
+  // (main_form_marks.cpp).
+  void PaintMarks(QPaintDevice& device);
+  // Has the chart control show what a mouse event changed: with marks over the picture, only
+  // where they stood, where they stand now and the data table; otherwise all of it.
+  void ShowChartChanges();
+
+  void WheelZoom(const QWheelEvent& wheel, QPoint at);
+  void MouseLeftChart();
+  void ShowPointerShape(int x, int y);
+  void SyncHighlightChecks();
+
+  void LogoButtonClick();
+  void OpenButtonClick();
+  void SaveButtonClick();
+  void ClipBdButtonClick();
+  void PrintButtonClick();
+  void HandlePrintButtonClick(Qt::MouseButton button);
+  void HandleOpenButtonClick(Qt::MouseButton button);
+  void PrintChartButtonClick();
+  void ExportButtonClick();
+  void HelpButtonClick();
+  void WeatherButtonClick();
+  // Offers the pressure of the weather station's elevation as the chart's.
+  void OfferStationPressure(double elevation);
+  // Adds the weather's hours in the cell under pixel (x, y) to the status line.
+  void ShowHoursInCell(int x, int y);
+  void ProcessButtonClick();
+  void SettingsButtonClick();
+  void HandleSettingsButtonClick(Qt::MouseButton button);
+  void ZoomInButtonClick();
+  void ZoomOutButtonClick();
+  void FitButtonClick();
+  void SetupButtonClick();
+  void RelativeValues();
+  void HighlightEvent(QAction& item);
+  void AddNodeEvent();
+  void EditNodeEvent();
+  void ClearNodes();
+  void InsertNodeEvent();
+  void DeleteNodeEvent();
+  void ProcessMouseDown(Qt::MouseButton button, int x, int y);
+  void ProcessMouseMove(int x, int y);
+  void ProcessMouseUp(Qt::MouseButton button);
+  void HandleKeyDown(int virtualKey, bool ctrl, bool shift);
+  void HandleKeyUp();
+  void HandleResize();
+  void OnCloseEvent();
+
+  ChartSession& session_;
+  ChartSettings& settings_;
+  StatusLine& status_;
+  MainFormHooks hooks_;
+  QtCanvas canvas_;
+  QString lastOpenName_;
+  QString lastSaveName_;
+  QString lastWeatherName_;
+  // The chart file shown, empty for a new chart, and its text as last opened or saved.
+  QString fileName_;
+  std::string savedText_;
+  // The remembered outer size, until the window's frame is known, and the size given for it
+  // meanwhile; a size given since by someone else wins.
+  struct PendingSize {
+    QSize outer;
+    QSize given;
+  };
+  std::optional<PendingSize> pendingSize_;
+  // How long the last full drawing took; a pan draws the whole chart while it fits a frame.
+  double lastDrawMilliseconds_ = 0.0;
+  // Where the marks over the picture were last painted, control pixels.
+  QRect marksShown_;
+
+  // Controls and menus, owned by the window through their Qt parents.
+  QFrame* MainPanel = nullptr;
+  QLabel* Image1 = nullptr;
+  QToolButton* LogoButton = nullptr;
+  QToolButton* OpenButton = nullptr;
+  QToolButton* SaveButton = nullptr;
+  QToolButton* ClipBdButton = nullptr;
+  QToolButton* PrintButton = nullptr;
+  QToolButton* SettingsButton = nullptr;
+  QToolButton* HelpButton = nullptr;
+  QWidget* GraphPanel = nullptr;
+  ChartImage* GraphCanvas = nullptr;
+  QFrame* ButtonPanel = nullptr;
+  QToolButton* ZoomInButton = nullptr;
+  QToolButton* FitButton = nullptr;
+  QToolButton* ZoomOutButton = nullptr;
+  QToolButton* SetupButton = nullptr;
+  QLabel* StatusPanel = nullptr;
+  QMenu* HighlightMenu = nullptr;
+  QMenu* PtsMenu = nullptr;
+  QMenu* NodesMenu = nullptr;
+  QAction* RelativeCursor1 = nullptr;
+  QAction* RelativeCursor2 = nullptr;
+  // The chart's ways out beyond the toolbar's own buttons: a panel right of it and the print
+  // button's menu.
+  QFrame* OutputPanel = nullptr;
+  QToolButton* PrintChartButton = nullptr;
+  QToolButton* ExportButton = nullptr;
+  QMenu* PrintMenu = nullptr;
+  QAction* ExportItem = nullptr;
+  // Weather and the process table: panels after the output panel, and the open button's menu.
+  QFrame* WeatherPanel = nullptr;
+  QToolButton* WeatherButton = nullptr;
+  QFrame* ProcessPanel = nullptr;
+  QToolButton* ProcessButton = nullptr;
+  QMenu* OpenMenu = nullptr;
+};
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_APP_MAIN_MAIN_FORM_H

@@ -1,0 +1,254 @@
+// The process table window's edits, buttons and exports.
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidgetItem>
+#include <algorithm>
+#include <cstddef>
+#include <filesystem>
+
+#include "app/output/table_clipboard.h"
+#include "app/widgets/checked_field.h"
+#include "app/process/process_grid.h"
+#include "app/process/process_window.h"
+#include "process/air_mixing.h"
+#include "model/chart_settings.h"
+#include "model/node_edits.h"
+#include "base/number_text.h"
+#include "model/point_edit.h"
+#include "process/process_cells.h"
+#include "data/atomic_file.h"
+#include "data/table_text.h"
+#include "surface/drawing_surface.h"
+
+namespace hygrovia {
+namespace {
+
+// The look of a cell or field whose text was refused.
+const char* const kMistakeStyle = "QLineEdit { background: #ffd8d8; }";
+const QColor kMistakeBackground(255, 216, 216);
+
+struct EditableColumn {
+  ProcessColumn column;
+  PointField field;
+  Quantity quantity;
+  const char* name;
+};
+constexpr EditableColumn kEditableColumns[] = {
+    {ProcessColumn::DryBulb, PointField::DryBulb, Quantity::Temperature, "dry bulb"},
+    {ProcessColumn::RelHumidity, PointField::RelHumidity, Quantity::RelativeHumidity,
+     "relative humidity"},
+    {ProcessColumn::Moisture, PointField::Moisture, Quantity::Moisture, "moisture content"},
+};
+
+const EditableColumn* EditableColumnAt(int column) {
+  for (const EditableColumn& c : kEditableColumns) {
+    if (static_cast<int>(c.column) == column) return &c;
+  }
+  return nullptr;
+}
+
+std::filesystem::path PathOf(const QString& fileName) {
+  return std::filesystem::path(QFile::encodeName(fileName).toStdString());
+}
+
+QString WithCsvExtension(const QString& name) {
+  if (name.isEmpty() || !QFileInfo(name).suffix().isEmpty()) return name;
+  return name + QStringLiteral(".csv");
+}
+
+}  // namespace
+
+void TProcessWindow::ShowMistake(const QString& text) { MessageLabel->setText(text); }
+
+void TProcessWindow::ClearMistakeMark() {
+  if (QTableWidgetItem* item = Grid->item(mistakeRow_, mistakeColumn_)) {
+    const QSignalBlocker blocker(Grid);
+    item->setBackground(QBrush());
+    item->setToolTip({});
+  }
+  mistakeRow_ = -1;
+  mistakeColumn_ = -1;
+}
+
+void TProcessWindow::ApplyChange() {
+  ClearMistakeMark();
+  MessageLabel->clear();
+  settings_.Surface().Redraw();
+  emit ChartChanged();
+  Refresh();
+}
+
+void TProcessWindow::FlowEditDone() {
+  const CheckedNumber n = CheckText(evaluator_, FlowEdit->text());
+  QString reason = QString::fromStdString(n.Message);
+  if (n.Ok && n.Value < 0.0) reason = QStringLiteral("An airflow cannot be negative.");
+  if (!reason.isEmpty()) {
+    FlowEdit->setStyleSheet(QString::fromLatin1(kMistakeStyle));
+    FlowEdit->setToolTip(reason);
+    ShowMistake(QStringLiteral("Airflow: ") + reason);
+    return;
+  }
+  FlowEdit->setStyleSheet({});
+  MessageLabel->clear();
+  flow_.value = n.Value;
+  Refresh();
+}
+
+void TProcessWindow::FlowUnitChange(int index) {
+  const std::span<const FlowUnitEntry> units = FlowUnitsOf(text_.System());
+  if (index < 0 || index >= static_cast<int>(units.size())) return;
+  flow_.unit = units[static_cast<std::size_t>(index)].unit;
+  Refresh();
+}
+
+void TProcessWindow::CellEdited(QTableWidgetItem* item) {
+  const int row = item->row();
+  const EditableColumn* column = EditableColumnAt(item->column());
+  if (column == nullptr || row < 0 || row >= static_cast<int>(table_.Rows.size())) return;
+  const ProcessRow& point = table_.Rows[static_cast<std::size_t>(row)];
+  const CheckedNumber n = CheckText(evaluator_, item->text());
+  const QSignalBlocker blocker(Grid);
+  ClearMistakeMark();
+  if (!n.Ok) {
+    const QString reason = QString::fromStdString(n.Message);
+    item->setBackground(kMistakeBackground);
+    item->setToolTip(reason);
+    mistakeRow_ = row;
+    mistakeColumn_ = item->column();
+    ShowMistake(QStringLiteral("%1, %2: \"%3\": %4")
+                    .arg(QString::fromStdString(point.Name), QString::fromLatin1(column->name),
+                         item->text(), reason));
+    // The cell shows the value in force again.
+    Refresh();
+    return;
+  }
+  ApplyPointEdit(settings_, point.Node, point.Kind == ProcessPointKind::Arrow, column->field,
+                 text_.FromShown(column->quantity, n.Value));
+  ApplyChange();
+}
+
+std::vector<int> TProcessWindow::SelectedPointRows() const {
+  std::vector<int> rows;
+  for (const QModelIndex& index : Grid->selectionModel()->selectedRows()) {
+    const int row = index.row();
+    if (row < static_cast<int>(table_.Rows.size()) && !table_.Rows[std::size_t(row)].IsStep) {
+      rows.push_back(row);
+    }
+  }
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void TProcessWindow::UpdateButtons() {
+  const std::vector<int> rows = SelectedPointRows();
+  const auto nodeOf = [this](int row) { return table_.Rows[std::size_t(row)].Node; };
+  const bool one = rows.size() == 1 && nodeOf(rows[0]) >= 0;
+  MoveUpButton->setEnabled(one && nodeOf(rows[0]) > 0);
+  MoveDownButton->setEnabled(one && settings_.Nodes.IsValidIndex(nodeOf(rows[0]) + 1));
+  DeleteButton->setEnabled(
+      std::any_of(rows.begin(), rows.end(), [&](int row) { return nodeOf(row) >= 0; }));
+  MixButton->setEnabled(rows.size() == 2);
+}
+
+void TProcessWindow::SelectNodeRow(std::int32_t node) {
+  for (std::size_t row = 0; row < table_.Rows.size(); ++row) {
+    if (!table_.Rows[row].IsStep && table_.Rows[row].Node == node) {
+      Grid->selectRow(static_cast<int>(row));
+      return;
+    }
+  }
+}
+
+void TProcessWindow::MoveRow(int from, int to) {
+  const auto size = static_cast<int>(table_.Rows.size());
+  if (from < 0 || from >= size || table_.Rows[std::size_t(from)].IsStep) return;
+  const std::int32_t node = table_.Rows[std::size_t(from)].Node;
+  // A drop below the last node's row, on a step's row or the cursor's, lands the point after
+  // the node above it.
+  std::int32_t target = settings_.Nodes.Count - 1;
+  if (to >= 0 && to < size && table_.Rows[std::size_t(to)].Node >= 0) {
+    target = table_.Rows[std::size_t(to)].Node;
+  }
+  if (node < 0 || !MoveNode(settings_.Nodes, node, target) || node == target) return;
+  ApplyChange();
+  SelectNodeRow(target);
+}
+
+void TProcessWindow::MoveUpButtonClick() {
+  const std::vector<int> rows = SelectedPointRows();
+  if (rows.size() != 1) return;
+  const std::int32_t node = table_.Rows[std::size_t(rows[0])].Node;
+  if (node <= 0 || !MoveNode(settings_.Nodes, node, node - 1)) return;
+  ApplyChange();
+  SelectNodeRow(node - 1);
+}
+
+void TProcessWindow::MoveDownButtonClick() {
+  const std::vector<int> rows = SelectedPointRows();
+  if (rows.size() != 1) return;
+  const std::int32_t node = table_.Rows[std::size_t(rows[0])].Node;
+  if (node < 0 || !MoveNode(settings_.Nodes, node, node + 1)) return;
+  ApplyChange();
+  SelectNodeRow(node + 1);
+}
+
+void TProcessWindow::DeleteButtonClick() {
+  std::vector<int> rows = SelectedPointRows();
+  bool deleted = false;
+  // From the last, so the indices of the others still hold.
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+    deleted = DeleteNode(settings_.Nodes, table_.Rows[std::size_t(*row)].Node) || deleted;
+  }
+  if (deleted) ApplyChange();
+}
+
+void TProcessWindow::MixButtonClick() {
+  const std::vector<int> rows = SelectedPointRows();
+  if (rows.size() != 2 || !hooks_.askMixFlows) return;
+  const ProcessRow& first = table_.Rows[std::size_t(rows[0])];
+  const ProcessRow& second = table_.Rows[std::size_t(rows[1])];
+  const auto pointOf = [this](const ProcessRow& row) {
+    if (row.Node >= 0) return settings_.Nodes.GetNode(row.Node);
+    return row.Kind == ProcessPointKind::Arrow ? settings_.Arrow : settings_.Cursor;
+  };
+  const auto flows =
+      hooks_.askMixFlows(QString::fromStdString(first.Name), QString::fromStdString(second.Name),
+                         FlowUnitCombo->currentText());
+  if (!flows) return;
+  const auto mixed =
+      MixStreams(settings_.CursorState(), {pointOf(first), {flows->first, flow_.unit}},
+                 {pointOf(second), {flows->second, flow_.unit}});
+  if (!mixed) {
+    ShowMistake(QStringLiteral("Mix: the two streams carry no air."));
+    return;
+  }
+  const std::int32_t after = std::max(first.Node, second.Node);
+  const bool added = after >= 0 ? InsertNodeAfter(settings_.Nodes, after, *mixed)
+                                : settings_.Nodes.AddAtCursor(*mixed);
+  if (!added) {
+    ShowMistake(QString::fromStdString(
+        FormatText("Mix: the chart holds no more than %d data points.", NodeList::kCapacity)));
+    return;
+  }
+  ApplyChange();
+  SelectNodeRow(settings_.Nodes.Selected);
+}
+
+void TProcessWindow::CopyButtonClick() { CopyTableToClipboard(Cells()); }
+
+void TProcessWindow::ExportButtonClick() {
+  if (!hooks_.chooseCsvFile) return;
+  const QString name = WithCsvExtension(hooks_.chooseCsvFile(lastCsvName_));
+  if (name.isEmpty()) return;
+  lastCsvName_ = name;
+  const FileResult result = WriteFileAtomically(PathOf(name), CsvText(Cells()));
+  if (!result.Ok && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message));
+}
+
+}  // namespace hygrovia

@@ -1,0 +1,19 @@
+#ifndef HYGROVIA_BASE_ROW_TEXT_H
+#define HYGROVIA_BASE_ROW_TEXT_H
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace hygrovia {
+
+// The longest text the chart shows in one piece: a row of the data table or a label.
+inline constexpr std::size_t kRowLength = 79;
+
+// text cut to kRowLength characters: a degree sign counts once although UTF-8 spends two
+// bytes on it, and no character is split.
+std::string RowText(std::string_view text);
+
+}  // namespace hygrovia
+
+#endif  // HYGROVIA_BASE_ROW_TEXT_H

@@ -1,0 +1,103 @@
+#include "climate/climate_layer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "base/number_text.h"
+#include "psychro/air_state.h"
+
+namespace hygrovia {
+namespace {
+
+// "41.98°N 87.92°W, 201 m"
+std::string PlaceText(const WeatherLocation& at) {
+  return FormatText("%0.2f°%s %0.2f°%s, %0.0f m", std::abs(at.latitude),
+                    at.latitude < 0 ? "S" : "N", std::abs(at.longitude),
+                    at.longitude < 0 ? "W" : "E", at.elevation);
+}
+
+}  // namespace
+
+void ClimateLayer::SetWeather(WeatherYear year, std::string fileName) {
+  year_ = std::move(year);
+  fileName_ = std::move(fileName);
+  hasWeather_ = true;
+  Forget();
+}
+
+void ClimateLayer::ClearWeather() {
+  year_ = {};
+  fileName_.clear();
+  hasWeather_ = false;
+  Forget();
+}
+
+void ClimateLayer::SetFilter(const HourFilter& filter) {
+  filter_ = {std::clamp(filter.firstMonth, 1, 12), std::clamp(filter.lastMonth, 1, 12),
+             std::clamp(filter.firstHour, 0, 24), std::clamp(filter.lastHour, 0, 24)};
+  Forget();
+}
+
+void ClimateLayer::SetComfort(const ComfortSettings& comfort) {
+  comfort_ = comfort.Held();
+  Forget();
+}
+
+void ClimateLayer::SetCellSize(float width, float height) {
+  if (width == cellWidth_ && height == cellHeight_) return;
+  cellWidth_ = width;
+  cellHeight_ = height;
+  Forget();
+}
+
+void ClimateLayer::Forget() {
+  pointsPressure_ = std::numeric_limits<double>::quiet_NaN();
+  zonesPressure_ = std::numeric_limits<double>::quiet_NaN();
+}
+
+void ClimateLayer::Refresh(const AirState& air) const {
+  if (pointsPressure_ == air.Pressure) return;
+  points_ = HourPoints(year_.hours, filter_, air);
+  bins_ = HourBins(points_, cellWidth_, cellHeight_);
+  pointsPressure_ = air.Pressure;
+}
+
+const std::vector<ChartPoint>& ClimateLayer::Points(const AirState& air) const {
+  Refresh(air);
+  return points_;
+}
+
+const HourBins& ClimateLayer::Bins(const AirState& air) const {
+  Refresh(air);
+  return bins_;
+}
+
+const std::vector<ComfortZone>& ClimateLayer::Zones(const AirState& air) const {
+  if (zonesPressure_ != air.Pressure) {
+    zones_ = BuildComfortZones(comfort_, air);
+    zonesPressure_ = air.Pressure;
+  }
+  return zones_;
+}
+
+HoursSummary ClimateLayer::Summary(const AirState& air) const {
+  return SummariseHours(Points(air), Zones(air));
+}
+
+std::vector<std::string> ClimateLayer::TitleLines(const AirState& air) const {
+  if (!hasWeather_) return {};
+  const int shown = static_cast<int>(Points(air).size());
+  std::string hours = FormatText("%d of %d hours", shown, year_.rows);
+  if (!filter_.IsWholeYear()) hours = filter_.Text() + ": " + hours;
+  if (year_.skipped > 0) hours += FormatText(" (%d missing)", year_.skipped);
+  return {"Weather: " + year_.location.name + ", " + PlaceText(year_.location),
+          fileName_ + ", " + hours};
+}
+
+std::string ClimateLayer::CellText(const AirState& air, float x, float y) const {
+  if (!hasWeather_) return {};
+  return FormatText(" | %d h in cell", Bins(air).CountAt(x, y));
+}
+
+}  // namespace hygrovia
