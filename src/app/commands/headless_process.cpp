@@ -11,7 +11,7 @@
 
 namespace hygrovia {
 
-std::string WriteProcessCsv(const ChartSettings& chart, double flow, bool given,
+Result<> WriteProcessCsv(const ChartSettings& chart, double flow, bool given,
                             const std::string& target, std::ostream& out) {
   const UnitSystem system = chart.GetUnits().System();
   Airflow airflow{flow, FlowUnit::CubicMetresPerSecond};
@@ -24,10 +24,10 @@ std::string WriteProcessCsv(const ChartSettings& chart, double flow, bool given,
   if (target == "-") {
     out << text;
     out.flush();
-    return out ? std::string() : "cannot write the process table";
+    if (!out) return Failed("cannot write the process table");
+    return Done();
   }
-  const FileResult result = WriteFileAtomically(std::filesystem::path(target), text);
-  return result.Ok ? std::string() : result.Message;
+  return WriteFileAtomically(std::filesystem::path(target), text);
 }
 
 }  // namespace hygrovia

@@ -4,6 +4,8 @@
 #include <ostream>
 #include <string>
 
+#include "base/result.h"
+
 namespace hygrovia {
 
 class ChartSettings;
@@ -11,9 +13,8 @@ class ChartSettings;
 // Writes the chart's process table for a volume flow of flow as CSV, in the chart's units: to
 // out when target is "-", otherwise to the file target, replaced only once everything was
 // written. flow is in m³/s, or in cfm when the chart is in inch-pound units and given says it
-// was typed; an airflow not given is 1 m³/s in either. The reason when it could not be
-// written, empty when done.
-std::string WriteProcessCsv(const ChartSettings& chart, double flow, bool given,
+// was typed; an airflow not given is 1 m³/s in either.
+Result<> WriteProcessCsv(const ChartSettings& chart, double flow, bool given,
                             const std::string& target, std::ostream& out);
 
 }  // namespace hygrovia

@@ -85,9 +85,9 @@ void TProcessWindow::ApplyChange() {
 }
 
 void TProcessWindow::FlowEditDone() {
-  const CheckedNumber n = CheckText(evaluator_, FlowEdit->text());
-  QString reason = QString::fromStdString(n.Message);
-  if (n.Ok && n.Value < 0.0) reason = QStringLiteral("An airflow cannot be negative.");
+  const Result<double> n = CheckText(evaluator_, FlowEdit->text());
+  QString reason = QString::fromStdString(n.Message());
+  if (n.Ok() && n.Value() < 0.0) reason = QStringLiteral("An airflow cannot be negative.");
   if (!reason.isEmpty()) {
     FlowEdit->setStyleSheet(QString::fromLatin1(kMistakeStyle));
     FlowEdit->setToolTip(reason);
@@ -96,7 +96,7 @@ void TProcessWindow::FlowEditDone() {
   }
   FlowEdit->setStyleSheet({});
   MessageLabel->clear();
-  flow_.value = n.Value;
+  flow_.value = n.Value();
   Refresh();
 }
 
@@ -112,11 +112,11 @@ void TProcessWindow::CellEdited(QTableWidgetItem* item) {
   const EditableColumn* column = EditableColumnAt(item->column());
   if (column == nullptr || row < 0 || row >= static_cast<int>(table_.Rows.size())) return;
   const ProcessRow& point = table_.Rows[static_cast<std::size_t>(row)];
-  const CheckedNumber n = CheckText(evaluator_, item->text());
+  const Result<double> n = CheckText(evaluator_, item->text());
   const QSignalBlocker blocker(Grid);
   ClearMistakeMark();
-  if (!n.Ok) {
-    const QString reason = QString::fromStdString(n.Message);
+  if (!n.Ok()) {
+    const QString reason = QString::fromStdString(n.Message());
     item->setBackground(kMistakeBackground);
     item->setToolTip(reason);
     mistakeRow_ = row;
@@ -129,7 +129,7 @@ void TProcessWindow::CellEdited(QTableWidgetItem* item) {
     return;
   }
   ApplyPointEdit(settings_, point.Node, point.Kind == ProcessPointKind::Arrow, column->field,
-                 text_.FromShown(column->quantity, n.Value));
+                 text_.FromShown(column->quantity, n.Value()));
   ApplyChange();
 }
 
@@ -247,8 +247,8 @@ void TProcessWindow::ExportButtonClick() {
   const QString name = WithCsvExtension(hooks_.chooseCsvFile(lastCsvName_));
   if (name.isEmpty()) return;
   lastCsvName_ = name;
-  const FileResult result = WriteFileAtomically(PathOf(name), CsvText(Cells()));
-  if (!result.Ok && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message));
+  const Result<> result = WriteFileAtomically(PathOf(name), CsvText(Cells()));
+  if (!result.Ok() && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
 }
 
 }  // namespace hygrovia
