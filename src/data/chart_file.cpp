@@ -5,6 +5,7 @@
 #include <string_view>
 #include <system_error>
 #include <vector>
+#include <fmt/format.h>
 
 #include "base/chart_point.h"
 #include "model/chart_settings.h"
@@ -31,7 +32,7 @@ constexpr std::string_view kHeader =
     "\r\n";
 
 std::string PairLine(std::string_view key, float first, float second) {
-  return FormatText("%s %0.3f  %0.3f\r\n", key, static_cast<double>(first),
+  return fmt::format("{} {:.3f}  {:.3f}\r\n", key, static_cast<double>(first),
                     static_cast<double>(second));
 }
 
@@ -150,9 +151,9 @@ std::string ChartFileText(const ChartSettings& chart) {
   std::string text(kHeader);
   text += PairLine("Cursor:", chart.Cursor.X, chart.Cursor.Y);
   text += PairLine("CursorArrow:", chart.Arrow.X, chart.Arrow.Y);
-  text += FormatText("BarometricPressure: %0.3f\r\n", chart.GetPressure());
+  text += fmt::format("BarometricPressure: {:.3f}\r\n", chart.GetPressure());
   if (chart.GetPropertyModel() == PropertyModel::Ashrae2017) {
-    text += FormatText("Properties: %s\r\n", kAshraeModelWord);
+    text += fmt::format("Properties: {}\r\n", kAshraeModelWord);
   }
   text += PairLine("TemperatureRange:", chart.TempMin, chart.TempMax);
   text += PairLine("HumidityRange:", chart.HumidityMin, chart.HumidityMax);
