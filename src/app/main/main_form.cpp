@@ -15,11 +15,11 @@
 #include <utility>
 
 #include "app/main/chart_file_dialogs.h"
-#include "app/widgets/chart_image.h"
 #include "app/main/weather_dialogs.h"
+#include "app/widgets/chart_image.h"
 #include "model/chart_settings.h"
-#include "session/chart_session.h"
 #include "model/status_line.h"
+#include "session/chart_session.h"
 #include "surface/drawing_surface.h"
 
 // Resources of a static library are registered by hand; the macro needs the global namespace.
@@ -33,6 +33,8 @@ constexpr int kDesignSize = 456;
 constexpr int kMinimumChartHeight = 100;
 constexpr QSize kToolbarIconSize(40, 40);
 constexpr QSize kViewIconSize(16, 16);
+// The overflow button's width: what the window's first size leaves right of the toolbar.
+constexpr int kOverflowWidth = 10;
 
 // A tag of a highlight menu item, its name and caption; separators stand between families.
 struct HighlightItem {
@@ -67,10 +69,7 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QRect& bounds) {
 }  // namespace
 
 TMainForm::TMainForm(ChartSession& session, QWidget* parent)
-    : QWidget(parent),
-      session_(session),
-      settings_(session.Settings()),
-      status_(session.Status()) {
+    : QWidget(parent), session_(session), settings_(session.Settings()), status_(session.Status()) {
   InitHygroviaResources();
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   // The window takes every key itself, Tab included; no child control takes the focus.
@@ -113,7 +112,8 @@ QSize TMainForm::MinimumClientSize() const {
   // The toolbar with the margin it keeps on its left on its right as well, and the chart, the
   // view buttons and the status line below it as the resize handling lays them out.
   const int toolbar = std::max(MainPanel->width(), MainPanel->childrenRect().right() + 1);
-  const int width = 2 * MainPanel->x() + toolbar;
+  // The overflow button beside the toolbar, with the toolbar's left margin after it.
+  const int width = 2 * MainPanel->x() + toolbar + 1 + kOverflowWidth;
   const int height = GraphPanel->y() + kMinimumChartHeight + 6 + StatusPanel->height();
   return QSize(width, height);
 }
@@ -204,6 +204,34 @@ void TMainForm::CreateSidePanels() {
   OpenButton->setMenu(OpenMenu);
   OpenButton->setPopupMode(QToolButton::DelayedPopup);
   OpenButton->installEventFilter(this);
+  CreateOverflow();
+}
+
+void TMainForm::CreateOverflow() {
+  OverflowMenu = new QMenu(this);
+  OverflowMenu->setObjectName(QStringLiteral("OverflowMenu"));
+  const std::pair<const char*, void (TMainForm::*)()> items[] = {
+      {"Print &Chart...", &TMainForm::PrintChartButtonClick},
+      {"&Export Picture...", &TMainForm::ExportButtonClick},
+      {"Open &Weather...", &TMainForm::WeatherButtonClick},
+      {"&Process Table...", &TMainForm::ProcessButtonClick},
+  };
+  for (const auto& [caption, handler] : items) {
+    connect(OverflowMenu->addAction(QString::fromUtf8(caption)), &QAction::triggered, this,
+            handler);
+  }
+  // Right of the toolbar, in the room the window's first size leaves beside it.
+  OverflowButton = new QToolButton(this);
+  OverflowButton->setObjectName(QStringLiteral("OverflowButton"));
+  OverflowButton->setText(QString::fromUtf8("\u00BB"));
+  OverflowButton->setToolTip(QStringLiteral("More commands"));
+  OverflowButton->setAutoRaise(true);
+  OverflowButton->setFocusPolicy(Qt::NoFocus);
+  OverflowButton->setMenu(OverflowMenu);
+  OverflowButton->setPopupMode(QToolButton::InstantPopup);
+  OverflowButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+  OverflowButton->setGeometry(MainPanel->geometry().right() + 2, MainPanel->y(), kOverflowWidth,
+                              MainPanel->height());
 }
 
 void TMainForm::HandleOpenButtonClick(Qt::MouseButton button) {
@@ -214,9 +242,15 @@ void TMainForm::HandleOpenButtonClick(Qt::MouseButton button) {
 }
 
 void TMainForm::ShowSidePanelsThatFit() {
+  // Each panel while it and the overflow button after it fit; the button follows the last.
+  int right = MainPanel->geometry().right();
+  bool fits = true;
   for (QFrame* panel : {OutputPanel, WeatherPanel, ProcessPanel}) {
-    panel->setVisible(panel->geometry().right() < width());
+    fits = fits && panel->geometry().right() + 2 + kOverflowWidth < width();
+    panel->setVisible(fits);
+    if (fits) right = panel->geometry().right();
   }
+  OverflowButton->move(right + 2, MainPanel->y());
 }
 
 void TMainForm::CreateChartArea() {
@@ -257,6 +291,7 @@ void TMainForm::CreateBottomPanels() {
   StatusPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   StatusPanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   StatusPanel->setTextFormat(Qt::PlainText);
+  StatusPanel->installEventFilter(this);
 }
 
 QAction* TMainForm::AddItem(QMenu* menu, const char* name, const char* caption) {

@@ -18,8 +18,9 @@
 
 #include "app/process/mix_dialog.h"
 #include "app/process/process_grid.h"
-#include "model/chart_settings.h"
+#include "app/widgets/centre_over.h"
 #include "base/number_text.h"
+#include "model/chart_settings.h"
 #include "process/process_cells.h"
 
 namespace hygrovia {
@@ -130,6 +131,9 @@ void TProcessWindow::ShowTable() {
   Refresh();
   if (!placed_ && parentWidget() != nullptr) {
     move(parentWidget()->frameGeometry().topRight() + QPoint(8, 0));
+    // Beside the main window where there is room; a window near the screen's edge would put it
+    // off the screen, so it is kept within it.
+    KeepOnScreen(*this, parentWidget());
     placed_ = true;
   }
   show();

@@ -1,6 +1,7 @@
 #include "app/commands/chart_page.h"
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "support/recording_canvas.h"
 #include "support/test_chart.h"
 #include "surface/colour.h"
+#include "surface/print_ink.h"
 
 namespace hygrovia {
 namespace {
@@ -173,6 +175,43 @@ TEST(ChartPageTest, PageHoldsTitleBlockTableAndWholeChartInsideThePrintableArea)
     EXPECT_TRUE(chart.surface.Canvas == before.Canvas && chart.surface.Control == before.Control);
     EXPECT_EQ(chart.surface.ScaleX, before.ScaleX);
     EXPECT_EQ(chart.surface.OffsetY, before.OffsetY);
+  }
+}
+
+}  // namespace
+}  // namespace hygrovia
+
+namespace hygrovia {
+namespace {
+
+// On paper the marks, the highlight, the overlays and the links of the process nodes keep a
+// readable contrast with white in either style, and nothing is XORed.
+TEST(ChartPageTest, PageInksReadOnWhitePaper) {
+  for (const ChartStyleName style : {ChartStyleName::Classic, ChartStyleName::Clear}) {
+    for (const int highlight : {4, 10}) {
+      TestChart chart;
+      chart.settings.SetChartStyle(style);
+      chart.settings.Nodes.AppendPoint(15.0f, 5.0f);
+      chart.settings.Nodes.AppendPoint(25.0f, 10.0f);
+      chart.settings.SetHighlight(highlight);
+      RecordingCanvas page;
+      DrawChartPage(chart.settings, page, kA4Landscape, {});
+      // The families' own colours (Clear's light grid among them) are not marks.
+      chart.settings.SetHighlight(0);
+      chart.settings.Nodes.Clear();
+      RecordingCanvas plain;
+      DrawChartPage(chart.settings, plain, kA4Landscape, {});
+      std::set<Colour> families;
+      for (const RecordedPrimitive& line : plain.Lines()) families.insert(line.pen_colour);
+      int marks = 0;
+      for (const RecordedPrimitive& line : page.Lines()) {
+        EXPECT_EQ(line.mix_mode, kMixCopy);
+        if (families.count(line.pen_colour) != 0 || line.pen_colour == kWhite) continue;
+        ++marks;
+        EXPECT_GE(ContrastWithWhite(line.pen_colour), kPrintContrast) << line.pen_colour;
+      }
+      EXPECT_GT(marks, 3);
+    }
   }
 }
 
