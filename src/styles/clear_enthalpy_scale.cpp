@@ -128,12 +128,17 @@ void PlaceEnthalpyScale(ChartSettings& chart, Placer& placer) {
   }
   if (!any) return;
   DrawDeviceLine(surface, scale, low, high);
-  // The scale's name beyond its numbers, halfway along.
+  // The scale's name beyond its numbers, halfway along or, where that is taken, nearer an end.
   const float line = surface.TextHeightPixels("W");
-  const PointF middle{0.5f * (low.x + high.x) + out.x * 3.0f * line,
-                      0.5f * (low.y + high.y) + out.y * 3.0f * line};
-  placer.Place(middle, GridUnitsOf(chart).enthalpyTitle, ink,
-               {{DrawingSurface::kAlignCentre, DrawingSurface::kAlignMiddle, 0.0f, 0.0f}});
+  for (const float share : {0.5f, 0.65f, 0.35f, 0.8f, 0.2f}) {
+    const PointF at{low.x + (high.x - low.x) * share + out.x * 3.0f * line,
+                    low.y + (high.y - low.y) * share + out.y * 3.0f * line};
+    if (placer.Place(at, GridUnitsOf(chart).enthalpyTitle, ink,
+                     {{DrawingSurface::kAlignCentre, DrawingSurface::kAlignMiddle, 0.0f, 0.0f},
+                      {DrawingSurface::kAlignEnd, DrawingSurface::kAlignMiddle, 0.0f, 0.0f}})) {
+      return;
+    }
+  }
 }
 
 }  // namespace hygrovia
