@@ -33,8 +33,10 @@ constexpr int kDesignSize = 456;
 constexpr int kMinimumChartHeight = 100;
 constexpr QSize kToolbarIconSize(40, 40);
 constexpr QSize kViewIconSize(16, 16);
-// The overflow button's width: what the window's first size leaves right of the toolbar.
-constexpr int kOverflowWidth = 10;
+// The overflow button's width beside the toolbar, and over its banner where the window leaves
+// no room beside it.
+constexpr int kOverflowWidth = 12;
+constexpr int kBannerButtonWidth = 24;
 
 // A tag of a highlight menu item, its name and caption; separators stand between families.
 struct HighlightItem {
@@ -112,8 +114,7 @@ QSize TMainForm::MinimumClientSize() const {
   // The toolbar with the margin it keeps on its left on its right as well, and the chart, the
   // view buttons and the status line below it as the resize handling lays them out.
   const int toolbar = std::max(MainPanel->width(), MainPanel->childrenRect().right() + 1);
-  // The overflow button beside the toolbar, with the toolbar's left margin after it.
-  const int width = 2 * MainPanel->x() + toolbar + 1 + kOverflowWidth;
+  const int width = 2 * MainPanel->x() + toolbar;
   const int height = GraphPanel->y() + kMinimumChartHeight + 6 + StatusPanel->height();
   return QSize(width, height);
 }
@@ -220,7 +221,7 @@ void TMainForm::CreateOverflow() {
     connect(OverflowMenu->addAction(QString::fromUtf8(caption)), &QAction::triggered, this,
             handler);
   }
-  // Right of the toolbar, in the room the window's first size leaves beside it.
+  // Placed with the panels beside the toolbar (ShowSidePanelsThatFit).
   OverflowButton = new QToolButton(this);
   OverflowButton->setObjectName(QStringLiteral("OverflowButton"));
   OverflowButton->setText(QString::fromUtf8("\u00BB"));
@@ -230,8 +231,6 @@ void TMainForm::CreateOverflow() {
   OverflowButton->setMenu(OverflowMenu);
   OverflowButton->setPopupMode(QToolButton::InstantPopup);
   OverflowButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
-  OverflowButton->setGeometry(MainPanel->geometry().right() + 2, MainPanel->y(), kOverflowWidth,
-                              MainPanel->height());
 }
 
 void TMainForm::HandleOpenButtonClick(Qt::MouseButton button) {
@@ -250,9 +249,16 @@ void TMainForm::ShowSidePanelsThatFit() {
     panel->setVisible(fits);
     if (fits) right = panel->geometry().right();
   }
-  OverflowButton->move(right + 2, MainPanel->y());
+  if (right + 2 + kOverflowWidth < width()) {
+    OverflowButton->setGeometry(right + 2, MainPanel->y(), kOverflowWidth, MainPanel->height());
+  } else {
+    // No room beside the toolbar at its narrowest: over the right end of its banner.
+    const QRect banner = Image1->geometry().translated(MainPanel->pos());
+    OverflowButton->setGeometry(banner.right() + 1 - kBannerButtonWidth, banner.top(),
+                                kBannerButtonWidth, banner.height());
+  }
+  OverflowButton->raise();
 }
-
 void TMainForm::CreateChartArea() {
   GraphPanel = new QWidget(this);
   GraphPanel->setObjectName(QStringLiteral("GraphPanel"));

@@ -129,14 +129,15 @@ void TProcessWindow::CreateButtons(QWidget* bar) {
 
 void TProcessWindow::ShowTable() {
   Refresh();
-  if (!placed_ && parentWidget() != nullptr) {
+  const bool placing = !placed_ && parentWidget() != nullptr;
+  if (placing) {
     move(parentWidget()->frameGeometry().topRight() + QPoint(8, 0));
-    // Beside the main window where there is room; a window near the screen's edge would put it
-    // off the screen, so it is kept within it.
-    KeepOnScreen(*this, parentWidget());
     placed_ = true;
   }
   show();
+  // Beside the main window where there is room; a window near the screen's edge would put it
+  // off the screen, so once shown at its own size it is kept within it.
+  if (placing) KeepOnScreen(*this, parentWidget());
   raise();
   activateWindow();
 }

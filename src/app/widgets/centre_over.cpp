@@ -32,9 +32,18 @@ QPoint KeptWithin(QPoint at, QSize frame, const QRect& available) {
 void KeepOnScreen(QWidget& window, const QWidget* near) {
   const QScreen* screen = (near != nullptr ? near : &window)->screen();
   if (screen == nullptr) return;
-  const QSize outer = OuterSize(near != nullptr ? *near : window, window);
+  const QRect available = screen->availableGeometry();
+  QSize outer = OuterSize(near != nullptr ? *near : window, window);
+  // A window larger than the screen is first made as small as the screen, as far as it may be.
+  const QSize frame = outer - window.size();
+  if (!available.size().expandedTo(outer).isEmpty() &&
+      (outer.width() > available.width() || outer.height() > available.height())) {
+    window.resize(
+        window.size().boundedTo(available.size() - frame).expandedTo(window.minimumSize()));
+    outer = window.size() + frame;
+  }
   const QPoint at = window.pos();
-  const QPoint kept = KeptWithin(at, outer, screen->availableGeometry());
+  const QPoint kept = KeptWithin(at, outer, available);
   if (kept != at) window.move(kept);
 }
 

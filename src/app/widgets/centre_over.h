@@ -18,7 +18,8 @@ void CentreOver(const QWidget& owner, QWidget& dialog);
 QPoint KeptWithin(QPoint at, QSize frame, const QRect& available);
 
 // Moves the window (its frame) just inside the available area of the screen of near, or of
-// its own screen without one.
+// its own screen without one; a window larger than that area is made smaller first, down to
+// its minimum size.
 void KeepOnScreen(QWidget& window, const QWidget* near = nullptr);
 
 }  // namespace hygrovia
