@@ -6,16 +6,17 @@
 #include <iostream>
 
 #include "app/main/main_form.h"
-#include "model/chart_settings.h"
-#include "drawing/model_caption.h"
 #include "base/number_text.h"
-#include "units/quantity_text.h"
-#include "model/status_line.h"
 #include "data/epw_reader.h"
 #include "data/path_text.h"
+#include "drawing/model_caption.h"
+#include "drawing/weather_captions.h"
+#include "model/chart_settings.h"
+#include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "psychro/ashrae_model.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -47,6 +48,21 @@ void TMainForm::WeatherButtonClick() {
   OfferStationPressure(elevation);
   Redraw();
   if (hooks_.showWeather) hooks_.showWeather();
+  OfferWiderRanges();
+}
+
+void TMainForm::OfferWiderRanges() {
+  const HoursOutside outside = CountHoursOutside(settings_);
+  if (!WorthWidening(outside)) return;
+  widenOffer_ = " " + HoursOutsideCaption(settings_) + ": click here to widen the ranges.";
+  status_.SetText(widenOffer_);
+}
+
+void TMainForm::StatusPanelClick() {
+  if (widenOffer_.empty() || status_.Text() != widenOffer_) return;
+  widenOffer_.clear();
+  WidenRanges(settings_, CountHoursOutside(settings_));
+  Redraw();
 }
 
 bool TMainForm::ShowWeatherFile(const std::string& fileName, const HourFilter& filter) {
@@ -84,6 +100,12 @@ void TMainForm::OfferStationPressure(double elevation) {
 
 void TMainForm::ShowHoursInCell(int x, int y) {
   const PointF p = settings_.Surface().DeviceToWorld(x, y);
+  // Cells hold only air the chart shows: nothing to say of a point outside it.
+  const ChartSettings& c = settings_;
+  if (!(p.x >= c.TempMin && p.x <= c.TempMax && p.y >= c.HumidityMin && p.y <= c.HumidityMax) ||
+      static_cast<double>(p.y) > c.CursorState().SaturationHumidity(p.x)) {
+    return;
+  }
   const std::string hours = settings_.Climate.CellText(settings_.CursorState(), p.x, p.y);
   if (!hours.empty()) status_.SetText(status_.Text() + hours);
 }
