@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>

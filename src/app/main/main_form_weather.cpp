@@ -5,15 +5,16 @@
 #include <filesystem>
 
 #include "app/main/main_form.h"
-#include "model/chart_settings.h"
-#include "drawing/model_caption.h"
 #include "base/number_text.h"
-#include "units/quantity_text.h"
-#include "model/status_line.h"
 #include "data/epw_reader.h"
+#include "data/measured_reader.h"
+#include "drawing/model_caption.h"
+#include "model/chart_settings.h"
+#include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "psychro/ashrae_model.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -40,9 +41,38 @@ void TMainForm::WeatherButtonClick() {
     return;
   }
   const double elevation = result.year.location.elevation;
-  layer.SetWeather(std::move(result.year), QFileInfo(name).fileName().toStdString());
-  layer.SetShowComfort(true);
+  ShowHours(std::move(result.year), name);
   OfferStationPressure(elevation);
+  Redraw();
+  if (hooks_.showWeather) hooks_.showWeather();
+}
+
+void TMainForm::ShowHours(WeatherYear year, const QString& name) {
+  ClimateLayer& layer = settings_.Climate;
+  layer.SetWeather(std::move(year), QFileInfo(name).fileName().toStdString());
+  layer.SetShowComfort(true);
+}
+
+void TMainForm::MeasuredItemClick() {
+  const QString name =
+      hooks_.chooseMeasuredFile ? hooks_.chooseMeasuredFile(lastMeasuredName_) : QString();
+  if (name.isEmpty()) return;
+  lastMeasuredName_ = name;
+  // Asked only when the file's header does not say; no answer reads them as °C.
+  const AskScale askScale = [this] {
+    const bool fahrenheit =
+        hooks_.confirm &&
+        hooks_.confirm(QStringLiteral("The measured data do not say whether their temperatures "
+                                      "are in \u00B0C or \u00B0F. Read them as \u00B0F?"));
+    return fahrenheit ? TemperatureScale::Fahrenheit : TemperatureScale::Celsius;
+  };
+  Result<WeatherYear> read =
+      ReadMeasuredFile(std::filesystem::path(QFile::encodeName(name).toStdString()), askScale);
+  if (!read) {
+    if (hooks_.showError) hooks_.showError(QString::fromStdString(read.Message()));
+    return;
+  }
+  ShowHours(std::move(read).Value(), name);
   Redraw();
   if (hooks_.showWeather) hooks_.showWeather();
 }
