@@ -189,7 +189,12 @@ double Celsius(double value, TemperatureScale scale) {
   return scale == TemperatureScale::Fahrenheit ? (value - 32.0) / 1.8 : value;
 }
 
-std::string Quoted(std::string_view text) { return "\"" + PrintableText(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted += PrintableText(text);
+  quoted.push_back('"');
+  return quoted;
+}
 
 class MeasuredParser {
  public:
@@ -214,15 +219,17 @@ Result<> MeasuredParser::Fill(WeatherHour& hour) const {
   }
   const std::string& wetText = cells_[c_.humidity];
   const auto value = CellNumber(wetText);
+  const double saturation = ashrae::SaturationPressure(dryBulb);
   double dewPoint = 0.0;
+  double relHumidity = 0.0;
   switch (c_.kind) {
     case Humidity::Relative:
       if (!value || *value < 0.0 || *value > 110.0) {
         return Failed("the relative humidity " + Quoted(wetText) +
                       " is not a percentage from 0 to 110.");
       }
-      dewPoint =
-          ashrae::DewPoint(std::min(*value, 100.0) / 100.0 * ashrae::SaturationPressure(dryBulb));
+      relHumidity = std::min(*value, 100.0);
+      dewPoint = ashrae::DewPoint(relHumidity / 100.0 * saturation);
       break;
     case Humidity::DewPoint:
       dewPoint = value ? Celsius(*value, c_.dewPointScale) : 0.0;
@@ -241,11 +248,13 @@ Result<> MeasuredParser::Fill(WeatherHour& hour) const {
       break;
     }
   }
+  dewPoint = std::min(dewPoint, dryBulb);
+  if (c_.kind != Humidity::Relative) {
+    relHumidity = std::min(100.0, 100.0 * ashrae::SaturationPressure(dewPoint) / saturation);
+  }
   hour.dryBulb = static_cast<float>(dryBulb);
-  hour.dewPoint = static_cast<float>(std::min(dewPoint, dryBulb));
-  hour.relHumidity =
-      static_cast<float>(std::min(100.0, 100.0 * ashrae::SaturationPressure(hour.dewPoint) /
-                                             ashrae::SaturationPressure(dryBulb)));
+  hour.dewPoint = static_cast<float>(dewPoint);
+  hour.relHumidity = static_cast<float>(relHumidity);
   hour.pressure = static_cast<float>(kStandardPressure * 1000.0);
   return Done();
 }
