@@ -159,6 +159,49 @@ void DrawDots(DrawingSurface& surface, const std::vector<ChartPoint>& points, co
   }
 }
 
+// Characters of text, a UTF-8 sequence counting once.
+std::size_t Characters(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
+  }));
+}
+
+// The first count characters of text.
+std::string_view Leading(std::string_view text, std::size_t count) {
+  std::size_t seen = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0u) != 0x80u && seen++ == count) {
+      return text.substr(0, i);
+    }
+  }
+  return text;
+}
+
+// line as a row drawn from at, cut with an ellipsis where it would run past the picture's
+// right edge (a long place name, say).
+std::string FittedRow(const DrawingSurface& surface, PointF at, std::string_view line) {
+  const std::string text = RowText(line);
+  const float room = static_cast<float>(surface.DeviceWidth) - surface.WorldToDevice(at.x, at.y).x;
+  const auto fits = [&](std::string_view t) {
+    const TextBox box =
+        surface.PlaceText(at.x, at.y, t, DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle);
+    return box.right - box.left <= room;
+  };
+  if (fits(text)) return text;
+  constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
+  std::size_t low = 0;
+  std::size_t high = Characters(text);
+  while (low < high) {
+    const std::size_t middle = (low + high + 1) / 2;
+    if (fits(std::string(Leading(text, middle)) + std::string(kEllipsis))) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
+  }
+  return std::string(Leading(text, low)) + std::string(kEllipsis);
+}
+
 // The title lines (with the hours not shown and the comfort settings in force) and, under
 // them, the colour scale from one hour to the most in a drawn cell, numbered at its ends and
 // middle, in the rows below the data table.
@@ -172,7 +215,7 @@ void DrawTitle(ChartSettings& chart, const ClimateLayer& layer, int largest) {
   if (layer.ShowsComfort()) lines.push_back(ComfortSettingsCaption(chart));
   for (const std::string& line : lines) {
     const PointF at = surface.TextRowPosition(0.0f, row++);
-    surface.DrawLabel(at.x, at.y, RowText(line), 1);
+    surface.DrawLabel(at.x, at.y, FittedRow(surface, at, line), 1);
   }
   if (!layer.HasWeather() || layer.Display() != HoursDisplay::Density || largest == 0) return;
   const PointF at = surface.TextRowPosition(0.0f, row++);

@@ -91,6 +91,9 @@ TMainForm::TMainForm(ChartSession& session, QWidget* parent)
   };
   hooks_.popUp = [](QMenu& menu, const QPoint& at) { menu.popup(at); };
   hooks_.chooseWeatherFile = [this](const QString& last) { return ChooseWeatherFile(this, last); };
+  hooks_.chooseMeasuredFile = [this](const QString& last) {
+    return ChooseMeasuredFile(this, last);
+  };
   hooks_.confirm = [this](const QString& question) {
     return QMessageBox::question(this, QStringLiteral("Hygrovia"), question) == QMessageBox::Yes;
   };
@@ -200,6 +203,8 @@ void TMainForm::CreateSidePanels() {
   QAction* openWeather = AddItem(OpenMenu, "OpenWeatherItem", "Open &Weather...");
   connect(openChart, &QAction::triggered, this, &TMainForm::OpenButtonClick);
   connect(openWeather, &QAction::triggered, this, &TMainForm::WeatherButtonClick);
+  QAction* openMeasured = AddItem(OpenMenu, "OpenMeasuredItem", "Open &measured data...");
+  connect(openMeasured, &QAction::triggered, this, &TMainForm::MeasuredItemClick);
   // A click opens a chart file as before; holding the button down, or the right button, opens
   // the menu.
   OpenButton->setMenu(OpenMenu);

@@ -34,6 +34,7 @@ class ChartSession;
 class ChartSettings;
 struct HourFilter;
 class StatusLine;
+struct WeatherYear;
 
 // The main window: a toolbar of large buttons, the chart, and along the bottom the view
 // buttons and the status line. It turns mouse actions on the chart into cursor, arrow and node
@@ -147,6 +148,10 @@ class TMainForm : public QWidget {
   void ExportButtonClick();
   void HelpButtonClick();
   void WeatherButtonClick();
+  // Reads a logger's measurements and shows them as the weather's hours.
+  void MeasuredItemClick();
+  // Puts a year of weather or of measurements read from the file name on the chart.
+  void ShowHours(WeatherYear year, const QString& name);
   // Offers the pressure of the weather station's elevation as the chart's.
   void OfferStationPressure(double elevation);
   // Adds the weather's hours in the cell under pixel (x, y) to the status line.
@@ -185,6 +190,7 @@ class TMainForm : public QWidget {
   QString lastOpenName_;
   QString lastSaveName_;
   QString lastWeatherName_;
+  QString lastMeasuredName_;
   // The chart file shown, empty for a new chart, and its text as last opened or saved.
   QString fileName_;
   std::string savedText_;

@@ -8,6 +8,7 @@
 #include "app/main/main_form.h"
 #include "base/number_text.h"
 #include "data/epw_reader.h"
+#include "data/measured_reader.h"
 #include "data/path_text.h"
 #include "drawing/model_caption.h"
 #include "drawing/weather_captions.h"
@@ -43,8 +44,7 @@ void TMainForm::WeatherButtonClick() {
     return;
   }
   const double elevation = result->location.elevation;
-  layer.SetWeather(std::move(result).Value(), QFileInfo(name).fileName().toStdString());
-  layer.SetShowComfort(true);
+  ShowHours(std::move(result).Value(), name);
   OfferStationPressure(elevation);
   Redraw();
   if (hooks_.showWeather) hooks_.showWeather();
@@ -79,6 +79,36 @@ bool TMainForm::ShowWeatherFile(const std::string& fileName, const HourFilter& f
   lastWeatherName_ = QFile::decodeName(QByteArray::fromStdString(fileName));
   Redraw();
   return true;
+}
+
+void TMainForm::ShowHours(WeatherYear year, const QString& name) {
+  ClimateLayer& layer = settings_.Climate;
+  layer.SetWeather(std::move(year), QFileInfo(name).fileName().toStdString());
+  layer.SetShowComfort(true);
+}
+
+void TMainForm::MeasuredItemClick() {
+  const QString name =
+      hooks_.chooseMeasuredFile ? hooks_.chooseMeasuredFile(lastMeasuredName_) : QString();
+  if (name.isEmpty()) return;
+  lastMeasuredName_ = name;
+  // Asked only when the file's header does not say; no answer reads them as °C.
+  const AskScale askScale = [this] {
+    const bool fahrenheit =
+        hooks_.confirm &&
+        hooks_.confirm(QStringLiteral("The measured data do not say whether their temperatures "
+                                      "are in \u00B0C or \u00B0F. Read them as \u00B0F?"));
+    return fahrenheit ? TemperatureScale::Fahrenheit : TemperatureScale::Celsius;
+  };
+  Result<WeatherYear> read =
+      ReadMeasuredFile(std::filesystem::path(QFile::encodeName(name).toStdString()), askScale);
+  if (!read) {
+    if (hooks_.showError) hooks_.showError(QString::fromStdString(read.Message()));
+    return;
+  }
+  ShowHours(std::move(read).Value(), name);
+  Redraw();
+  if (hooks_.showWeather) hooks_.showWeather();
 }
 
 void TMainForm::OfferStationPressure(double elevation) {
