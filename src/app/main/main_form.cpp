@@ -15,11 +15,11 @@
 #include <utility>
 
 #include "app/main/chart_file_dialogs.h"
-#include "app/widgets/chart_image.h"
 #include "app/main/weather_dialogs.h"
+#include "app/widgets/chart_image.h"
 #include "model/chart_settings.h"
-#include "session/chart_session.h"
 #include "model/status_line.h"
+#include "session/chart_session.h"
 #include "surface/drawing_surface.h"
 
 // Resources of a static library are registered by hand; the macro needs the global namespace.
@@ -67,10 +67,7 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QRect& bounds) {
 }  // namespace
 
 TMainForm::TMainForm(ChartSession& session, QWidget* parent)
-    : QWidget(parent),
-      session_(session),
-      settings_(session.Settings()),
-      status_(session.Status()) {
+    : QWidget(parent), session_(session), settings_(session.Settings()), status_(session.Status()) {
   InitHygroviaResources();
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   // The window takes every key itself, Tab included; no child control takes the focus.
@@ -82,6 +79,7 @@ TMainForm::TMainForm(ChartSession& session, QWidget* parent)
   CreateMenus();
   CreateOutputControls();
   CreateSidePanels();
+  CreateHistory();
   CreateShortcuts();
   hooks_.chooseOpenFile = [this](const QString& last) { return ChooseChartFileToOpen(this, last); };
   hooks_.chooseSaveFile = [this](const QString& last) { return ChooseChartFileToSave(this, last); };
@@ -107,6 +105,7 @@ TMainForm::TMainForm(ChartSession& session, QWidget* parent)
   ReadRememberedValues();
   HandleResize();
   TakeAsSaved(QString());
+  ForgetHistory();
 }
 
 QSize TMainForm::MinimumClientSize() const {
@@ -328,7 +327,7 @@ void TMainForm::CreateShortcuts() {
   // Keys the chart gives no meaning of its own, as desktop programs use them.
   const std::pair<QKeySequence, QToolButton*> shortcuts[] = {
       {QKeySequence(Qt::CTRL | Qt::Key_O), OpenButton},
-      {QKeySequence(Qt::CTRL | Qt::Key_S), SaveButton},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), SaveButton},
       {QKeySequence(Qt::CTRL | Qt::Key_P), PrintButton},
       {QKeySequence(Qt::CTRL | Qt::Key_C), ClipBdButton},
       {QKeySequence(Qt::Key_F1), HelpButton},
@@ -337,6 +336,9 @@ void TMainForm::CreateShortcuts() {
     auto* shortcut = new QShortcut(keys, this);
     connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
   }
+  // Ctrl+S saves to the chart's own file; the Save button always asks where.
+  auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+  connect(save, &QShortcut::activated, this, &TMainForm::SaveInPlace);
 }
 
 }  // namespace hygrovia
