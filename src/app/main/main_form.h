@@ -1,6 +1,7 @@
 #ifndef HYGROVIA_APP_MAIN_MAIN_FORM_H
 #define HYGROVIA_APP_MAIN_MAIN_FORM_H
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -110,7 +111,8 @@ class TMainForm : public QWidget {
   // Loads a chart file and tells of what the chart could not keep (points past the list's
   // capacity) and of a property model the file switched to, in a message box withBox, else on
   // standard error and in the status line.
-  Result<> LoadFile(const QString& fileName, bool withBox);
+  // The file is read at path, byte for byte as given, and named by fileName.
+  Result<> LoadFile(const std::filesystem::path& path, const QString& fileName, bool withBox);
   // What the window tells after a file was loaded: the points dropped, the model switched.
   void TellAboutLoad(const QString& fileName, int pointsInFile, bool modelSwitched, bool withBox);
   QPoint ScreenPoint(int x, int y) const;

@@ -61,7 +61,8 @@ void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
   bool loaded = false;
   actions.loadFile = [this, &loaded](const std::string& fileName) {
     // The name's bytes, as the command line gave them.
-    const Result<> result = LoadFile(QFile::decodeName(QByteArray::fromStdString(fileName)), false);
+    const Result<> result = LoadFile(std::filesystem::path(fileName),
+                                     QFile::decodeName(QByteArray::fromStdString(fileName)), false);
     if (result.Ok()) {
       loaded = true;
     } else {

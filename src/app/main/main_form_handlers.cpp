@@ -51,11 +51,12 @@ void TMainForm::Redraw() {
   NoteChanges();
 }
 
-Result<> TMainForm::LoadFile(const QString& fileName, bool withBox) {
+Result<> TMainForm::LoadFile(const std::filesystem::path& path, const QString& fileName,
+                             bool withBox) {
   const PropertyModel model = settings_.GetPropertyModel();
   ChartFileLoad load;
   changeName_ = QStringLiteral("Open %1").arg(QFileInfo(fileName).fileName());
-  const Result<> result = LoadChartFile(PathOf(fileName), settings_, &load);
+  const Result<> result = LoadChartFile(path, settings_, &load);
   NoteChanges();
   changeName_.clear();
   if (!result.Ok()) return result;
@@ -70,7 +71,7 @@ void TMainForm::TellAboutLoad(const QString& fileName, int pointsInFile, bool mo
   cutFile_.clear();
   if (modelSwitched) {
     const std::string_view name = PropertyModelName(settings_.GetPropertyModel());
-    status_.SetText("The file's chart computes with " + std::string(name) + ".");
+    status_.SetText("The file switched the properties to " + std::string(name) + ".");
   }
   if (pointsInFile <= NodeList::kCapacity) return;
   cutFile_ = fileName;
@@ -97,7 +98,7 @@ void TMainForm::OpenButtonClick() {
   const QString name = hooks_.chooseOpenFile(lastOpenName_);
   if (name.isEmpty()) return;
   lastOpenName_ = name;
-  const Result<> result = LoadFile(name, true);
+  const Result<> result = LoadFile(PathOf(name), name, true);
   if (!result.Ok() && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
 }
 

@@ -1,6 +1,7 @@
 // The main window's undo stack, Ctrl+S, and a chart file with more points than the chart keeps.
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -125,16 +126,19 @@ TEST_F(MainFormHistoryTest, UndoingToTheSavedChartClearsTheMarkAndCtrlSSavesInPl
   EXPECT_EQ(dialogs, 2);
 }
 
-// Regression: a file of 30 points opened as 24 without a word, and the next save lost six.
+// Regression: a file of 30 points opened as 24 without a word, and the next save lost six. A
+// file that switches the property model says so.
 TEST_F(MainFormHistoryTest, AFileWithMorePointsThanTheChartKeepsIsSaidAndGuarded) {
   const QString path = Path("many.hgv");
-  std::string text;
+  std::string text = "Properties: ASHRAE2017\r\n";
   for (int i = 0; i < 30; ++i) text += "DataPnt: " + std::to_string(i) + " 5\r\n";
   WriteText(path, text);
   OpenByDialog(path);
   EXPECT_EQ(errors_,
             QStringList{QStringLiteral("many.hgv holds 30 points; only the first 24 are kept.")});
   EXPECT_EQ(chart_.Nodes.Count, 24);
+  EXPECT_EQ(Find<QLabel>("StatusPanel")->text(),
+            QStringLiteral("The file switched the properties to ASHRAE 2017."));
   EXPECT_TRUE(form_->isWindowModified());
   QStringList asked;
   bool agree = false;
