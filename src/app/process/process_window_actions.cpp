@@ -14,24 +14,23 @@
 #include <fmt/format.h>
 
 #include "app/output/table_clipboard.h"
-#include "app/widgets/checked_field.h"
 #include "app/process/process_grid.h"
 #include "app/process/process_window.h"
-#include "process/air_mixing.h"
-#include "model/chart_settings.h"
-#include "model/node_edits.h"
+#include "app/widgets/checked_field.h"
 #include "base/number_text.h"
-#include "model/point_edit.h"
-#include "process/process_cells.h"
 #include "data/atomic_file.h"
 #include "data/table_text.h"
+#include "model/chart_settings.h"
+#include "model/node_edits.h"
+#include "model/point_edit.h"
+#include "process/air_mixing.h"
+#include "process/process_cells.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
 namespace {
 
 // The look of a cell or field whose text was refused.
-const char* const kMistakeStyle = "QLineEdit { background: #ffd8d8; }";
 const QColor kMistakeBackground(255, 216, 216);
 
 struct EditableColumn {
@@ -89,13 +88,11 @@ void TProcessWindow::FlowEditDone() {
   const Result<double> n = CheckText(evaluator_, FlowEdit->text());
   QString reason = QString::fromStdString(n.Message());
   if (n.Ok() && n.Value() < 0.0) reason = QStringLiteral("An airflow cannot be negative.");
+  MarkField(*FlowEdit, reason);
   if (!reason.isEmpty()) {
-    FlowEdit->setStyleSheet(QString::fromLatin1(kMistakeStyle));
-    FlowEdit->setToolTip(reason);
     ShowMistake(QStringLiteral("Airflow: ") + reason);
     return;
   }
-  FlowEdit->setStyleSheet({});
   MessageLabel->clear();
   flow_.value = n.Value();
   Refresh();
