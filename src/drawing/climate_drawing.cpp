@@ -1,13 +1,16 @@
 #include "drawing/climate_drawing.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
-#include "model/chart_settings.h"
-#include "climate/climate_layer.h"
-#include "families/line_family.h"
 #include "base/number_text.h"
 #include "base/row_text.h"
+#include "climate/climate_layer.h"
+#include "drawing/climate_report.h"
+#include "drawing/design_marks.h"
+#include "families/line_family.h"
+#include "model/chart_settings.h"
 #include "psychro/air_state.h"
 #include "surface/area_fill.h"
 #include "surface/drawing_surface.h"
@@ -20,6 +23,9 @@ constexpr Colour kZoneLine = Rgb(0, 128, 0);
 constexpr Colour kDot = Rgb(150, 50, 20);
 constexpr Colour kLightest = Rgb(250, 232, 190);
 constexpr Colour kDarkest = Rgb(150, 70, 20);
+constexpr Colour kBand80 = Rgb(222, 232, 250);
+constexpr Colour kBand90 = Rgb(196, 214, 246);
+constexpr float kBandStep = 0.5f;  // °C between the points of a band's saturation edge
 
 // The chart's ranges as the surface holds them, lowest first.
 struct Frame {
@@ -86,6 +92,31 @@ void OutlineZones(DrawingSurface& surface, const std::vector<ComfortZone>& zones
   }
 }
 
+// The air from dry bulb `from` to `to` (°C), from no moisture up to saturation.
+std::vector<PointF> DryBulbStrip(float from, float to, const AirState& air) {
+  std::vector<PointF> strip{{from, 0.0f}, {to, 0.0f}};
+  for (float t = to; t > from; t -= kBandStep) {
+    strip.push_back({t, static_cast<float>(air.SaturationHumidity(t))});
+  }
+  strip.push_back({from, static_cast<float>(air.SaturationHumidity(from))});
+  return strip;
+}
+
+// The adaptive comfort band of the chosen month: its 80 % and, inside it, its 90 % strip.
+void DrawAdaptiveBand(DrawingSurface& surface, const AdaptiveBand& band, const AirState& air,
+                      const Frame& frame) {
+  if (!band.applies) return;
+  const auto comfort = static_cast<float>(band.comfort);
+  const float wide = static_cast<float>(kBand80);
+  const float narrow = static_cast<float>(kBand90);
+  for (const auto& [half, fill] : {std::pair{wide, kBand80}, std::pair{narrow, kBand90}}) {
+    const std::vector<PointF> strip =
+        ClipToFrame(DryBulbStrip(comfort - half, comfort + half, air), frame);
+    surface.SetBrush(fill, kBrushSolid);
+    FillWorldPolygon(surface, strip);
+  }
+}
+
 void DrawDensity(DrawingSurface& surface, const HourBins& bins, const Frame& f) {
   const float w = bins.CellWidth();
   const float h = bins.CellHeight();
@@ -117,7 +148,9 @@ void DrawTitle(ChartSettings& chart, const ClimateLayer& layer) {
   DrawingSurface& surface = chart.Surface();
   const AirState& air = chart.CursorState();
   int row = chart.TableLineCount + 1;
-  for (const std::string& line : layer.TitleLines(air)) {
+  std::vector<std::string> lines = layer.TitleLines(air);
+  for (std::string& line : ClimateSettingsLines(chart)) lines.push_back(std::move(line));
+  for (const std::string& line : lines) {
     const PointF at = surface.TextRowPosition(0.0f, row++);
     surface.DrawLabel(at.x, at.y, RowText(line), 1);
   }
@@ -156,6 +189,7 @@ void DrawClimateLayer(ChartSettings& chart) {
   DrawingSurface& surface = chart.Surface();
   const AirState& air = chart.CursorState();
   const Frame frame = ChartFrame(surface);
+  if (const auto band = layer.Band()) DrawAdaptiveBand(surface, *band, air, frame);
   if (layer.ShowsComfort()) FillZones(surface, layer.Zones(air), frame);
   if (layer.HasWeather()) {
     if (layer.Display() == HoursDisplay::Density) {
@@ -165,6 +199,9 @@ void DrawClimateLayer(ChartSettings& chart) {
     }
   }
   if (layer.ShowsComfort()) OutlineZones(surface, layer.Zones(air), frame);
+  if (layer.ShowsDesign()) {
+    if (const auto& design = layer.Design(air)) DrawDesignMarks(surface, *design, air);
+  }
   DrawTitle(chart, layer);
   surface.SetPen(kBlack, kPenSolid, 1);
 }

@@ -6,17 +6,20 @@
 #include <QtGlobal>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "app/commands/command_line.h"
-#include "app/output/headless_chart.h"
 #include "app/commands/headless_options.h"
 #include "app/commands/headless_process.h"
+#include "app/output/headless_chart.h"
 #include "app/output/headless_export.h"
-#include "drawing/data_table.h"
-#include "drawing/model_caption.h"
 #include "data/chart_file.h"
 #include "data/epw_reader.h"
 #include "data/file_result.h"
+#include "drawing/climate_report.h"
+#include "drawing/data_table.h"
+#include "drawing/model_caption.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -30,10 +33,11 @@ void Complain(std::ostream& err, const std::string& message) {
 // kExitUsage when a word cannot be used at all, kExitFailure when a data file was skipped
 // (both reported), else kExitDone.
 int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
-                    std::ostream& err) {
+                    const WeatherYear* weather, std::ostream& err) {
   bool allRead = true;
   bool usable = true;
   CommandLineActions actions;
+  if (weather != nullptr) actions.stationElevation = weather->location.elevation;
   // The name's bytes go to the system as they came, whatever their encoding.
   actions.loadFile = [&chart, &err, &allRead](const std::string& fileName) {
     const FileResult result = LoadChartFile(std::filesystem::path(fileName), chart.settings);
@@ -51,31 +55,57 @@ int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
   return allRead ? kExitDone : kExitFailure;
 }
 
-// Puts the year of weather of the file and the comfort zones on the chart, the hours held to
-// the filter; false, with the reason told, when the file cannot be read.
-bool ShowWeather(HeadlessChart& chart, const HeadlessOptions& options, std::ostream& err) {
-  const std::filesystem::path path(options.weatherFile);
-  WeatherFileResult weather = ReadWeatherFile(path);
-  if (!weather.status.Ok) {
-    Complain(err, weather.status.Message);
-    return false;
+// The comfort settings of the command line, the humidity limit read in the chart's units;
+// the error text when the limit lies outside what a user may choose.
+std::string ComfortOfOptions(const HeadlessOptions& options, const QuantityText& units,
+                             ComfortSettings& comfort) {
+  if (options.comfort) {
+    const auto& [met, summer, winter, speed] = *options.comfort;
+    comfort.metabolicRate = met;
+    comfort.summerClothing = summer;
+    comfort.winterClothing = winter;
+    comfort.airSpeed = speed;
   }
-  ClimateLayer& layer = chart.settings.Climate;
-  layer.SetWeather(std::move(weather.year), PathText(path.filename()));
-  layer.SetFilter(options.filter);
-  layer.SetShowComfort(true);
-  return true;
+  comfort.humidityLimit = !options.humidityLimitOff;
+  if (!options.humidityLimit) return {};
+  const double limit = units.FromShown(Quantity::Moisture, *options.humidityLimit);
+  if (limit < kLowestHumidityLimit - 1e-9 || limit > kHighestHumidityLimit + 1e-9) {
+    return "bad -humidity-limit \"" + units.Number(Quantity::Moisture, *options.humidityLimit) +
+           "\": give " + units.Number(Quantity::Moisture, kLowestHumidityLimit, 0) + " to " +
+           units.Number(Quantity::Moisture, kHighestHumidityLimit, 0) + " " +
+           std::string(units.Unit(Quantity::Moisture)) + ", or off";
+  }
+  comfort.moistureLimit = limit;
+  return {};
 }
 
-// After the data table, the weather's title and the hours in and around the comfort zones.
+// Puts the year of weather and the comfort zones on the chart, the hours held to the filter
+// and analysed as the options say; the error text when an option cannot be used.
+std::string ShowWeather(HeadlessChart& chart, WeatherYear year, const HeadlessOptions& options) {
+  ComfortSettings comfort;
+  if (std::string error = ComfortOfOptions(options, chart.settings.GetUnits(), comfort);
+      !error.empty()) {
+    return error;
+  }
+  ClimateLayer& layer = chart.settings.Climate;
+  layer.SetWeather(std::move(year),
+                   PathText(std::filesystem::path(options.weatherFile).filename()));
+  layer.SetFilter(options.filter);
+  layer.SetComfort(comfort);
+  layer.SetShowComfort(true);
+  layer.SetShowDesign(options.designMarks);
+  layer.SetAdaptiveMonth(options.adaptiveMonth);
+  return {};
+}
+
+// After the data table, the weather's title, the settings of the analysis, the hours in and
+// around the comfort zones and the file's design conditions.
 void PrintWeatherSummary(const ChartSettings& settings, std::ostream& out) {
   const ClimateLayer& layer = settings.Climate;
   if (!layer.HasWeather()) return;
   out << '\n';
   for (const std::string& line : layer.TitleLines(settings.CursorState())) out << line << '\n';
-  for (const std::string& line : SummaryLines(layer.Summary(settings.CursorState()))) {
-    out << line << '\n';
-  }
+  for (const std::string& line : WeatherReportLines(settings)) out << line << '\n';
 }
 
 // The data table as a full drawing builds it, one row a line; false when out failed.
@@ -106,12 +136,28 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
     Complain(err, options.error);
     return kExitUsage;
   }
+  // The weather is read first: "-alt station" among the chart words takes its elevation.
+  std::optional<WeatherFileResult> weather;
+  if (!options.weatherFile.empty()) {
+    weather = ReadWeatherFile(std::filesystem::path(options.weatherFile));
+    if (!weather->status.Ok) {
+      Complain(err, weather->status.Message);
+      return kExitFailure;
+    }
+  }
   HeadlessChart chart(QSize(options.width, options.height));
   // As at the normal start, the rest of the command line still runs past a file that cannot
   // be read, but a script is told.
-  const int done = ApplyChartWords(chart, options.chartWords, err);
+  const int done =
+      ApplyChartWords(chart, options.chartWords, weather ? &weather->year : nullptr, err);
   if (done == kExitUsage) return done;
-  if (!options.weatherFile.empty() && !ShowWeather(chart, options, err)) return kExitFailure;
+  if (weather) {
+    if (const std::string error = ShowWeather(chart, std::move(weather->year), options);
+        !error.empty()) {
+      Complain(err, error);
+      return kExitUsage;
+    }
+  }
   for (const int mode : options.highlights) chart.ChooseHighlight(mode);
   if (options.table && !PrintTable(chart, out)) {
     Complain(err, "cannot write the data table");

@@ -16,11 +16,12 @@
 #include <string>
 
 #include "app/widgets/number_field.h"
-#include "model/chart_settings.h"
-#include "climate/climate_layer.h"
 #include "base/number_text.h"
-#include "units/quantity_text.h"
+#include "climate/climate_layer.h"
+#include "drawing/climate_report.h"
+#include "model/chart_settings.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -85,7 +86,10 @@ void TWeatherForm::CreateControls() {
   ComfortCheck->setObjectName(QStringLiteral("ComfortCheck"));
   LimitCheck = new QCheckBox(QStringLiteral("Upper humidity limit (12 g/kg)"), this);
   LimitCheck->setObjectName(QStringLiteral("LimitCheck"));
-  for (QCheckBox* check : {ComfortCheck, LimitCheck}) {
+  DesignCheck = new QCheckBox(QStringLiteral("&Design conditions on the chart"), this);
+  DesignCheck->setObjectName(QStringLiteral("DesignCheck"));
+  AdaptiveCombo = AddCombo("AdaptiveCombo", QStringList{QStringLiteral("None")} + MonthNames());
+  for (QCheckBox* check : {ComfortCheck, LimitCheck, DesignCheck}) {
     connect(check, &QCheckBox::toggled, this, &TWeatherForm::ApplyChoices);
   }
   MetEdit = AddEdit("MetEdit");
@@ -113,6 +117,8 @@ void TWeatherForm::CreateControls() {
   form->addRow(QStringLiteral("Clothing (clo)"), Pair(SummerCloEdit, "summer,", WinterCloEdit));
   form->addRow(QStringLiteral("Air speed (m/s)"), SpeedEdit);
   form->addRow(LimitCheck);
+  form->addRow(QStringLiteral("Adaptive band for"), AdaptiveCombo);
+  form->addRow(DesignCheck);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(CopyButton);
@@ -141,14 +147,17 @@ void TWeatherForm::FillFromLayer() {
   LastHourCombo->setCurrentIndex(layer.Filter().lastHour);
   ComfortCheck->setChecked(layer.ShowsComfort());
   const QuantityText& units = settings_.GetUnits();
-  LimitCheck->setText(QString::fromStdString(
-      "Upper humidity limit (" + units.Number(Quantity::Moisture, kComfortHumidityLimit, 0) + " " +
-      std::string(units.Unit(Quantity::Moisture)) + ")"));
+  LimitCheck->setText(
+      QString::fromStdString("Upper humidity limit (" +
+                             units.Number(Quantity::Moisture, layer.Comfort().moistureLimit, 0) +
+                             " " + std::string(units.Unit(Quantity::Moisture)) + ")"));
   LimitCheck->setChecked(layer.Comfort().humidityLimit);
   WriteNumber(*MetEdit, "%0.2f", static_cast<float>(layer.Comfort().metabolicRate));
   WriteNumber(*SummerCloEdit, "%0.2f", static_cast<float>(layer.Comfort().summerClothing));
   WriteNumber(*WinterCloEdit, "%0.2f", static_cast<float>(layer.Comfort().winterClothing));
   WriteNumber(*SpeedEdit, "%0.2f", static_cast<float>(layer.Comfort().airSpeed));
+  DesignCheck->setChecked(layer.ShowsDesign());
+  AdaptiveCombo->setCurrentIndex(layer.AdaptiveMonth());
   filling_ = false;
 }
 
@@ -159,7 +168,9 @@ void TWeatherForm::ApplyChoices() {
   layer.SetFilter({FirstMonthCombo->currentIndex() + 1, LastMonthCombo->currentIndex() + 1,
                    FirstHourCombo->currentIndex(), LastHourCombo->currentIndex()});
   layer.SetShowComfort(ComfortCheck->isChecked());
-  ComfortSettings comfort;
+  layer.SetShowDesign(DesignCheck->isChecked());
+  layer.SetAdaptiveMonth(AdaptiveCombo->currentIndex());
+  ComfortSettings comfort = layer.Comfort();
   comfort.metabolicRate = ReadNumber(evaluator_, *MetEdit);
   comfort.summerClothing = ReadNumber(evaluator_, *SummerCloEdit);
   comfort.winterClothing = ReadNumber(evaluator_, *WinterCloEdit);
@@ -181,7 +192,7 @@ void TWeatherForm::ShowSummary() {
   TitleLabel->setText(title.isEmpty() ? QStringLiteral("No weather is open.") : title.join('\n'));
   QStringList lines;
   if (layer.HasWeather()) {
-    for (const std::string& line : SummaryLines(layer.Summary(settings_.CursorState()))) {
+    for (const std::string& line : WeatherReportLines(settings_)) {
       lines << QString::fromStdString(line);
     }
   }

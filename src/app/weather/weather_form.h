@@ -17,9 +17,11 @@ class ChartSettings;
 class ExpressionEvaluator;
 
 // The weather window: how the year's hours are drawn (density or dots), which months and
-// times of day count, the comfort zones' settings, and the hours in and around the zones,
-// which Copy puts on the clipboard as text. A tool window beside the chart: every change is
-// drawn at once, and it stays open while the chart is used.
+// times of day count, the comfort zones' settings, the month whose adaptive comfort band is
+// drawn, the design conditions' marks, and the summary (settings, hours in and around the
+// zones and the adaptive bands, design conditions), which Copy puts on the clipboard as text. A
+// tool window beside the chart: every change is drawn at once, and it stays open while the chart is
+// used.
 class TWeatherForm : public QDialog {
   Q_OBJECT
 
@@ -58,6 +60,8 @@ class TWeatherForm : public QDialog {
   QLineEdit* WinterCloEdit = nullptr;
   QLineEdit* SpeedEdit = nullptr;
   QCheckBox* LimitCheck = nullptr;
+  QComboBox* AdaptiveCombo = nullptr;
+  QCheckBox* DesignCheck = nullptr;
   QPlainTextEdit* SummaryMemo = nullptr;
   QPushButton* CopyButton = nullptr;
   QPushButton* CloseButton = nullptr;
