@@ -1,6 +1,7 @@
 #include "drawing/climate_drawing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -23,8 +24,9 @@ constexpr Colour kZoneLine = Rgb(0, 128, 0);
 constexpr Colour kDot = Rgb(150, 50, 20);
 constexpr Colour kLightest = Rgb(250, 232, 190);
 constexpr Colour kDarkest = Rgb(150, 70, 20);
-constexpr Colour kBand80 = Rgb(222, 232, 250);
-constexpr Colour kBand90 = Rgb(196, 214, 246);
+constexpr Colour kBand80Fill = Rgb(222, 232, 250);
+constexpr Colour kBand90Fill = Rgb(196, 214, 246);
+constexpr Colour kBandLine = Rgb(140, 40, 170);
 constexpr float kBandStep = 0.5f;  // °C between the points of a band's saturation edge
 
 // The chart's ranges as the surface holds them, lowest first.
@@ -92,8 +94,12 @@ void OutlineZones(DrawingSurface& surface, const std::vector<ComfortZone>& zones
   }
 }
 
-// The air from dry bulb `from` to `to` (°C), from no moisture up to saturation.
-std::vector<PointF> DryBulbStrip(float from, float to, const AirState& air) {
+// The air from dry bulb `from` to `to` (°C), from no moisture up to saturation, held to the
+// frame's dry bulbs so that its outline stays a few hundred points at most.
+std::vector<PointF> DryBulbStrip(float from, float to, const AirState& air, const Frame& frame) {
+  from = std::max(from, frame.left - kBandStep);
+  to = std::min(to, frame.right + kBandStep);
+  if (!(from < to)) return {};
   std::vector<PointF> strip{{from, 0.0f}, {to, 0.0f}};
   for (float t = to; t > from; t -= kBandStep) {
     strip.push_back({t, static_cast<float>(air.SaturationHumidity(t))});
@@ -109,11 +115,26 @@ void DrawAdaptiveBand(DrawingSurface& surface, const AdaptiveBand& band, const A
   const auto comfort = static_cast<float>(band.comfort);
   const float wide = static_cast<float>(kBand80);
   const float narrow = static_cast<float>(kBand90);
-  for (const auto& [half, fill] : {std::pair{wide, kBand80}, std::pair{narrow, kBand90}}) {
+  for (const auto& [half, fill] : {std::pair{wide, kBand80Fill}, std::pair{narrow, kBand90Fill}}) {
     const std::vector<PointF> strip =
-        ClipToFrame(DryBulbStrip(comfort - half, comfort + half, air), frame);
+        ClipToFrame(DryBulbStrip(comfort - half, comfort + half, air, frame), frame);
     surface.SetBrush(fill, kBrushSolid);
     FillWorldPolygon(surface, strip);
+  }
+}
+
+// The edges of the band, over the hours so that it shows where they lie thick.
+void OutlineAdaptiveBand(DrawingSurface& surface, const AdaptiveBand& band, const AirState& air,
+                         const Frame& frame) {
+  if (!band.applies) return;
+  for (const double half : {-kBand80, -kBand90, kBand90, kBand80}) {
+    // The 80 % band's edges solid, the 90 % band's dotted.
+    surface.SetPen(kBandLine, std::abs(half) == kBand80 ? kPenSolid : kPenDotted, 2);
+    const auto t = static_cast<float>(band.comfort + half);
+    if (t < frame.left || t > frame.right) continue;
+    const float bottom = std::max(0.0f, frame.bottom);
+    const float top = std::min(static_cast<float>(air.SaturationHumidity(t)), frame.top);
+    if (bottom < top) surface.DrawLine(t, bottom, t, top);
   }
 }
 
@@ -198,6 +219,7 @@ void DrawClimateLayer(ChartSettings& chart) {
       DrawDots(surface, layer.Points(air), frame);
     }
   }
+  if (const auto band = layer.Band()) OutlineAdaptiveBand(surface, *band, air, frame);
   if (layer.ShowsComfort()) OutlineZones(surface, layer.Zones(air), frame);
   if (layer.ShowsDesign()) {
     if (const auto& design = layer.Design(air)) DrawDesignMarks(surface, *design, air);

@@ -23,44 +23,44 @@ std::string Value(const QuantityText& units, Quantity quantity, double value, in
   return units.Number(quantity, value, decimals) + " " + std::string(units.Unit(quantity));
 }
 
+// Each line fits a row of the chart's caption (kRowLength characters).
 std::string ComfortLine(const ComfortSettings& c, const QuantityText& units) {
-  const std::string limit =
-      c.humidityLimit ? "humidity limit " + Value(units, Quantity::Moisture, c.moistureLimit, 1)
-                      : "no humidity limit";
-  return FormatText(
-             "Comfort zones (PMV -0.5 to +0.5): %0.2f met, %0.2f clo summer, "
-             "%0.2f clo winter, air %0.2f m/s, ",
-             c.metabolicRate, c.summerClothing, c.winterClothing, c.airSpeed) +
+  const std::string limit = c.humidityLimit
+                                ? "limit " + Value(units, Quantity::Moisture, c.moistureLimit, 1)
+                                : "no humidity limit";
+  return FormatText("Comfort: %0.2f met, clo %0.2f summer %0.2f winter, %0.2f m/s, ",
+                    c.metabolicRate, c.summerClothing, c.winterClothing, c.airSpeed) +
          limit;
 }
 
-std::string PressureLine(const ChartSettings& chart) {
+std::vector<std::string> PressureLines(const ChartSettings& chart) {
   const ClimateLayer& layer = chart.Climate;
   const QuantityText& units = chart.GetUnits();
   const double pressure = chart.CursorState().Pressure;
   const double station = layer.StationPressure();
-  const std::string at = "Moisture of the hours at " + BarometricPressureText(units, pressure);
+  const std::string at = "Moisture at " + BarometricPressureText(units, pressure);
   const std::string elevation =
       Value(units, Quantity::Altitude, layer.Year().location.elevation, 0);
   if (std::abs(pressure - station) < kSamePressure) {
-    return at + ", the station's pressure (" + elevation + ")";
+    return {at + ", the station's pressure (" + elevation + ")"};
   }
-  return at + ", the chart's pressure; the station's (" + elevation + ") is " +
-         BarometricPressureText(units, station);
+  return {at + ", the chart's pressure",
+          "The station's pressure (" + elevation + "): " + BarometricPressureText(units, station)};
 }
 
 std::string BandLine(const AdaptiveBand& band, const QuantityText& units) {
   const std::string month = kMonthNames[band.month - 1];
   const auto t = [&](double v) { return Value(units, Quantity::Temperature, v, 1); };
-  if (!band.applies) {
-    return "Adaptive band for " + month + ": none, its prevailing mean " + t(band.prevailingMean) +
-           " lies outside 10 to 33.5 \xC2\xB0"
+  const auto range = [&](double half) {
+    return units.Number(Quantity::Temperature, band.comfort - half, 1) + " to " +
+           t(band.comfort + half);
+  };
+  const std::string start = "Adaptive, " + month + ": t_pma " + t(band.prevailingMean);
+  if (!band.applies)
+    return start +
+           ", outside the model's 10 to 33.5 \xC2\xB0"
            "C";
-  }
-  return "Adaptive band for " + month + " (prevailing mean " + t(band.prevailingMean) +
-         "): comfort " + t(band.comfort) + ", 80 % " + t(band.comfort - kBand80) + " to " +
-         t(band.comfort + kBand80) + ", 90 % " + t(band.comfort - kBand90) + " to " +
-         t(band.comfort + kBand90);
+  return start + ", 80 % " + range(kBand80) + ", 90 % " + range(kBand90);
 }
 
 std::string CountLine(std::string_view what, int count, int total) {
@@ -74,22 +74,19 @@ std::vector<std::string> ClimateSettingsLines(const ChartSettings& chart) {
   const ClimateLayer& layer = chart.Climate;
   if (!layer.HasWeather()) return {};
   const QuantityText& units = chart.GetUnits();
-  std::vector<std::string> lines{ComfortLine(layer.Comfort(), units), PressureLine(chart)};
+  std::vector<std::string> lines{ComfortLine(layer.Comfort(), units)};
+  for (std::string& line : PressureLines(chart)) lines.push_back(std::move(line));
   if (const auto band = layer.Band()) lines.push_back(BandLine(*band, units));
   if (layer.ShowsDesign() && layer.Design(chart.CursorState())) {
-    lines.push_back(
-        "Design marks of this file's hours: C cooling dry bulb at its mean coincident "
-        "wet bulb, D dehumidification dew point at its mean coincident dry bulb, "
-        "H heating dry bulb; the number is the percentage");
+    lines.push_back("Design marks (this file): C cooling, D dehumidification, H heating, at %");
   }
   return lines;
 }
 
 std::vector<std::string> AdaptiveLines(const ChartSettings& chart) {
   const AdaptiveCount count = chart.Climate.Adaptive();
-  return {FormatText("Adaptive model (naturally ventilated, outdoor air): prevailing mean the mean "
-                     "of the %d days before, comfort 0.31 t + 17.8 \xC2\xB0"
-                     "C",
+  return {FormatText("Adaptive comfort of outdoor air: 0.31 t_pma + 17.8 \xC2\xB0"
+                     "C, t_pma the mean of the %d days before",
                      kPrevailingDays),
           CountLine("Within the adaptive 80 % band", count.within80, count.hours),
           CountLine("Within the adaptive 90 % band", count.within90, count.hours),
