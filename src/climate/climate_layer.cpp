@@ -7,6 +7,7 @@
 
 #include "base/number_text.h"
 #include "psychro/air_state.h"
+#include "psychro/ashrae_model.h"
 
 namespace hygrovia {
 namespace {
@@ -23,6 +24,7 @@ std::string PlaceText(const WeatherLocation& at) {
 void ClimateLayer::SetWeather(WeatherYear year, std::string fileName) {
   year_ = std::move(year);
   fileName_ = std::move(fileName);
+  prevailing_ = PrevailingMeans(year_.hours);
   hasWeather_ = true;
   Forget();
 }
@@ -30,6 +32,7 @@ void ClimateLayer::SetWeather(WeatherYear year, std::string fileName) {
 void ClimateLayer::ClearWeather() {
   year_ = {};
   fileName_.clear();
+  prevailing_.clear();
   hasWeather_ = false;
   Forget();
 }
@@ -55,6 +58,11 @@ void ClimateLayer::SetCellSize(double width, double height) {
 void ClimateLayer::Forget() {
   pointsPressure_ = std::numeric_limits<double>::quiet_NaN();
   zonesPressure_ = std::numeric_limits<double>::quiet_NaN();
+  designPressure_ = std::numeric_limits<double>::quiet_NaN();
+}
+
+double ClimateLayer::StationPressure() const {
+  return ashrae::PressureAtAltitude(year_.location.elevation);
 }
 
 void ClimateLayer::Refresh(const AirState& air) const {
@@ -84,6 +92,23 @@ const std::vector<ComfortZone>& ClimateLayer::Zones(const AirState& air) const {
 
 HoursSummary ClimateLayer::Summary(const AirState& air) const {
   return SummariseHours(Points(air), Zones(air));
+}
+
+const std::optional<DesignConditions>& ClimateLayer::Design(const AirState& air) const {
+  if (designPressure_ != air.Pressure) {
+    design_ = FindDesignConditions(year_.hours, air);
+    designPressure_ = air.Pressure;
+  }
+  return design_;
+}
+
+AdaptiveCount ClimateLayer::Adaptive() const {
+  return CountAdaptiveHours(year_.hours, prevailing_, filter_);
+}
+
+std::optional<AdaptiveBand> ClimateLayer::Band() const {
+  if (adaptiveMonth_ == 0) return std::nullopt;
+  return MonthBand(year_.hours, prevailing_, adaptiveMonth_);
 }
 
 std::vector<std::string> ClimateLayer::TitleLines(const AirState& air) const {

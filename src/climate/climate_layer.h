@@ -2,10 +2,13 @@
 #define HYGROVIA_CLIMATE_CLIMATE_LAYER_H
 
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "climate/adaptive_comfort.h"
 #include "climate/comfort_zone.h"
+#include "climate/design_conditions.h"
 #include "climate/hour_bins.h"
 #include "climate/hours_summary.h"
 #include "climate/weather_hours.h"
@@ -54,12 +57,28 @@ class ClimateLayer {
   // Stored as ComfortSettings::Held gives them.
   void SetComfort(const ComfortSettings& comfort);
 
+  // The design conditions marked on the chart (the summary always gives them).
+  bool ShowsDesign() const { return showDesign_; }
+  void SetShowDesign(bool show) { showDesign_ = show; }
+  // The month (1 to 12) whose adaptive comfort band is drawn; 0 for none.
+  int AdaptiveMonth() const { return adaptiveMonth_; }
+  void SetAdaptiveMonth(int month) { adaptiveMonth_ = month >= 1 && month <= 12 ? month : 0; }
+
+  // The barometric pressure (kPa) of the station's elevation.
+  double StationPressure() const;
+
   // The chart points of the hours in the filter, their cells and the comfort zones at the
   // pressure of air (kPa).
   const std::vector<ChartPoint>& Points(const AirState& air) const;
   const HourBins& Bins(const AirState& air) const;
   const std::vector<ComfortZone>& Zones(const AirState& air) const;
   HoursSummary Summary(const AirState& air) const;
+  // The design conditions of the whole file at the pressure of air; nothing without weather.
+  const std::optional<DesignConditions>& Design(const AirState& air) const;
+  // The hours of the filter within the adaptive bands.
+  AdaptiveCount Adaptive() const;
+  // The band of AdaptiveMonth; nothing without weather, month or hours in it.
+  std::optional<AdaptiveBand> Band() const;
 
   // The lines naming the weather in the chart's title: where, which file, which hours.
   std::vector<std::string> TitleLines(const AirState& air) const;
@@ -77,15 +96,20 @@ class ClimateLayer {
   HourFilter filter_;
   bool showComfort_ = false;
   ComfortSettings comfort_;
+  bool showDesign_ = false;
+  int adaptiveMonth_ = 0;
+  std::vector<float> prevailing_;  // t_pma of each hour of the year
   double cellWidth_ = kHoursCellWidth;
   double cellHeight_ = kHoursCellHeight;
 
   // Derived for the pressure they were worked out at; NaN when nothing is.
   mutable double pointsPressure_ = std::numeric_limits<double>::quiet_NaN();
   mutable double zonesPressure_ = std::numeric_limits<double>::quiet_NaN();
+  mutable double designPressure_ = std::numeric_limits<double>::quiet_NaN();
   mutable std::vector<ChartPoint> points_;
   mutable HourBins bins_;
   mutable std::vector<ComfortZone> zones_;
+  mutable std::optional<DesignConditions> design_;
 };
 
 }  // namespace hygrovia

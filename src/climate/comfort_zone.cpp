@@ -82,6 +82,8 @@ ComfortSettings ComfortSettings::Held() const {
   held.summerClothing = HeldValue(summerClothing, 0.0, 2.0, d.summerClothing);
   held.winterClothing = HeldValue(winterClothing, 0.0, 2.0, d.winterClothing);
   held.airSpeed = HeldValue(airSpeed, 0.0, 1.0, d.airSpeed);
+  held.moistureLimit =
+      HeldValue(moistureLimit, kLowestHumidityLimit, kHighestHumidityLimit, d.moistureLimit);
   return held;
 }
 
@@ -113,7 +115,7 @@ bool ComfortZone::Contains(ChartPoint p) const {
 std::optional<ComfortZone> BuildComfortZone(const ComfortSettings& settings, double clothing,
                                             const AirState& air) {
   const ComfortSettings s = settings.Held();
-  const double top = s.humidityLimit ? kComfortHumidityLimit : kHighestZone;
+  const double top = s.humidityLimit ? s.moistureLimit : kHighestZone;
   ComfortZone zone{HeldValue(clothing, 0.0, 2.0, s.summerClothing), {}};
   for (int i = 0;; ++i) {
     const double w = std::min(i * kMoistureStep, top);

@@ -12,20 +12,26 @@ namespace hygrovia {
 
 struct AirState;
 
-// Moisture (g/kg) above which ASHRAE Standard 55 finds no air comfortable, when asked to.
+// Moisture (g/kg) above which ASHRAE Standard 55 finds no air comfortable: a humidity ratio
+// of 0.012 kg/kg (84 gr/lb).
 inline constexpr double kComfortHumidityLimit = 12.0;
+// The limits a user may choose instead, g/kg.
+inline constexpr double kLowestHumidityLimit = 1.0;
+inline constexpr double kHighestHumidityLimit = 30.0;
 
 // What the people in the comfort zone do and wear. Mean radiant temperature is taken equal
 // to the air temperature, so the chart's dry bulb is the operative temperature.
 struct ComfortSettings {
-  double metabolicRate = 1.1;   // met
-  double summerClothing = 0.5;  // clo
-  double winterClothing = 1.0;  // clo
-  double airSpeed = 0.1;        // m/s
-  bool humidityLimit = false;   // no air above kComfortHumidityLimit is comfortable
+  double metabolicRate = 1.1;                    // met
+  double summerClothing = 0.5;                   // clo
+  double winterClothing = 1.0;                   // clo
+  double airSpeed = 0.1;                         // m/s
+  bool humidityLimit = true;                     // no air above moistureLimit is comfortable
+  double moistureLimit = kComfortHumidityLimit;  // g/kg
 
   // These settings held to the ranges where the comfort model means something: 0.8 to 4 met,
-  // 0 to 2 clo, 0 to 1 m/s; a value that is not a number takes the default.
+  // 0 to 2 clo, 0 to 1 m/s, a limit of kLowestHumidityLimit to kHighestHumidityLimit; a value
+  // that is not a number takes the default.
   ComfortSettings Held() const;
   bool operator==(const ComfortSettings&) const = default;
 };

@@ -1,12 +1,16 @@
 #include "drawing/climate_drawing.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
 #include <vector>
 #include <fmt/format.h>
 
 #include "base/number_text.h"
 #include "base/row_text.h"
 #include "climate/climate_layer.h"
+#include "drawing/climate_report.h"
+#include "drawing/design_marks.h"
 #include "drawing/weather_captions.h"
 #include "families/line_family.h"
 #include "model/chart_settings.h"
@@ -24,6 +28,10 @@ constexpr Colour kLightest = Rgb(250, 232, 190);
 constexpr Colour kDarkest = Rgb(150, 70, 20);
 // A cell the saturation curve passes through is closed by this many chords of the curve.
 constexpr int kCellCurveSteps = 8;
+constexpr Colour kBand80Fill = Rgb(222, 232, 250);
+constexpr Colour kBand90Fill = Rgb(196, 214, 246);
+constexpr Colour kBandLine = Rgb(140, 40, 170);
+constexpr float kBandStep = 0.5f;  // °C between the points of a band's saturation edge
 
 // The chart's ranges as the surface holds them, lowest first.
 struct Frame {
@@ -87,6 +95,50 @@ void OutlineZones(DrawingSurface& surface, const std::vector<ComfortZone>& zones
                            (a.y == b.y && (a.y == frame.bottom || a.y == frame.top));
       if (!onFrame) DrawSegment(surface, a, b);
     }
+  }
+}
+
+// The air from dry bulb `from` to `to` (°C), from no moisture up to saturation, held to the
+// frame's dry bulbs so that its outline stays a few hundred points at most.
+std::vector<PointF> DryBulbStrip(float from, float to, const AirState& air, const Frame& frame) {
+  from = std::max(from, frame.left - kBandStep);
+  to = std::min(to, frame.right + kBandStep);
+  if (!(from < to)) return {};
+  std::vector<PointF> strip{{from, 0.0f}, {to, 0.0f}};
+  for (float t = to; t > from; t -= kBandStep) {
+    strip.push_back({t, static_cast<float>(air.SaturationHumidity(t))});
+  }
+  strip.push_back({from, static_cast<float>(air.SaturationHumidity(from))});
+  return strip;
+}
+
+// The adaptive comfort band of the chosen month: its 80 % and, inside it, its 90 % strip.
+void DrawAdaptiveBand(DrawingSurface& surface, const AdaptiveBand& band, const AirState& air,
+                      const Frame& frame) {
+  if (!band.applies) return;
+  const auto comfort = static_cast<float>(band.comfort);
+  const float wide = static_cast<float>(kBand80);
+  const float narrow = static_cast<float>(kBand90);
+  for (const auto& [half, fill] : {std::pair{wide, kBand80Fill}, std::pair{narrow, kBand90Fill}}) {
+    const std::vector<PointF> strip =
+        ClipToFrame(DryBulbStrip(comfort - half, comfort + half, air, frame), frame);
+    surface.SetBrush(fill, kBrushSolid);
+    FillWorldPolygon(surface, strip);
+  }
+}
+
+// The edges of the band, over the hours so that it shows where they lie thick.
+void OutlineAdaptiveBand(DrawingSurface& surface, const AdaptiveBand& band, const AirState& air,
+                         const Frame& frame) {
+  if (!band.applies) return;
+  for (const double half : {-kBand80, -kBand90, kBand90, kBand80}) {
+    // The 80 % band's edges solid, the 90 % band's dotted.
+    surface.SetPen(kBandLine, std::abs(half) == kBand80 ? kPenSolid : kPenDotted, 2);
+    const auto t = static_cast<float>(band.comfort + half);
+    if (t < frame.left || t > frame.right) continue;
+    const float bottom = std::max(0.0f, frame.bottom);
+    const float top = std::min(static_cast<float>(air.SaturationHumidity(t)), frame.top);
+    if (bottom < top) surface.DrawLine(t, bottom, t, top);
   }
 }
 
@@ -212,7 +264,7 @@ void DrawTitle(ChartSettings& chart, const ClimateLayer& layer, int largest) {
   std::vector<std::string> lines = layer.TitleLines(air);
   const std::string outside = HoursOutsideCaption(chart);
   if (!outside.empty()) lines.push_back(outside);
-  if (layer.ShowsComfort()) lines.push_back(ComfortSettingsCaption(chart));
+  for (std::string& line : ClimateSettingsLines(chart)) lines.push_back(std::move(line));
   for (const std::string& line : lines) {
     const PointF at = surface.TextRowPosition(0.0f, row++);
     surface.DrawLabel(at.x, at.y, FittedRow(surface, at, line), 1);
@@ -272,6 +324,7 @@ void DrawClimateLayer(ChartSettings& chart) {
   DrawingSurface& surface = chart.Surface();
   const AirState& air = chart.CursorState();
   const Frame frame = ChartFrame(surface);
+  if (const auto band = layer.Band()) DrawAdaptiveBand(surface, *band, air, frame);
   if (layer.ShowsComfort()) FillZones(surface, layer.Zones(air), frame);
   int largest = 0;
   if (layer.HasWeather()) {
@@ -283,9 +336,13 @@ void DrawClimateLayer(ChartSettings& chart) {
       DrawDots(surface, layer.Points(air), frame);
     }
   }
+  if (const auto band = layer.Band()) OutlineAdaptiveBand(surface, *band, air, frame);
   if (layer.ShowsComfort()) {
     OutlineZones(surface, layer.Zones(air), frame);
     LabelZones(surface, layer.Zones(air), frame);
+  }
+  if (layer.ShowsDesign()) {
+    if (const auto& design = layer.Design(air)) DrawDesignMarks(surface, *design, air);
   }
   DrawTitle(chart, layer, largest);
   surface.SetPen(kBlack, kPenSolid, 1);

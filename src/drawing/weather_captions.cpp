@@ -104,17 +104,4 @@ void WidenRanges(ChartSettings& chart, const HoursOutside& outside) {
                   std::min(kHighestTemperature, up(outside.tMax)), up(outside.hMax));
 }
 
-std::string ComfortSettingsCaption(const ChartSettings& chart) {
-  const ComfortSettings& comfort = chart.Climate.Comfort();
-  const QuantityText& units = chart.GetUnits();
-  const std::string limit = comfort.humidityLimit
-                                ? "humidity limit " +
-                                      units.Number(Quantity::Moisture, kComfortHumidityLimit, 0) +
-                                      " " + std::string(units.Unit(Quantity::Moisture))
-                                : std::string("no humidity limit");
-  return fmt::format("Comfort: {:.1f} met, air {:.2f} m/s, ", comfort.metabolicRate,
-                    comfort.airSpeed) +
-         limit;
-}
-
 }  // namespace hygrovia

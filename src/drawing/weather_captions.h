@@ -37,10 +37,6 @@ bool WorthWidening(const HoursOutside& outside);
 // (°C, g/kg), the right end kept within the chart's highest temperature.
 void WidenRanges(ChartSettings& chart, const HoursOutside& outside);
 
-// The comfort settings in force as the chart's pages say them:
-// "Comfort: 1.1 met, air 0.10 m/s, no humidity limit".
-std::string ComfortSettingsCaption(const ChartSettings& chart);
-
 }  // namespace hygrovia
 
 #endif  // HYGROVIA_DRAWING_WEATHER_CAPTIONS_H

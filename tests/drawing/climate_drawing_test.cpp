@@ -122,6 +122,29 @@ TEST(ClimateDrawing, DrawsTheHoursTheZonesAndTheTitleUnderTheLines) {
   }
 }
 
+TEST(ClimateDrawing, MarksTheDesignConditionsAndDrawsTheMonthsAdaptiveBand) {
+  for (const bool shown : {false, true}) {
+    TestChart chart;
+    ClimateLayer& layer = chart.settings.Climate;
+    layer.SetWeather(SpreadYear(), "test.epw");
+    layer.SetShowDesign(shown);
+    layer.SetAdaptiveMonth(shown ? 7 : 0);
+    DrawChart(chart.settings, chart.status);
+    ExpectUnderTheLinesAndInTheFrame(chart);
+    const auto fills = Fills(chart);
+    const bool banded = std::any_of(fills.begin(), fills.end(), [](const RecordedPrimitive& p) {
+      return p.brush_colour == Rgb(196, 214, 246);
+    });
+    EXPECT_EQ(banded, shown);
+    const std::vector<std::string> texts = chart.canvas.TextStrings();
+    // The warmest marks lie inside the default frame, the coldest (-10 °C) outside it.
+    for (const char* mark : {" C0.4", " D2"}) {
+      EXPECT_EQ(std::find(texts.begin(), texts.end(), mark) != texts.end(), shown) << mark;
+    }
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), "H99.6"), texts.end());
+  }
+}
+
 // The derived hours are kept between drawings; a regression test that they follow the
 // chart's pressure and filter rather than stay as first worked out.
 TEST(ClimateLayer, FollowsThePressureAndTheFilterOfTheChart) {

@@ -7,6 +7,7 @@
 #include <QtGlobal>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "app/commands/command_line.h"
 #include "app/commands/headless_options.h"
@@ -18,8 +19,10 @@
 #include "base/result.h"
 #include "data/measured_reader.h"
 #include "data/path_text.h"
+#include "drawing/climate_report.h"
 #include "drawing/data_table.h"
 #include "drawing/model_caption.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -33,10 +36,11 @@ void Complain(std::ostream& err, const std::string& message) {
 // kExitUsage when a word cannot be used at all, kExitFailure when a data file was skipped
 // (both reported), else kExitDone.
 int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
-                    std::ostream& err, std::string& lastFile) {
+                    const WeatherYear* weather, std::ostream& err, std::string& lastFile) {
   bool allRead = true;
   bool usable = true;
   CommandLineActions actions;
+  if (weather != nullptr) actions.stationElevation = weather->location.elevation;
   // The name's bytes go to the system as they came, whatever their encoding.
   actions.loadFile = [&chart, &err, &allRead, &lastFile](const std::string& fileName) {
     const Result<> result = LoadChartFile(std::filesystem::path(fileName), chart.settings);
@@ -57,51 +61,72 @@ int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
   return allRead ? kExitDone : kExitFailure;
 }
 
-// Puts the year of weather of the file and the comfort zones on the chart, the hours held to
-// the filter; false, with the reason told, when the file cannot be read.
-bool ShowWeather(HeadlessChart& chart, const HeadlessOptions& options, std::ostream& err) {
-  const bool measured = !options.measuredFile.empty();
-  const std::filesystem::path path(measured ? options.measuredFile : options.weatherFile);
-  WeatherYear year;
-  if (measured) {
-    const char unit = options.measuredUnit;
-    bool unitAsked = false;
-    Result<WeatherYear> read = ReadMeasuredFile(path, [unit, &unitAsked] {
-      unitAsked = true;
-      return unit == 'C'   ? TemperatureScale::Celsius
-             : unit == 'F' ? TemperatureScale::Fahrenheit
-                           : TemperatureScale::Unknown;
-    });
-    if (!read) {
-      const bool unitMissing = unitAsked && unit == 0;
-      Complain(err, read.Message() + (unitMissing ? " Give --measured-unit C or F." : ""));
-      return false;
-    }
-    year = std::move(read).Value();
-  } else {
-    Result<WeatherYear> weather = ReadWeatherFile(path);
-    if (!weather) {
-      Complain(err, weather.Message());
-      return false;
-    }
-    year = std::move(weather).Value();
-  }
-  ClimateLayer& layer = chart.settings.Climate;
-  layer.SetWeather(std::move(year), PathText(path.filename()));
-  layer.SetFilter(options.filter);
-  layer.SetShowComfort(true);
-  return true;
+// The year of weather, or of measured readings, the options name; why not, naming the file.
+Result<WeatherYear> ReadHours(const HeadlessOptions& options) {
+  if (options.measuredFile.empty()) return ReadWeatherFile(options.weatherFile);
+  const char unit = options.measuredUnit;
+  bool unitAsked = false;
+  Result<WeatherYear> read = ReadMeasuredFile(options.measuredFile, [unit, &unitAsked] {
+    unitAsked = true;
+    return unit == 'C'   ? TemperatureScale::Celsius
+           : unit == 'F' ? TemperatureScale::Fahrenheit
+                         : TemperatureScale::Unknown;
+  });
+  if (read || !unitAsked || unit != 0) return read;
+  return Failed(read.Message() + " Give --measured-unit C or F.");
 }
 
-// After the data table, the weather's title and the hours in and around the comfort zones.
+// The comfort settings of the command line, the humidity limit read in the chart's units;
+// refused when the limit lies outside what a user may choose.
+Result<ComfortSettings> ComfortOfOptions(const HeadlessOptions& options,
+                                         const QuantityText& units) {
+  ComfortSettings comfort;
+  if (options.comfort) {
+    const auto& [met, summer, winter, speed] = *options.comfort;
+    comfort.metabolicRate = met;
+    comfort.summerClothing = summer;
+    comfort.winterClothing = winter;
+    comfort.airSpeed = speed;
+  }
+  comfort.humidityLimit = !options.humidityLimitOff;
+  if (!options.humidityLimit) return comfort;
+  const double limit = units.FromShown(Quantity::Moisture, *options.humidityLimit);
+  if (limit < kLowestHumidityLimit - 1e-9 || limit > kHighestHumidityLimit + 1e-9) {
+    return Failed("bad -humidity-limit \"" +
+                  units.Number(Quantity::Moisture, *options.humidityLimit) + "\": give " +
+                  units.Number(Quantity::Moisture, kLowestHumidityLimit, 0) + " to " +
+                  units.Number(Quantity::Moisture, kHighestHumidityLimit, 0) + " " +
+                  std::string(units.Unit(Quantity::Moisture)) + ", or off");
+  }
+  comfort.moistureLimit = limit;
+  return comfort;
+}
+
+// Puts the year of hours and the comfort zones on the chart, the hours held to the filter and
+// analysed as the options say; refused when an option cannot be used.
+Result<> ShowWeather(HeadlessChart& chart, WeatherYear year, const HeadlessOptions& options) {
+  const Result<ComfortSettings> comfort = ComfortOfOptions(options, chart.settings.GetUnits());
+  if (!comfort) return Failed(comfort.Message());
+  const std::string& file =
+      options.measuredFile.empty() ? options.weatherFile : options.measuredFile;
+  ClimateLayer& layer = chart.settings.Climate;
+  layer.SetWeather(std::move(year), PathText(std::filesystem::path(file).filename()));
+  layer.SetFilter(options.filter);
+  layer.SetComfort(*comfort);
+  layer.SetShowComfort(true);
+  layer.SetShowDesign(options.designMarks);
+  layer.SetAdaptiveMonth(options.adaptiveMonth);
+  return Done();
+}
+
+// After the data table, the weather's title, the settings of the analysis, the hours in and
+// around the comfort zones and the file's design conditions.
 void PrintWeatherSummary(const ChartSettings& settings, std::ostream& out) {
   const ClimateLayer& layer = settings.Climate;
   if (!layer.HasWeather()) return;
   out << '\n';
   for (const std::string& line : layer.TitleLines(settings.CursorState())) out << line << '\n';
-  for (const std::string& line : SummaryLines(layer.Summary(settings.CursorState()))) {
-    out << line << '\n';
-  }
+  for (const std::string& line : WeatherReportLines(settings)) out << line << '\n';
 }
 
 // The data table as a full drawing builds it, one row a line; false when out failed.
@@ -133,14 +158,28 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
     return kExitUsage;
   }
   const HeadlessOptions& options = *read;
+  // The hours are read first: "-alt station" among the chart words takes their elevation.
+  std::optional<Result<WeatherYear>> hours;
+  if (!options.weatherFile.empty() || !options.measuredFile.empty()) {
+    hours = ReadHours(options);
+    if (!*hours) {
+      Complain(err, hours->Message());
+      return kExitFailure;
+    }
+  }
   HeadlessChart chart(QSize(options.width, options.height));
   // As at the normal start, the rest of the command line still runs past a file that cannot
   // be read, but a script is told.
   std::string chartFile;
-  const int done = ApplyChartWords(chart, options.chartWords, err, chartFile);
+  const int done =
+      ApplyChartWords(chart, options.chartWords, hours ? &hours->Value() : nullptr, err, chartFile);
   if (done == kExitUsage) return done;
-  const bool hours = !options.weatherFile.empty() || !options.measuredFile.empty();
-  if (hours && !ShowWeather(chart, options, err)) return kExitFailure;
+  if (hours) {
+    if (const Result<> shown = ShowWeather(chart, std::move(*hours).Value(), options); !shown) {
+      Complain(err, shown.Message());
+      return kExitUsage;
+    }
+  }
   for (const int mode : options.highlights) chart.ChooseHighlight(mode);
   if (options.table && !PrintTable(chart, out)) {
     Complain(err, "cannot write the data table");

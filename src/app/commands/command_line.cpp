@@ -7,12 +7,12 @@
 #include <optional>
 #include <span>
 
-#include "model/chart_grid.h"
 #include "base/chart_point.h"
-#include "model/chart_settings.h"
 #include "base/number_text.h"
-#include "units/quantity_text.h"
+#include "model/chart_grid.h"
+#include "model/chart_settings.h"
 #include "psychro/ashrae_model.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -37,7 +37,7 @@ constexpr Quantity kRh = Quantity::RelativeHumidity;
 // "-props", "-style" and "-units" take a name rather than a number. The filters and airflow
 // of runs without a window, and the weather file the window shows on its own, are passed over
 // here with their values, so that a window start does not take them for chart files.
-constexpr std::array<OptionWord, 12> kOptions{{
+constexpr std::array<OptionWord, 16> kOptions{{
     {"-graph", Option::Graph, 4, {kT, kT, kW, kW}},
     {"-bar", Option::Bar, 1, {Quantity::Pressure}},
     {"-cursor", Option::Cursor, 2, {kT, kRh}},
@@ -50,6 +50,10 @@ constexpr std::array<OptionWord, 12> kOptions{{
     {"-hours", Option::NoWindowOnly, 1, {}},
     {"-flow", Option::NoWindowOnly, 1, {}},
     {"--weather", Option::NoWindowOnly, 1, {}},
+    {"-comfort", Option::NoWindowOnly, 4, {}},
+    {"-humidity-limit", Option::NoWindowOnly, 1, {}},
+    {"-design-marks", Option::NoWindowOnly, 1, {}},
+    {"-adaptive", Option::NoWindowOnly, 1, {}},
 }};
 
 // The original Windows program saw the command line as one string and ignored it when it
@@ -132,6 +136,15 @@ void ApplyUnits(const std::string& name, ChartSettings& settings,
   if (settings.GetUnits().System() == system) return;
   settings.SetUnitSystem(system);
   UseDefaultRanges(settings);
+}
+
+// "-alt station": the pressure of the weather station's elevation.
+void ApplyStationAltitude(ChartSettings& settings, const CommandLineActions& actions) {
+  if (actions.stationElevation) {
+    settings.SetPressure(PressureAtAltitude(static_cast<float>(*actions.stationElevation)));
+  } else if (actions.reportError) {
+    actions.reportError("-alt station needs a weather file: give --weather FILE.epw");
+  }
 }
 
 // Calls apply with every option word the command line holds and the index of its first value,
@@ -250,6 +263,10 @@ void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings
         }
         if (option.option == Option::Style) {
           ApplyStyle(arguments[at], settings, actions);
+          return;
+        }
+        if (option.option == Option::Altitude && SameWordIgnoringCase(arguments[at], "station")) {
+          ApplyStationAltitude(settings, actions);
           return;
         }
         std::array<float, kMostNumbers> numbers{};

@@ -2,6 +2,7 @@
 #define HYGROVIA_APP_COMMANDS_COMMAND_LINE_H
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,12 +35,16 @@ struct CommandLineActions {
   // Told of a word the command line cannot use (an unknown property model or style); may be
   // empty.
   std::function<void(const std::string& message)> reportError = nullptr;
+  // The weather station's elevation (m), which "-alt station" takes; none without weather,
+  // when "-alt station" is reported.
+  std::optional<double> stationElevation = std::nullopt;
 };
 
 // Applies the command line (the arguments without the program name) in order: "-graph tMin
 // tMax hMin hMax", "-bar p", "-cursor t rh", "-arrow t rh", "-alt metres" (the pressure of
-// that altitude), "-props ashrae" or "-props chart" (the property model) and "-style clear" or
-// "-style classic" (the chart's look); option words and names in any letter case, numbers read
+// that altitude; "-alt station" that of the weather station's elevation), "-props ashrae" or
+// "-props chart" (the property model) and "-style clear" or "-style classic" (the chart's
+// look); option words and names in any letter case, numbers read
 // like the C library's atof; any other argument names a chart data file. "-units si" or
 // "-units ip", wherever it stands, is applied first: every number is then read in those units
 // (°F, gr/lb, psia, ft for inch-pound), and a chart that changes units starts on that system's

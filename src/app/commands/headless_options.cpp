@@ -21,6 +21,12 @@ bool IsHeadlessWord(const std::string& word) {
 // The filter words of a weather run, which have the single dash of the chart's options.
 bool IsFilterWord(const std::string& word) { return word == "-months" || word == "-hours"; }
 
+// The words that set how a weather run analyses its hours.
+bool IsAnalysisWord(const std::string& word) {
+  return word == "-comfort" || word == "-humidity-limit" || word == "-design-marks" ||
+         word == "-adaptive";
+}
+
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
@@ -90,11 +96,73 @@ std::optional<double> ProcessFlow(std::string_view text) {
   return parsed->value;
 }
 
+// A whole written number from low to high.
+std::optional<double> NumberWithin(std::string_view text, double low, double high) {
+  const auto parsed = ParseNumber(text);
+  if (!parsed || parsed->length != text.size() || !(parsed->value >= low) ||
+      !(parsed->value <= high)) {
+    return std::nullopt;
+  }
+  return parsed->value;
+}
+
 // Takes the value of the option at arguments[i] (i is moved onto it); false when there is none.
 bool TakeValue(const std::vector<std::string>& arguments, std::size_t& i, std::string& value) {
   if (i + 1 >= arguments.size()) return false;
   value = arguments[++i];
   return true;
+}
+
+// "-comfort MET CLO_SUMMER CLO_WINTER SPEED".
+Result<> ReadComfort(const std::vector<std::string>& arguments, std::size_t& i,
+                        HeadlessOptions& options) {
+  constexpr std::array<double, 4> kHighest = {4.0, 2.0, 2.0, 1.0};
+  constexpr std::array<double, 4> kLowest = {0.8, 0.0, 0.0, 0.0};
+  std::array<double, 4> values{};
+  for (std::size_t k = 0; k < values.size(); ++k) {
+    std::string value;
+    const bool read = TakeValue(arguments, i, value);
+    const auto number = NumberWithin(value, kLowest[k], kHighest[k]);
+    if (!read || !number) {
+      return Failed("bad -comfort " + Quoted(value) +
+             ": give MET CLO_SUMMER CLO_WINTER SPEED, met from 0.8 to 4, clo from 0 to 2, "
+             "air speed from 0 to 1 m/s");
+    }
+    values[k] = *number;
+  }
+  options.comfort = values;
+  return Done();
+}
+
+// "-humidity-limit", "-design-marks", "-adaptive" and "-comfort" with their values.
+Result<> ReadAnalysisWord(const std::vector<std::string>& arguments, std::size_t& i,
+                             HeadlessOptions& options) {
+  const std::string word = arguments[i];
+  options.analysisGiven = true;
+  if (word == "-comfort") return ReadComfort(arguments, i, options);
+  std::string value;
+  const bool read = TakeValue(arguments, i, value);
+  if (word == "-humidity-limit") {
+    // The value's range depends on the units, which the chart words choose.
+    const auto limit = NumberWithin(value, 0.0, 1000.0);
+    options.humidityLimitOff = read && value == "off";
+    options.humidityLimit = limit;
+    if (read && (limit || options.humidityLimitOff)) return Done();
+    return Failed("bad -humidity-limit " + Quoted(value) + ": give a moisture content, or off");
+  }
+  if (word == "-design-marks") {
+    if (read && (value == "on" || value == "off")) {
+      options.designMarks = value == "on";
+      return Done();
+    }
+    return Failed("bad -design-marks " + Quoted(value) + ": give on or off");
+  }
+  const auto month = WholeNumber(value, 12);
+  if (read && (value == "off" || (month && *month >= 1))) {
+    options.adaptiveMonth = month.value_or(0);
+    return Done();
+  }
+  return Failed("bad -adaptive " + Quoted(value) + ": give a month from 1 to 12, or off");
 }
 
 // Reads the headless word at arguments[i] and its value; the error text when it is not one.
@@ -148,6 +216,8 @@ Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
         f.firstHour == f.lastHour) {
       return Failed("bad hours " + Quoted(value) + ": give FROM-TO, two different hours from 0 to 24");
     }
+  } else if (IsAnalysisWord(word)) {
+    return ReadAnalysisWord(arguments, i, options);
   } else if (word == "--process-csv") {
     if (!TakeValue(arguments, i, value) || value.empty()) {
       return Failed("--process-csv needs a file name, or - for standard output");
@@ -173,6 +243,9 @@ Result<> CheckOptions(HeadlessOptions& options) {
   }
   if (!options.weatherFile.empty() && !options.measuredFile.empty()) {
     return Failed("give --weather FILE or --measured FILE, not both");
+  }
+  if (options.weatherFile.empty() && options.analysisGiven) {
+    return Failed("-comfort, -humidity-limit, -design-marks and -adaptive analyse --weather FILE");
   }
   if (!options.exportFile.empty()) {
     options.format = FormatOfFileName(options.exportFile);
@@ -216,6 +289,14 @@ std::string HeadlessUsageText() {
          "  -months A-B, -hours A-B     only months A to B, only from A:00 to B:00; weather\n"
          "                              hours end at the hour given, in local standard time,\n"
          "                              so -hours 8-18 takes the rows of hours 9 to 18\n"
+         "  -comfort MET CLO_SUMMER CLO_WINTER SPEED\n"
+         "                              the comfort zones' activity, clothing and air speed\n"
+         "                              (m/s; default 1.1 0.5 1.0 0.1)\n"
+         "  -humidity-limit VALUE|off   upper humidity limit of the zones (default 12 g/kg,\n"
+         "                              84 gr/lb; VALUE in gr/lb with -units ip)\n"
+         "  -alt station                the pressure of the weather station's elevation\n"
+         "  -design-marks on|off        marks the file's design conditions on the chart\n"
+         "  -adaptive MONTH|off         draws the adaptive comfort band of month 1 to 12\n"
          "  --process-csv FILE          writes the process table as CSV (- for standard output)\n"
          "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s, or cfm with\n"
          "                              -units ip (default 1 m\xC2\xB3/s)\n"
@@ -251,7 +332,8 @@ Result<WeatherRequest> ReadWeatherRequest(const std::vector<std::string>& argume
 Result<HeadlessOptions> ReadHeadlessOptions(const std::vector<std::string>& arguments) {
   HeadlessOptions options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    if (!IsHeadlessWord(arguments[i]) && !IsFilterWord(arguments[i]) && !IsFlowWord(arguments[i])) {
+    if (!IsHeadlessWord(arguments[i]) && !IsFilterWord(arguments[i]) && !IsFlowWord(arguments[i]) &&
+        !IsAnalysisWord(arguments[i])) {
       options.chartWords.push_back(arguments[i]);
       continue;
     }

@@ -1,6 +1,8 @@
 #ifndef HYGROVIA_APP_COMMANDS_HEADLESS_OPTIONS_H
 #define HYGROVIA_APP_COMMANDS_HEADLESS_OPTIONS_H
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,6 +49,14 @@ struct HeadlessOptions {
   // asked for. "--measured-unit C|F" gives its temperatures' scale when its header does not.
   std::string measuredFile;
   char measuredUnit = 0;  // 'C', 'F' or 0 for none given
+  // "-comfort MET CLO_SUMMER CLO_WINTER SPEED": met, clo, clo, m/s; none keeps the defaults.
+  std::optional<std::array<double, 4>> comfort;
+  // "-humidity-limit VALUE|off": g/kg, or gr/lb with "-units ip"; none keeps the default.
+  std::optional<double> humidityLimit;
+  bool humidityLimitOff = false;
+  bool designMarks = false;    // "-design-marks on|off"
+  int adaptiveMonth = 0;       // "-adaptive MONTH|off": 1 to 12, 0 for none
+  bool analysisGiven = false;  // any of the four words above
   // "--process-csv FILE": the process table as CSV, "-" for standard output; empty when not
   // asked for.
   std::string processCsvFile;
@@ -68,11 +78,15 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments);
 // Splits the arguments (without the program name) into the chart words, kept in their order,
 // and the words "--highlight N", "--size WIDTHxHEIGHT", "--table", "--export FILE",
 // "--weather FILE", "--measured FILE", "--measured-unit C|F", "-months A-B", "-hours A-B",
+// "-comfort MET CLO CLO SPEED", "-humidity-limit VALUE|off", "-design-marks on|off",
+// "-adaptive MONTH|off",
 // "--process-csv FILE" and "-flow VALUE",
 // which may stand anywhere; a later "--size", "--export", "--weather", "-months", "-hours",
 // "--process-csv" or "-flow" replaces an earlier one. Any other word starting with "--", a
 // missing or bad value, a file name of no known picture format, a filter without weather, or
-// none of "--table", "--export" and "--process-csv" is refused with a one-line message.
+// none of "--table", "--export" and "--process-csv" is refused with a one-line message. The
+// comfort words' numbers must lie where the comfort model holds: 0.8 to 4 met, 0 to 2 clo,
+// 0 to 1 m/s.
 Result<HeadlessOptions> ReadHeadlessOptions(const std::vector<std::string>& arguments);
 
 // The weather a window start asks for: "--weather FILE.epw" with its "-months" and "-hours".

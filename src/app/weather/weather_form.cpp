@@ -21,6 +21,7 @@
 #include "app/widgets/number_field.h"
 #include "base/number_text.h"
 #include "climate/climate_layer.h"
+#include "drawing/climate_report.h"
 #include "model/chart_settings.h"
 #include "surface/drawing_surface.h"
 #include "units/quantity_text.h"
@@ -90,7 +91,10 @@ void TWeatherForm::CreateControls() {
   ComfortCheck->setObjectName(QStringLiteral("ComfortCheck"));
   LimitCheck = new QCheckBox(QStringLiteral("Upper humidity limit (12 g/kg)"), this);
   LimitCheck->setObjectName(QStringLiteral("LimitCheck"));
-  for (QCheckBox* check : {ComfortCheck, LimitCheck}) {
+  DesignCheck = new QCheckBox(QStringLiteral("&Design conditions on the chart"), this);
+  DesignCheck->setObjectName(QStringLiteral("DesignCheck"));
+  AdaptiveCombo = AddCombo("AdaptiveCombo", QStringList{QStringLiteral("None")} + MonthNames());
+  for (QCheckBox* check : {ComfortCheck, LimitCheck, DesignCheck}) {
     connect(check, &QCheckBox::toggled, this, &TWeatherForm::ApplyChoices);
   }
   MetEdit = AddEdit("MetEdit");
@@ -123,6 +127,8 @@ void TWeatherForm::CreateControls() {
   form->addRow(QStringLiteral("Clothing (clo)"), Pair(SummerCloEdit, "summer,", WinterCloEdit));
   form->addRow(QStringLiteral("Air speed (m/s)"), SpeedEdit);
   form->addRow(LimitCheck);
+  form->addRow(QStringLiteral("Adaptive band for"), AdaptiveCombo);
+  form->addRow(DesignCheck);
   form->addRow(FieldNote);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
@@ -152,15 +158,18 @@ void TWeatherForm::FillFromLayer() {
   LastHourCombo->setCurrentIndex(layer.Filter().lastHour);
   ComfortCheck->setChecked(layer.ShowsComfort());
   const QuantityText& units = settings_.GetUnits();
-  LimitCheck->setText(QString::fromStdString(
-      "Upper humidity limit (" + units.Number(Quantity::Moisture, kComfortHumidityLimit, 0) + " " +
-      std::string(units.Unit(Quantity::Moisture)) + ")"));
+  LimitCheck->setText(
+      QString::fromStdString("Upper humidity limit (" +
+                             units.Number(Quantity::Moisture, layer.Comfort().moistureLimit, 0) +
+                             " " + std::string(units.Unit(Quantity::Moisture)) + ")"));
   LimitCheck->setChecked(layer.Comfort().humidityLimit);
   WriteNumber(*MetEdit, kComfortFormat, static_cast<float>(layer.Comfort().metabolicRate));
   WriteNumber(*SummerCloEdit, kComfortFormat, static_cast<float>(layer.Comfort().summerClothing));
   WriteNumber(*WinterCloEdit, kComfortFormat, static_cast<float>(layer.Comfort().winterClothing));
   WriteNumber(*SpeedEdit, kComfortFormat, static_cast<float>(layer.Comfort().airSpeed));
   checker_->Reset();
+  DesignCheck->setChecked(layer.ShowsDesign());
+  AdaptiveCombo->setCurrentIndex(layer.AdaptiveMonth());
   filling_ = false;
 }
 
@@ -174,7 +183,9 @@ void TWeatherForm::ApplyChoices() {
   layer.SetFilter({FirstMonthCombo->currentIndex() + 1, LastMonthCombo->currentIndex() + 1,
                    FirstHourCombo->currentIndex(), LastHourCombo->currentIndex()});
   layer.SetShowComfort(ComfortCheck->isChecked());
-  ComfortSettings comfort;
+  layer.SetShowDesign(DesignCheck->isChecked());
+  layer.SetAdaptiveMonth(AdaptiveCombo->currentIndex());
+  ComfortSettings comfort = layer.Comfort();
   comfort.metabolicRate = CheckText(evaluator_, MetEdit->text()).Value();
   comfort.summerClothing = CheckText(evaluator_, SummerCloEdit->text()).Value();
   comfort.winterClothing = CheckText(evaluator_, WinterCloEdit->text()).Value();
@@ -196,7 +207,7 @@ void TWeatherForm::ShowSummary() {
   TitleLabel->setText(title.isEmpty() ? QStringLiteral("No weather is open.") : title.join('\n'));
   QStringList lines;
   if (layer.HasWeather()) {
-    for (const std::string& line : SummaryLines(layer.Summary(settings_.CursorState()))) {
+    for (const std::string& line : WeatherReportLines(settings_)) {
       lines << QString::fromStdString(line);
     }
   }

@@ -18,11 +18,12 @@ class ExpressionEvaluator;
 class FieldChecker;
 
 // The weather window: how the year's hours are drawn (density or dots), which months and
-// times of day count, the comfort zones' settings, and the hours in and around the zones,
-// which Copy puts on the clipboard as text. A tool window beside the chart: every change is
-// drawn at once, and it stays open while the chart is used. A comfort field whose text has no
-// finite value is marked, the line under the fields says why, and nothing is applied until it
-// is mended.
+// times of day count, the comfort zones' settings, the month whose adaptive comfort band is
+// drawn, the design conditions' marks, and the summary (settings, hours in and around the
+// zones and the adaptive bands, design conditions), which Copy puts on the clipboard as text. A
+// tool window beside the chart: every change is drawn at once, and it stays open while the
+// chart is used. A comfort field whose text has no finite value is marked, the line under the
+// fields says why, and nothing is applied until it is mended.
 class TWeatherForm : public QDialog {
   Q_OBJECT
 
@@ -63,6 +64,8 @@ class TWeatherForm : public QDialog {
   QLineEdit* SpeedEdit = nullptr;
   QCheckBox* LimitCheck = nullptr;
   QLabel* FieldNote = nullptr;
+  QComboBox* AdaptiveCombo = nullptr;
+  QCheckBox* DesignCheck = nullptr;
   QPlainTextEdit* SummaryMemo = nullptr;
   QPushButton* CopyButton = nullptr;
   QPushButton* CloseButton = nullptr;

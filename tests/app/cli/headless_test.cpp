@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <sstream>
@@ -25,8 +26,10 @@
 #include "app/commands/headless_options.h"
 #include "app/output/headless_png.h"
 #include "base/number_text.h"
+#include "data/epw_reader.h"
 #include "psychro/air_state.h"
 #include "psychro/ashrae_model.h"
+#include "psychro/pmv.h"
 
 namespace hygrovia {
 namespace {
@@ -697,6 +700,116 @@ TEST(HeadlessWeather, MeasuredDataAreCountedLikeHours) {
     const Outcome run = RunCommand(arguments);
     ASSERT_EQ(run.status, kExitDone) << run.err;
     EXPECT_NE(run.out.find(c.title), std::string::npos) << run.out;
+  }
+}
+
+// The comfortable hours and those above the humidity limit, worked out from the file's hours
+// with the test's own moisture formula and the mean vote itself rather than the zones.
+struct ComfortCount {
+  int comfortable = 0;
+  int dehumidification = 0;
+};
+
+ComfortCount CountComfort(const std::vector<WeatherHour>& hours, const HourFilter& filter,
+                          double pressure, const std::array<double, 4>& comfort, double limit) {
+  const Model model{pressure};
+  ComfortCount count;
+  for (const WeatherHour& h : hours) {
+    if (!filter.Passes(h)) continue;
+    const double w =
+        std::min(model.SaturationHumidity(h.dewPoint), model.SaturationHumidity(h.dryBulb));
+    if (w > limit) {
+      ++count.dehumidification;
+      continue;
+    }
+    for (const double clo : {comfort[1], comfort[2]}) {
+      const ThermalConditions c{
+          h.dryBulb,  h.dryBulb, comfort[3], 1000.0 * pressure * w / (622.0 + w),
+          comfort[0], clo,       0.0};
+      if (std::abs(PredictedMeanVote(c)) <= 0.5) {
+        ++count.comfortable;
+        break;
+      }
+    }
+  }
+  return count;
+}
+
+TEST(HeadlessWeather, SummaryWithTheHumidityLimitMatchesTheHoursThemselves) {
+  const std::vector<WeatherHour> hours =
+      ReadWeatherFile(std::filesystem::path(kChicago)).Value().hours;
+  const double station = ashrae::PressureAtAltitude(201.0);
+  struct Case {
+    Arguments words;
+    HourFilter filter;
+    double pressure;
+    std::array<double, 4> comfort;
+    double limit;  // g/kg
+    const char* settings;
+  };
+  const std::array<double, 4> standard = {1.1, 0.5, 1.0, 0.1};
+  const Case cases[] = {
+      {{},
+       {},
+       101.365,
+       standard,
+       12.0,
+       "0.10 m/s, limit 12.0 g/kg\nMoisture at 101.365 kPa, the chart's pressure\n"
+       "The station's pressure (201 m): 98.934 kPa\n"},
+      {{"-months", "6-8"}, {6, 8, 0, 24}, 101.365, standard, 12.0, "limit 12.0 g/kg"},
+      {{"-alt", "station", "-comfort", "1.3", "0.6", "0.9", "0.3", "-humidity-limit", "10"},
+       {},
+       station,
+       {1.3, 0.6, 0.9, 0.3},
+       10.0,
+       "Comfort: 1.30 met, clo 0.60 summer 0.90 winter, 0.30 m/s, limit 10.0 g/kg\n"
+       "Moisture at 98.934 kPa, the station's pressure (201 m)\n"},
+      {{"-units", "ip", "-humidity-limit", "70"}, {}, 101.365, standard, 10.0, "limit 70.0 gr/lb"},
+  };
+  for (const Case& c : cases) {
+    Arguments arguments = {"--weather", kChicago, "--table"};
+    arguments.insert(arguments.end(), c.words.begin(), c.words.end());
+    const Outcome run = RunCommand(arguments);
+    SCOPED_TRACE(c.settings);
+    ASSERT_EQ(run.status, kExitDone) << run.err;
+    EXPECT_NE(run.out.find(c.settings), std::string::npos) << run.out;
+    const ComfortCount expected = CountComfort(hours, c.filter, c.pressure, c.comfort, c.limit);
+    const int hoursInFilter = CountOf(run.out, "Hours in the filter");
+    // The zones' edges are drawn between rows 0.5 g/kg apart: a few hours on them may differ.
+    EXPECT_NEAR(CountOf(run.out, "Comfortable in any zone"), expected.comfortable,
+                0.002 * hoursInFilter);
+    EXPECT_EQ(CountOf(run.out, "Dehumidification (above the zone)"), expected.dehumidification);
+    EXPECT_GT(expected.dehumidification, 0);
+  }
+}
+
+TEST(HeadlessWeather, RefusesBadAnalysisWordsNamingThem) {
+  const struct {
+    Arguments words;
+    const char* option;
+  } cases[] = {
+      {{"-comfort", "1.1", "warm", "1", "0.1"}, "-comfort"},
+      {{"-comfort", "9", "0.5", "1", "0.1"}, "-comfort"},
+      {{"-comfort", "1.1", "0.5"}, "-comfort"},
+      {{"-humidity-limit", "wet"}, "-humidity-limit"},
+      {{"-humidity-limit", "45"}, "-humidity-limit"},
+      {{"-design-marks", "yes"}, "-design-marks"},
+      {{"-adaptive", "13"}, "-adaptive"},
+  };
+  for (const auto& c : cases) {
+    Arguments arguments = {"--weather", kChicago, "--table"};
+    arguments.insert(arguments.end(), c.words.begin(), c.words.end());
+    const Outcome run = RunCommand(arguments);
+    EXPECT_EQ(run.status, kExitUsage) << c.option;
+    EXPECT_NE(run.err.find(c.option), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+  }
+  // Without weather they have nothing to act on.
+  for (const Arguments& words :
+       {Arguments{"-adaptive", "7", "--table"}, Arguments{"-alt", "station", "--table"}}) {
+    const Outcome run = RunCommand(words);
+    EXPECT_EQ(run.status, kExitUsage) << words[0];
+    EXPECT_NE(run.err.find(words[0]), std::string::npos) << run.err;
   }
 }
 

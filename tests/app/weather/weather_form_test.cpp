@@ -85,6 +85,16 @@ TEST_F(WeatherFormTest, OpeningAFileShowsItsHoursOffersItsPressureAndSummarises)
   EXPECT_EQ(met->text(), QStringLiteral("4.00"));
   In<QComboBox>("DisplayCombo")->setCurrentIndex(1);
   EXPECT_EQ(chart_.Climate.Display(), HoursDisplay::Dots);
+  // The humidity limit is on until turned off; the design marks and the adaptive band are
+  // chosen here.
+  EXPECT_TRUE(In<QCheckBox>("LimitCheck")->isChecked());
+  In<QCheckBox>("LimitCheck")->setChecked(false);
+  EXPECT_FALSE(chart_.Climate.Comfort().humidityLimit);
+  In<QCheckBox>("DesignCheck")->setChecked(true);
+  In<QComboBox>("AdaptiveCombo")->setCurrentIndex(7);
+  EXPECT_TRUE(chart_.Climate.ShowsDesign());
+  EXPECT_EQ(chart_.Climate.AdaptiveMonth(), 7);
+  EXPECT_TRUE(weather_->SummaryText().contains(QStringLiteral("Adaptive, July: t_pma")));
   In<QCheckBox>("ComfortCheck")->setChecked(false);
   EXPECT_FALSE(chart_.Climate.ShowsComfort());
 
