@@ -27,7 +27,7 @@ struct ShownWindow {
   AirState& arrowState = session.ArrowState();
   ChartSettings& chart = session.Settings();
   StatusLine status;
-  TMainForm form{chart, status};
+  TMainForm form{session};
 
   explicit ShownWindow(QSize size = QSize(800, 600)) {
     form.resize(size);
@@ -66,7 +66,7 @@ void BM_WindowToFirstPaint(benchmark::State& state) {
     AirState& arrowState = session.ArrowState();
     ChartSettings& chart = session.Settings();
     StatusLine status;
-    TMainForm form{chart, status};
+    TMainForm form{session};
     PaintWatch watch;
     form.findChild<QWidget*>(QStringLiteral("GraphCanvas"))->installEventFilter(&watch);
     form.show();

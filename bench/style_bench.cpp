@@ -74,7 +74,7 @@ void BM_StyledDragStep4K(benchmark::State& state) {
   AirState& arrowState = session.ArrowState();
   ChartSettings& chart = session.Settings();
   StatusLine status;
-  TMainForm form{chart, status};
+  TMainForm form{session};
   form.resize(3840, 2160);
   form.show();
   chart.SetChartStyle(StyleOf(state));
