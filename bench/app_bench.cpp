@@ -61,11 +61,6 @@ class PaintWatch : public QObject {
 void BM_WindowToFirstPaint(benchmark::State& state) {
   for (auto _ : state) {
     ChartSession session;
-    DrawingSurface& surface = session.Surface();
-    AirState& cursorState = session.CursorState();
-    AirState& arrowState = session.ArrowState();
-    ChartSettings& chart = session.Settings();
-    StatusLine status;
     TMainForm form{session};
     PaintWatch watch;
     form.findChild<QWidget*>(QStringLiteral("GraphCanvas"))->installEventFilter(&watch);
