@@ -27,7 +27,7 @@ struct ShownWindow {
   AirState& arrowState = session.ArrowState();
   ChartSettings& chart = session.Settings();
   StatusLine status;
-  TMainForm form{chart, status};
+  TMainForm form{session};
 
   explicit ShownWindow(QSize size = QSize(800, 600)) {
     form.resize(size);
@@ -61,12 +61,7 @@ class PaintWatch : public QObject {
 void BM_WindowToFirstPaint(benchmark::State& state) {
   for (auto _ : state) {
     ChartSession session;
-    DrawingSurface& surface = session.Surface();
-    AirState& cursorState = session.CursorState();
-    AirState& arrowState = session.ArrowState();
-    ChartSettings& chart = session.Settings();
-    StatusLine status;
-    TMainForm form{chart, status};
+    TMainForm form{session};
     PaintWatch watch;
     form.findChild<QWidget*>(QStringLiteral("GraphCanvas"))->installEventFilter(&watch);
     form.show();

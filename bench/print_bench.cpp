@@ -6,8 +6,7 @@
 
 #include "app/output/chart_page_printer.h"
 #include "model/chart_settings.h"
-#include "psychro/air_state.h"
-#include "surface/drawing_surface.h"
+#include "session/chart_session.h"
 
 namespace hygrovia {
 namespace {
@@ -18,10 +17,8 @@ namespace {
 void BM_PrintChartToPdf(benchmark::State& state) {
   QTemporaryDir dir;
   const QString file = dir.filePath(QStringLiteral("chart.pdf"));
-  DrawingSurface surface;
-  AirState cursorState;
-  AirState arrowState;
-  ChartSettings chart(surface, cursorState, arrowState);
+  ChartSession session;
+  ChartSettings& chart = session.Settings();
   for (int i = 0; i < NodeList::kCapacity; ++i) {
     const auto step = static_cast<float>(i);
     chart.Nodes.AppendPoint(2.0f + 1.9f * step, 2.0f + 0.4f * step);

@@ -14,7 +14,7 @@ void BM_ProcessWindowFollowsADrag(benchmark::State& state) {
   FullProcessChart full;
   ChartSettings& chart = full.chart;
   ExpressionEvaluator evaluator;
-  TProcessWindow window(chart, evaluator);
+  TProcessWindow window(full.session, evaluator);
   window.show();
   float t = 20.0f;
   for (auto _ : state) {

@@ -1,8 +1,8 @@
+#include <QColor>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
 
-#include "session/chart_session.h"
 #include "app/output/qt_canvas.h"
 #include "drawing/chart_cursor.h"
 #include "drawing/chart_drawing.h"
@@ -10,6 +10,7 @@
 #include "model/chart_settings.h"
 #include "model/status_line.h"
 #include "psychro/air_state.h"
+#include "session/chart_session.h"
 #include "support/recording_canvas.h"
 #include "support/recording_control.h"
 #include "surface/canvas.h"
@@ -56,6 +57,19 @@ struct ImageChart {
     fitted.Fit(canvas);
   }
 };
+
+// The floor of any full drawing: a 1600 by 1200 image filled with one colour. The other
+// figures read as multiples of this one on any machine.
+void BM_ReferenceFill(benchmark::State& state) {
+  QImage image(kWidth, kHeight, QImage::Format_ARGB32);
+  bool dark = false;
+  for (auto _ : state) {
+    image.fill(dark ? QColor(64, 64, 64) : QColor(240, 240, 240));
+    benchmark::DoNotOptimize(image.constBits());
+    dark = !dark;
+  }
+}
+BENCHMARK(BM_ReferenceFill)->Unit(benchmark::kMicrosecond);
 
 // One full drawing of the chart onto the image, as every change of the chart costs.
 void BM_DrawChartOnImage(benchmark::State& state) {

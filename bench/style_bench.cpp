@@ -70,11 +70,8 @@ BENCHMARK(BM_StyledFullDrawing)
 void BM_StyledDragStep4K(benchmark::State& state) {
   ChartSession session;
   DrawingSurface& surface = session.Surface();
-  AirState& cursorState = session.CursorState();
-  AirState& arrowState = session.ArrowState();
   ChartSettings& chart = session.Settings();
-  StatusLine status;
-  TMainForm form{chart, status};
+  TMainForm form{session};
   form.resize(3840, 2160);
   form.show();
   chart.SetChartStyle(StyleOf(state));

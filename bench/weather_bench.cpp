@@ -3,14 +3,15 @@
 
 #include <benchmark/benchmark.h>
 
-#include "session/chart_session.h"
 #include "app/output/qt_canvas.h"
-#include "drawing/chart_drawing.h"
-#include "model/chart_settings.h"
-#include "drawing/climate_drawing.h"
-#include "model/status_line.h"
 #include "data/epw_reader.h"
+#include "drawing/chart_cursor.h"
+#include "drawing/chart_drawing.h"
+#include "drawing/climate_drawing.h"
+#include "model/chart_settings.h"
+#include "model/status_line.h"
 #include "psychro/air_state.h"
+#include "session/chart_session.h"
 #include "support/recording_control.h"
 #include "surface/drawing_surface.h"
 
@@ -75,6 +76,24 @@ void BM_DrawChartWithWeather(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_DrawChartWithWeather)->Unit(benchmark::kMillisecond);
+
+// One step of a cursor drag over the year's density and the comfort zones, in a style (0
+// Classic, 1 Clear): the marks moved and the data table drawn again.
+void BM_DragStepWithWeather(benchmark::State& state) {
+  WeatherChart w(HoursDisplay::Density, true);
+  w.chart.SetChartStyle(state.range(0) == 0 ? ChartStyleName::Classic : ChartStyleName::Clear);
+  w.surface.MarksOverPicture = w.chart.Style().Smooth();
+  w.surface.Clear(w.chart.Style().Background());
+  DrawChart(w.chart, w.status);
+  w.chart.DragTarget = DragTarget::Cursor;
+  bool there = false;
+  for (auto _ : state) {
+    MoveGrabbedTo(w.chart, there ? 20.0f : 30.0f, there ? 8.0f : 12.0f);
+    there = !there;
+  }
+  state.SetLabel(state.range(0) == 0 ? "Classic" : "Clear");
+}
+BENCHMARK(BM_DragStepWithWeather)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The two comfort zones worked out again, as after a change of the comfort settings or of
 // the chart's pressure.

@@ -271,7 +271,11 @@ void TMainForm::CreateChartArea() {
   GraphPanel->setObjectName(QStringLiteral("GraphPanel"));
   GraphPanel->setGeometry(-1, 90, 449, 316);
   GraphCanvas = new ChartImage(GraphPanel);
-  GraphCanvas->SetRepaintHandler([this] { session_.Changed(); });
+  GraphCanvas->SetRepaintHandler([this] {
+    // The whole picture is on screen now: what was drawn on it needs no copying again.
+    canvas_.TakeDrawn();
+    session_.Changed();
+  });
   GraphCanvas->setObjectName(QStringLiteral("GraphCanvas"));
   GraphCanvas->setGeometry(1, 1, 1600, 1200);
   for (QWidget* area : {GraphPanel, static_cast<QWidget*>(GraphCanvas)}) {

@@ -1,5 +1,6 @@
-// The marks of a style that never XORs them: painted over the chart picture, so that a drag
-// repaints only where they stood and where they stand.
+// What a mouse move shows: the marks of a style that never XORs them, painted over the chart
+// picture, and the parts of the picture drawn on, so that a drag repaints only where the marks
+// stood and where they stand.
 #include <QPaintDevice>
 #include <QRegion>
 #include <cmath>
@@ -45,14 +46,15 @@ void TMainForm::PaintMarks(QPaintDevice& device) {
 
 void TMainForm::ShowChartChanges() {
   session_.Changed();
-  if (!settings_.Surface().MarksOverPicture) {
-    GraphCanvas->update();
-    return;
+  // Only what the handlers drew into the picture is copied to the screen again: on a drag the
+  // marks where they stood and stand, their joined lines and the table rows.
+  QRegion changed = canvas_.TakeDrawn();
+  if (settings_.Surface().MarksOverPicture) {
+    changed += marksShown_;
+    changed += PixelsOf(SolidMarksBox(settings_));
+    changed += PixelsOf(TableBox(settings_));
   }
-  QRegion changed(marksShown_);
-  changed += PixelsOf(SolidMarksBox(settings_));
-  changed += PixelsOf(TableBox(settings_));
-  GraphCanvas->update(changed);
+  if (!changed.isEmpty()) GraphCanvas->update(changed);
 }
 
 }  // namespace hygrovia

@@ -170,6 +170,17 @@ QPointF NormalOf(const QLineF& line) {
   return {-line.dy() / length, line.dx() / length};
 }
 
+// How far text and smooth lines may colour pixels beyond their boxes: glyph overhangs and
+// anti-aliased edges.
+constexpr int kGlyphOverhang = 3;
+
+// The pixels a line `width` wide may touch, with its caps and blended edges.
+QRect AroundLine(const QLineF& line, float width) {
+  const int margin = static_cast<int>(std::ceil(static_cast<double>(width))) + 2;
+  const QRect ends = QRectF(line.p1(), line.p2()).normalized().toAlignedRect();
+  return ends.adjusted(-margin, -margin, margin, margin);
+}
+
 int HoldToReach(int v) { return std::clamp(v, -kReach, kReach); }
 
 bool WithinReach(int x, int y) { return std::abs(x) <= kReach && std::abs(y) <= kReach; }
@@ -197,8 +208,17 @@ void QtCanvas::SetDevice(QPaintDevice* device) {
   if (painter_.isActive()) {
     painter_.end();
   }
+  pixels_ = nullptr;
   if (device == nullptr || !painter_.begin(device)) {
     return;
+  }
+  drawn_.SetBounds(QRect(QPoint(0, 0), LogicalSize(*device)));
+  // Taken after begin, which gave the image its own buffer: the same pixels the painter writes.
+  if (device->devType() == QInternal::Image && HasRasterOps() &&
+      device->devicePixelRatioF() == 1.0) {
+    auto* image = static_cast<QImage*>(device);
+    pixels_ = const_cast<uchar*>(image->constBits());
+    pixels_stride_ = image->bytesPerLine();
   }
   // Antialiasing would blend edge pixels, and XOR marks could no longer erase themselves.
   painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -276,7 +296,10 @@ void QtCanvas::StrokeSegment(int x1, int y1, int x2, int y2) {
     painter_.setCompositionMode(mix_mode_ == kMixXor ? QPainter::RasterOp_SourceXorDestination
                                                      : QPainter::CompositionMode_SourceOver);
     const QSize size = LogicalSize(*painter_.device());
-    for (const QRect& run : LineRuns(x1, y1, x2, y2, size, dotted)) {
+    const std::vector<QRect> runs = LineRuns(x1, y1, x2, y2, size, dotted);
+    drawn_.AddRuns(runs);
+    if (WriteRuns(runs, colour)) return;
+    for (const QRect& run : runs) {
       painter_.fillRect(run, colour);
     }
     return;
@@ -291,6 +314,24 @@ void QtCanvas::StrokeSegment(int x1, int y1, int x2, int y2) {
   painter_.setPen(
       QPen(colour, std::max(1, pen_width_), dotted ? Qt::DotLine : Qt::SolidLine, Qt::FlatCap));
   painter_.drawLine(*line);
+  drawn_.Add(AroundLine(*line, static_cast<float>(pen_width_)));
+}
+
+bool QtCanvas::WriteRuns(const std::vector<QRect>& runs, const QColor& colour) {
+  if (pixels_ == nullptr) return false;
+  // What the painter does with an opaque colour on these formats: XOR leaves the alpha as it
+  // is, a plain fill sets the pixel to the colour.
+  const QRgb rgb = colour.rgb() & 0x00FFFFFFu;
+  const bool xored = mix_mode_ == kMixXor;
+  for (const QRect& run : runs) {
+    for (int y = run.top(); y <= run.bottom(); ++y) {
+      auto* row = reinterpret_cast<QRgb*>(pixels_ + pixels_stride_ * y);
+      for (int x = run.left(); x <= run.right(); ++x) {
+        row[x] = xored ? row[x] ^ rgb : 0xFF000000u | rgb;
+      }
+    }
+  }
+  return true;
 }
 
 QFontMetrics QtCanvas::Metrics() const {
@@ -307,9 +348,12 @@ void QtCanvas::TextOut(int x, int y, std::string_view text) {
   const QFontMetrics metrics = Metrics();
   // Texts are never XORed: marks carry none, and a text drawn again simply stays.
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  const QRect box(x, y, metrics.horizontalAdvance(s), metrics.height());
   if (opaque_text_) {
-    painter_.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), Qt::white);
+    painter_.fillRect(box, Qt::white);
   }
+  // Glyphs may reach a little beyond their advance and line height.
+  drawn_.Add(box.adjusted(-kGlyphOverhang, -kGlyphOverhang, kGlyphOverhang, kGlyphOverhang));
   painter_.setPen(ToQColor(text_colour_));
   painter_.drawText(QPoint(x, y + metrics.ascent()), s);
 }
@@ -329,6 +373,7 @@ void QtCanvas::InvertRect(int left, int top, int right, int bottom) {
     return;
   }
   const QRect rect(left, top, right - left, bottom - top);
+  drawn_.Add(rect);
   if (HasRasterOps()) {
     painter_.setCompositionMode(QPainter::RasterOp_NotDestination);
     painter_.fillRect(rect, Qt::black);
@@ -349,6 +394,7 @@ void QtCanvas::SmoothLine(float x1, float y1, float x2, float y2, float width) {
   if (!line || (x1 == x2 && y1 == y2)) {
     return;
   }
+  drawn_.Add(AroundLine(*line, width));
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   // A solid line along a pixel row or column is a band of whole pixels: crisp, and far quicker
   // to fill than to stroke.
@@ -382,8 +428,10 @@ void QtCanvas::FillRect(int left, int top, int right, int bottom) {
   if (!painter_.isActive() || right <= left || bottom <= top) {
     return;
   }
+  const QRect rect(left, top, right - left, bottom - top);
+  drawn_.Add(rect);
   painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter_.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(brush_colour_));
+  painter_.fillRect(rect, ToQColor(brush_colour_));
 }
 
 }  // namespace hygrovia

@@ -5,9 +5,12 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 #include <QString>
 #include <string_view>
+#include <vector>
 
+#include "app/output/picture_damage.h"
 #include "surface/canvas.h"
 #include "surface/colour.h"
 
@@ -41,6 +44,8 @@ class QtCanvas : public Canvas {
   QPaintDevice* Device() const;
   // True when XOR and inversion work on the device (images).
   bool HasRasterOps() const;
+  // What was drawn since the last call, in logical pixels, so the screen copies only that.
+  QRegion TakeDrawn() { return drawn_.Take(); }
 
   void SetFont(const QString& family, int pointSize);
   // The font set, before any text scale.
@@ -69,8 +74,16 @@ class QtCanvas : public Canvas {
   // The font scaled by the text scale; the font itself at scale 1.
   QFont TextFont() const;
   void StrokeSegment(int x1, int y1, int x2, int y2);
+  // Sets the runs of a thin line straight into the image's pixels; false when the device is
+  // not an image whose pixels can be written so (then the painter fills them).
+  bool WriteRuns(const std::vector<QRect>& runs, const QColor& colour);
 
   QPainter painter_;
+  PictureDamage drawn_;
+  // The pixels of an image of one device pixel per logical pixel in a 32-bit format, the very
+  // buffer the painter draws into; null for other devices.
+  uchar* pixels_ = nullptr;
+  qsizetype pixels_stride_ = 0;
   QFont font_;
   float text_scale_ = 1.0f;
   Colour pen_colour_ = kBlack;
