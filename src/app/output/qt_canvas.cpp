@@ -214,11 +214,16 @@ void QtCanvas::SetDevice(QPaintDevice* device) {
   }
   drawn_.SetBounds(QRect(QPoint(0, 0), LogicalSize(*device)));
   // Taken after begin, which gave the image its own buffer: the same pixels the painter writes.
+  // Only images of 32-bit pixels are written directly; any other format is left to the painter.
   if (device->devType() == QInternal::Image && HasRasterOps() &&
       device->devicePixelRatioF() == 1.0) {
     auto* image = static_cast<QImage*>(device);
-    pixels_ = const_cast<uchar*>(image->constBits());
-    pixels_stride_ = image->bytesPerLine();
+    const QImage::Format format = image->format();
+    if (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+        format == QImage::Format_ARGB32_Premultiplied) {
+      pixels_ = const_cast<uchar*>(image->constBits());
+      pixels_stride_ = image->bytesPerLine();
+    }
   }
   // Antialiasing would blend edge pixels, and XOR marks could no longer erase themselves.
   painter_.setRenderHint(QPainter::Antialiasing, false);
