@@ -119,7 +119,7 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
   }
   if (!options.processCsvFile.empty()) {
     const std::string error = WriteProcessCsv(chart.settings, options.flow, options.flowGiven,
-                                              options.processCsvFile, out);
+                                              options.processCsvFile, out, options.flowReference);
     if (!error.empty()) {
       Complain(err, error);
       return kExitFailure;

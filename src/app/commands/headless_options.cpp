@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 #include "base/number_text.h"
 
@@ -80,6 +81,31 @@ bool IsFlowWord(std::string_view word) {
   return word.size() == kFlow.size() && EndsWithIgnoringCase(word, kFlow);
 }
 
+bool IsFlowReferenceWord(std::string_view word) {
+  constexpr std::string_view kReference = "-flow-ref";
+  return word.size() == kReference.size() && EndsWithIgnoringCase(word, kReference);
+}
+
+// "-flow-ref first|standard|mass"; the error text when the value is missing or unknown.
+std::string ReadFlowReference(const std::vector<std::string>& arguments, std::size_t& i,
+                              HeadlessOptions& options) {
+  constexpr std::string_view kNeeds = "-flow-ref needs first, standard or mass";
+  if (i + 1 >= arguments.size()) return std::string(kNeeds);
+  const std::string& value = arguments[++i];
+  constexpr std::pair<std::string_view, FlowReference> kNames[] = {
+      {"first", FlowReference::FirstPoint},
+      {"standard", FlowReference::StandardAir},
+      {"mass", FlowReference::MassFlow},
+  };
+  for (const auto& [name, reference] : kNames) {
+    if (value.size() == name.size() && EndsWithIgnoringCase(value, name)) {
+      options.flowReference = reference;
+      return {};
+    }
+  }
+  return "bad -flow-ref \"" + value + "\": give first, standard or mass";
+}
+
 // A whole written number (nothing after it) of 0 to kLargestProcessFlow m³/s.
 std::optional<double> ProcessFlow(std::string_view text) {
   const auto parsed = ParseNumber(text);
@@ -138,6 +164,8 @@ std::string ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
       return "--process-csv needs a file name, or - for standard output";
     }
     options.processCsvFile = value;
+  } else if (IsFlowReferenceWord(word)) {
+    return ReadFlowReference(arguments, i, options);
   } else if (IsFlowWord(word)) {
     if (!TakeValue(arguments, i, value)) return "-flow needs an airflow in m\xC2\xB3/s";
     const auto flow = ProcessFlow(value);
@@ -188,6 +216,8 @@ std::string HeadlessUsageText() {
          "  --process-csv FILE          writes the process table as CSV (- for standard output)\n"
          "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s, or cfm with\n"
          "                              -units ip (default 1 m\xC2\xB3/s)\n"
+         "  -flow-ref first|standard|mass  the flow as volume at the first point (default), as\n"
+         "                              standard air, or as the dry-air mass flow (kg/s, lb/h)\n"
          "Exit status: 0 done; 1 a chart data file could not be read (the run goes on without\n"
          "it), the weather file could not be read, or the table or the picture could not be\n"
          "written; 2 bad usage.\n";
@@ -200,7 +230,8 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {
 HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments) {
   HeadlessOptions options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    if (!IsHeadlessWord(arguments[i]) && !IsFilterWord(arguments[i]) && !IsFlowWord(arguments[i])) {
+    if (!IsHeadlessWord(arguments[i]) && !IsFilterWord(arguments[i]) && !IsFlowWord(arguments[i]) &&
+        !IsFlowReferenceWord(arguments[i])) {
       options.chartWords.push_back(arguments[i]);
       continue;
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "climate/weather_hours.h"
+#include "process/airflow.h"
 
 namespace hygrovia {
 
@@ -46,6 +47,9 @@ struct HeadlessOptions {
   // "-flow VALUE": through every process step, m³/s, or cfm with "-units ip".
   double flow = kDefaultProcessFlow;
   bool flowGiven = false;
+  // "-flow-ref first|standard|mass": where the one dry-air mass flow comes from; with mass,
+  // "-flow" gives kg/s, or lb/h with "-units ip".
+  FlowReference flowReference = FlowReference::FirstPoint;
   int width = kDefaultPictureWidth;  // "--size WIDTHxHEIGHT"
   int height = kDefaultPictureHeight;
   // Set when the command line cannot be run: a one-line message and kExitUsage.
@@ -61,7 +65,8 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments);
 
 // Splits the arguments (without the program name) into the chart words, kept in their order,
 // and the words "--highlight N", "--size WIDTHxHEIGHT", "--table", "--export FILE",
-// "--weather FILE", "-months A-B", "-hours A-B", "--process-csv FILE" and "-flow VALUE",
+// "--weather FILE", "-months A-B", "-hours A-B", "--process-csv FILE", "-flow VALUE" and
+// "-flow-ref first|standard|mass",
 // which may stand anywhere; a later "--size", "--export", "--weather", "-months", "-hours",
 // "--process-csv" or "-flow" replaces an earlier one. Any other word starting with "--", a
 // missing or bad value, a file name of no known picture format, a filter without weather, or
