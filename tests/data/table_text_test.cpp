@@ -45,7 +45,9 @@ TEST(TableTextTest, CellsThatNeedQuotingOrEscaping) {
 // 10 + 270.5) / 350 = 0.858153 m³/kg, m = 1.16529 kg/s, Δh = -10 - 2 × 2.525252525 =
 // -15.0505 kJ/kg, total = -17.538 kW, sensible = 1.16529 × -10 = -11.653 kW (the chart's
 // enthalpy rises 1 kJ/kg a kelvin), latent -5.885 kW, SHR 0.664, moisture 1.16529 × -2 × 3.6 =
-// -8.390 kg/h; the line through the two states reaches saturation only below the chart.
+// -8.390 kg/h; the line W = 8 + 0.2 (t - 15) meets the Antoine saturation curve at 7.84 °C
+// (between 7 °C, 6.21 g/kg below the line's 6.60, and 8 °C, 6.67 above its 6.60), bypass
+// factor (15 - 7.84) / (25 - 7.84) = 0.42.
 TEST(TableTextTest, ProcessTableAsCsvExactly) {
   testing::CommaLocale comma;
   testing::TestChart t;
@@ -63,7 +65,7 @@ TEST(TableTextTest, ProcessTableAsCsvExactly) {
       "ADP (\xC2\xB0"
       "C),Bypass factor,Contact factor\r\n"
       "1,,25.00,49.84,10.00,1.600,0.8582,50.25,14.07,17.83,,,,,,,,,\r\n"
-      "1 to 2,,-10.00,,-2.00,,,-15.05,,,1.165,-11.65,-5.89,-17.54,-8.39,0.66,COIL\r\n"
+      "1 to 2,,-10.00,,-2.00,,,-15.05,,,1.165,-11.65,-5.89,-17.54,-8.39,0.66,7.84,0.42,0.58\r\n"
       "2,,15.00,75.23,8.00,1.280,0.8268,35.20,10.72,12.40,,,,,,,,,\r\n"
       "Cursor,,20.00,34.06,5.00,0.800,0.8369,32.63,3.95,11.44,,,,,,,,,\r\n";
   EXPECT_EQ(CsvText(ProcessTableCells(table, QuantityText::Si())), expected);
