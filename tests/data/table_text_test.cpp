@@ -46,7 +46,7 @@ TEST(TableTextTest, CellsThatNeedQuotingOrEscaping) {
 // -15.0505 kJ/kg, total = -17.538 kW, sensible = 1.16529 × -10 = -11.653 kW (the chart's
 // enthalpy rises 1 kJ/kg a kelvin), latent -5.885 kW, SHR 0.664, moisture 1.16529 × -2 × 3.6 =
 // -8.390 kg/h; the line W = 8 + 0.2 (t - 15) meets the Antoine saturation curve at 7.84 °C
-// (between 7 °C, 6.21 g/kg below the line's 6.60, and 8 °C, 6.67 above its 6.60), bypass
+// (between 7 °C, 6.21 g/kg under the line's 6.40, and 8 °C, 6.67 over its 6.60), bypass
 // factor (15 - 7.84) / (25 - 7.84) = 0.42.
 TEST(TableTextTest, ProcessTableAsCsvExactly) {
   testing::CommaLocale comma;
