@@ -45,7 +45,7 @@ void BM_SaveChartFile(benchmark::State& state) {
   const FullChart full;
   const ScratchFile file;
   for (auto _ : state) {
-    if (!SaveChartFile(file.path, full.chart).Ok) state.SkipWithError("the chart was not saved");
+    if (!SaveChartFile(file.path, full.chart).Ok()) state.SkipWithError("the chart was not saved");
   }
 }
 BENCHMARK(BM_SaveChartFile)->Unit(benchmark::kMicrosecond);
@@ -53,13 +53,13 @@ BENCHMARK(BM_SaveChartFile)->Unit(benchmark::kMicrosecond);
 // Loading it back: the file read, ranges applied and the view fitted.
 void BM_LoadChartFile(benchmark::State& state) {
   const ScratchFile file;
-  if (!SaveChartFile(file.path, FullChart().chart).Ok) {
+  if (!SaveChartFile(file.path, FullChart().chart).Ok()) {
     state.SkipWithError("the chart was not saved");
     return;
   }
   FullChart target;
   for (auto _ : state) {
-    if (!LoadChartFile(file.path, target.chart).Ok) state.SkipWithError("the chart was not read");
+    if (!LoadChartFile(file.path, target.chart).Ok()) state.SkipWithError("the chart was not read");
   }
 }
 BENCHMARK(BM_LoadChartFile)->Unit(benchmark::kMicrosecond);

@@ -9,10 +9,9 @@
 #include <sstream>
 #include <string>
 
-#include "model/chart_settings.h"
 #include "data/chart_file.h"
-#include "psychro/air_state.h"
-#include "surface/drawing_surface.h"
+#include "model/chart_settings.h"
+#include "session/chart_session.h"
 
 namespace {
 
@@ -30,12 +29,10 @@ bool AllFinite(const hygrovia::ChartSettings& chart) {
 // nothing but finite values and at most a full node list, loaded when the text was taken (a
 // text without any key is refused and changes nothing).
 std::string LoadedText(const std::string& text, bool& sound, bool& loaded) {
-  hygrovia::DrawingSurface surface;
-  hygrovia::AirState cursor;
-  hygrovia::AirState arrow;
-  hygrovia::ChartSettings chart(surface, cursor, arrow);
+  hygrovia::ChartSession session;
+  hygrovia::ChartSettings& chart = session.Settings();
   std::istringstream in(text);
-  loaded = hygrovia::LoadChartFile(in, chart).Ok;
+  loaded = hygrovia::LoadChartFile(in, chart).Ok();
   sound = AllFinite(chart) && chart.Nodes.Count <= hygrovia::NodeList::kCapacity;
   return hygrovia::ChartFileText(chart);
 }

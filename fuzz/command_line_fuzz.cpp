@@ -14,11 +14,8 @@
 #include "app/commands/command_line.h"
 #include "app/commands/headless_options.h"
 #include "drawing/chart_drawing.h"
-#include "model/chart_settings.h"
 #include "drawing/data_table.h"
-#include "model/status_line.h"
-#include "psychro/air_state.h"
-#include "surface/drawing_surface.h"
+#include "session/chart_session.h"
 
 namespace {
 
@@ -37,7 +34,6 @@ std::vector<std::string> Arguments(const std::uint8_t* data, std::size_t size) {
 }
 
 bool OptionsInBounds(const hygrovia::HeadlessOptions& options) {
-  if (!options.error.empty()) return true;
   if (!options.table && options.exportFile.empty()) return false;
   if (!options.exportFile.empty() && options.format == hygrovia::PictureFormat::Unknown) {
     return false;
@@ -73,16 +69,17 @@ bool TableInBounds(const ChartSettings& chart) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::string> arguments = Arguments(data, size);
-  const hygrovia::HeadlessOptions options = hygrovia::ReadHeadlessOptions(arguments);
+  const hygrovia::Result<hygrovia::HeadlessOptions> read = hygrovia::ReadHeadlessOptions(arguments);
+  if (!read) return 0;
+  const hygrovia::HeadlessOptions& options = *read;
   if (!OptionsInBounds(options)) __builtin_trap();
 
-  hygrovia::DrawingSurface surface;
+  hygrovia::ChartSession session;
+  hygrovia::DrawingSurface& surface = session.Surface();
   surface.DeviceWidth = options.width;
   surface.DeviceHeight = options.height;
-  hygrovia::AirState cursorState;
-  hygrovia::AirState arrowState;
-  ChartSettings chart(surface, cursorState, arrowState);
-  hygrovia::StatusLine status;
+  ChartSettings& chart = session.Settings();
+  hygrovia::StatusLine& status = session.Status();
   surface.SetRedrawHandler([&] { hygrovia::DrawChart(chart, status); });
   chart.ApplyToSurface();
   int files = 0;

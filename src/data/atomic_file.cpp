@@ -12,6 +12,7 @@
 #endif
 
 #include "base/number_text.h"
+#include "data/path_text.h"
 #include "data/file_descriptor.h"
 #include "data/write_target.h"
 
@@ -161,27 +162,28 @@ std::string CannotCreate(const WriteTarget& target, int error) {
 
 }  // namespace
 
-std::string ReplaceFileContents(const fs::path& named, std::string_view bytes) {
-  const WriteTarget target = FindWriteTarget(named);
-  if (!target.Refusal.empty()) return target.Refusal;
+Result<> ReplaceFileContents(const fs::path& named, std::string_view bytes) {
+  const Result<WriteTarget> found = FindWriteTarget(named);
+  if (!found) return Failed(found.Message());
+  const WriteTarget& target = *found;
   FileDescriptor file;
   fs::path made;
-  if (const int error = CreateBeside(target, file, made)) return CannotCreate(target, error);
+  if (const int error = CreateBeside(target, file, made)) return Failed(CannotCreate(target, error));
   int error = FillAndClose(target, file, bytes);
   if (error == 0) error = RenameOver(made, target.File);
   if (error != 0) {
     file.Close();
     Remove(made);
-    return SystemReason(error) + "." + Unchanged(target);
+    return Failed(SystemReason(error) + "." + Unchanged(target));
   }
   FlushFolder(target.File);
-  return {};
+  return Done();
 }
 
-FileResult WriteFileAtomically(const fs::path& target, std::string_view bytes) {
-  const std::string why = ReplaceFileContents(target, bytes);
-  if (why.empty()) return FileResult::Done();
-  return FileResult::Failed("Could not save \"" + PathText(target) + "\": " + why);
+Result<> WriteFileAtomically(const fs::path& target, std::string_view bytes) {
+  const Result<> replaced = ReplaceFileContents(target, bytes);
+  if (replaced) return Done();
+  return Failed("Could not save \"" + PathText(target) + "\": " + replaced.Message());
 }
 
 }  // namespace hygrovia

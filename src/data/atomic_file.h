@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/file_result.h"
+#include "base/result.h"
 
 namespace hygrovia {
 
@@ -16,11 +16,11 @@ namespace hygrovia {
 // replaced; an existing target's permissions and, where the system allows, its owner carry
 // over. What FindWriteTarget refuses is never touched. Returns why the file could not be
 // written (the system's reason, such as "No space left on device.", and whether an earlier
-// file is unchanged), or an empty text when it was.
-std::string ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes);
+// file is unchanged).
+Result<> ReplaceFileContents(const std::filesystem::path& target, std::string_view bytes);
 
 // ReplaceFileContents with a message that names the file: "Could not save "name": why".
-FileResult WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+Result<> WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes);
 
 }  // namespace hygrovia
 

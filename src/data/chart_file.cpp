@@ -13,6 +13,7 @@
 #include "model/chart_settings.h"
 #include "model/node_list.h"
 #include "base/number_text.h"
+#include "data/path_text.h"
 #include "data/atomic_file.h"
 #include "data/file_descriptor.h"
 #include "data/regular_file.h"
@@ -167,12 +168,12 @@ void ApplyContent(const FileContent& content, ChartSettings& chart) {
   chart.Surface().Redraw();
 }
 
-FileResult OpenFailed(const fs::path& path, std::string_view reason) {
-  return FileResult::Failed("Could not open \"" + PathText(path) + "\": " + std::string(reason));
+Result<> OpenFailed(const fs::path& path, std::string_view reason) {
+  return Failed("Could not open \"" + PathText(path) + "\": " + std::string(reason));
 }
 
-FileResult ReadFailed(const fs::path& path, const std::string& reason) {
-  return FileResult::Failed("Could not read \"" + PathText(path) + "\". " + reason);
+Result<> ReadFailed(const fs::path& path, const std::string& reason) {
+  return Failed("Could not read \"" + PathText(path) + "\". " + reason);
 }
 
 }  // namespace
@@ -198,11 +199,11 @@ std::string ChartFileText(const ChartSettings& chart) {
   return text;
 }
 
-FileResult SaveChartFile(const fs::path& path, const ChartSettings& chart) {
+Result<> SaveChartFile(const fs::path& path, const ChartSettings& chart) {
   return WriteFileAtomically(path, ChartFileText(chart));
 }
 
-FileResult LoadChartFile(std::istream& in, ChartSettings& chart) {
+Result<> LoadChartFile(std::istream& in, ChartSettings& chart) {
   FileContent content = CurrentContent(chart);
   WordReader reader(in);
   bool keyFound = false;
@@ -210,18 +211,18 @@ FileResult LoadChartFile(std::istream& in, ChartSettings& chart) {
     keyFound = ReadEntry(*word, reader, content) || keyFound;
   }
   if (reader.ReadFailed()) {
-    return FileResult::Failed("Reading failed before the end of the file; the chart is unchanged.");
+    return Failed("Reading failed before the end of the file; the chart is unchanged.");
   }
   // An empty, binary or unrelated file would otherwise empty the node list and leave the rest.
   if (!keyFound) {
-    return FileResult::Failed(
+    return Failed(
         "It is not a chart data file: none of its keys was found; the chart is unchanged.");
   }
   ApplyContent(content, chart);
-  return FileResult::Done();
+  return Done();
 }
 
-FileResult LoadChartFile(const fs::path& path, ChartSettings& chart) {
+Result<> LoadChartFile(const fs::path& path, ChartSettings& chart) {
   using Outcome = RegularFileRead::Outcome;
   const RegularFileRead read = ReadRegularFile(path, kLargestChartFile);
   switch (read.Result) {
@@ -240,8 +241,8 @@ FileResult LoadChartFile(const fs::path& path, ChartSettings& chart) {
       return OpenFailed(path, SystemReason(read.Error) + ".");
   }
   std::istringstream content(read.Bytes);
-  FileResult result = LoadChartFile(content, chart);
-  if (!result.Ok) return ReadFailed(path, result.Message);
+  Result<> result = LoadChartFile(content, chart);
+  if (!result.Ok()) return ReadFailed(path, result.Message());
   return result;
 }
 

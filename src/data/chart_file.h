@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/file_result.h"
+#include "base/result.h"
 
 namespace hygrovia {
 
@@ -28,7 +28,7 @@ std::string ChartFileText(const ChartSettings& chart);
 
 // Writes the chart to the file, replacing an earlier one only when everything was written and
 // flushed to the disk (WriteFileAtomically).
-FileResult SaveChartFile(const std::filesystem::path& path, const ChartSettings& chart);
+Result<> SaveChartFile(const std::filesystem::path& path, const ChartSettings& chart);
 
 // Reads a chart from the stream: every whitespace-separated word that is one of the seven keys
 // ("Cursor:", "CursorArrow:", "BarometricPressure:", "TemperatureRange:", "HumidityRange:",
@@ -42,7 +42,7 @@ FileResult SaveChartFile(const std::filesystem::path& path, const ChartSettings&
 // and leaves its field as it was; a missing or unreadable range end or pressure keeps the
 // chart's current one. When the stream fails while reading, or when none of the seven keys is
 // found in it (an empty, binary or unrelated file), nothing is changed.
-FileResult LoadChartFile(std::istream& in, ChartSettings& chart);
+Result<> LoadChartFile(std::istream& in, ChartSettings& chart);
 
 // A chart data file is a few hundred bytes; a longer file is no chart.
 inline constexpr std::size_t kLargestChartFile = std::size_t{1} << 20;
@@ -50,7 +50,7 @@ inline constexpr std::size_t kLargestChartFile = std::size_t{1} << 20;
 // LoadChartFile from the file at path; nothing is changed when it cannot be opened or read,
 // when it is not a regular file (a pipe or a device, which is never waited on), or when it is
 // longer than kLargestChartFile.
-FileResult LoadChartFile(const std::filesystem::path& path, ChartSettings& chart);
+Result<> LoadChartFile(const std::filesystem::path& path, ChartSettings& chart);
 
 }  // namespace hygrovia
 

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "base/number_text.h"
+#include "data/path_text.h"
 
 namespace hygrovia {
 namespace fs = std::filesystem;
@@ -105,7 +106,7 @@ std::string LineMessage(int line, const std::string& what) {
 
 class WeatherParser {
  public:
-  WeatherFileResult Read(std::string_view text);
+  Result<WeatherYear> Read(std::string_view text);
 
  private:
   std::optional<std::string> ReadLocation(std::string_view line);
@@ -113,8 +114,8 @@ class WeatherParser {
   std::optional<std::string> ReadQuantity(const std::array<std::string_view, kRowFields>& fields,
                                           const Quantity& q, float& value, bool& missing) const;
   std::optional<std::string> NumberHours();
-  WeatherFileResult Fail(const std::string& message) const {
-    return {FileResult::Failed(message), {}};
+  Result<WeatherYear> Fail(const std::string& message) const {
+    return Failed(message);
   }
 
   WeatherYear year_;
@@ -219,7 +220,7 @@ std::optional<std::string> WeatherParser::NumberHours() {
   return std::nullopt;
 }
 
-WeatherFileResult WeatherParser::Read(std::string_view text) {
+Result<WeatherYear> WeatherParser::Read(std::string_view text) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   LineCursor lines(text);
   for (line_ = 1; line_ <= kHeaderLines; ++line_) {
@@ -258,24 +259,24 @@ WeatherFileResult WeatherParser::Read(std::string_view text) {
                                        year_.rows)));
   }
   if (auto error = NumberHours()) return Fail(*error);
-  return {FileResult::Done(), std::move(year_)};
+  return std::move(year_);
 }
 
-WeatherFileResult Failed(const fs::path& path, const std::string& why) {
-  return {FileResult::Failed("Could not read \"" + PathText(path) + "\". " + why), {}};
+Failure Unreadable(const fs::path& path, const std::string& why) {
+  return Failed("Could not read \"" + PathText(path) + "\". " + why);
 }
 
 }  // namespace
 
-WeatherFileResult ReadWeatherText(std::string_view text) { return WeatherParser().Read(text); }
+Result<WeatherYear> ReadWeatherText(std::string_view text) { return WeatherParser().Read(text); }
 
-WeatherFileResult ReadWeatherFile(const fs::path& path) {
+Result<WeatherYear> ReadWeatherFile(const fs::path& path) {
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
-  if (status.type() == fs::file_type::not_found) return Failed(path, "The file does not exist.");
-  if (fs::is_directory(status)) return Failed(path, "It is a folder, not a weather file.");
+  if (status.type() == fs::file_type::not_found) return Unreadable(path, "The file does not exist.");
+  if (fs::is_directory(status)) return Unreadable(path, "It is a folder, not a weather file.");
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Failed(path, "The file cannot be opened for reading.");
+  if (!in) return Unreadable(path, "The file cannot be opened for reading.");
   // Devices such as /dev/zero may be named: read no more than a weather file can hold.
   constexpr std::size_t kChunk = std::size_t{1} << 20;
   std::string text;
@@ -285,12 +286,12 @@ WeatherFileResult ReadWeatherFile(const fs::path& path) {
     in.read(text.data() + size, static_cast<std::streamsize>(kChunk));
     text.resize(size + static_cast<std::size_t>(in.gcount()));
   }
-  if (in.bad()) return Failed(path, "Reading failed.");
+  if (in.bad()) return Unreadable(path, "Reading failed.");
   if (text.size() > kLargestWeatherFile) {
-    return Failed(path, "It is larger than a weather file can be.");
+    return Unreadable(path, "It is larger than a weather file can be.");
   }
-  WeatherFileResult result = ReadWeatherText(text);
-  if (!result.status.Ok) return Failed(path, result.status.Message);
+  Result<WeatherYear> result = ReadWeatherText(text);
+  if (!result) return Unreadable(path, result.Message());
   return result;
 }
 

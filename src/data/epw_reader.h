@@ -6,15 +6,9 @@
 #include <string_view>
 
 #include "climate/weather_hours.h"
-#include "data/file_result.h"
+#include "base/result.h"
 
 namespace hygrovia {
-
-// A year of weather read from an EnergyPlus weather file (".epw"), or why it could not be.
-struct WeatherFileResult {
-  FileResult status;
-  WeatherYear year;  // empty unless status.Ok
-};
 
 // Hourly rows of a year, and of a leap year.
 inline constexpr int kHoursInYear = 8760;
@@ -31,10 +25,10 @@ inline constexpr std::size_t kLargestWeatherFile = std::size_t{64} << 20;
 // and the minute are not looked at. An hour whose dry bulb (99.9), dew point (99.9),
 // humidity (999) or pressure (999999) is marked missing is left out and counted. Anything
 // else that is not a year of hours is refused with a message naming the line.
-WeatherFileResult ReadWeatherText(std::string_view text);
+Result<WeatherYear> ReadWeatherText(std::string_view text);
 
 // ReadWeatherText of the file at path; the message names the file.
-WeatherFileResult ReadWeatherFile(const std::filesystem::path& path);
+Result<WeatherYear> ReadWeatherFile(const std::filesystem::path& path);
 
 }  // namespace hygrovia
 

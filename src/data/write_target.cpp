@@ -16,13 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-WriteTarget Refused(std::string why) {
-  WriteTarget target;
-  target.Refusal = std::move(why);
-  return target;
-}
+// why ends in a full stop.
+Failure Refused(std::string why) { return Failed(std::move(why)); }
 
-WriteTarget RefusedFor(int errorNumber) { return Refused(SystemReason(errorNumber) + "."); }
+Failure RefusedFor(int errorNumber) { return Refused(SystemReason(errorNumber) + "."); }
 
 const char* const kNoFolder = "its folder does not exist.";
 const char* const kFolderInTheWay = "a folder of that name is in the way.";
@@ -44,7 +41,7 @@ WriteTarget Found(const fs::path& file) {
 
 #ifdef _WIN32
 
-WriteTarget NewFile(const fs::path& named) {
+Result<WriteTarget> NewFile(const fs::path& named) {
   std::error_code error;
   const fs::file_status folder = fs::status(FolderOf(named), error);
   if (folder.type() == fs::file_type::not_found) return Refused(kNoFolder);
@@ -53,7 +50,7 @@ WriteTarget NewFile(const fs::path& named) {
   return Found(named);
 }
 
-WriteTarget ExistingFile(const fs::path& file, const fs::file_status& status) {
+Result<WriteTarget> ExistingFile(const fs::path& file, const fs::file_status& status) {
   if (fs::is_directory(status)) return Refused(kFolderInTheWay);
   if (!fs::is_regular_file(status)) return Refused(kNotRegular);
   constexpr fs::perms kAnyWriteBit =
@@ -66,7 +63,7 @@ WriteTarget ExistingFile(const fs::path& file, const fs::file_status& status) {
 
 }  // namespace
 
-WriteTarget FindWriteTarget(const fs::path& named) {
+Result<WriteTarget> FindWriteTarget(const fs::path& named) {
   if (named.empty()) return Refused("the file name is empty.");
   std::error_code error;
   const fs::file_status own = fs::symlink_status(named, error);
@@ -84,7 +81,7 @@ WriteTarget FindWriteTarget(const fs::path& named) {
 
 #else
 
-WriteTarget NewFile(const fs::path& named) {
+Result<WriteTarget> NewFile(const fs::path& named) {
   struct stat info {};
   if (::stat(FolderOf(named).c_str(), &info) != 0) {
     if (errno == ENOENT) return Refused(kNoFolder);
@@ -94,7 +91,7 @@ WriteTarget NewFile(const fs::path& named) {
   return Found(named);
 }
 
-WriteTarget ExistingFile(const fs::path& file, const struct stat& info) {
+Result<WriteTarget> ExistingFile(const fs::path& file, const struct stat& info) {
   if (S_ISDIR(info.st_mode)) return Refused(kFolderInTheWay);
   if (!S_ISREG(info.st_mode)) return Refused(kNotRegular);
   constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
@@ -109,7 +106,7 @@ WriteTarget ExistingFile(const fs::path& file, const struct stat& info) {
 }
 
 // The file at the end of the link, with its status; a refusal when there is none.
-WriteTarget ThroughLink(const fs::path& link) {
+Result<WriteTarget> ThroughLink(const fs::path& link) {
   struct stat info {};
   if (::stat(link.c_str(), &info) != 0) {
     if (errno == ENOENT) return Refused(kDanglingLink);
@@ -124,7 +121,7 @@ WriteTarget ThroughLink(const fs::path& link) {
 
 }  // namespace
 
-WriteTarget FindWriteTarget(const fs::path& named) {
+Result<WriteTarget> FindWriteTarget(const fs::path& named) {
   if (named.empty()) return Refused("the file name is empty.");
   struct stat info {};
   if (::lstat(named.c_str(), &info) != 0) {

@@ -6,6 +6,8 @@
 
 #include <sys/types.h>
 
+#include "base/result.h"
+
 namespace hygrovia {
 
 // The file a save replaces or creates, found from the name the user gave: the named file
@@ -20,15 +22,13 @@ struct WriteTarget {
   uid_t Owner = 0;
   gid_t Group = 0;
 #endif
-  // Why nothing may be written there, ending in a full stop; empty when it may.
-  std::string Refusal;
 };
 
 // Looks at the name without opening anything. Refused are: a folder, anything that is not a
 // regular file (a pipe, a device, a socket, or a link to one), a link to nothing or a loop of
 // links, a write-protected file (even for the root user, who could write it), a file in a
 // folder that does not exist, and a name the system refuses (too long, say).
-WriteTarget FindWriteTarget(const std::filesystem::path& named);
+Result<WriteTarget> FindWriteTarget(const std::filesystem::path& named);
 
 }  // namespace hygrovia
 

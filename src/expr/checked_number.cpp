@@ -6,13 +6,13 @@
 
 namespace hygrovia {
 
-CheckedNumber CheckNumber(ExpressionEvaluator& evaluator, std::string_view text) {
+Result<double> CheckNumber(ExpressionEvaluator& evaluator, std::string_view text) {
   const double value = evaluator.Evaluate(text);
   if (evaluator.Error() != ExpressionError::None) {
-    return {false, 0.0, std::string(evaluator.ErrorText())};
+    return Failed(std::string(evaluator.ErrorText()));
   }
-  if (!std::isfinite(value)) return {false, 0.0, "The result is not a finite number."};
-  return {true, value, {}};
+  if (!std::isfinite(value)) return Failed("The result is not a finite number.");
+  return value;
 }
 
 }  // namespace hygrovia

@@ -26,26 +26,26 @@ float ReadNumber(ExpressionEvaluator& evaluator, std::string_view text) {
   return NarrowToFloat(value);
 }
 
-NumberReading ReadCheckedNumber(ExpressionEvaluator& evaluator, std::string_view text) {
+Result<float> ReadCheckedNumber(ExpressionEvaluator& evaluator, std::string_view text) {
   const double value = evaluator.Evaluate(text);
   if (evaluator.Error() != ExpressionError::None) {
-    return {std::nullopt, std::string(evaluator.ErrorText())};
+    return Failed(std::string(evaluator.ErrorText()));
   }
   const float narrowed = NarrowToFloat(value);
-  if (!std::isfinite(narrowed)) return {std::nullopt, std::string(kNotFiniteText)};
-  return {narrowed, {}};
+  if (!std::isfinite(narrowed)) return Failed(std::string(kNotFiniteText));
+  return narrowed;
 }
 
-std::string ValuePreview(std::string_view text, const NumberReading& reading,
+std::string ValuePreview(std::string_view text, const Result<float>& reading,
                          std::string_view format) {
-  if (!reading.Value) return reading.Error;
+  if (!reading) return reading.Message();
   // A plain number, blanks around it allowed, needs no second showing.
   const std::optional<ParsedNumber> number = ParseNumber(text);
   if (number && text.find_first_not_of(" \t", number->length) == std::string_view::npos &&
-      static_cast<float>(number->value) == *reading.Value) {
+      static_cast<float>(number->value) == *reading) {
     return {};
   }
-  return "= " + FormatText(format, static_cast<double>(*reading.Value));
+  return "= " + FormatText(format, static_cast<double>(*reading));
 }
 
 std::string WriteNumber(std::string_view format, float value) {

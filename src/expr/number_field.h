@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
 #include "expr/expression_evaluator.h"
 
 namespace hygrovia {
@@ -18,22 +19,16 @@ namespace hygrovia {
 // result beyond the float range becomes the infinity of its sign.
 float ReadNumber(ExpressionEvaluator& evaluator, std::string_view text);
 
-// A field's text read for a dialog that refuses mistakes: the value, or why there is none.
-struct NumberReading {
-  std::optional<float> Value;
-  std::string Error;  // empty when there is a value
-};
-
 // The value of text as an expression when it is a finite float; otherwise the evaluator's
 // own error text, or for a result that is infinite, not a number or beyond the float range,
 // kNotFiniteText.
 inline constexpr std::string_view kNotFiniteText = "Not a finite number.";
-NumberReading ReadCheckedNumber(ExpressionEvaluator& evaluator, std::string_view text);
+Result<float> ReadCheckedNumber(ExpressionEvaluator& evaluator, std::string_view text);
 
 // What a field shows beside its text while it is typed: "= " and the value formatted with
 // format when the text is more than that number written out (25*1.8+32 gives "= 77.00"),
 // the error when it has no value, and nothing when the text is a plain number.
-std::string ValuePreview(std::string_view text, const NumberReading& reading,
+std::string ValuePreview(std::string_view text, const Result<float>& reading,
                          std::string_view format);
 
 // The text a field shows for value: formatted with a printf format ("%0.3f", "%0.1f",

@@ -62,7 +62,7 @@ std::string Describe(const ChartSettings& chart) {
   return text;
 }
 
-FileResult LoadText(const std::string& text, ChartSettings& chart) {
+Result<> LoadText(const std::string& text, ChartSettings& chart) {
   std::istringstream in(text);
   return LoadChartFile(in, chart);
 }
@@ -123,7 +123,7 @@ TEST(ChartFileTest, NamedNodesTravelInLinesOfTheirOwn) {
                            "DataName: 3 Cursor: 40 20 DataPnt: 1 1\r\n"
                            "\r\n";
   TestChart loaded;
-  ASSERT_TRUE(LoadText(text + "DataName: 9 nobody\r\n", loaded.settings).Ok);
+  ASSERT_TRUE(LoadText(text + "DataName: 9 nobody\r\n", loaded.settings).Ok());
   const NodeList& nodes = loaded.settings.Nodes;
   ASSERT_EQ(nodes.Count, 3);
   EXPECT_EQ(nodes.Name(0), "OA");
@@ -132,7 +132,7 @@ TEST(ChartFileTest, NamedNodesTravelInLinesOfTheirOwn) {
   EXPECT_EQ(loaded.settings.Cursor.X, 25.0f);
   EXPECT_EQ(ChartFileText(loaded.settings), text);
   TestChart again;
-  ASSERT_TRUE(LoadText(ChartFileText(loaded.settings), again.settings).Ok);
+  ASSERT_TRUE(LoadText(ChartFileText(loaded.settings), again.settings).Ok());
   EXPECT_EQ(ChartFileText(again.settings), text);
 }
 
@@ -160,13 +160,13 @@ TEST(ChartFileTest, PropertyModelTravelsInItsOwnLine) {
   for (const Case& c : cases) {
     TestChart loaded;
     loaded.settings.SetPropertyModel(PropertyModel::Ashrae2017);
-    ASSERT_TRUE(LoadText(c.text, loaded.settings).Ok) << c.text;
+    ASSERT_TRUE(LoadText(c.text, loaded.settings).Ok()) << c.text;
     EXPECT_EQ(loaded.settings.GetPropertyModel(), c.expected) << c.text;
     EXPECT_EQ(loaded.cursor.Model, c.expected) << c.text;
     EXPECT_EQ(loaded.arrow.Model, c.expected) << c.text;
   }
   TestChart reloaded;
-  ASSERT_TRUE(LoadText(text, reloaded.settings).Ok);
+  ASSERT_TRUE(LoadText(text, reloaded.settings).Ok());
   EXPECT_EQ(ChartFileText(reloaded.settings), text);
 }
 
@@ -185,7 +185,7 @@ TEST(ChartFileTest, SavedChartLoadsBackToThreeDecimals) {
   EXPECT_NE(text.find("Cursor: 25.000  -1.500\r\n"), std::string::npos);
 
   TestChart loaded;
-  ASSERT_TRUE(LoadText(text, loaded.settings).Ok);
+  ASSERT_TRUE(LoadText(text, loaded.settings).Ok());
   EXPECT_EQ(Describe(loaded.settings), Describe(saved.settings));
   EXPECT_EQ(ChartFileText(loaded.settings), text);
   EXPECT_EQ(loaded.settings.Nodes.Selected, NodeList::kCapacity - 1);
@@ -215,7 +215,7 @@ TEST(ChartFileTest, ChartSavedInInchPoundUnitsIsTheSameFileInSi) {
   EXPECT_EQ(ChartFileText(saved), text);
 
   TestChart loaded;
-  ASSERT_TRUE(LoadText(text, loaded.settings).Ok);
+  ASSERT_TRUE(LoadText(text, loaded.settings).Ok());
   EXPECT_EQ(Describe(loaded.settings), Describe(saved));
   EXPECT_EQ(Describe(loaded.settings).substr(0, 20), "C 25.000 9.881 A 20.");
 }
@@ -282,9 +282,9 @@ TEST(ChartFileTest, ReadsEntriesAsTheyCome) {
   for (const Case& c : cases) {
     TestChart chart;
     Prepare(chart.settings);
-    const FileResult result = LoadText(c.text, chart.settings);
-    EXPECT_TRUE(result.Ok) << c.text;
-    EXPECT_EQ(result.Message, "") << c.text;
+    const Result<> result = LoadText(c.text, chart.settings);
+    EXPECT_TRUE(result.Ok()) << c.text;
+    EXPECT_EQ(result.Message(), "") << c.text;
     EXPECT_EQ(Describe(chart.settings), c.expected) << c.text;
     EXPECT_EQ(chart.redraws, 1) << c.text;
   }
@@ -294,7 +294,7 @@ TEST(ChartFileTest, LoadsAtMostTwentyFourNodesAndSelectsTheLast) {
   std::string text;
   for (int i = 1; i <= 30; ++i) text += FormatText("DataPnt: %d  %d\r\n", i, -i);
   TestChart chart;
-  ASSERT_TRUE(LoadText(text, chart.settings).Ok);
+  ASSERT_TRUE(LoadText(text, chart.settings).Ok());
   EXPECT_EQ(chart.settings.Nodes.Count, NodeList::kCapacity);
   EXPECT_EQ(chart.settings.Nodes.Selected, NodeList::kCapacity - 1);
   EXPECT_EQ(chart.settings.Nodes.GetNode(23).X, 24.0f);
@@ -309,7 +309,7 @@ TEST(ChartFileTest, DamagedFilesLoadWithoutHarm) {
     TestChart chart;
     // Cut before its first key, the file is no chart file at all.
     const bool hasKey = text.substr(0, length).find("Cursor:") != std::string::npos;
-    EXPECT_EQ(LoadText(text.substr(0, length), chart.settings).Ok, hasKey) << length;
+    EXPECT_EQ(LoadText(text.substr(0, length), chart.settings).Ok(), hasKey) << length;
     EXPECT_LE(chart.settings.Nodes.Count, 2) << length;
     if (length == text.size()) {
       EXPECT_EQ(Describe(chart.settings), Describe(source.settings));
@@ -319,7 +319,7 @@ TEST(ChartFileTest, DamagedFilesLoadWithoutHarm) {
   for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>((i * 7919) % 256));
   binary += "\nCursor: 3 4\n";
   TestChart chart;
-  EXPECT_TRUE(LoadText(binary, chart.settings).Ok);
+  EXPECT_TRUE(LoadText(binary, chart.settings).Ok());
   EXPECT_EQ(chart.settings.Cursor.X, 3.0f);
   EXPECT_EQ(chart.settings.Cursor.Y, 4.0f);
 }
@@ -344,9 +344,9 @@ TEST(ChartFileTest, FilesWithoutAnyKeyAreRefused) {
     TestChart chart;
     Prepare(chart.settings);
     const std::string before = Describe(chart.settings);
-    const FileResult result = LoadText(text, chart.settings);
-    EXPECT_FALSE(result.Ok) << text;
-    EXPECT_EQ(result.Message, message) << text;
+    const Result<> result = LoadText(text, chart.settings);
+    EXPECT_FALSE(result.Ok()) << text;
+    EXPECT_EQ(result.Message(), message) << text;
     EXPECT_EQ(Describe(chart.settings), before) << text;
     EXPECT_EQ(chart.redraws, 0) << text;
   }
@@ -354,7 +354,7 @@ TEST(ChartFileTest, FilesWithoutAnyKeyAreRefused) {
   const fs::path empty = folder.path() / "empty.hgv";
   WriteBytes(empty, "");
   TestChart chart;
-  EXPECT_EQ(LoadChartFile(empty, chart.settings).Message,
+  EXPECT_EQ(LoadChartFile(empty, chart.settings).Message(),
             "Could not read \"" + empty.string() + "\". " + message);
 }
 
@@ -378,9 +378,9 @@ TEST(ChartFileTest, ReadErrorChangesNothing) {
   const std::string before = Describe(chart.settings);
   BrokenBuffer buffer("Cursor: 1 2\r\nDataPnt: 3 4\r\nTemperatureRange: 0 9");
   std::istream in(&buffer);
-  const FileResult result = LoadChartFile(in, chart.settings);
-  EXPECT_FALSE(result.Ok);
-  EXPECT_EQ(result.Message, "Reading failed before the end of the file; the chart is unchanged.");
+  const Result<> result = LoadChartFile(in, chart.settings);
+  EXPECT_FALSE(result.Ok());
+  EXPECT_EQ(result.Message(), "Reading failed before the end of the file; the chart is unchanged.");
   EXPECT_EQ(Describe(chart.settings), before);
   EXPECT_EQ(chart.redraws, 0);
 }
@@ -420,9 +420,9 @@ TEST(ChartFileTest, FilesThatCannotBeOpenedChangeNothing) {
     TestChart chart;
     Prepare(chart.settings);
     const std::string before = Describe(chart.settings);
-    const FileResult result = LoadChartFile(c.path, chart.settings);
-    EXPECT_FALSE(result.Ok);
-    EXPECT_EQ(result.Message, c.message);
+    const Result<> result = LoadChartFile(c.path, chart.settings);
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Message(), c.message);
     EXPECT_EQ(Describe(chart.settings), before);
     EXPECT_EQ(chart.redraws, 0);
   }
@@ -441,9 +441,9 @@ TEST(ChartFileTest, FilesLongerThanAChartAreRefusedUnread) {
     TestChart chart;
     Prepare(chart.settings);
     const std::string before = Describe(chart.settings);
-    const FileResult result = LoadChartFile(path, chart.settings);
-    EXPECT_FALSE(result.Ok) << path;
-    EXPECT_EQ(result.Message, "Could not read \"" + path.string() +
+    const Result<> result = LoadChartFile(path, chart.settings);
+    EXPECT_FALSE(result.Ok()) << path;
+    EXPECT_EQ(result.Message(), "Could not read \"" + path.string() +
                                   "\". It is larger than a chart data file can be; the chart is "
                                   "unchanged.");
     EXPECT_EQ(Describe(chart.settings), before);
@@ -459,14 +459,14 @@ TEST(ChartFileTest, SaveReplacesTheFileWhole) {
   const fs::perms permissions = fs::status(target).permissions();
   TestChart chart;
   Prepare(chart.settings);
-  const FileResult result = SaveChartFile(target, chart.settings);
-  ASSERT_TRUE(result.Ok) << result.Message;
+  const Result<> result = SaveChartFile(target, chart.settings);
+  ASSERT_TRUE(result.Ok()) << result.Message();
   EXPECT_EQ(FileBytes(target), ChartFileText(chart.settings));
   EXPECT_EQ(fs::status(target).permissions(), permissions);
   EXPECT_EQ(folder.EntryCount(), 1) << "no temporary file is left behind";
 
   TestChart loaded;
-  ASSERT_TRUE(LoadChartFile(target, loaded.settings).Ok);
+  ASSERT_TRUE(LoadChartFile(target, loaded.settings).Ok());
   EXPECT_EQ(Describe(loaded.settings), Describe(chart.settings));
 }
 
@@ -479,7 +479,7 @@ TEST(ChartFileTest, SaveThroughALinkUpdatesTheLinkedFile) {
   fs::create_symlink(real, link, error);
   if (error) GTEST_SKIP() << "this system makes no symbolic links: " << error.message();
   TestChart chart;
-  ASSERT_TRUE(SaveChartFile(link, chart.settings).Ok);
+  ASSERT_TRUE(SaveChartFile(link, chart.settings).Ok());
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status(link)));
   EXPECT_EQ(FileBytes(real), ChartFileText(chart.settings));
   EXPECT_EQ(folder.EntryCount(), 2);
@@ -502,9 +502,9 @@ TEST(ChartFileTest, FailedSaveLeavesEverythingAsItWas) {
   };
   TestChart chart;
   for (const Case& c : cases) {
-    const FileResult result = SaveChartFile(c.path, chart.settings);
-    EXPECT_FALSE(result.Ok);
-    EXPECT_EQ(result.Message, c.message);
+    const Result<> result = SaveChartFile(c.path, chart.settings);
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Message(), c.message);
   }
   EXPECT_EQ(FileBytes(inTheWay / "inside"), "kept");
   EXPECT_FALSE(fs::exists(noFolder.parent_path()));
@@ -558,7 +558,7 @@ TEST(ChartFileTest, SaveLeavesWhatIsNoWritableRegularFile) {
     c.prepare(folder.path());
     const std::string before = Snapshot(folder.path());
     const fs::path target = folder.path() / c.name;
-    EXPECT_EQ(SaveChartFile(target, chart.settings).Message,
+    EXPECT_EQ(SaveChartFile(target, chart.settings).Message(),
               "Could not save \"" + target.string() + "\": " + c.why);
     EXPECT_EQ(Snapshot(folder.path()), before);
   }
@@ -572,8 +572,8 @@ void SaveWithTinyFileLimit(const fs::path& target) {
   const rlimit limit{40, 40};
   setrlimit(RLIMIT_FSIZE, &limit);
   TestChart chart;
-  const FileResult result = SaveChartFile(target, chart.settings);
-  const bool reported = !result.Ok && result.Message.find("unchanged") != std::string::npos;
+  const Result<> result = SaveChartFile(target, chart.settings);
+  const bool reported = !result.Ok() && result.Message().find("unchanged") != std::string::npos;
   std::_Exit(reported ? 0 : 1);
 }
 

@@ -88,9 +88,9 @@ TEST(EpwReader, ToleratesWhatRealFilesHold) {
        8756, 4},
   };
   for (const Case& c : cases) {
-    const WeatherFileResult result = ReadWeatherText(c.text());
-    ASSERT_TRUE(result.status.Ok) << c.what << ": " << result.status.Message;
-    const WeatherYear& year = result.year;
+    const Result<WeatherYear> result = ReadWeatherText(c.text());
+    ASSERT_TRUE(result.Ok()) << c.what << ": " << result.Message();
+    const WeatherYear& year = *result;
     EXPECT_EQ(static_cast<int>(year.hours.size()), c.hours) << c.what;
     EXPECT_EQ(year.skipped, c.skipped) << c.what;
     EXPECT_EQ(year.rows, c.hours + c.skipped) << c.what;
@@ -145,18 +145,17 @@ TEST(EpwReader, RefusesAnythingElseNamingTheLine) {
   for (const Case& c : cases) {
     auto lines = YearLines(false);
     c.change(lines);
-    const WeatherFileResult result = ReadWeatherText(Joined(lines, "\r\n", true));
-    EXPECT_FALSE(result.status.Ok) << c.message;
-    EXPECT_EQ(result.status.Message, c.message);
-    EXPECT_TRUE(result.year.hours.empty()) << c.message;
+    const Result<WeatherYear> result = ReadWeatherText(Joined(lines, "\r\n", true));
+    EXPECT_FALSE(result.Ok()) << c.message;
+    EXPECT_EQ(result.Message(), c.message);
   }
 }
 
 TEST(EpwReader, ReadsTheChicagoYear) {
-  const WeatherFileResult result =
+  const Result<WeatherYear> result =
       ReadWeatherFile(std::filesystem::path(HYGROVIA_TEST_DATA_DIR) / "chicago-ohare-tmy3.epw");
-  ASSERT_TRUE(result.status.Ok) << result.status.Message;
-  const WeatherYear& year = result.year;
+  ASSERT_TRUE(result.Ok()) << result.Message();
+  const WeatherYear& year = *result;
   EXPECT_EQ(year.rows, 8760);
   EXPECT_EQ(year.skipped, 0);
   ASSERT_EQ(year.hours.size(), 8760u);
@@ -187,11 +186,11 @@ TEST(EpwReader, ReadsTheChicagoYear) {
 }
 
 TEST(EpwReader, FileErrorsNameTheFile) {
-  const WeatherFileResult missing = ReadWeatherFile("/nonexistent/weather.epw");
-  EXPECT_EQ(missing.status.Message,
+  const Result<WeatherYear> missing = ReadWeatherFile("/nonexistent/weather.epw");
+  EXPECT_EQ(missing.Message(),
             "Could not read \"/nonexistent/weather.epw\". The file does not exist.");
-  const WeatherFileResult folder = ReadWeatherFile(HYGROVIA_TEST_DATA_DIR);
-  EXPECT_FALSE(folder.status.Ok);
+  const Result<WeatherYear> folder = ReadWeatherFile(HYGROVIA_TEST_DATA_DIR);
+  EXPECT_FALSE(folder.Ok());
 }
 
 }  // namespace

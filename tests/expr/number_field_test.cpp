@@ -104,9 +104,9 @@ TEST(NumberField, CheckedReadingsGiveAFiniteValueOrTheReason) {
   };
   ExpressionEvaluator evaluator;
   for (const Case& c : cases) {
-    const NumberReading reading = ReadCheckedNumber(evaluator, c.text);
-    EXPECT_EQ(reading.Value, c.value) << c.text;
-    EXPECT_EQ(reading.Error, c.error) << c.text;
+    const Result<float> reading = ReadCheckedNumber(evaluator, c.text);
+    EXPECT_EQ(reading ? std::optional<float>(*reading) : std::nullopt, c.value) << c.text;
+    EXPECT_EQ(reading.Message(), c.error) << c.text;
     EXPECT_EQ(ValuePreview(c.text, reading, "%0.2f"), c.preview) << c.text;
     // The plain reading of the same text is unchanged: 0 or an infinity where this refuses.
     if (!c.value) {

@@ -16,7 +16,8 @@
 #include "drawing/model_caption.h"
 #include "data/chart_file.h"
 #include "data/epw_reader.h"
-#include "data/file_result.h"
+#include "base/result.h"
+#include "data/path_text.h"
 
 namespace hygrovia {
 namespace {
@@ -36,9 +37,9 @@ int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
   CommandLineActions actions;
   // The name's bytes go to the system as they came, whatever their encoding.
   actions.loadFile = [&chart, &err, &allRead](const std::string& fileName) {
-    const FileResult result = LoadChartFile(std::filesystem::path(fileName), chart.settings);
-    if (result.Ok) return;
-    Complain(err, result.Message);
+    const Result<> result = LoadChartFile(std::filesystem::path(fileName), chart.settings);
+    if (result.Ok()) return;
+    Complain(err, result.Message());
     allRead = false;
   };
   actions.toggleRelativeCursor = [&chart] { chart.ToggleRelativeCursor(); };
@@ -55,13 +56,13 @@ int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
 // the filter; false, with the reason told, when the file cannot be read.
 bool ShowWeather(HeadlessChart& chart, const HeadlessOptions& options, std::ostream& err) {
   const std::filesystem::path path(options.weatherFile);
-  WeatherFileResult weather = ReadWeatherFile(path);
-  if (!weather.status.Ok) {
-    Complain(err, weather.status.Message);
+  Result<WeatherYear> weather = ReadWeatherFile(path);
+  if (!weather.Ok()) {
+    Complain(err, weather.Message());
     return false;
   }
   ClimateLayer& layer = chart.settings.Climate;
-  layer.SetWeather(std::move(weather.year), PathText(path.filename()));
+  layer.SetWeather(std::move(weather).Value(), PathText(path.filename()));
   layer.SetFilter(options.filter);
   layer.SetShowComfort(true);
   return true;
@@ -101,11 +102,12 @@ bool PrintTable(HeadlessChart& chart, std::ostream& out) {
 
 int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& out,
                        std::ostream& err) {
-  const HeadlessOptions options = ReadHeadlessOptions(arguments);
-  if (!options.error.empty()) {
-    Complain(err, options.error);
+  const Result<HeadlessOptions> read = ReadHeadlessOptions(arguments);
+  if (!read) {
+    Complain(err, read.Message());
     return kExitUsage;
   }
+  const HeadlessOptions& options = *read;
   HeadlessChart chart(QSize(options.width, options.height));
   // As at the normal start, the rest of the command line still runs past a file that cannot
   // be read, but a script is told.
@@ -118,17 +120,17 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
     return kExitFailure;
   }
   if (!options.processCsvFile.empty()) {
-    const std::string error = WriteProcessCsv(chart.settings, options.flow, options.flowGiven,
-                                              options.processCsvFile, out, options.flowReference);
-    if (!error.empty()) {
-      Complain(err, error);
+    const Result<> written = WriteProcessCsv(chart.settings, options.flow, options.flowGiven,
+                                             options.processCsvFile, out, options.flowReference);
+    if (!written) {
+      Complain(err, written.Message());
       return kExitFailure;
     }
   }
   if (options.exportFile.empty()) return done;
-  const std::string error = ExportChart(chart, options.exportFile, options.format);
-  if (error.empty()) return done;
-  Complain(err, error);
+  const Result<> exported = ExportChart(chart, options.exportFile, options.format);
+  if (exported) return done;
+  Complain(err, exported.Message());
   return kExitFailure;
 }
 
@@ -142,7 +144,8 @@ std::optional<int> RunHeadless(int argc, char* argv[]) {
   // command line can ask for a display after all.
   int appArgc = argc > 0 ? 1 : 0;
   std::optional<QGuiApplication> app;
-  if (!ReadHeadlessOptions(arguments).exportFile.empty()) {
+  if (const Result<HeadlessOptions> read = ReadHeadlessOptions(arguments);
+      read && !read->exportFile.empty()) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     app.emplace(appArgc, argv);
   }

@@ -86,11 +86,10 @@ bool IsFlowReferenceWord(std::string_view word) {
   return word.size() == kReference.size() && EndsWithIgnoringCase(word, kReference);
 }
 
-// "-flow-ref first|standard|mass"; the error text when the value is missing or unknown.
-std::string ReadFlowReference(const std::vector<std::string>& arguments, std::size_t& i,
-                              HeadlessOptions& options) {
-  constexpr std::string_view kNeeds = "-flow-ref needs first, standard or mass";
-  if (i + 1 >= arguments.size()) return std::string(kNeeds);
+// "-flow-ref first|standard|mass"; why not when the value is missing or unknown.
+Result<> ReadFlowReference(const std::vector<std::string>& arguments, std::size_t& i,
+                           HeadlessOptions& options) {
+  if (i + 1 >= arguments.size()) return Failed("-flow-ref needs first, standard or mass");
   const std::string& value = arguments[++i];
   constexpr std::pair<std::string_view, FlowReference> kNames[] = {
       {"first", FlowReference::FirstPoint},
@@ -100,10 +99,10 @@ std::string ReadFlowReference(const std::vector<std::string>& arguments, std::si
   for (const auto& [name, reference] : kNames) {
     if (value.size() == name.size() && EndsWithIgnoringCase(value, name)) {
       options.flowReference = reference;
-      return {};
+      return Done();
     }
   }
-  return "bad -flow-ref \"" + value + "\": give first, standard or mass";
+  return Failed("bad -flow-ref \"" + value + "\": give first, standard or mass");
 }
 
 // A whole written number (nothing after it) of 0 to kLargestProcessFlow m³/s.
@@ -124,75 +123,75 @@ bool TakeValue(const std::vector<std::string>& arguments, std::size_t& i, std::s
 }
 
 // Reads the headless word at arguments[i] and its value; the error text when it is not one.
-std::string ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
+Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
                      HeadlessOptions& options) {
   const std::string& word = arguments[i];
   std::string value;
   if (word == "--table") {
     options.table = true;
   } else if (word == "--highlight") {
-    if (!TakeValue(arguments, i, value)) return "--highlight needs a mode from 0 to 11";
+    if (!TakeValue(arguments, i, value)) return Failed("--highlight needs a mode from 0 to 11");
     const auto mode = WholeNumber(value, kLastHighlightMode);
-    if (!mode) return "bad highlight mode " + Quoted(value) + ": give a number from 0 to 11";
+    if (!mode) return Failed("bad highlight mode " + Quoted(value) + ": give a number from 0 to 11");
     options.highlights.push_back(*mode);
   } else if (word == "--size") {
-    if (!TakeValue(arguments, i, value)) return "--size needs WIDTHxHEIGHT";
+    if (!TakeValue(arguments, i, value)) return Failed("--size needs WIDTHxHEIGHT");
     if (!ReadSize(value, options)) {
-      return "bad size " + Quoted(value) + ": give WIDTHxHEIGHT, each from 1 to " +
-             std::to_string(kLargestPictureSide) + " pixels";
+      return Failed("bad size " + Quoted(value) + ": give WIDTHxHEIGHT, each from 1 to " +
+             std::to_string(kLargestPictureSide) + " pixels");
     }
   } else if (word == "--export") {
-    if (!TakeValue(arguments, i, value)) return "--export needs a file name";
-    if (value.empty()) return "the file name after --export is empty";
+    if (!TakeValue(arguments, i, value)) return Failed("--export needs a file name");
+    if (value.empty()) return Failed("the file name after --export is empty");
     options.exportFile = value;
   } else if (word == "--weather") {
-    if (!TakeValue(arguments, i, value)) return "--weather needs a weather file (.epw)";
+    if (!TakeValue(arguments, i, value)) return Failed("--weather needs a weather file (.epw)");
     options.weatherFile = value;
   } else if (word == "-months") {
     HourFilter& f = options.filter;
     if (!TakeValue(arguments, i, value) || !ReadRange(value, 1, 12, f.firstMonth, f.lastMonth)) {
-      return "bad months " + Quoted(value) + ": give FIRST-LAST, each from 1 to 12";
+      return Failed("bad months " + Quoted(value) + ": give FIRST-LAST, each from 1 to 12");
     }
   } else if (word == "-hours") {
     HourFilter& f = options.filter;
     if (!TakeValue(arguments, i, value) || !ReadRange(value, 0, 24, f.firstHour, f.lastHour) ||
         f.firstHour == f.lastHour) {
-      return "bad hours " + Quoted(value) + ": give FROM-TO, two different hours from 0 to 24";
+      return Failed("bad hours " + Quoted(value) + ": give FROM-TO, two different hours from 0 to 24");
     }
   } else if (word == "--process-csv") {
     if (!TakeValue(arguments, i, value) || value.empty()) {
-      return "--process-csv needs a file name, or - for standard output";
+      return Failed("--process-csv needs a file name, or - for standard output");
     }
     options.processCsvFile = value;
   } else if (IsFlowReferenceWord(word)) {
     return ReadFlowReference(arguments, i, options);
   } else if (IsFlowWord(word)) {
-    if (!TakeValue(arguments, i, value)) return "-flow needs an airflow in m\xC2\xB3/s";
+    if (!TakeValue(arguments, i, value)) return Failed("-flow needs an airflow in m\xC2\xB3/s");
     const auto flow = ProcessFlow(value);
-    if (!flow) return "bad airflow " + Quoted(value) + ": give m\xC2\xB3/s from 0 to 1000000";
+    if (!flow) return Failed("bad airflow " + Quoted(value) + ": give m\xC2\xB3/s from 0 to 1000000");
     options.flow = *flow;
     options.flowGiven = true;
   } else {
-    return "unknown option " + Quoted(word);
+    return Failed("unknown option " + Quoted(word));
   }
-  return {};
+  return Done();
 }
 
 // What is wrong with the options once every word was read; empty when they can run.
-std::string CheckOptions(HeadlessOptions& options) {
+Result<> CheckOptions(HeadlessOptions& options) {
   if (options.weatherFile.empty() && !(options.filter == HourFilter{})) {
-    return "-months and -hours choose hours of --weather FILE";
+    return Failed("-months and -hours choose hours of --weather FILE");
   }
   if (!options.exportFile.empty()) {
     options.format = FormatOfFileName(options.exportFile);
     if (options.format == PictureFormat::Unknown) {
-      return "cannot tell the picture format of " + Quoted(options.exportFile) +
-             ": the name must end in .png, .svg or .pdf";
+      return Failed("cannot tell the picture format of " + Quoted(options.exportFile) +
+             ": the name must end in .png, .svg or .pdf");
     }
   } else if (!options.table && options.processCsvFile.empty()) {
-    return "nothing to do: give --table, --export FILE or --process-csv FILE";
+    return Failed("nothing to do: give --table, --export FILE or --process-csv FILE");
   }
-  return {};
+  return Done();
 }
 
 }  // namespace
@@ -227,7 +226,7 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {
   return std::any_of(arguments.begin(), arguments.end(), IsHeadlessWord);
 }
 
-HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments) {
+Result<HeadlessOptions> ReadHeadlessOptions(const std::vector<std::string>& arguments) {
   HeadlessOptions options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     if (!IsHeadlessWord(arguments[i]) && !IsFilterWord(arguments[i]) && !IsFlowWord(arguments[i]) &&
@@ -235,10 +234,9 @@ HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments) {
       options.chartWords.push_back(arguments[i]);
       continue;
     }
-    options.error = ReadWord(arguments, i, options);
-    if (!options.error.empty()) return options;
+    if (Result<> read = ReadWord(arguments, i, options); !read) return Failed(read.Message());
   }
-  options.error = CheckOptions(options);
+  if (Result<> checked = CheckOptions(options); !checked) return Failed(checked.Message());
   return options;
 }
 

@@ -8,6 +8,8 @@
 #include "climate/weather_hours.h"
 #include "process/airflow.h"
 
+#include "base/result.h"
+
 namespace hygrovia {
 
 // Exit statuses of a run without a window.
@@ -52,8 +54,6 @@ struct HeadlessOptions {
   FlowReference flowReference = FlowReference::FirstPoint;
   int width = kDefaultPictureWidth;  // "--size WIDTHxHEIGHT"
   int height = kDefaultPictureHeight;
-  // Set when the command line cannot be run: a one-line message and kExitUsage.
-  std::string error;
 };
 
 // The lines of the usage text that describe the run without a window.
@@ -70,8 +70,8 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments);
 // which may stand anywhere; a later "--size", "--export", "--weather", "-months", "-hours",
 // "--process-csv" or "-flow" replaces an earlier one. Any other word starting with "--", a
 // missing or bad value, a file name of no known picture format, a filter without weather, or
-// none of "--table", "--export" and "--process-csv" sets error.
-HeadlessOptions ReadHeadlessOptions(const std::vector<std::string>& arguments);
+// none of "--table", "--export" and "--process-csv" is refused with a one-line message.
+Result<HeadlessOptions> ReadHeadlessOptions(const std::vector<std::string>& arguments);
 
 }  // namespace hygrovia
 

@@ -11,8 +11,8 @@
 
 namespace hygrovia {
 
-std::string WriteProcessCsv(const ChartSettings& chart, double flow, bool given,
-                            const std::string& target, std::ostream& out, FlowReference reference) {
+Result<> WriteProcessCsv(const ChartSettings& chart, double flow, bool given,
+                         const std::string& target, std::ostream& out, FlowReference reference) {
   const UnitSystem system = chart.GetUnits().System();
   const bool mass = reference == FlowReference::MassFlow;
   Airflow airflow{flow, mass ? FlowUnit::KilogramsPerSecond : FlowUnit::CubicMetresPerSecond};
@@ -26,10 +26,10 @@ std::string WriteProcessCsv(const ChartSettings& chart, double flow, bool given,
   if (target == "-") {
     out << text;
     out.flush();
-    return out ? std::string() : "cannot write the process table";
+    if (!out) return Failed("cannot write the process table");
+    return Done();
   }
-  const FileResult result = WriteFileAtomically(std::filesystem::path(target), text);
-  return result.Ok ? std::string() : result.Message;
+  return WriteFileAtomically(std::filesystem::path(target), text);
 }
 
 }  // namespace hygrovia

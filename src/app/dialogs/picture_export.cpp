@@ -43,10 +43,10 @@ bool PictureExport::Export(const ChartPageSetup& page) {
   request.format = target->format;
   request.size = size;
   request.page = page;
-  const std::string error = ExportWindowChart(chart_, request);
-  if (error.empty()) return true;
+  const Result<> exported = ExportWindowChart(chart_, request);
+  if (exported) return true;
   if (hooks_.showError) {
-    hooks_.showError(QString::fromStdString(error), QString::fromLatin1(kErrorCaption));
+    hooks_.showError(QString::fromStdString(exported.Message()), QString::fromLatin1(kErrorCaption));
   }
   return false;
 }

@@ -11,6 +11,7 @@
 
 #include "app/output/qt_canvas.h"
 #include "app/main/main_form_hooks.h"
+#include "base/result.h"
 
 class QAction;
 class QCloseEvent;
@@ -32,7 +33,6 @@ class ChartImage;
 class ChartSession;
 class ChartSettings;
 class StatusLine;
-struct FileResult;
 
 // The main window: a toolbar of large buttons, the chart, and along the bottom the view
 // buttons and the status line. It turns mouse actions on the chart into cursor, arrow and node
@@ -101,7 +101,7 @@ class TMainForm : public QWidget {
   // Gives the window the remembered outer size once the window system has framed it.
   void ApplyOuterSize();
   void AttachSurface();
-  FileResult LoadFile(const QString& fileName);
+  Result<> LoadFile(const QString& fileName);
   QPoint ScreenPoint(int x, int y) const;
 
   // The file shown and its changes (main_form_document.cpp).

@@ -7,7 +7,7 @@
 #include "app/main/main_form.h"
 #include "session/chart_session.h"
 #include "data/chart_file.h"
-#include "data/file_result.h"
+#include "base/result.h"
 
 namespace hygrovia {
 namespace {
@@ -54,11 +54,11 @@ bool TMainForm::SaveBeforeLeaving() {
     SaveButtonClick();
   } else {
     const std::filesystem::path path(QFile::encodeName(fileName_).toStdString());
-    const FileResult result = SaveChartFile(path, settings_);
-    if (result.Ok) {
+    const Result<> result = SaveChartFile(path, settings_);
+    if (result.Ok()) {
       TakeAsSaved(fileName_);
     } else if (hooks_.showError) {
-      hooks_.showError(QString::fromStdString(result.Message));
+      hooks_.showError(QString::fromStdString(result.Message()));
     }
   }
   // A save dialog cancelled or a save that failed leaves the changes unsaved.

@@ -31,7 +31,7 @@
 #include "drawing/highlight_captions.h"
 #include "model/status_line.h"
 #include "data/chart_file.h"
-#include "data/file_result.h"
+#include "base/result.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 
@@ -61,12 +61,12 @@ void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
   bool loaded = false;
   actions.loadFile = [this, &loaded](const std::string& fileName) {
     // The name's bytes, as the command line gave them.
-    const FileResult result = LoadChartFile(std::filesystem::path(fileName), settings_);
-    if (result.Ok) {
+    const Result<> result = LoadChartFile(std::filesystem::path(fileName), settings_);
+    if (result.Ok()) {
       TakeAsSaved(QFile::decodeName(QByteArray::fromStdString(fileName)));
       loaded = true;
     } else {
-      std::cerr << "hygrovia: " << result.Message << '\n';
+      std::cerr << "hygrovia: " << result.Message() << '\n';
     }
   };
   actions.toggleRelativeCursor = [this] { RelativeValues(); };

@@ -13,7 +13,7 @@
 #include "model/chart_settings.h"
 #include "model/status_line.h"
 #include "data/chart_file.h"
-#include "data/file_result.h"
+#include "base/result.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 
@@ -46,7 +46,7 @@ void TMainForm::Redraw() {
   NoteChanges();
 }
 
-FileResult TMainForm::LoadFile(const QString& fileName) {
+Result<> TMainForm::LoadFile(const QString& fileName) {
   return LoadChartFile(PathOf(fileName), settings_);
 }
 
@@ -57,9 +57,9 @@ void TMainForm::OpenButtonClick() {
   const QString name = hooks_.chooseOpenFile(lastOpenName_);
   if (name.isEmpty()) return;
   lastOpenName_ = name;
-  const FileResult result = LoadFile(name);
-  if (result.Ok) TakeAsSaved(name);
-  if (!result.Ok && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message));
+  const Result<> result = LoadFile(name);
+  if (result.Ok()) TakeAsSaved(name);
+  if (!result.Ok() && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
 }
 
 void TMainForm::SaveButtonClick() {
@@ -67,9 +67,9 @@ void TMainForm::SaveButtonClick() {
   const QString name = WithChartExtension(hooks_.chooseSaveFile(lastSaveName_));
   if (name.isEmpty()) return;
   lastSaveName_ = name;
-  const FileResult result = SaveChartFile(PathOf(name), settings_);
-  if (result.Ok) TakeAsSaved(name);
-  if (!result.Ok && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message));
+  const Result<> result = SaveChartFile(PathOf(name), settings_);
+  if (result.Ok()) TakeAsSaved(name);
+  if (!result.Ok() && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
 }
 
 void TMainForm::ClipBdButtonClick() { Call(hooks_.copyToClipboard); }

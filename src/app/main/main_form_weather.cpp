@@ -33,14 +33,14 @@ void TMainForm::WeatherButtonClick() {
     return;
   }
   lastWeatherName_ = name;
-  WeatherFileResult result =
+  Result<WeatherYear> result =
       ReadWeatherFile(std::filesystem::path(QFile::encodeName(name).toStdString()));
-  if (!result.status.Ok) {
-    if (hooks_.showError) hooks_.showError(QString::fromStdString(result.status.Message));
+  if (!result.Ok()) {
+    if (hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
     return;
   }
-  const double elevation = result.year.location.elevation;
-  layer.SetWeather(std::move(result.year), QFileInfo(name).fileName().toStdString());
+  const double elevation = result->location.elevation;
+  layer.SetWeather(std::move(result).Value(), QFileInfo(name).fileName().toStdString());
   layer.SetShowComfort(true);
   OfferStationPressure(elevation);
   Redraw();

@@ -49,17 +49,17 @@ Picture Made(QByteArray bytes, const QString& whyEmpty) {
   return {std::move(bytes), {}};
 }
 
-Picture Failed(const QString& why) { return {{}, why}; }
+Picture NoPicture(const QString& why) { return {{}, why}; }
 
 // The chart drawn as on screen: cleared to the button face, every line in its pixels.
 Picture DrawPng(HeadlessChart& chart) {
   QImage image(chart.area.Size(), QImage::Format_RGB32);
-  if (image.isNull()) return Failed(NoMemory());
+  if (image.isNull()) return NoPicture(NoMemory());
   {
     QtCanvas canvas;
     UseChartFont(canvas);
     canvas.SetDevice(&image);
-    if (canvas.Device() == nullptr) return Failed(CannotPaint());
+    if (canvas.Device() == nullptr) return NoPicture(CannotPaint());
     chart.AttachCanvas(&canvas);
     chart.Redraw();
     chart.AttachCanvas(nullptr);
@@ -86,7 +86,7 @@ std::optional<QRect> RecordPicture(HeadlessChart& chart, QPicture& picture) {
 Picture DrawSvg(HeadlessChart& chart) {
   QPicture picture;
   const std::optional<QRect> frame = RecordPicture(chart, picture);
-  if (!frame) return Failed(CannotPaint());
+  if (!frame) return NoPicture(CannotPaint());
   return Made(PictureToSvg(picture, *frame), CannotPaint());
 }
 
@@ -94,10 +94,10 @@ Picture DrawSvg(HeadlessChart& chart) {
 Picture DrawPdf(HeadlessChart& chart) {
   QPicture picture;
   const std::optional<QRect> frame = RecordPicture(chart, picture);
-  if (!frame) return Failed(CannotPaint());
+  if (!frame) return NoPicture(CannotPaint());
   QByteArray bytes;
   QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly)) return Failed(NoMemory());
+  if (!buffer.open(QIODevice::WriteOnly)) return NoPicture(NoMemory());
   // The page has the picture's resolution, so the chart's 8 point texts keep their size.
   const int dpi = picture.logicalDpiY();
   const double pointsPerPixel = 72.0 / dpi;
@@ -110,10 +110,10 @@ Picture DrawPdf(HeadlessChart& chart) {
       QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
                   QPageLayout::Portrait, QMarginsF()));
   QPainter painter;
-  if (!painter.begin(&pdf)) return Failed(CannotPaint());
+  if (!painter.begin(&pdf)) return NoPicture(CannotPaint());
   painter.translate(-frame->topLeft());
   painter.drawPicture(0, 0, picture);
-  if (!painter.end()) return Failed(CannotPaint());
+  if (!painter.end()) return NoPicture(CannotPaint());
   buffer.close();
   return Made(std::move(bytes), CannotPaint());
 }
@@ -123,14 +123,14 @@ Picture DrawPdf(HeadlessChart& chart) {
 Picture DrawPdfPage(HeadlessChart& chart) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly)) return Failed(NoMemory());
+  if (!buffer.open(QIODevice::WriteOnly)) return NoPicture(NoMemory());
   {
     QPdfWriter pdf(&buffer);
     pdf.setTitle(QStringLiteral("Hygrovia"));
     pdf.setCreator(QStringLiteral("Hygrovia"));
     pdf.setResolution(static_cast<int>(kScreenDotsPerInch));
     pdf.setPageLayout(chart.page.layout);
-    if (!PaintChartPage(chart.settings, pdf, chart.page.title)) return Failed(CannotPaint());
+    if (!PaintChartPage(chart.settings, pdf, chart.page.title)) return NoPicture(CannotPaint());
   }
   buffer.close();
   return Made(std::move(bytes), CannotPaint());
@@ -154,27 +154,28 @@ Drawer DrawerOf(PictureFormat format) {
   return nullptr;
 }
 
-std::string CannotWrite(const std::string& fileName, const std::string& why) {
-  return "cannot write \"" + fileName + "\": " + why;
+Failure CannotWrite(const std::string& fileName, const std::string& why) {
+  return Failed("cannot write \"" + fileName + "\": " + why);
 }
 
 }  // namespace
 
-std::string ExportChart(HeadlessChart& chart, const std::string& fileName, PictureFormat format) {
+Result<> ExportChart(HeadlessChart& chart, const std::string& fileName, PictureFormat format) {
   const Drawer draw = DrawerOf(format);
-  if (!draw) return "cannot tell the picture format of \"" + fileName + "\"";
+  if (!draw) return Failed("cannot tell the picture format of \"" + fileName + "\"");
   // The name's bytes go to the system unchanged, whatever their encoding.
   const std::filesystem::path path(fileName);
   // A target that will be refused is told before a large picture is drawn for nothing.
-  const std::string refusal = FindWriteTarget(path).Refusal;
-  if (!refusal.empty()) return CannotWrite(fileName, refusal);
+  if (const Result<WriteTarget> target = FindWriteTarget(path); !target) {
+    return CannotWrite(fileName, target.Message());
+  }
   const Picture picture = draw(chart);
   if (!picture.error.isEmpty()) return CannotWrite(fileName, picture.error.toStdString());
-  const std::string why = ReplaceFileContents(
+  const Result<> written = ReplaceFileContents(
       path,
       std::string_view(picture.bytes.constData(), static_cast<std::size_t>(picture.bytes.size())));
-  if (!why.empty()) return CannotWrite(fileName, why);
-  return {};
+  if (!written) return CannotWrite(fileName, written.Message());
+  return Done();
 }
 
 }  // namespace hygrovia

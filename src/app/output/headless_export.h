@@ -5,6 +5,8 @@
 
 #include "app/commands/headless_options.h"
 
+#include "base/result.h"
+
 namespace hygrovia {
 
 class HeadlessChart;
@@ -15,8 +17,8 @@ class HeadlessChart;
 // labels reach beyond it. The picture is made in memory and written as WriteFileAtomically
 // writes (the file name's bytes taken as they are): the file is replaced only when the whole
 // picture was written and flushed, and a target that is not a regular file or is
-// write-protected is refused. Returns an empty text when done, else why not, naming the file.
-std::string ExportChart(HeadlessChart& chart, const std::string& fileName, PictureFormat format);
+// write-protected is refused. Why not names the file.
+Result<> ExportChart(HeadlessChart& chart, const std::string& fileName, PictureFormat format);
 
 }  // namespace hygrovia
 

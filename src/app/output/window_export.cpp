@@ -35,7 +35,7 @@ QSize HeldSize(QSize size) {
 
 }  // namespace
 
-std::string ExportWindowChart(const ChartSettings& chart, const WindowExportRequest& request) {
+Result<> ExportWindowChart(const ChartSettings& chart, const WindowExportRequest& request) {
   HeadlessChart copy(HeldSize(request.size));
   CopyChartState(chart, copy.settings);
   copy.page = request.page;

@@ -7,6 +7,8 @@
 #include "app/commands/headless_options.h"
 #include "app/output/chart_page_printer.h"
 
+#include "base/result.h"
+
 namespace hygrovia {
 
 class ChartSettings;
@@ -26,8 +28,8 @@ struct WindowExportRequest {
 // completely), from a copy of the chart's state: ranges, pressure, modes, highlight, cursor,
 // arrow and nodes. The picture shows the whole chart fitted, whatever the window's zoom and
 // pan; a PDF file is the chart page, as Print chart prints it. The window's chart is not
-// touched. Returns an empty text when done, else why not.
-std::string ExportWindowChart(const ChartSettings& chart, const WindowExportRequest& request);
+// touched.
+Result<> ExportWindowChart(const ChartSettings& chart, const WindowExportRequest& request);
 
 }  // namespace hygrovia
 

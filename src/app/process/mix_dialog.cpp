@@ -55,13 +55,13 @@ std::optional<std::pair<double, double>> TMixDialog::Ask(const QString& first,
 }
 
 std::optional<double> TMixDialog::ReadFlow(QLineEdit& field) {
-  const CheckedNumber n = CheckText(evaluator_, field.text());
-  QString reason = QString::fromStdString(n.Message);
-  if (n.Ok && n.Value < 0.0) reason = QStringLiteral("An airflow cannot be negative.");
+  const Result<double> n = CheckText(evaluator_, field.text());
+  QString reason = QString::fromStdString(n.Message());
+  if (n.Ok() && n.Value() < 0.0) reason = QStringLiteral("An airflow cannot be negative.");
   if (reason.isEmpty()) {
     field.setStyleSheet({});
     field.setToolTip({});
-    return n.Value;
+    return n.Value();
   }
   field.setStyleSheet(QString::fromLatin1(kMistakeStyle));
   field.setToolTip(reason);

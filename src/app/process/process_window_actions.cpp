@@ -99,9 +99,9 @@ void TProcessWindow::ApplyChange() {
 }
 
 void TProcessWindow::FlowEditDone() {
-  const CheckedNumber n = CheckText(evaluator_, FlowEdit->text());
-  QString reason = QString::fromStdString(n.Message);
-  if (n.Ok && n.Value < 0.0) reason = QStringLiteral("An airflow cannot be negative.");
+  const Result<double> n = CheckText(evaluator_, FlowEdit->text());
+  QString reason = QString::fromStdString(n.Message());
+  if (n.Ok() && n.Value() < 0.0) reason = QStringLiteral("An airflow cannot be negative.");
   if (!reason.isEmpty()) {
     FlowEdit->setStyleSheet(QString::fromLatin1(kMistakeStyle));
     FlowEdit->setToolTip(reason);
@@ -110,7 +110,7 @@ void TProcessWindow::FlowEditDone() {
   }
   FlowEdit->setStyleSheet({});
   MessageLabel->clear();
-  flow_.value = n.Value;
+  flow_.value = n.Value();
   Refresh();
 }
 
@@ -178,11 +178,11 @@ void TProcessWindow::CellEdited(QTableWidgetItem* item) {
   }
   const EditableColumn* edit = EditableColumnOf(column);
   if (edit == nullptr) return;
-  const CheckedNumber n = CheckText(evaluator_, item->text());
+  const Result<double> n = CheckText(evaluator_, item->text());
   const QSignalBlocker blocker(Grid);
   ClearMistakeMark();
-  QString reason = QString::fromStdString(n.Message);
-  if (n.Ok && ApplyMeasurement(point, column, n.Value, reason)) {
+  QString reason = QString::fromStdString(n.Message());
+  if (n && ApplyMeasurement(point, column, *n, reason)) {
     ApplyChange();
     return;
   }
@@ -316,8 +316,8 @@ void TProcessWindow::ExportButtonClick() {
   const QString name = WithCsvExtension(hooks_.chooseCsvFile(lastCsvName_));
   if (name.isEmpty()) return;
   lastCsvName_ = name;
-  const FileResult result = WriteFileAtomically(PathOf(name), CsvText(Cells()));
-  if (!result.Ok && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message));
+  const Result<> result = WriteFileAtomically(PathOf(name), CsvText(Cells()));
+  if (!result.Ok() && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
 }
 
 }  // namespace hygrovia

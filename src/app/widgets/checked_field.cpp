@@ -6,7 +6,7 @@
 
 namespace hygrovia {
 
-CheckedNumber CheckText(ExpressionEvaluator& evaluator, const QString& text) {
+Result<double> CheckText(ExpressionEvaluator& evaluator, const QString& text) {
   const QByteArray bytes = text.toLatin1();
   return CheckNumber(evaluator,
                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

@@ -12,7 +12,7 @@ class ExpressionEvaluator;
 // A field's text read as an expression, refused rather than read as 0 when it is a mistake.
 // The text is taken as 8-bit characters as the dialogs' fields take it: a character outside
 // Latin-1 is one no expression can hold.
-CheckedNumber CheckText(ExpressionEvaluator& evaluator, const QString& text);
+Result<double> CheckText(ExpressionEvaluator& evaluator, const QString& text);
 
 }  // namespace hygrovia
 

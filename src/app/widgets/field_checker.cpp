@@ -18,7 +18,7 @@ namespace {
 // A pale red behind the text of a field that has no value.
 constexpr QColor kMistakeBase(255, 220, 220);
 
-NumberReading ReadField(ExpressionEvaluator& evaluator, const QLineEdit& field, QByteArray& text) {
+Result<float> ReadField(ExpressionEvaluator& evaluator, const QLineEdit& field, QByteArray& text) {
   text = field.text().toLatin1();
   return ReadCheckedNumber(
       evaluator, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
@@ -37,9 +37,9 @@ void FieldChecker::Watch(QLineEdit& field, const char* previewFormat) {
 
 void FieldChecker::FieldEdited(const Watched& watched) {
   QByteArray text;
-  const NumberReading reading = ReadField(evaluator_, *watched.field, text);
+  const Result<float> reading = ReadField(evaluator_, *watched.field, text);
   // A mark goes as soon as the mistake is mended; a new one waits for the check.
-  if (reading.Value) Mark(*watched.field, false);
+  if (reading) Mark(*watched.field, false);
   const std::string preview =
       ValuePreview(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
                    reading, watched.format);
@@ -49,10 +49,10 @@ void FieldChecker::FieldEdited(const Watched& watched) {
 bool FieldChecker::CheckAll() {
   for (const Watched& watched : fields_) {
     QByteArray text;
-    const NumberReading reading = ReadField(evaluator_, *watched.field, text);
-    if (reading.Value) continue;
+    const Result<float> reading = ReadField(evaluator_, *watched.field, text);
+    if (reading) continue;
     Mark(*watched.field, true);
-    note_.setText(QString::fromStdString(reading.Error));
+    note_.setText(QString::fromStdString(reading.Message()));
     watched.field->setFocus(Qt::OtherFocusReason);
     watched.field->selectAll();
     return false;

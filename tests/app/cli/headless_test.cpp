@@ -380,11 +380,11 @@ TEST(HeadlessTest, SizesCountNoLeadingZeros) {
       {"0100x", 0, 0},
   };
   for (const Case& c : cases) {
-    const HeadlessOptions options = ReadHeadlessOptions({"--table", "--size", c.size});
-    EXPECT_EQ(options.error.empty(), c.width != 0) << c.size;
+    const Result<HeadlessOptions> options = ReadHeadlessOptions({"--table", "--size", c.size});
+    EXPECT_EQ(options.Ok(), c.width != 0) << c.size;
     if (c.width == 0) continue;
-    EXPECT_EQ(options.width, c.width) << c.size;
-    EXPECT_EQ(options.height, c.height) << c.size;
+    EXPECT_EQ(options->width, c.width) << c.size;
+    EXPECT_EQ(options->height, c.height) << c.size;
   }
 }
 

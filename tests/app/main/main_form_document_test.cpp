@@ -20,7 +20,7 @@ class MainFormDocumentTest : public MainFormTest {
     const ChartPoint cursor = chart_.Cursor;
     chart_.Cursor = {x, 5.0f};
     const QString path = folder_.filePath(QString::fromLatin1(name));
-    EXPECT_TRUE(SaveChartFile(QFile::encodeName(path).toStdString(), chart_).Ok);
+    EXPECT_TRUE(SaveChartFile(QFile::encodeName(path).toStdString(), chart_).Ok());
     chart_.Cursor = cursor;
     return path;
   }

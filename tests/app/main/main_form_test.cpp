@@ -573,7 +573,7 @@ TEST_F(MainFormTest, CommandLineLoadsFilesWithSpacesInTheirNamesAndWarnsQuietly)
     chart_.Nodes.Reset();
     chart_.Nodes.AppendPoint(x, 4.0f);
     const QString path = folder.filePath(QString::fromLatin1(name));
-    EXPECT_TRUE(SaveChartFile(QFile::encodeName(path).toStdString(), chart_).Ok);
+    EXPECT_TRUE(SaveChartFile(QFile::encodeName(path).toStdString(), chart_).Ok());
     return path.toStdString();
   };
   const std::string first = write("a.hgv", 11.0f);

@@ -70,7 +70,7 @@ TEST(WindowExportTest, WritesEachFormatFromTheWindowsChart) {
     SCOPED_TRACE(c.name);
     const QString file = dir.filePath(QString::fromLatin1(c.name));
 
-    EXPECT_EQ(ExportWindowChart(chart.settings, {file.toStdString(), c.format, c.size, kPage}), "");
+    EXPECT_TRUE(ExportWindowChart(chart.settings, {file.toStdString(), c.format, c.size, kPage}));
 
     const QByteArray bytes = ReadAll(file);
     if (c.format == PictureFormat::Png) {
@@ -107,9 +107,8 @@ TEST(WindowExportTest, PdfExportIsThePagePrintChartPrints) {
   QTemporaryDir dir;
   WindowChart chart;
   const QString exported = dir.filePath(QStringLiteral("exported.pdf"));
-  ASSERT_EQ(
-      ExportWindowChart(chart.settings, {exported.toStdString(), PictureFormat::Pdf, {}, kPage}),
-      "");
+  ASSERT_TRUE(
+      ExportWindowChart(chart.settings, {exported.toStdString(), PictureFormat::Pdf, {}, kPage}));
   QString printedTo = dir.filePath(QStringLiteral("printed.pdf"));
   ChartPagePrinter::Hooks hooks;
   hooks.preview = [&printedTo](QPrinter& printer, const ChartPagePrinter::PagePainter& paint) {
