@@ -38,6 +38,7 @@ constexpr std::array<ColumnTitle, kProcessColumnCount - 2> kTitles{{
     {"Bypass factor", Quantity::Ratio},
     {"Contact factor", Quantity::Ratio},
 }};
+static_assert(kTitles.back().name == "Contact factor", "a title for every column");
 
 constexpr std::string_view kNameTitle = "Point";
 constexpr std::string_view kStateNameTitle = "Name";

@@ -38,7 +38,7 @@ enum class ProcessColumn {
   BypassFactor,
   ContactFactor,
 };
-inline constexpr int kProcessColumnCount = 21;
+inline constexpr int kProcessColumnCount = static_cast<int>(ProcessColumn::ContactFactor) + 1;
 
 // The columns shown in the units' system, in order: every column but the tons, which only
 // inch-pound units show (12,000 Btu/h a ton) beside the total in Btu/h.
