@@ -167,36 +167,39 @@ bool TProcessWindow::ApplyMeasurement(const ProcessRow& point, ProcessColumn col
 
 void TProcessWindow::CellEdited(QTableWidgetItem* item) {
   const int row = item->row();
-  const ProcessColumn column = ColumnAt(item->column());
+  const ProcessColumn kind = ColumnAt(item->column());
   if (row < 0 || row >= static_cast<int>(table_.Rows.size())) return;
   const ProcessRow point = table_.Rows[static_cast<std::size_t>(row)];
-  if (column == ProcessColumn::StateName) {
+  if (kind == ProcessColumn::StateName) {
     if (point.Node < 0) return;
     settings_.Nodes.SetName(point.Node, item->text().toStdString());
     ApplyChange();
     return;
   }
-  const EditableColumn* edit = EditableColumnOf(column);
+  const EditableColumn* edit = EditableColumnOf(kind);
   if (edit == nullptr) return;
-  const Result<double> n = CheckText(evaluator_, item->text());
+  // What was typed, quoted in the message after the refresh has put back the value in force.
+  const QString typed = item->text();
+  const int column = item->column();
+  const Result<double> n = CheckText(evaluator_, typed);
   const QSignalBlocker blocker(Grid);
   ClearMistakeMark();
   QString reason = QString::fromStdString(n.Message());
-  if (n && ApplyMeasurement(point, column, *n, reason)) {
+  if (n && ApplyMeasurement(point, kind, *n, reason)) {
     ApplyChange();
     return;
   }
   // The cell is marked and shows the value in force again: an impossible pair is not applied.
   Refresh();
-  if (QTableWidgetItem* shownItem = Grid->item(row, item->column())) {
+  if (QTableWidgetItem* shownItem = Grid->item(row, column)) {
     shownItem->setBackground(kMistakeBackground);
     shownItem->setToolTip(reason);
   }
   mistakeRow_ = row;
-  mistakeColumn_ = item->column();
+  mistakeColumn_ = column;
   ShowMistake(QStringLiteral("%1, %2: \"%3\": %4")
-                  .arg(QString::fromStdString(point.Name), QString::fromLatin1(edit->name),
-                       item->text(), reason));
+                  .arg(QString::fromStdString(point.Name), QString::fromLatin1(edit->name), typed,
+                       reason));
 }
 
 std::vector<int> TProcessWindow::SelectedPointRows() const {

@@ -13,17 +13,19 @@
 #include <QTest>
 #include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 
 #include <gtest/gtest.h>
 
 #include "app/main/main_form_fixture.h"
 #include "app/process/mix_dialog.h"
-#include "process/process_cells.h"
-#include "model/status_line.h"
 #include "data/table_text.h"
+#include "model/status_line.h"
+#include "process/process_cells.h"
 #include "support/dialog_on_chart.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -32,6 +34,8 @@ constexpr int kDryBulb = static_cast<int>(ProcessColumn::DryBulb);
 constexpr int kRelHumidity = static_cast<int>(ProcessColumn::RelHumidity);
 constexpr int kMoisture = static_cast<int>(ProcessColumn::Moisture);
 constexpr int kMassFlow = static_cast<int>(ProcessColumn::MassFlow);
+constexpr int kWetBulb = static_cast<int>(ProcessColumn::WetBulb);
+constexpr int kDewPoint = static_cast<int>(ProcessColumn::DewPoint);
 
 // The process window over the test chart with three nodes, 20, 25 and 30 °C at 8 g/kg.
 struct ProcessWindowTest : ::testing::Test, testing::DialogOnChart<TProcessWindow> {
@@ -78,6 +82,7 @@ TEST_F(ProcessWindowTest, CellEditsApplyOrShowTheirMistake) {
     const char* message;  // what the message line says, empty when applied
   };
   const float half = static_cast<float>(cursor.HumidityFromRelHumidity(20.0, 50.0));
+  const float saturated = static_cast<float>(cursor.SaturationHumidity(20.0));
   const Case cases[] = {
       {0, kDryBulb, "2*10", true, {20.0f, 8.0f}, "20.00", ""},
       {0, kMoisture, "7.5", true, {20.0f, 7.5f}, "7.50", ""},
@@ -91,6 +96,16 @@ TEST_F(ProcessWindowTest, CellEditsApplyOrShowTheirMistake) {
        "7.34",
        "1, moisture content: \"1/0\": The result is not a finite number."},
       {0, kDryBulb, "", false, {20.0f, half}, "20.00", "1, dry bulb: \"\": Unresolved token."},
+      // A dew point above the dry bulb is no air: marked, and the point keeps its state.
+      {0,
+       kDewPoint,
+       "21",
+       false,
+       {20.0f, half},
+       "9.46",
+       "1, dew point: \"21\": a dew point above the dry bulb is impossible"},
+      // A wet bulb equal to the dry bulb is saturated air.
+      {0, kWetBulb, "20", true, {20.0f, saturated}, "20.00", ""},
   };
   QSignalSpy changed(&form, &TProcessWindow::ChartChanged);
   for (const Case& c : cases) {
@@ -106,9 +121,14 @@ TEST_F(ProcessWindowTest, CellEditsApplyOrShowTheirMistake) {
     EXPECT_EQ(changed.count() - changesBefore, c.applied ? 1 : 0);
     EXPECT_EQ(Grid().item(c.row, c.column)->toolTip().isEmpty(), c.applied);
   }
-  // Only a point's dry bulb, relative humidity and moisture content can be typed.
-  for (int column = 0; column < kProcessColumnCount; ++column) {
-    const bool editable = column == kDryBulb || column == kRelHumidity || column == kMoisture;
+  // A point takes its name, its dry bulb and one measure of its moisture; a step nothing.
+  const std::span<const ProcessColumn> shown = ProcessColumns(QuantityText::Si());
+  for (int column = 0; column < static_cast<int>(shown.size()); ++column) {
+    const ProcessColumn c = shown[static_cast<std::size_t>(column)];
+    const bool editable = c == ProcessColumn::StateName || c == ProcessColumn::DryBulb ||
+                          c == ProcessColumn::RelHumidity || c == ProcessColumn::Moisture ||
+                          c == ProcessColumn::WetBulb || c == ProcessColumn::DewPoint ||
+                          c == ProcessColumn::Enthalpy;
     EXPECT_EQ(Grid().item(0, column)->flags().testFlag(Qt::ItemIsEditable), editable) << column;
     EXPECT_FALSE(Grid().item(1, column)->flags().testFlag(Qt::ItemIsEditable)) << column;
   }
