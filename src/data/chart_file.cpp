@@ -8,6 +8,7 @@
 #include <system_error>
 #include <utility>
 #include <vector>
+#include <fmt/format.h>
 
 #include "base/chart_point.h"
 #include "model/chart_settings.h"
@@ -34,7 +35,7 @@ constexpr std::string_view kHeader =
     "\r\n";
 
 std::string PairLine(std::string_view key, float first, float second) {
-  return FormatText("%s %0.3f  %0.3f\r\n", key, static_cast<double>(first),
+  return fmt::format("{} {:.3f}  {:.3f}\r\n", key, static_cast<double>(first),
                     static_cast<double>(second));
 }
 
@@ -116,7 +117,7 @@ std::string NameLines(const NodeList& nodes) {
   std::string lines;
   for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
     const std::string_view name = nodes.Name(i);
-    if (!name.empty()) lines += FormatText("DataName: %d %s\r\n", i + 1, std::string(name));
+    if (!name.empty()) lines += fmt::format("DataName: {} {}\r\n", i + 1, name);
   }
   return lines;
 }
@@ -182,9 +183,9 @@ std::string ChartFileText(const ChartSettings& chart) {
   std::string text(kHeader);
   text += PairLine("Cursor:", chart.Cursor.X, chart.Cursor.Y);
   text += PairLine("CursorArrow:", chart.Arrow.X, chart.Arrow.Y);
-  text += FormatText("BarometricPressure: %0.3f\r\n", chart.GetPressure());
+  text += fmt::format("BarometricPressure: {:.3f}\r\n", chart.GetPressure());
   if (chart.GetPropertyModel() == PropertyModel::Ashrae2017) {
-    text += FormatText("Properties: %s\r\n", kAshraeModelWord);
+    text += fmt::format("Properties: {}\r\n", kAshraeModelWord);
   }
   text += PairLine("TemperatureRange:", chart.TempMin, chart.TempMax);
   text += PairLine("HumidityRange:", chart.HumidityMin, chart.HumidityMax);

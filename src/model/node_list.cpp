@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <utility>
+#include <fmt/format.h>
 
 #include "model/chart_settings.h"
 #include "base/number_text.h"
@@ -139,11 +140,11 @@ bool NodeList::DrawNodes(DrawingSurface& surface) const {
   BeginMarks(surface);
   for (std::int32_t i = 0; i < count; ++i) {
     const ChartPoint node = GetNode(i);
-    surface.DrawText(node.X, node.Y, FormatText(" %d. ", i + 1), DrawingSurface::kAlignCentre,
+    surface.DrawText(node.X, node.Y, fmt::format(" {}. ", i + 1), DrawingSurface::kAlignCentre,
                      DrawingSurface::kAlignBelow);
     // A name stands right of the square; a chart without names looks as it always did.
     if (const std::string_view name = Name(i); !name.empty()) {
-      surface.DrawText(node.X, node.Y, FormatText("   %s", std::string(name).c_str()),
+      surface.DrawText(node.X, node.Y, fmt::format("   {}", name),
                        DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle);
     }
     if (i > 0) {

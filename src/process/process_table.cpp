@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string_view>
 #include <utility>
+#include <fmt/format.h>
 
 #include "model/chart_settings.h"
 #include "units/displayed_enthalpy.h"
@@ -93,7 +94,7 @@ void BuildProcessTable(const ChartSettings& chart, const Airflow& flow, FlowRefe
   RowWriter writer(chart.CursorState(), chart.GetUnits(), flow, reference, table);
   const NodeList& nodes = chart.Nodes;
   for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
-    writer.Point(ProcessPointKind::Node, i, FormatText("%d", i + 1), nodes.Name(i),
+    writer.Point(ProcessPointKind::Node, i, fmt::format("{}", i + 1), nodes.Name(i),
                  nodes.GetNode(i), i > 0, nodes.Tags[static_cast<std::size_t>(i)].JoinedFlow);
   }
   writer.Point(ProcessPointKind::Cursor, -1, kCursorName, {}, chart.Cursor, false);

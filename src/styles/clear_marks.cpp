@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 #include <vector>
+#include <fmt/format.h>
 
 #include "base/number_text.h"
 #include "model/chart_settings.h"
@@ -25,7 +26,7 @@ constexpr float kArrowSize = 1.0f;
 // What a box of the marks holds beyond their points: the cross, the halo and a pixel spare.
 constexpr float kPointReach = kCrossHalf + kHeldWidth + kHaloReach + 2.0f;
 
-std::string NodeNumber(std::int32_t i) { return FormatText(" %d. ", i + 1); }
+std::string NodeNumber(std::int32_t i) { return fmt::format(" {}. ", i + 1); }
 
 // Pixels of the barbs of an arrow of kArrowSize, in either scale.
 float BarbReach(const DrawingSurface& surface) {

@@ -1,6 +1,7 @@
 #include "app/cli/headless.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QGuiApplication>
 #include <QSize>
 #include <QtGlobal>
@@ -31,14 +32,17 @@ void Complain(std::ostream& err, const std::string& message) {
 // kExitUsage when a word cannot be used at all, kExitFailure when a data file was skipped
 // (both reported), else kExitDone.
 int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
-                    std::ostream& err) {
+                    std::ostream& err, std::string& lastFile) {
   bool allRead = true;
   bool usable = true;
   CommandLineActions actions;
   // The name's bytes go to the system as they came, whatever their encoding.
-  actions.loadFile = [&chart, &err, &allRead](const std::string& fileName) {
+  actions.loadFile = [&chart, &err, &allRead, &lastFile](const std::string& fileName) {
     const Result<> result = LoadChartFile(std::filesystem::path(fileName), chart.settings);
-    if (result.Ok()) return;
+    if (result.Ok()) {
+      lastFile = fileName;
+      return;
+    }
     Complain(err, result.Message());
     allRead = false;
   };
@@ -111,7 +115,8 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
   HeadlessChart chart(QSize(options.width, options.height));
   // As at the normal start, the rest of the command line still runs past a file that cannot
   // be read, but a script is told.
-  const int done = ApplyChartWords(chart, options.chartWords, err);
+  std::string chartFile;
+  const int done = ApplyChartWords(chart, options.chartWords, err, chartFile);
   if (done == kExitUsage) return done;
   if (!options.weatherFile.empty() && !ShowWeather(chart, options, err)) return kExitFailure;
   for (const int mode : options.highlights) chart.ChooseHighlight(mode);
@@ -127,8 +132,19 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
       return kExitFailure;
     }
   }
+  if (!options.pageFile.empty()) {
+    const ChartOutput page{chart.area.Size(),
+                           {chart.page.layout, TodaysPageTitle(QFile::decodeName(QByteArray::fromStdString(chartFile)))}};
+    if (const Result<> written = ExportChart(chart.session, page, options.pageFile,
+                                             PictureFormat::PdfPage);
+        !written) {
+      Complain(err, written.Message());
+      return kExitFailure;
+    }
+  }
   if (options.exportFile.empty()) return done;
-  const Result<> exported = ExportChart(chart, options.exportFile, options.format);
+  const Result<> exported =
+      ExportChart(chart.session, {chart.area.Size(), chart.page}, options.exportFile, options.format);
   if (exported) return done;
   Complain(err, exported.Message());
   return kExitFailure;
@@ -145,7 +161,7 @@ std::optional<int> RunHeadless(int argc, char* argv[]) {
   int appArgc = argc > 0 ? 1 : 0;
   std::optional<QGuiApplication> app;
   if (const Result<HeadlessOptions> read = ReadHeadlessOptions(arguments);
-      read && !read->exportFile.empty()) {
+      read && (!read->exportFile.empty() || !read->pageFile.empty())) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     app.emplace(appArgc, argv);
   }

@@ -48,9 +48,9 @@ constexpr Quantity kW = Quantity::Moisture;
 constexpr Quantity kRh = Quantity::RelativeHumidity;
 
 // "-props", "-style" and "-units" take a name rather than a number. The filters and airflow
-// of runs without a window are passed over here with their values, so that a window start
-// does not take them for chart files.
-constexpr std::array<OptionWord, 13> kOptions{{
+// of runs without a window, and the weather file the window shows on its own, are passed over
+// here with their values, so that a window start does not take them for chart files.
+constexpr std::array<OptionWord, 14> kOptions{{
     {"-graph", Option::Graph, 4, {kT, kT, kW, kW}},
     {"-bar", Option::Bar, 1, {Quantity::Pressure}},
     {"-cursor", Option::Cursor, 2, {kT, kRh}},
@@ -64,6 +64,7 @@ constexpr std::array<OptionWord, 13> kOptions{{
     {"-flow", Option::NoWindowOnly, 1, {}},
     {"-flow-ref", Option::NoWindowOnly, 1, {}},
     {"-state", Option::State, 3, {}},
+    {"--weather", Option::NoWindowOnly, 1, {}},
 }};
 
 // The original Windows program saw the command line as one string and ignored it when it

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <fmt/format.h>
 
 #include "app/output/table_clipboard.h"
 #include "app/process/process_grid.h"
@@ -302,7 +303,7 @@ void TProcessWindow::MixButtonClick() {
                                 : settings_.Nodes.AddAtCursor(*mixed);
   if (!added) {
     ShowMistake(QString::fromStdString(
-        FormatText("Mix: the chart holds no more than %d data points.", NodeList::kCapacity)));
+        fmt::format("Mix: the chart holds no more than {} data points.", NodeList::kCapacity)));
     return;
   }
   // From the mixed point on, the chain carries both streams.

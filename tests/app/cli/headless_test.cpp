@@ -314,6 +314,33 @@ TEST(HeadlessTest, ADataFileThatCannotBeReadIsReportedAndSkipped) {
   }
 }
 
+// Weather alone opens the window with it; any other word of a run without a window runs one.
+TEST(HeadlessTest, WeatherAloneIsAWindowStart) {
+  struct Case {
+    Arguments arguments;
+    bool headless;
+    std::string file;
+    int firstMonth;
+    std::string refusal;
+  };
+  const Case cases[] = {
+      {{"--weather", "x.epw"}, false, "x.epw", 1, ""},
+      {{"-bar", "90", "--weather", "x.epw", "-months", "6-8"}, false, "x.epw", 6, ""},
+      {{"--weather", "x.epw", "--table"}, true, "x.epw", 1, ""},
+      {{"-months", "6-8"}, false, "", 1, "-months and -hours choose hours of --weather FILE"},
+      {{"--weather"}, false, "", 1, "--weather needs a weather file (.epw)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments.front());
+    EXPECT_EQ(AsksForHeadlessRun(c.arguments), c.headless);
+    const Result<WeatherRequest> request = ReadWeatherRequest(c.arguments);
+    EXPECT_EQ(request.Message(), c.refusal);
+    if (!request) continue;
+    EXPECT_EQ(request->file, c.file);
+    EXPECT_EQ(request->filter.firstMonth, c.firstMonth);
+  }
+}
+
 TEST(HeadlessTest, CommandLinesThatCannotRun) {
   struct Case {
     Arguments arguments;
@@ -323,9 +350,9 @@ TEST(HeadlessTest, CommandLinesThatCannotRun) {
       {{"--table", "--tabel"}, "unknown option \"--tabel\""},
       {{"--", "--table"}, "unknown option \"--\""},
       {{"--TABLE"}, "unknown option \"--TABLE\""},
-      {{"-bar", "90"}, "nothing to do: give --table, --export FILE or --process-csv FILE"},
-      {{"--size", "800x600"}, "nothing to do: give --table, --export FILE or --process-csv FILE"},
-      {{"--highlight", "4"}, "nothing to do: give --table, --export FILE or --process-csv FILE"},
+      {{"-bar", "90"}, "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
+      {{"--size", "800x600"}, "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
+      {{"--highlight", "4"}, "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
       {{"--table", "--highlight"}, "--highlight needs a mode from 0 to 11"},
       {{"--highlight", "12", "--table"}, "bad highlight mode \"12\": give a number from 0 to 11"},
       {{"--highlight", "-1", "--table"}, "bad highlight mode \"-1\": give a number from 0 to 11"},
@@ -339,6 +366,7 @@ TEST(HeadlessTest, CommandLinesThatCannotRun) {
        "cannot tell the picture format of \"png\": the name must end in .png, .svg or .pdf"},
       {{"--process-csv"}, "--process-csv needs a file name, or - for standard output"},
       {{"--process-csv", "-", "-flow"}, "-flow needs an airflow in m\xC2\xB3/s"},
+      {{"--page", "chart.png"}, "the page of --page is a PDF file: its name must end in .pdf"},
   };
   const std::string sizeAdvice = ": give WIDTHxHEIGHT, each from 1 to 8192 pixels";
   for (const char* size : {"800", "0x600", "800x0", "8193x600", "800x600x2", "-800x600", " 800x600",
