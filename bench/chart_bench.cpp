@@ -6,7 +6,7 @@
 #include "model/chart_grid.h"
 #include "model/chart_settings.h"
 #include "model/status_line.h"
-#include "psychro/air_state.h"
+#include "session/chart_session.h"
 #include "surface/canvas.h"
 #include "surface/drawing_surface.h"
 
@@ -45,13 +45,12 @@ class NullCanvas : public Canvas {
 // Full drawings of the default chart of a unit system in an 800 by 600 window.
 void RunDrawChart(benchmark::State& state, UnitSystem units) {
   NullCanvas canvas;
-  DrawingSurface surface;
+  ChartSession session;
+  DrawingSurface& surface = session.Surface();
   surface.Attach(&canvas, nullptr);
   surface.DeviceWidth = 800;
   surface.DeviceHeight = 600;
-  AirState cursor;
-  AirState arrow;
-  ChartSettings chart(surface, cursor, arrow);
+  ChartSettings& chart = session.Settings();
   if (units == UnitSystem::Ip) {
     chart.SetUnitSystem(units);
     UseDefaultRanges(chart);
