@@ -183,11 +183,15 @@ TEST_F(ProcessWindowTest, MixAddsTheMixedPointAfterTheTwoStreams) {
   EXPECT_NEAR(settings.Nodes.GetNode(3).X, 27.5f, 1e-4f);
   EXPECT_NEAR(settings.Nodes.GetNode(3).Y, 8.0f, 1e-4f);
   EXPECT_EQ(Cell(6, 0).toStdString(), "4");
+  // From the mixed point on, the chain carries both streams: 1 + 3 kg/s.
+  settings.Nodes.AppendPoint(27.5f, 8.0f);
+  form.Refresh();
+  EXPECT_EQ(Cell(7, kMassFlow).toStdString(), "4.000");
   // Cancelled, nothing is added; with a full list the mistake is shown.
   answer.reset();
   SelectRows({0, 2});
   Click("MixButton");
-  EXPECT_EQ(settings.Nodes.Count, 4);
+  EXPECT_EQ(settings.Nodes.Count, 5);
   answer = {{1.0, 1.0}};
   while (settings.Nodes.Count < NodeList::kCapacity) settings.Nodes.AppendPoint(10.0f, 5.0f);
   form.Refresh();
