@@ -45,7 +45,7 @@ void ClimateLayer::SetComfort(const ComfortSettings& comfort) {
   Forget();
 }
 
-void ClimateLayer::SetCellSize(float width, float height) {
+void ClimateLayer::SetCellSize(double width, double height) {
   if (width == cellWidth_ && height == cellHeight_) return;
   cellWidth_ = width;
   cellHeight_ = height;
@@ -89,9 +89,14 @@ HoursSummary ClimateLayer::Summary(const AirState& air) const {
 std::vector<std::string> ClimateLayer::TitleLines(const AirState& air) const {
   if (!hasWeather_) return {};
   const int shown = static_cast<int>(Points(air).size());
-  std::string hours = fmt::format("{} of {} hours", shown, year_.rows);
+  // The counts are those of the filter's hours, as the hours drawn are.
+  const RowsInFilter rows = CountRows(year_, filter_);
+  std::string hours =
+      year_.measured ? fmt::format("{} of {} rows", shown, rows.rows)
+                     : fmt::format("{} of {} hours", shown, rows.rows);
   if (!filter_.IsWholeYear()) hours = filter_.Text() + ": " + hours;
-  if (year_.skipped > 0) hours += fmt::format(" ({} missing)", year_.skipped);
+  if (rows.missing > 0) hours += fmt::format(" ({} missing)", rows.missing);
+  if (year_.measured) return {"Measured: " + fileName_ + ", " + hours};
   return {"Weather: " + year_.location.name + ", " + PlaceText(year_.location),
           fileName_ + ", " + hours};
 }

@@ -40,7 +40,7 @@ class ClimateLayer {
 
   // The density cells' size (°C, g/kg), held to HourBins' smallest; cells stand on 0 °C and
   // 0 g/kg.
-  void SetCellSize(float width, float height);
+  void SetCellSize(double width, double height);
 
   HoursDisplay Display() const { return display_; }
   void SetDisplay(HoursDisplay display) { display_ = display; }
@@ -77,8 +77,8 @@ class ClimateLayer {
   HourFilter filter_;
   bool showComfort_ = false;
   ComfortSettings comfort_;
-  float cellWidth_ = kHoursCellWidth;
-  float cellHeight_ = kHoursCellHeight;
+  double cellWidth_ = kHoursCellWidth;
+  double cellHeight_ = kHoursCellHeight;
 
   // Derived for the pressure they were worked out at; NaN when nothing is.
   mutable double pointsPressure_ = std::numeric_limits<double>::quiet_NaN();

@@ -11,12 +11,15 @@ bool WithinReach(ChartPoint p) {
   return std::abs(p.X) <= HourBins::kReachAcross && std::abs(p.Y) <= HourBins::kReachUp;
 }
 
-// The cell index of v; v / size is within ±2000 for points within reach.
-int CellOf(float v, float size) { return static_cast<int>(std::floor(v / size)); }
+// The cell index of v; v / size is within ±2000 for points within reach. In single precision
+// 30 / 1.1111112 (2 °F) is 26.99..., a cell too far left.
+int CellOf(float v, double size) {
+  return static_cast<int>(std::floor(static_cast<double>(v) / size));
+}
 
 }  // namespace
 
-HourBins::HourBins(std::span<const ChartPoint> points, float cellWidth, float cellHeight)
+HourBins::HourBins(std::span<const ChartPoint> points, double cellWidth, double cellHeight)
     : cellWidth_(cellWidth >= kSmallestCell ? cellWidth : kSmallestCell),
       cellHeight_(cellHeight >= kSmallestCell ? cellHeight : kSmallestCell) {
   int lastColumn = std::numeric_limits<int>::min();

@@ -9,9 +9,10 @@
 namespace hygrovia {
 
 // Hours counted in the cells of a grid on the chart: cells cellWidth °C wide and cellHeight
-// g/kg high, with a cell corner at (0, 0). Cells are at least kSmallestCell either way, and
-// points beyond ±kReachAcross °C or ±kReachUp g/kg are not counted, so the grid stays within a
-// few million cells whatever the points hold.
+// g/kg high, with a cell corner at (0, 0). A point's cell is found in double precision, so that
+// a point on a cell's edge, such as 30 °C (86 °F) on 2 °F cells, lies in the cell it starts. Cells
+// are at least kSmallestCell either way, and points beyond ±kReachAcross °C or ±kReachUp g/kg are
+// not counted, so the grid stays within a few million cells whatever the points hold.
 class HourBins {
  public:
   static constexpr float kSmallestCell = 0.5f;
@@ -19,14 +20,14 @@ class HourBins {
   static constexpr float kReachUp = 1000.0f;
 
   HourBins() = default;
-  HourBins(std::span<const ChartPoint> points, float cellWidth, float cellHeight);
+  HourBins(std::span<const ChartPoint> points, double cellWidth, double cellHeight);
 
   // Hours in the cell that holds (x, y).
   int CountAt(float x, float y) const;
   int Largest() const { return largest_; }
   int Total() const { return total_; }
-  float CellWidth() const { return cellWidth_; }
-  float CellHeight() const { return cellHeight_; }
+  float CellWidth() const { return static_cast<float>(cellWidth_); }
+  float CellHeight() const { return static_cast<float>(cellHeight_); }
 
   // Calls visit(left, bottom, count) for every cell holding at least one hour, with the
   // cell's bottom-left corner in chart units.
@@ -36,8 +37,8 @@ class HourBins {
       for (int column = 0; column < columns_; ++column) {
         const int count = counts_[static_cast<std::size_t>(row * columns_ + column)];
         if (count > 0) {
-          visit(static_cast<float>(firstColumn_ + column) * cellWidth_,
-                static_cast<float>(firstRow_ + row) * cellHeight_, count);
+          visit(static_cast<float>(firstColumn_ + column) * CellWidth(),
+                static_cast<float>(firstRow_ + row) * CellHeight(), count);
         }
       }
     }
@@ -47,8 +48,8 @@ class HourBins {
   // Index of the cell holding (x, y) in counts_, or -1 outside the grid.
   int IndexOf(float x, float y) const;
 
-  float cellWidth_ = 1.0f;
-  float cellHeight_ = 1.0f;
+  double cellWidth_ = 1.0;
+  double cellHeight_ = 1.0;
   int firstColumn_ = 0;
   int firstRow_ = 0;
   int columns_ = 0;

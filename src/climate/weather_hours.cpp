@@ -51,6 +51,16 @@ std::string HourFilter::Text() const {
   return text;
 }
 
+RowsInFilter CountRows(const WeatherYear& year, const HourFilter& filter) {
+  if (filter.IsWholeYear()) return {year.rows, year.skipped};
+  const auto passing = [&filter](const std::vector<WeatherHour>& hours) {
+    return static_cast<int>(std::count_if(
+        hours.begin(), hours.end(), [&filter](const WeatherHour& h) { return filter.Passes(h); }));
+  };
+  const int missing = passing(year.missing);
+  return {passing(year.hours) + missing, missing};
+}
+
 std::vector<ChartPoint> HourPoints(std::span<const WeatherHour> hours, const HourFilter& filter,
                                    const AirState& air) {
   std::vector<ChartPoint> points;

@@ -33,13 +33,18 @@ struct WeatherHour {
   float pressure = 0.0f;     // Pa, the station's
 };
 
-// A year of hourly weather: the hours that could be used, and how many rows the file held
-// and how many of them were left out for a missing value.
+// A year of hourly weather, or the rows of a logger's measurements: the hours that could be
+// used, and how many rows the file held and how many of them were left out for a missing
+// value. The rows left out keep their time (nothing else) in missing, so that counts can
+// follow a filter; a measured row without a time is counted in skipped alone.
 struct WeatherYear {
   WeatherLocation location;
   std::vector<WeatherHour> hours;
   int rows = 0;
   int skipped = 0;
+  std::vector<WeatherHour> missing;
+  // Rows of a logger's file ("Open measured data..."): no place, and any number of rows.
+  bool measured = false;
 };
 
 // Which hours of the year count: the months firstMonth to lastMonth (1 to 12, both included,
@@ -59,6 +64,14 @@ struct HourFilter {
   std::string Text() const;
   bool operator==(const HourFilter&) const = default;
 };
+
+// The rows of year whose time passes filter (the hours used and those left out), and of them
+// those left out for a missing value.
+struct RowsInFilter {
+  int rows = 0;
+  int missing = 0;
+};
+RowsInFilter CountRows(const WeatherYear& year, const HourFilter& filter);
 
 // The chart point of each hour that passes the filter: its dry bulb across and, up, the
 // saturation moisture at its dew point (never above saturation at the dry bulb), both at the

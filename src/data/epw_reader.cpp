@@ -2,14 +2,19 @@
 
 #include <array>
 #include <cmath>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
+
 #include <fmt/format.h>
 
 #include "base/number_text.h"
+#include "base/row_text.h"
+#include "data/csv_fields.h"
 #include "data/path_text.h"
+#include "data/regular_file.h"
+#include "psychro/ashrae_model.h"
 
 namespace hygrovia {
 namespace fs = std::filesystem;
@@ -36,6 +41,9 @@ constexpr Quantity kHumidity{8, "relative humidity", 999.0, -0.001, 110.001};
 constexpr Quantity kPressure{9, "station pressure", 999999.0, 31000.0, 120000.0};
 
 constexpr std::array<int, 12> kDaysInMonth = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+// Hours of a day as files number them: 0 to 24, one slot more than a day has.
+constexpr int kHourSlots = 25;
+constexpr int kDaysInLeapYear = 366;
 
 // Splits text at the lines' ends, LF or CR LF; the last line needs no end.
 class LineCursor {
@@ -58,27 +66,6 @@ class LineCursor {
   int number_ = 0;
 };
 
-std::string_view Trimmed(std::string_view text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The first `count` comma-separated fields of line, trimmed; fewer when the line has fewer.
-template <std::size_t N>
-std::size_t SplitFields(std::string_view line, std::array<std::string_view, N>& fields) {
-  std::size_t count = 0;
-  std::size_t start = 0;
-  while (count < N) {
-    const std::size_t comma = line.find(',', start);
-    fields[count++] =
-        Trimmed(line.substr(start, comma == std::string_view::npos ? line.npos : comma - start));
-    if (comma == std::string_view::npos) break;
-    start = comma + 1;
-  }
-  return count;
-}
-
 // The whole field as a finite number.
 std::optional<double> FieldNumber(std::string_view field) {
   const auto parsed = ParseNumber(field);
@@ -94,6 +81,13 @@ std::optional<int> FieldWhole(std::string_view field, int low, int high) {
   return static_cast<int>(*value);
 }
 
+// The value of the field when it is a number within q's range, not marked missing.
+std::optional<double> PresentValue(std::string_view field, const Quantity& q) {
+  const auto number = FieldNumber(field);
+  if (!number || *number >= q.missing || *number <= q.low || *number >= q.high) return std::nullopt;
+  return *number;
+}
+
 std::string Quoted(std::string_view text) {
   std::string quoted(1, '"');
   quoted.append(text);
@@ -105,6 +99,13 @@ std::string LineMessage(int line, const std::string& what) {
   return fmt::format("Line {}: ", line) + what;
 }
 
+// Days from January 1 in a leap year's calendar, so that February 29 has a day of its own.
+int DayOfYear(int month, int day) {
+  int days = day - 1;
+  for (int m = 1; m < month; ++m) days += kDaysInMonth[static_cast<std::size_t>(m - 1)];
+  return days;
+}
+
 class WeatherParser {
  public:
   Result<WeatherYear> Read(std::string_view text);
@@ -112,8 +113,9 @@ class WeatherParser {
  private:
   std::optional<std::string> ReadLocation(std::string_view line);
   std::optional<std::string> ReadRow(std::string_view line);
-  std::optional<std::string> ReadQuantity(const std::array<std::string_view, kRowFields>& fields,
-                                          const Quantity& q, float& value, bool& missing) const;
+  std::optional<std::string> ReadUsed(const Quantity& q, float& value, bool& missing) const;
+  std::optional<std::string> TakeSlot(int month, int day, int rawHour);
+  void FillUnused(WeatherHour& hour) const;
   std::optional<std::string> NumberHours();
   Result<WeatherYear> Fail(const std::string& message) const {
     return Failed(message);
@@ -123,22 +125,29 @@ class WeatherParser {
   int line_ = 0;
   int firstHourZeroLine_ = 0;
   int firstHour24Line_ = 0;
+  int firstLeapDayLine_ = 0;
+  std::vector<std::string> fields_;
+  // The line each (day of the year, hour) was first given on; 0 while it was not.
+  std::vector<int> slotLines_ = std::vector<int>(kDaysInLeapYear * kHourSlots, 0);
   std::vector<std::uint8_t> rawHours_;
+  std::vector<std::uint8_t> rawMissingHours_;
 };
 
 std::optional<std::string> WeatherParser::ReadLocation(std::string_view line) {
-  std::array<std::string_view, kLocationFields> f{};
-  if (SplitFields(line, f) < kLocationFields || f[0] != "LOCATION") {
+  SplitCsvLine(line, fields_, kLocationFields);
+  const std::vector<std::string>& f = fields_;
+  if (f.size() < kLocationFields || f[0] != "LOCATION") {
     return std::string("the file does not start with the LOCATION line of a weather file.");
   }
   WeatherLocation& at = year_.location;
-  for (const std::string_view part : {f[1], f[2], f[3]}) {
-    if (part.empty() || part == "-") continue;
+  for (const std::string& part : {f[1], f[2], f[3]}) {
+    const std::string shown = PrintableText(part);
+    if (shown.empty() || shown == "-") continue;
     if (!at.name.empty()) at.name += ", ";
-    at.name += part;
+    at.name += shown;
   }
   struct Field {
-    std::string_view text;
+    const std::string& text;
     const char* name;
     double low, high;
     double& value;
@@ -150,7 +159,7 @@ std::optional<std::string> WeatherParser::ReadLocation(std::string_view line) {
   for (const Field& n : numbers) {
     const auto value = FieldNumber(n.text);
     if (!value || *value < n.low || *value > n.high) {
-      return "the " + std::string(n.name) + " " + Quoted(n.text) +
+      return "the " + std::string(n.name) + " " + Quoted(PrintableText(n.text)) +
              fmt::format(" is not a number from {:.6g} to {:.6g}.", n.low, n.high);
     }
     n.value = *value;
@@ -158,51 +167,83 @@ std::optional<std::string> WeatherParser::ReadLocation(std::string_view line) {
   return std::nullopt;
 }
 
-std::optional<std::string> WeatherParser::ReadQuantity(
-    const std::array<std::string_view, kRowFields>& fields, const Quantity& q, float& value,
-    bool& missing) const {
-  const std::string_view text = fields[q.field];
+// A value the chart is drawn from: refused when it is no number or out of range.
+std::optional<std::string> WeatherParser::ReadUsed(const Quantity& q, float& value,
+                                                   bool& missing) const {
+  const std::string& text = fields_[q.field];
   const auto number = FieldNumber(text);
-  if (!number) return "the " + std::string(q.name) + " " + Quoted(text) + " is not a number.";
+  const std::string name = "the " + std::string(q.name) + " " + Quoted(PrintableText(text));
+  if (!number) return name + " is not a number.";
   if (*number >= q.missing) {
     missing = true;
     return std::nullopt;
   }
-  if (*number <= q.low || *number >= q.high) {
-    return "the " + std::string(q.name) + " " + Quoted(text) + " is out of range.";
-  }
+  if (*number <= q.low || *number >= q.high) return name + " is out of range.";
   value = static_cast<float>(*number);
   return std::nullopt;
 }
 
+// The humidity and pressure are kept as the file gives them; where it does not, the humidity
+// of the hour's dry bulb and dew point and the standard pressure of the station's elevation.
+void WeatherParser::FillUnused(WeatherHour& hour) const {
+  if (const auto rh = PresentValue(fields_[kHumidity.field], kHumidity)) {
+    hour.relHumidity = static_cast<float>(*rh);
+  } else {
+    const double ratio =
+        ashrae::SaturationPressure(hour.dewPoint) / ashrae::SaturationPressure(hour.dryBulb);
+    hour.relHumidity = static_cast<float>(std::min(100.0, 100.0 * ratio));
+  }
+  if (const auto pressure = PresentValue(fields_[kPressure.field], kPressure)) {
+    hour.pressure = static_cast<float>(*pressure);
+  } else {
+    hour.pressure =
+        static_cast<float>(1000.0 * ashrae::PressureAtAltitude(year_.location.elevation));
+  }
+}
+
+// Each (month, day, hour) stands once.
+std::optional<std::string> WeatherParser::TakeSlot(int month, int day, int rawHour) {
+  int& first = slotLines_[static_cast<std::size_t>(DayOfYear(month, day) * kHourSlots + rawHour)];
+  if (first != 0) {
+    return fmt::format("month {}, day {}, hour {} was given before, on line {}.", month, day,
+                      rawHour, first);
+  }
+  first = line_;
+  if (month == 2 && day == 29 && firstLeapDayLine_ == 0) firstLeapDayLine_ = line_;
+  return std::nullopt;
+}
+
 std::optional<std::string> WeatherParser::ReadRow(std::string_view line) {
-  std::array<std::string_view, kRowFields> f{};
-  if (SplitFields(line, f) < kRowFields) {
+  SplitCsvLine(line, fields_, kRowFields);
+  const std::vector<std::string>& f = fields_;
+  if (f.size() < kRowFields) {
     return std::string("a row of hourly weather needs at least 10 values separated by commas.");
   }
   WeatherHour hour;
   const auto month = FieldWhole(f[1], 1, 12);
-  if (!month) return "the month " + Quoted(f[1]) + " is not a whole number from 1 to 12.";
+  if (!month)
+    return "the month " + Quoted(PrintableText(f[1])) + " is not a whole number from 1 to 12.";
   const auto day = FieldWhole(f[2], 1, kDaysInMonth[static_cast<std::size_t>(*month - 1)]);
-  if (!day) return "the day " + Quoted(f[2]) + " is not a day of the month.";
+  if (!day) return "the day " + Quoted(PrintableText(f[2])) + " is not a day of the month.";
   const auto rawHour = FieldWhole(f[3], 0, 24);
-  if (!rawHour) return "the hour " + Quoted(f[3]) + " is not a whole number from 0 to 24.";
+  if (!rawHour)
+    return "the hour " + Quoted(PrintableText(f[3])) + " is not a whole number from 0 to 24.";
+  if (auto error = TakeSlot(*month, *day, *rawHour)) return error;
   if (*rawHour == 0 && firstHourZeroLine_ == 0) firstHourZeroLine_ = line_;
   if (*rawHour == 24 && firstHour24Line_ == 0) firstHour24Line_ = line_;
   hour.month = static_cast<std::uint8_t>(*month);
   hour.day = static_cast<std::uint8_t>(*day);
   bool missing = false;
-  for (const auto& [q, value] : {std::pair<const Quantity&, float&>{kDryBulb, hour.dryBulb},
-                                 {kDewPoint, hour.dewPoint},
-                                 {kHumidity, hour.relHumidity},
-                                 {kPressure, hour.pressure}}) {
-    if (auto error = ReadQuantity(f, q, value, missing)) return error;
-  }
+  if (auto error = ReadUsed(kDryBulb, hour.dryBulb, missing)) return error;
+  if (auto error = ReadUsed(kDewPoint, hour.dewPoint, missing)) return error;
   ++year_.rows;
   if (missing) {
     ++year_.skipped;
+    year_.missing.push_back(hour);
+    rawMissingHours_.push_back(static_cast<std::uint8_t>(*rawHour));
     return std::nullopt;
   }
+  FillUnused(hour);
   year_.hours.push_back(hour);
   rawHours_.push_back(static_cast<std::uint8_t>(*rawHour));
   return std::nullopt;
@@ -215,9 +256,14 @@ std::optional<std::string> WeatherParser::NumberHours() {
     return LineMessage(std::max(firstHourZeroLine_, firstHour24Line_),
                        "the hours run from 0 to 23 in one place and from 1 to 24 in another.");
   }
-  for (std::size_t i = 0; i < year_.hours.size(); ++i) {
-    year_.hours[i].hour = static_cast<std::uint8_t>(fromZero ? rawHours_[i] : rawHours_[i] - 1);
-  }
+  const auto number = [fromZero](std::vector<WeatherHour>& hours,
+                                 const std::vector<std::uint8_t>& raw) {
+    for (std::size_t i = 0; i < hours.size(); ++i) {
+      hours[i].hour = static_cast<std::uint8_t>(fromZero ? raw[i] : raw[i] - 1);
+    }
+  };
+  number(year_.hours, rawHours_);
+  number(year_.missing, rawMissingHours_);
   return std::nullopt;
 }
 
@@ -242,7 +288,7 @@ Result<WeatherYear> WeatherParser::Read(std::string_view text) {
   while (!lines.AtEnd()) {
     const std::string_view line = lines.Next();
     line_ = lines.Number();
-    if (Trimmed(line).empty()) {
+    if (TrimmedText(line).empty()) {
       if (blankLine == 0) blankLine = line_;
       continue;
     }
@@ -259,12 +305,13 @@ Result<WeatherYear> WeatherParser::Read(std::string_view text) {
                                        "in a leap year.",
                                        year_.rows)));
   }
+  // Every hour stands once, so a year of 8760 without February 29 holds each of its hours.
+  if (year_.rows == kHoursInYear && firstLeapDayLine_ != 0) {
+    return Fail(LineMessage(firstLeapDayLine_,
+                            "February 29 in a year of 8760 hours, which has no such day."));
+  }
   if (auto error = NumberHours()) return Fail(*error);
   return std::move(year_);
-}
-
-Failure Unreadable(const fs::path& path, const std::string& why) {
-  return Failed("Could not read \"" + PathText(path) + "\". " + why);
 }
 
 }  // namespace
@@ -272,27 +319,10 @@ Failure Unreadable(const fs::path& path, const std::string& why) {
 Result<WeatherYear> ReadWeatherText(std::string_view text) { return WeatherParser().Read(text); }
 
 Result<WeatherYear> ReadWeatherFile(const fs::path& path) {
-  std::error_code error;
-  const fs::file_status status = fs::status(path, error);
-  if (status.type() == fs::file_type::not_found) return Unreadable(path, "The file does not exist.");
-  if (fs::is_directory(status)) return Unreadable(path, "It is a folder, not a weather file.");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Unreadable(path, "The file cannot be opened for reading.");
-  // Devices such as /dev/zero may be named: read no more than a weather file can hold.
-  constexpr std::size_t kChunk = std::size_t{1} << 20;
-  std::string text;
-  while (in && text.size() <= kLargestWeatherFile) {
-    const std::size_t size = text.size();
-    text.resize(size + kChunk);
-    in.read(text.data() + size, static_cast<std::streamsize>(kChunk));
-    text.resize(size + static_cast<std::size_t>(in.gcount()));
-  }
-  if (in.bad()) return Unreadable(path, "Reading failed.");
-  if (text.size() > kLargestWeatherFile) {
-    return Unreadable(path, "It is larger than a weather file can be.");
-  }
-  Result<WeatherYear> result = ReadWeatherText(text);
-  if (!result) return Unreadable(path, result.Message());
+  const Result<std::string> text = ReadUserFile(path, kLargestWeatherFile, "weather file");
+  if (!text) return Failed(text.Message());
+  Result<WeatherYear> result = ReadWeatherText(*text);
+  if (!result) return Failed("Could not read \"" + PathText(path) + "\". " + result.Message());
   return result;
 }
 

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include "data/file_descriptor.h"
+#include "data/path_text.h"
 
 namespace hygrovia {
 namespace {
@@ -82,5 +83,30 @@ RegularFileRead ReadRegularFile(const fs::path& path, std::size_t limit) {
 }
 
 #endif
+
+Result<std::string> ReadUserFile(const fs::path& path, std::size_t limit, std::string_view kind) {
+  RegularFileRead read = ReadRegularFile(path, limit);
+  std::string why;
+  switch (read.Result) {
+    case Outcome::Read:
+      return std::move(read.Bytes);
+    case Outcome::Missing:
+      why = "The file does not exist.";
+      break;
+    case Outcome::Folder:
+      why = "It is a folder, not a " + std::string(kind) + ".";
+      break;
+    case Outcome::NotRegular:
+      why = "It is a device, pipe or socket, not a " + std::string(kind) + ".";
+      break;
+    case Outcome::TooLarge:
+      why = "It is larger than a " + std::string(kind) + " can be.";
+      break;
+    case Outcome::Failed:
+      why = SystemReason(read.Error) + ".";
+      break;
+  }
+  return Failed("Could not read \"" + PathText(path) + "\". " + why);
+}
 
 }  // namespace hygrovia

@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
+
+#include "base/result.h"
 
 namespace hygrovia {
 
@@ -20,6 +23,12 @@ struct RegularFileRead {
 // is opened without blocking, so a pipe without a writer or a device is refused at once, and
 // anything that is not a regular file (a link to one is fine) is refused unread.
 RegularFileRead ReadRegularFile(const std::filesystem::path& path, std::size_t limit);
+
+// The bytes of a file the user named, read as ReadRegularFile reads them, or why not in words
+// naming the file and, where the system refused, its reason: "Could not read "x.epw". It is a
+// device, pipe or socket, not a weather file." kind names what the file should have been.
+Result<std::string> ReadUserFile(const std::filesystem::path& path, std::size_t limit,
+                                 std::string_view kind);
 
 }  // namespace hygrovia
 

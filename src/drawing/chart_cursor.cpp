@@ -5,16 +5,16 @@
 #include <fmt/format.h>
 
 #include "base/chart_point.h"
-#include "model/chart_settings.h"
+#include "base/number_text.h"
 #include "drawing/data_table.h"
 #include "drawing/highlight_captions.h"
-#include "base/number_text.h"
-#include "units/quantity_text.h"
+#include "model/chart_settings.h"
 #include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "psychro/geometry.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 
@@ -61,8 +61,8 @@ bool IsNear(const DrawingSurface& surface, ChartPoint point, int X, int Y) {
 void MarkCursorSquare(ChartSettings& chart, bool select) {
   DrawingSurface& surface = chart.Surface();
   const ChartPoint c = chart.Cursor;
-  surface.SetPen(kCyan, kPenSolid, 1);
-  surface.SetMixMode(kMixXor);
+  surface.SetPen(surface.MarkInk(kCyan), kPenSolid, 1);
+  surface.SetMixMode(surface.MarkMixMode());
   surface.DrawSquare(c.X, c.Y, select ? 0 : 1, kSquareHalf);
   surface.DrawSquare(c.X, c.Y, select ? 1 : 0, kSquareHalf);
   surface.SetMixMode(kMixCopy);
@@ -93,8 +93,8 @@ bool IsOverlay(std::int32_t mode) {
 void DrawCursorMarks(ChartSettings& chart, int selected) {
   DrawingSurface& surface = chart.Surface();
   const ChartPoint c = chart.Cursor;
-  surface.SetPen(kCyan, kPenSolid, 1);
-  surface.SetMixMode(kMixXor);
+  surface.SetPen(surface.MarkInk(kCyan), kPenSolid, 1);
+  surface.SetMixMode(surface.MarkMixMode());
   surface.DrawCross(c.X, c.Y, kCrossHalf);
   surface.DrawSquare(c.X, c.Y, selected, kSquareHalf);
   if (chart.RelativeCursor != 0) {

@@ -4,11 +4,12 @@
 #include <vector>
 #include <fmt/format.h>
 
-#include "model/chart_settings.h"
-#include "climate/climate_layer.h"
-#include "families/line_family.h"
 #include "base/number_text.h"
 #include "base/row_text.h"
+#include "climate/climate_layer.h"
+#include "drawing/weather_captions.h"
+#include "families/line_family.h"
+#include "model/chart_settings.h"
 #include "psychro/air_state.h"
 #include "surface/area_fill.h"
 #include "surface/drawing_surface.h"
@@ -21,6 +22,8 @@ constexpr Colour kZoneLine = Rgb(0, 128, 0);
 constexpr Colour kDot = Rgb(150, 50, 20);
 constexpr Colour kLightest = Rgb(250, 232, 190);
 constexpr Colour kDarkest = Rgb(150, 70, 20);
+// A cell the saturation curve passes through is closed by this many chords of the curve.
+constexpr int kCellCurveSteps = 8;
 
 // The chart's ranges as the surface holds them, lowest first.
 struct Frame {
@@ -87,7 +90,31 @@ void OutlineZones(DrawingSurface& surface, const std::vector<ComfortZone>& zones
   }
 }
 
-void DrawDensity(DrawingSurface& surface, const HourBins& bins, const Frame& f) {
+// A cell as drawn: the part of it inside the frame and under the saturation curve.
+struct DrawnCell {
+  std::vector<PointF> outline;
+  int count = 0;
+};
+
+// The part of the rectangle x1..x2 by y1..y2 under the saturation curve: a rectangle where the
+// curve passes over it, else the curve's samples close it from above; empty where none is.
+std::vector<PointF> UnderSaturation(const AirState& air, float x1, float y1, float x2, float y2) {
+  const auto saturation = [&air](float x) { return static_cast<float>(air.SaturationHumidity(x)); };
+  // Left of the dew point of the bottom edge the cell lies wholly above the curve.
+  const float start =
+      y1 > 0.0f ? std::max(x1, static_cast<float>(air.DewPointFromHumidity(y1))) : x1;
+  if (!(start < x2)) return {};
+  if (!(saturation(start) < y2)) return {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}};
+  std::vector<PointF> outline{{start, y1}, {x2, y1}};
+  for (int k = kCellCurveSteps; k >= 0; --k) {
+    const float x = start + (x2 - start) * static_cast<float>(k) / kCellCurveSteps;
+    outline.push_back({x, std::clamp(saturation(x), y1, y2)});
+  }
+  return outline;
+}
+
+std::vector<DrawnCell> DrawnCells(const AirState& air, const HourBins& bins, const Frame& f) {
+  std::vector<DrawnCell> cells;
   const float w = bins.CellWidth();
   const float h = bins.CellHeight();
   bins.ForEachCell([&](float left, float bottom, int count) {
@@ -96,9 +123,29 @@ void DrawDensity(DrawingSurface& surface, const HourBins& bins, const Frame& f) 
     const float y1 = std::max(bottom, f.bottom);
     const float y2 = std::min(bottom + h, f.top);
     if (x1 >= x2 || y1 >= y2) return;
-    surface.SetBrush(HourShade(count, bins.Largest()), kBrushSolid);
-    FillWorldRect(surface, x1, y1, x2, y2);
+    std::vector<PointF> outline = UnderSaturation(air, x1, y1, x2, y2);
+    if (!outline.empty()) cells.push_back({std::move(outline), count});
   });
+  return cells;
+}
+
+int LargestCount(const std::vector<DrawnCell>& cells) {
+  int largest = 0;
+  for (const DrawnCell& cell : cells) largest = std::max(largest, cell.count);
+  return largest;
+}
+
+void DrawDensity(DrawingSurface& surface, const std::vector<DrawnCell>& cells) {
+  const int largest = LargestCount(cells);
+  for (const DrawnCell& cell : cells) {
+    surface.SetBrush(HourShade(cell.count, largest), kBrushSolid);
+    if (cell.outline.size() == 4) {
+      FillWorldRect(surface, cell.outline[0].x, cell.outline[0].y, cell.outline[2].x,
+                    cell.outline[2].y);
+    } else {
+      FillWorldPolygon(surface, cell.outline);
+    }
+  }
 }
 
 void DrawDots(DrawingSurface& surface, const std::vector<ChartPoint>& points, const Frame& f) {
@@ -112,22 +159,68 @@ void DrawDots(DrawingSurface& surface, const std::vector<ChartPoint>& points, co
   }
 }
 
-// The title lines and, under them, the colour scale from one hour to the most in a cell, in
-// the rows below the data table.
-void DrawTitle(ChartSettings& chart, const ClimateLayer& layer) {
+// Characters of text, a UTF-8 sequence counting once.
+std::size_t Characters(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0u) != 0x80u;
+  }));
+}
+
+// The first count characters of text.
+std::string_view Leading(std::string_view text, std::size_t count) {
+  std::size_t seen = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0u) != 0x80u && seen++ == count) {
+      return text.substr(0, i);
+    }
+  }
+  return text;
+}
+
+// line as a row drawn from at, cut with an ellipsis where it would run past the picture's
+// right edge (a long place name, say).
+std::string FittedRow(const DrawingSurface& surface, PointF at, std::string_view line) {
+  const std::string text = RowText(line);
+  const float room = static_cast<float>(surface.DeviceWidth) - surface.WorldToDevice(at.x, at.y).x;
+  const auto fits = [&](std::string_view t) {
+    const TextBox box =
+        surface.PlaceText(at.x, at.y, t, DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle);
+    return box.right - box.left <= room;
+  };
+  if (fits(text)) return text;
+  constexpr std::string_view kEllipsis = "\xE2\x80\xA6";
+  std::size_t low = 0;
+  std::size_t high = Characters(text);
+  while (low < high) {
+    const std::size_t middle = (low + high + 1) / 2;
+    if (fits(std::string(Leading(text, middle)) + std::string(kEllipsis))) {
+      low = middle;
+    } else {
+      high = middle - 1;
+    }
+  }
+  return std::string(Leading(text, low)) + std::string(kEllipsis);
+}
+
+// The title lines (with the hours not shown and the comfort settings in force) and, under
+// them, the colour scale from one hour to the most in a drawn cell, numbered at its ends and
+// middle, in the rows below the data table.
+void DrawTitle(ChartSettings& chart, const ClimateLayer& layer, int largest) {
   DrawingSurface& surface = chart.Surface();
   const AirState& air = chart.CursorState();
   int row = chart.TableLineCount + 1;
-  for (const std::string& line : layer.TitleLines(air)) {
+  std::vector<std::string> lines = layer.TitleLines(air);
+  const std::string outside = HoursOutsideCaption(chart);
+  if (!outside.empty()) lines.push_back(outside);
+  if (layer.ShowsComfort()) lines.push_back(ComfortSettingsCaption(chart));
+  for (const std::string& line : lines) {
     const PointF at = surface.TextRowPosition(0.0f, row++);
-    surface.DrawLabel(at.x, at.y, RowText(line), 1);
+    surface.DrawLabel(at.x, at.y, FittedRow(surface, at, line), 1);
   }
-  if (layer.Display() != HoursDisplay::Density) return;
-  const int largest = layer.Bins(air).Largest();
-  if (largest == 0) return;
+  if (!layer.HasWeather() || layer.Display() != HoursDisplay::Density || largest == 0) return;
   const PointF at = surface.TextRowPosition(0.0f, row++);
   surface.DrawLabel(at.x, at.y, fmt::format("Hours per cell, 1 to {}:", largest), 1);
-  const PointF scale = surface.TextRowPosition(0.0f, row);
+  const PointF scale = surface.TextRowPosition(0.0f, row++);
   const float height = surface.TextHeightWorld("W");
   const float width = 2.0f * surface.TextHeightPixels("W") / surface.ScaleX;
   for (int shade = 0; shade < kHourShades; ++shade) {
@@ -135,6 +228,28 @@ void DrawTitle(ChartSettings& chart, const ClimateLayer& layer) {
     const float x = scale.x + static_cast<float>(shade) * width;
     FillWorldRect(surface, x, scale.y - 0.4f * height, x + width, scale.y + 0.4f * height);
   }
+  const float numbers = surface.TextRowPosition(0.0f, row).y;
+  const float across = static_cast<float>(kHourShades) * width;
+  surface.DrawText(scale.x, numbers, "1", DrawingSurface::kAlignStart,
+                   DrawingSurface::kAlignMiddle);
+  surface.DrawText(scale.x + 0.5f * across, numbers, fmt::format("{}", (largest + 1) / 2),
+                   DrawingSurface::kAlignCentre, DrawingSurface::kAlignMiddle);
+  surface.DrawText(scale.x + across, numbers, fmt::format("{}", largest), DrawingSurface::kAlignEnd,
+                   DrawingSurface::kAlignMiddle);
+}
+
+// Each zone's clothing, "0.5 clo", centred a little under the top of the zone.
+void LabelZones(DrawingSurface& surface, const std::vector<ComfortZone>& zones, const Frame& f) {
+  surface.SetTextColor(kZoneLine);
+  for (const ComfortZone& zone : zones) {
+    if (zone.rows.empty()) continue;
+    const ZoneRow& top = zone.rows[zone.rows.size() * 3 / 4];
+    const float x = 0.5f * (top.left + top.right);
+    if (x < f.left || x > f.right || top.moisture < f.bottom || top.moisture > f.top) continue;
+    surface.DrawText(x, top.moisture, fmt::format("{:.1f} clo", zone.clothing),
+                     DrawingSurface::kAlignCentre, DrawingSurface::kAlignMiddle);
+  }
+  surface.SetTextColor(kBlack);
 }
 
 std::uint8_t Blend(std::uint8_t light, std::uint8_t dark, int step) {
@@ -158,15 +273,21 @@ void DrawClimateLayer(ChartSettings& chart) {
   const AirState& air = chart.CursorState();
   const Frame frame = ChartFrame(surface);
   if (layer.ShowsComfort()) FillZones(surface, layer.Zones(air), frame);
+  int largest = 0;
   if (layer.HasWeather()) {
     if (layer.Display() == HoursDisplay::Density) {
-      DrawDensity(surface, layer.Bins(air), frame);
+      const std::vector<DrawnCell> cells = DrawnCells(air, layer.Bins(air), frame);
+      largest = LargestCount(cells);
+      DrawDensity(surface, cells);
     } else {
       DrawDots(surface, layer.Points(air), frame);
     }
   }
-  if (layer.ShowsComfort()) OutlineZones(surface, layer.Zones(air), frame);
-  DrawTitle(chart, layer);
+  if (layer.ShowsComfort()) {
+    OutlineZones(surface, layer.Zones(air), frame);
+    LabelZones(surface, layer.Zones(air), frame);
+  }
+  DrawTitle(chart, layer, largest);
   surface.SetPen(kBlack, kPenSolid, 1);
 }
 

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "base/chart_point.h"
-#include "model/chart_settings.h"
 #include "drawing/data_table.h"
 #include "families/dry_bulb_scale.h"
+#include "model/chart_settings.h"
 #include "psychro/air_state.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
@@ -31,6 +31,8 @@ constexpr float kArrowheadBelow = 1.1f;
 // Dew points lie below some 110 °C in the pressure band; the cap only keeps an absurd one
 // from walking the saturation curve for ever.
 constexpr int kMaxSaturationSteps = 1000;
+// The evaporative-cooling arrow's meeting with saturation is found to 2^-30 of its length.
+constexpr int kSaturationHalvings = 30;
 
 constexpr int kCentre = DrawingSurface::kAlignCentre;
 constexpr int kEnd = DrawingSurface::kAlignEnd;
@@ -43,7 +45,7 @@ void UseOverlayPen(ChartSettings& chart, int style) {
   DrawingSurface& surface = chart.Surface();
   const LinePen pen = chart.Style().OverlayPen(style);
   surface.SetMixMode(kMixCopy);
-  surface.SetSmoothPen(pen.colour, pen.style, pen.width);
+  surface.SetSmoothPen(surface.MarkInk(pen.colour), pen.style, pen.width);
 }
 
 // A fixed text at a world point. The overlay texts hold no conversions, so the value is unused.
@@ -139,6 +141,26 @@ ChartPoint DrawSaturationWalk(ChartSettings& chart, ChartPoint d) {
   return {x, w + (x - t) * 0.5f};
 }
 
+// Where the way from c (below saturation) to a crosses the saturation curve, or a itself when
+// it stays below: halving the way until the step is far below a pixel.
+ChartPoint EndAtSaturation(const ChartSettings& chart, ChartPoint c, ChartPoint a) {
+  const AirState& air = chart.CursorState();
+  const auto above = [&air](ChartPoint p) {
+    return static_cast<double>(p.Y) > air.SaturationHumidity(p.X);
+  };
+  if (!above(a) || above(c)) return a;
+  float inside = 0.0f;
+  float outside = 1.0f;
+  const auto at = [&](float share) {
+    return ChartPoint{c.X + (a.X - c.X) * share, c.Y + (a.Y - c.Y) * share};
+  };
+  for (int i = 0; i < kSaturationHalvings; ++i) {
+    const float middle = 0.5f * (inside + outside);
+    (above(at(middle)) ? outside : inside) = middle;
+  }
+  return at(inside);
+}
+
 // The caption of a temperature lead, under the bottom edge at dry bulb x (°C), or just above
 // the edge where it would cover a text of the dry-bulb scale.
 void TemperatureCaption(ChartSettings& chart, float x, std::string_view text) {
@@ -215,12 +237,16 @@ void DrawAdiabaticOverlay(ChartSettings& chart) {
   const ChartPoint c = chart.Cursor;
   const ChartPoint a = Offset(c, -12.0f, kEnthalpyRiseOver12);
   const ChartPoint b = Offset(c, 12.0f, -kEnthalpyRiseOver12);
+  // The Classic chart keeps its fixed arrow; elsewhere humidifying stops at saturation, as
+  // air beyond it cannot exist.
+  const bool classic = chart.Style().Name() == ChartStyleName::Classic;
+  const ChartPoint wet = classic ? a : EndAtSaturation(chart, c, a);
   UseOverlayPen(chart, kPenSolid);
-  Arrow(surface, c, a);
+  Arrow(surface, c, wet);
   Arrow(surface, c, b);
   const float dx = (b.X - a.X) / 4.0f;
   const float dy = (b.Y - a.Y) / 4.0f;
-  const ChartPoint humidify{a.X + dx, a.Y + dy};
+  const ChartPoint humidify = classic ? ChartPoint{a.X + dx, a.Y + dy} : Middle(c, wet);
   const ChartPoint dehumidify{b.X - dx, b.Y - dy};
   LabelsInFrame(chart, humidify,
                 {{"HUMIDIFICATION", kCentre, kAbove}, {"(Evaporative Cooling)", kCentre, kBelow}});

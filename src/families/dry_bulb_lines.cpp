@@ -1,13 +1,13 @@
 #include <cmath>
 
 #include "families/dry_bulb_lines.h"
-#include "model/chart_grid.h"
-#include "model/chart_settings.h"
 #include "families/dry_bulb_scale.h"
 #include "families/line_family.h"
-#include "units/quantity_text.h"
+#include "model/chart_grid.h"
+#include "model/chart_settings.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -51,6 +51,15 @@ void DrawDryBulbLines(ChartSettings& chart, bool labels, bool highlight) {
     if (labels && marks.labelled && x > chart.TempMin) {
       DrawDryBulbNumber(chart, t, shown);
       bottom.y = surface.MinY - kTickLength;
+    } else if (labels) {
+      OfferLabel(chart, {LineFamily::DryBulb,
+                         {x, surface.MinY},
+                         DrawingSurface::kAlignCentre,
+                         DrawingSurface::kAlignBelow,
+                         "%0.0lf",
+                         shown,
+                         false,
+                         true});
     }
     if (bottom.y < top.y) {
       DrawSegment(surface, bottom, top);

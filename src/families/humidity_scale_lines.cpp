@@ -2,13 +2,13 @@
 #include <string_view>
 
 #include "families/humidity_scale_lines.h"
+#include "families/line_family.h"
 #include "model/chart_grid.h"
 #include "model/chart_settings.h"
-#include "families/line_family.h"
-#include "units/quantity_text.h"
 #include "psychro/air_state.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -19,7 +19,7 @@ constexpr float kScaleOffset = 0.4f;
 // The horizontal line at moisture w (g/kg) from the saturation curve, or from the left edge
 // when the dew point lies left of the frame, to the scale, with its value there. Where the dew
 // point lies right of the frame only the stretch from the right edge to the scale is left.
-void DrawScaleLine(ChartSettings& chart, LineFamily family, float w, bool label,
+void DrawScaleLine(ChartSettings& chart, LineFamily family, float w, bool label, bool minor,
                    std::string_view format, double value) {
   DrawingSurface& surface = chart.Surface();
   const auto dew = static_cast<float>(chart.CursorState().DewPointFromHumidity(w));
@@ -27,7 +27,7 @@ void DrawScaleLine(ChartSettings& chart, LineFamily family, float w, bool label,
   const PointF end{surface.MaxX + kScaleOffset, w};
   if (label) {
     OfferLabel(chart, {family, end, DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle,
-                       format, value});
+                       format, value, false, minor});
   }
   DrawSegment(surface, start, end);
 }
@@ -55,7 +55,7 @@ void DrawAbsHumidityLines(ChartSettings& chart, bool labels, bool highlight) {
       FirstLine(spacing, ShownRangeEnd(units, Quantity::Moisture, chart.HumidityMin)));
   for (int n = 0; n < kMaxFamilyLines && v < top; ++n, v = static_cast<float>(v + spacing.step)) {
     const auto w = static_cast<float>(units.FromShown(Quantity::Moisture, v));
-    DrawScaleLine(chart, LineFamily::Moisture, w, labels && v > 0.0f && IsLabelledLine(spacing, v),
+    DrawScaleLine(chart, LineFamily::Moisture, w, labels, !(v > 0.0f && IsLabelledLine(spacing, v)),
                   " %0.0lf", v);
   }
 }
@@ -83,8 +83,8 @@ void DrawVapourPressureLines(ChartSettings& chart, bool labels, bool highlight) 
   for (int n = 0; n < kMaxFamilyLines && top > p; ++n, p = static_cast<float>(p + spacing.step)) {
     const auto w = static_cast<float>(
         air.HumidityFromVapourPressure(units.FromShown(Quantity::VapourPressure, p)));
-    DrawScaleLine(chart, LineFamily::VapourPressure, w,
-                  labels && p > 0.0f && IsLabelledLine(spacing, p), "%0.1lf", p);
+    DrawScaleLine(chart, LineFamily::VapourPressure, w, labels,
+                  !(p > 0.0f && IsLabelledLine(spacing, p)), "%0.1lf", p);
   }
 }
 

@@ -16,7 +16,8 @@ bool IsFinite(PointF p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 void SetFamilyPen(ChartSettings& chart, LineFamily family, LineRank rank, bool highlight) {
   const LinePen pen = chart.Style().FamilyPen(family, rank, highlight, chart.RequestedHighlight);
-  chart.Surface().SetSmoothPen(pen.colour, pen.style, pen.width);
+  DrawingSurface& surface = chart.Surface();
+  surface.SetSmoothPen(highlight ? surface.MarkInk(pen.colour) : pen.colour, pen.style, pen.width);
 }
 
 void OfferLabel(ChartSettings& chart, const FamilyLabel& label) {

@@ -1,13 +1,14 @@
 #include <array>
+#include <cmath>
 
+#include "families/line_family.h"
 #include "families/volume_lines.h"
 #include "model/chart_grid.h"
 #include "model/chart_settings.h"
-#include "families/line_family.h"
-#include "units/quantity_text.h"
 #include "psychro/air_state.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -76,12 +77,20 @@ double SaturationMeeting(const AirState& air, double volume) {
   return lo;
 }
 
-// The lines every step of the chart's units across the volumes of the ranges.
-void DrawSpacedVolumeLines(ChartSettings& chart, bool highlight) {
+// True when value is a whole multiple of step, as near as steps of a hundredth can be.
+bool NearMultiple(double value, double step) {
+  if (!(step > 0.0)) return false;
+  const double steps = value / step;
+  return std::abs(steps - std::round(steps)) < 1e-6;
+}
+
+// The lines every step of the spacing across the volumes of the ranges, solid and numbered as
+// it says; a spacing that numbers none offers every line's number.
+void DrawSpacedVolumeLines(ChartSettings& chart, const LineSpacing& spacing, bool highlight) {
   DrawingSurface& surface = chart.Surface();
   const AirState& air = chart.CursorState();
   const QuantityText& units = chart.GetUnits();
-  const LineSpacing& spacing = GridUnitsOf(chart).volume;
+  const char* format = units.System() == UnitSystem::Ip ? "%0.1lf" : "%0.3lf";
   const auto shown = [&units](double v) { return units.Shown(Quantity::SpecificVolume, v); };
   // Volume = (dry bulb + 0.4854368 × moisture + 270.5) / 350 rises with both.
   const double least = shown((chart.TempMin + kVolumeMoisture * chart.HumidityMin + 270.5) / 350.0);
@@ -93,12 +102,14 @@ void DrawSpacedVolumeLines(ChartSettings& chart, bool highlight) {
     const double meeting = SaturationMeeting(air, volume);
     PointF bottom{VolumeLineTemperature(volume, surface.MinY), surface.MinY};
     PointF top{static_cast<float>(meeting), SaturationAt(air, meeting)};
-    if (CutToFrame(surface, bottom, top)) {
-      DrawSegment(surface, bottom, top);
-      if (!highlight) {
-        OfferLabel(chart, {LineFamily::Volume, bottom, DrawingSurface::kAlignStart,
-                           DrawingSurface::kAlignAbove, "%0.1lf", value});
-      }
+    if (!CutToFrame(surface, bottom, top)) continue;
+    const bool solid = NearMultiple(value, spacing.solidStep);
+    if (solid) SetFamilyPen(chart, LineFamily::Volume, LineRank::Major, highlight);
+    DrawSegment(surface, bottom, top);
+    if (solid) SetFamilyPen(chart, LineFamily::Volume, LineRank::Minor, highlight);
+    if (!highlight && (spacing.labelStep <= 0.0 || NearMultiple(value, spacing.labelStep))) {
+      OfferLabel(chart, {LineFamily::Volume, bottom, DrawingSurface::kAlignStart,
+                         DrawingSurface::kAlignAbove, format, value});
     }
   }
 }
@@ -108,8 +119,12 @@ void DrawSpacedVolumeLines(ChartSettings& chart, bool highlight) {
 void DrawVolumeLines(ChartSettings& chart, bool highlight) {
   DrawingSurface& surface = chart.Surface();
   SetFamilyPen(chart, LineFamily::Volume, LineRank::Minor, highlight);
+  if (const auto finer = chart.Style().VolumeSpacing(chart.GetUnits().System())) {
+    DrawSpacedVolumeLines(chart, *finer, highlight);
+    return;
+  }
   if (!GridUnitsOf(chart).volumeFromTable) {
-    DrawSpacedVolumeLines(chart, highlight);
+    DrawSpacedVolumeLines(chart, GridUnitsOf(chart).volume, highlight);
     return;
   }
   for (const VolumeLine& line : kVolumeLineTable) {

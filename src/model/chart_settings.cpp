@@ -4,9 +4,9 @@
 #include <cmath>
 #include <limits>
 
-#include "units/chart_grid_units.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
+#include "units/chart_grid_units.h"
 
 namespace hygrovia {
 namespace {
@@ -91,9 +91,9 @@ void ChartSettings::SetChartStyle(ChartStyleName style) {
 void ChartSettings::SetUnitSystem(UnitSystem system) {
   units_ = QuantityText::Of(system);
   const ChartGridUnits& grid = GridUnitsOf(system);
-  Climate.SetCellSize(
-      static_cast<float>(units_.FromShown(Quantity::TemperatureDifference, grid.hoursCellWidth)),
-      static_cast<float>(units_.FromShown(Quantity::MoistureDifference, grid.hoursCellHeight)));
+  // Kept in double precision: 2 °F is no float number of °C.
+  Climate.SetCellSize(units_.FromShown(Quantity::TemperatureDifference, grid.hoursCellWidth),
+                      units_.FromShown(Quantity::MoistureDifference, grid.hoursCellHeight));
 }
 
 void ChartSettings::ApplyToSurface() {

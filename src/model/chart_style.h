@@ -8,6 +8,7 @@
 
 #include "psychro/geometry.h"
 #include "surface/colour.h"
+#include "units/chart_grid_units.h"
 
 namespace hygrovia {
 
@@ -57,7 +58,8 @@ struct FrameMargins {
 
 // A label a line family offers: the text is the printf-style format applied to value (a format
 // without a conversion stands as it is), placed at world point `at` by the surface's alignment
-// codes. Titles name the family rather than number a line.
+// codes. Titles name the family rather than number a line; a minor label numbers a line the
+// chart's own scale leaves unnumbered, for styles that number the first and last lines in view.
 struct FamilyLabel {
   LineFamily family = LineFamily::DryBulb;
   PointF at;
@@ -66,6 +68,7 @@ struct FamilyLabel {
   std::string_view format;
   double value = 0.0;
   bool title = false;
+  bool minor = false;
 };
 
 // A label kept for placement after the families are drawn, its text already made.
@@ -77,6 +80,7 @@ struct OfferedLabel {
   std::string text;
   double value = 0.0;
   bool title = false;
+  bool minor = false;
 };
 
 // How the chart looks: what the line families, overlays and marks ask for their pens, labels
@@ -110,6 +114,11 @@ class ChartStyle {
   virtual std::string Caption(const ChartSettings& chart) const = 0;
   // The cursor's marks and the nodes at the end of a full drawing.
   virtual void DrawMarks(ChartSettings& chart) const = 0;
+  // The spacing of the specific-volume lines for a style that draws them finer than the
+  // chart's own; nothing keeps the chart's own.
+  virtual std::optional<LineSpacing> VolumeSpacing(UnitSystem /*system*/) const {
+    return std::nullopt;
+  }
 };
 
 // The style object of each name. The chart's settings are handed one by whoever builds the

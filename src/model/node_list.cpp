@@ -5,8 +5,8 @@
 #include <utility>
 #include <fmt/format.h>
 
-#include "model/chart_settings.h"
 #include "base/number_text.h"
+#include "model/chart_settings.h"
 #include "psychro/geometry.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
@@ -15,8 +15,8 @@ namespace hygrovia {
 namespace {
 
 void BeginMarks(DrawingSurface& surface) {
-  surface.SetPen(kCyan, kPenSolid, 1);
-  surface.SetMixMode(kMixXor);
+  surface.SetPen(surface.MarkInk(kCyan), kPenSolid, 1);
+  surface.SetMixMode(surface.MarkMixMode());
 }
 
 void EndMarks(DrawingSurface& surface) { surface.SetMixMode(kMixCopy); }

@@ -1,9 +1,9 @@
 #include "styles/classic_style.h"
 
 #include "drawing/chart_cursor.h"
-#include "model/chart_settings.h"
 #include "drawing/data_table.h"
 #include "drawing/model_caption.h"
+#include "model/chart_settings.h"
 
 namespace hygrovia {
 namespace {
@@ -25,7 +25,7 @@ class Classic final : public ChartStyle {
   LinePen OverlayPen(int style) const override { return {kYellow, style, 1.0f}; }
 
   void Label(ChartSettings& chart, const FamilyLabel& label) const override {
-    if (!HasScale(label.family)) return;
+    if (!HasScale(label.family) || label.minor) return;
     DrawValueLabel(chart, label.at.x, label.at.y, label.hAlign, label.vAlign, label.format,
                    label.value);
   }

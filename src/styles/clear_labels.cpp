@@ -1,22 +1,33 @@
 #include "styles/clear_labels.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "model/chart_settings.h"
-#include "styles/clear_style.h"
-#include "drawing/data_table.h"
-#include "styles/label_board.h"
-#include "drawing/model_caption.h"
 #include "base/number_text.h"
-#include "units/quantity_text.h"
+#include "drawing/data_table.h"
+#include "drawing/model_caption.h"
+#include "model/chart_settings.h"
 #include "psychro/air_state.h"
+#include "styles/clear_enthalpy_scale.h"
+#include "styles/clear_style.h"
+#include "styles/label_board.h"
+#include "styles/label_placer.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
+
+constexpr int kStart = DrawingSurface::kAlignStart;
+constexpr int kEnd = DrawingSurface::kAlignEnd;
+constexpr int kCentre = DrawingSurface::kAlignCentre;
+constexpr int kBelow = DrawingSurface::kAlignBelow;
+constexpr int kMiddle = DrawingSurface::kAlignMiddle;
+constexpr int kAbove = DrawingSurface::kAlignAbove;
 
 // An axis's name with the unit the chart shows it in, "Humidity ratio (g/kg)".
 std::string AxisTitle(const ChartSettings& chart, std::string_view name, Quantity quantity) {
@@ -29,64 +40,11 @@ std::string AxisTitle(const ChartSettings& chart, std::string_view name, Quantit
 
 // Pixels between a label and the point it names.
 constexpr float kNudge = 3.0f;
+// Text heights under the dry-bulb scale's edge for its numbers and the axis's name.
+constexpr float kScaleRoomLines = 2.5f;
 // Where along the chart's width (from the right) a relative-humidity label is tried.
 constexpr std::array<float, 9> kCurveSpots = {0.06f, 0.16f, 0.26f, 0.36f, 0.46f,
                                               0.56f, 0.66f, 0.76f, 0.86f};
-
-constexpr int kStart = DrawingSurface::kAlignStart;
-constexpr int kEnd = DrawingSurface::kAlignEnd;
-constexpr int kCentre = DrawingSurface::kAlignCentre;
-constexpr int kBelow = DrawingSurface::kAlignBelow;
-constexpr int kMiddle = DrawingSurface::kAlignMiddle;
-constexpr int kAbove = DrawingSurface::kAlignAbove;
-
-// A way to set a text at a point: its alignment codes and a shift in pixels.
-struct Placement {
-  int hAlign;
-  int vAlign;
-  float dx;
-  float dy;
-};
-
-TextBox Shifted(TextBox box, float dx, float dy) {
-  return {box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
-}
-
-// Sets texts where they fit on the board.
-class Placer {
- public:
-  explicit Placer(ChartSettings& chart)
-      : surface_(chart.Surface()),
-        board_({0.0f, 0.0f, static_cast<float>(surface_.DeviceWidth),
-                static_cast<float>(surface_.DeviceHeight)}) {
-    const TextBox table = TableBox(chart);
-    if (table.left <= table.right) board_.Take(table);
-  }
-
-  // Draws the text at the first placement about the device point that fits; false when none.
-  bool Place(PointF device, std::string_view text, Colour colour,
-             std::initializer_list<Placement> tries) {
-    for (const Placement& p : tries) {
-      const TextBox box =
-          Shifted(surface_.PlaceDeviceText(device, text, p.hAlign, p.vAlign), p.dx, p.dy);
-      if (board_.TryTake(box)) {
-        surface_.SetTextColor(colour);
-        surface_.DrawTextInBox(box, text);
-        return true;
-      }
-    }
-    return false;
-  }
-
-  bool PlaceAtWorld(PointF at, std::string_view text, Colour colour,
-                    std::initializer_list<Placement> tries) {
-    return Place(surface_.WorldToDevice(at.x, at.y), text, colour, tries);
-  }
-
- private:
-  DrawingSurface& surface_;
-  LabelBoard board_;
-};
 
 float LineHeight(const DrawingSurface& surface) { return surface.TextHeightPixels("W"); }
 
@@ -101,16 +59,87 @@ void PlaceCaption(ChartSettings& chart, Placer& placer) {
   }
 }
 
-// The numbers under the bottom edge and right of the frame, as the families offered them.
+// The visible edges the scales stand on, device pixels: the frame's bottom and right edges,
+// or, where the view cuts them off, the device's own, with room for the numbers and the
+// dry-bulb axis's name.
+struct ScaleEdges {
+  float bottom;
+  float right;
+  // The span of the frame in view.
+  float left;
+  float top;
+  float frameRight;
+  float frameBottom;
+};
+
+ScaleEdges EdgesInView(const ChartSettings& chart, float widestNumber) {
+  const DrawingSurface& s = chart.Surface();
+  const float line = LineHeight(s);
+  const PointF topLeft = s.WorldToDevice(s.MinX, s.MaxY);
+  const PointF bottomRight = s.WorldToDevice(s.MaxX, s.MinY);
+  const auto width = static_cast<float>(s.DeviceWidth);
+  const auto height = static_cast<float>(s.DeviceHeight);
+  return {std::min(bottomRight.y, height - kScaleRoomLines * line),
+          std::min(bottomRight.x + kNudge, width - widestNumber - kNudge),
+          std::max(topLeft.x, 0.0f),
+          std::max(topLeft.y, 0.0f),
+          std::min(bottomRight.x, width),
+          std::min(bottomRight.y, height)};
+}
+
+// The numbers a scale shows: the first and last of its lines in view, then every numbered one.
+std::vector<const OfferedLabel*> ShownNumbers(std::vector<const OfferedLabel*> inView) {
+  std::vector<const OfferedLabel*> shown;
+  if (inView.empty()) return shown;
+  shown.push_back(inView.front());
+  if (inView.size() > 1) shown.push_back(inView.back());
+  for (const OfferedLabel* label : inView) {
+    if (!label->minor) shown.push_back(label);
+  }
+  return shown;
+}
+
+// The numbers under the bottom edge and right of the frame, as the families offered them, on
+// the edges in view.
 void PlaceScaleNumbers(ChartSettings& chart, Placer& placer) {
+  const DrawingSurface& s = chart.Surface();
   const Colour grey = ClearLabelColour(LineFamily::DryBulb);
+  float widest = 0.0f;
+  std::vector<const OfferedLabel*> across;
+  std::vector<const OfferedLabel*> up;
   for (const OfferedLabel& label : chart.OfferedLabels) {
     if (label.title) continue;
     if (label.family == LineFamily::DryBulb) {
-      placer.PlaceAtWorld(label.at, label.text, grey, {{kCentre, kBelow, 0.0f, 0.0f}});
+      across.push_back(&label);
     } else if (label.family == LineFamily::Moisture || label.family == LineFamily::VapourPressure) {
-      placer.PlaceAtWorld(label.at, label.text, grey, {{kStart, kMiddle, 0.0f, 0.0f}});
+      up.push_back(&label);
+      const TextBox box = s.PlaceDeviceText({0.0f, 0.0f}, label.text, kStart, kMiddle);
+      widest = std::max(widest, box.right - box.left);
     }
+  }
+  const ScaleEdges edges = EdgesInView(chart, widest);
+  const auto device = [&s](const OfferedLabel* label) {
+    return s.WorldToDevice(label->at.x, label->at.y);
+  };
+  std::erase_if(across, [&](const OfferedLabel* l) {
+    const float x = device(l).x;
+    return x < edges.left || x > edges.frameRight;
+  });
+  std::erase_if(up, [&](const OfferedLabel* l) {
+    const float y = device(l).y;
+    return y < edges.top || y > edges.frameBottom;
+  });
+  std::sort(across.begin(), across.end(),
+            [](const OfferedLabel* a, const OfferedLabel* b) { return a->at.x < b->at.x; });
+  std::sort(up.begin(), up.end(),
+            [](const OfferedLabel* a, const OfferedLabel* b) { return a->at.y < b->at.y; });
+  for (const OfferedLabel* label : ShownNumbers(across)) {
+    placer.Place({device(label).x, edges.bottom}, label->text, grey,
+                 {{kCentre, kBelow, 0.0f, 0.0f}});
+  }
+  for (const OfferedLabel* label : ShownNumbers(up)) {
+    placer.Place({edges.right, device(label).y}, label->text, grey,
+                 {{kStart, kMiddle, 0.0f, 0.0f}});
   }
 }
 
@@ -119,10 +148,12 @@ void PlaceAxisTitles(ChartSettings& chart, Placer& placer) {
   const DrawingSurface& surface = chart.Surface();
   const float line = LineHeight(surface);
   const Colour grey = ClearLabelColour(LineFamily::DryBulb);
-  placer.PlaceAtWorld({0.5f * (surface.MinX + surface.MaxX), surface.MinY},
-                      AxisTitle(chart, "Dry-bulb temperature", Quantity::Temperature), grey,
-                      {{kCentre, kBelow, 0.0f, 1.3f * line}});
-  const PointF topRight = surface.WorldToDevice(surface.MaxX, surface.MaxY);
+  const ScaleEdges edges = EdgesInView(chart, 0.0f);
+  placer.Place({0.5f * (edges.left + edges.frameRight), edges.bottom},
+               AxisTitle(chart, "Dry-bulb temperature", Quantity::Temperature), grey,
+               {{kCentre, kBelow, 0.0f, 1.3f * line}});
+  PointF topRight = surface.WorldToDevice(surface.MaxX, surface.MaxY);
+  topRight.y = std::max(topRight.y, kScaleRoomLines * line);
   const std::string title = chart.ShowVapourPressureScale != 0
                                 ? AxisTitle(chart, "Vapour pressure", Quantity::VapourPressure)
                                 : AxisTitle(chart, "Humidity ratio", Quantity::Moisture);
@@ -160,12 +191,6 @@ void PlaceFamilyNumber(ChartSettings& chart, Placer& placer, const OfferedLabel&
                            {kEnd, kMiddle, -2.0f * kNudge, 0.0f},
                            {kCentre, kAbove, 0.0f, -kNudge}});
       break;
-    case LineFamily::Enthalpy:
-      placer.PlaceAtWorld(label.at, label.text, colour,
-                          {{label.hAlign, label.vAlign, 0.0f, 0.0f},
-                           {kEnd, kMiddle, -kNudge, 0.0f},
-                           {kCentre, kAbove, 0.0f, -kNudge}});
-      break;
     case LineFamily::Volume:
       placer.PlaceAtWorld(label.at, label.text, colour,
                           {{kStart, kAbove, kNudge, -kNudge}, {kEnd, kAbove, -kNudge, -kNudge}});
@@ -193,8 +218,14 @@ void PlaceClearLabels(ChartSettings& chart) {
   PlaceCaption(chart, placer);
   PlaceScaleNumbers(chart, placer);
   PlaceAxisTitles(chart, placer);
-  for (const LineFamily family : {LineFamily::RelativeHumidity, LineFamily::WetBulb,
-                                  LineFamily::Enthalpy, LineFamily::Volume}) {
+  // The enthalpy lines' own numbers give way to the scale beside the curve, which is there
+  // whether the lines are drawn or the wet-bulb lines instead.
+  for (const LineFamily family : {LineFamily::RelativeHumidity, LineFamily::Enthalpy,
+                                  LineFamily::WetBulb, LineFamily::Volume}) {
+    if (family == LineFamily::Enthalpy) {
+      PlaceEnthalpyScale(chart, placer);
+      continue;
+    }
     for (const OfferedLabel& label : chart.OfferedLabels) {
       if (label.family == family) PlaceFamilyNumber(chart, placer, label);
     }

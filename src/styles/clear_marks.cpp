@@ -101,7 +101,7 @@ void DrawStrokes(ChartSettings& chart, bool halo) {
   DrawingSurface& surface = chart.Surface();
   const auto pen = [&](bool heavy) {
     const float width = heavy ? kHeldWidth : kMarkWidth;
-    surface.SetSmoothPen(halo ? kWhite : kMarkColour, kPenSolid,
+    surface.SetSmoothPen(halo ? kWhite : surface.MarkInk(kMarkColour), kPenSolid,
                          halo ? width + 2.0f * kHaloReach : width);
   };
   const NodeList& nodes = chart.Nodes;
@@ -131,7 +131,7 @@ void DrawStrokes(ChartSettings& chart, bool halo) {
 
 void DrawNodeNumbers(ChartSettings& chart) {
   DrawingSurface& surface = chart.Surface();
-  surface.SetTextColor(kMarkColour);
+  surface.SetTextColor(surface.MarkInk(kMarkColour));
   surface.SetOpaqueText(true);
   for (std::int32_t i = 0; chart.Nodes.IsValidIndex(i); ++i) {
     const ChartPoint node = chart.Nodes.GetNode(i);

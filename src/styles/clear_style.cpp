@@ -4,10 +4,10 @@
 #include <cmath>
 #include <fmt/format.h>
 
+#include "base/number_text.h"
 #include "model/chart_settings.h"
 #include "styles/clear_labels.h"
 #include "styles/clear_marks.h"
-#include "base/number_text.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -59,7 +59,7 @@ FamilyLook LookOf(LineFamily family) {
     case LineFamily::Enthalpy:
       return {Rgb(243, 209, 140), kEnthalpyOrange, 0.8f, 1.3f};
     case LineFamily::Volume:
-      return {kVolumePurple, kVolumePurple, 1.1f, 1.1f};
+      return {Rgb(232, 200, 218), kVolumePurple, 0.7f, 1.1f};
   }
   return {kGridMinor, kGridMajor, 1.0f, 1.0f};
 }
@@ -133,13 +133,19 @@ class Clear final : public ChartStyle {
   void Label(ChartSettings& chart, const FamilyLabel& label) const override {
     if (!std::isfinite(label.at.x) || !std::isfinite(label.at.y)) return;
     chart.OfferedLabels.push_back({label.family, label.at, label.hAlign, label.vAlign,
-                                   LabelText(label), label.value, label.title});
+                                   LabelText(label), label.value, label.title, label.minor});
   }
 
   void FinishLabels(ChartSettings& chart) const override { PlaceClearLabels(chart); }
 
   // The pressure is written with the labels, where they make room for it.
   std::string Caption(const ChartSettings& /*chart*/) const override { return {}; }
+
+  // Every 0.01 m³/kg, numbered every 0.05; every 0.5 ft³/lb, numbered every 1.
+  std::optional<LineSpacing> VolumeSpacing(UnitSystem system) const override {
+    return system == UnitSystem::Ip ? LineSpacing{0.5, 1.0, 1.0, true}
+                                    : LineSpacing{0.01, 0.05, 0.05, true};
+  }
 
   void DrawMarks(ChartSettings& chart) const override {
     const DrawingSurface& surface = chart.Surface();

@@ -8,6 +8,7 @@
 #include "psychro/geometry.h"
 #include "surface/canvas.h"
 #include "surface/colour.h"
+#include "surface/print_ink.h"
 
 namespace hygrovia {
 
@@ -81,6 +82,9 @@ class DrawingSurface {
   bool MarksOverPicture = false;
   // Texts are this many times the size of the canvas's font; see SetTextScale.
   float TextScale = 1.0f;
+  // A page for paper: marks, highlights and overlays take inks that read on white (MarkInk)
+  // and are copied rather than XORed (MarkMixMode).
+  bool PrintInks = false;
 
   // Binds the canvas (when given) and the control; a control gives the device size.
   void Attach(hygrovia::Canvas* canvas, SurfaceControl* control);
@@ -103,6 +107,10 @@ class DrawingSurface {
   void SetTextColor(Colour colour);
   // kMixXor (7) for marks drawn twice to erase them, kMixCopy (13) otherwise.
   void SetMixMode(int mode);
+  // The colour of a mark, highlight or overlay, and the mix mode of marks, as the page takes
+  // them: themselves on the screen and in pictures, dark and copied on paper.
+  Colour MarkInk(Colour colour) const { return PrintInks ? PrintInk(colour) : colour; }
+  int MarkMixMode() const { return PrintInks ? kMixCopy : kMixXor; }
 
   // The range becomes [min(a, b), max(a, b)]; an empty range (a == b) changes nothing.
   void SetXRange(float a, float b);

@@ -112,5 +112,19 @@ TEST(HourBins, CountsCellsOfTheGridAndNothingOutsideItsReach) {
   EXPECT_EQ(HourBins({}, 1.0f, 1.0f).Total(), 0);
 }
 
+// Regression: in single precision 30 °C (86 °F) and 50 °C (122 °F) fell a 2 °F cell left,
+// floor(30.0f / 1.1111112f) being 26.
+TEST(HourBins, HoursOnAnEdgeOfInchPoundCellsStartTheirCell) {
+  const double twoFahrenheit = 2.0 / 1.8;
+  const double tenGrains = 10.0 / 7.0;
+  for (const float celsius : {-10.0f, 0.0f, 10.0f, 30.0f, 50.0f}) {
+    const ChartPoint p{celsius, 5.0f};
+    const HourBins bins(std::span(&p, 1), twoFahrenheit, tenGrains);
+    bins.ForEachCell([&](float left, float, int) {
+      EXPECT_NEAR(left * 1.8 + 32.0, celsius * 1.8 + 32.0, 1e-3) << celsius;
+    });
+  }
+}
+
 }  // namespace
 }  // namespace hygrovia

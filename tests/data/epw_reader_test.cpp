@@ -76,6 +76,8 @@ TEST(EpwReader, ToleratesWhatRealFilesHold) {
          return Joined(lines, "\n", true);
        },
        8760, 0},
+      // Regression: a missing or unreadable humidity or pressure, neither of which is drawn,
+      // left the hour out or refused the year.
       {"missing values",
        [] {
          auto lines = YearLines(false);
@@ -83,9 +85,19 @@ TEST(EpwReader, ToleratesWhatRealFilesHold) {
          Line(lines, 11) = "1999,1,1,3,60,A7,1.03,99.9,50,99500";
          Line(lines, 12) = "1999,1,1,4,60,A7,1.04,-4,999,99500";
          Line(lines, 13) = "1999,1,1,5,60,A7,1.05,-4,50,999999";
+         Line(lines, 14) = "1999,1,1,6,60,A7,1.06,-4,wet,1000";
          return Joined(lines, "\n", true);
        },
-       8756, 4},
+       8758, 2},
+      // Regression: a quoted comma split the name and the numbers after it were misread.
+      {"quoted fields",
+       [] {
+         auto lines = YearLines(false);
+         Line(lines, 1) = "LOCATION,\"Testville, TS\",\"Nowhere\" ,\"\",TMY3,123456,41.98,-87.92,-6.0,201.0";
+         Line(lines, 9) = "1999,1,1,1,60,\"A7,A7\",1.01,-3.99,50,99500";
+         return Joined(lines, "\n", true);
+       },
+       8760, 0},
   };
   for (const Case& c : cases) {
     const Result<WeatherYear> result = ReadWeatherText(c.text());
@@ -95,6 +107,10 @@ TEST(EpwReader, ToleratesWhatRealFilesHold) {
     EXPECT_EQ(year.skipped, c.skipped) << c.what;
     EXPECT_EQ(year.rows, c.hours + c.skipped) << c.what;
     EXPECT_EQ(year.location.name, "Testville, TS, Nowhere") << c.what;
+    for (const WeatherHour& h : year.hours) {
+      ASSERT_TRUE(h.relHumidity > 0.0f && h.relHumidity <= 100.0f) << c.what;
+      ASSERT_TRUE(h.pressure > 90000.0f && h.pressure < 110000.0f) << c.what;
+    }
     EXPECT_DOUBLE_EQ(year.location.elevation, 201.0) << c.what;
     // The first hour of the day is hour 0 in every way of writing it.
     EXPECT_EQ(year.hours.front().hour, 0) << c.what;
@@ -109,6 +125,7 @@ TEST(EpwReader, RefusesAnythingElseNamingTheLine) {
   struct Case {
     std::function<void(std::vector<std::string>&)> change;
     const char* message;
+    bool leap = false;
   };
   const Case cases[] = {
       {[](auto& l) { Line(l, 1) = "Testville,1,2,3,4,5,6,7,8,9"; },
@@ -132,18 +149,21 @@ TEST(EpwReader, RefusesAnythingElseNamingTheLine) {
        "Line 20: the dry bulb temperature \"75\" is out of range."},
       {[](auto& l) { Line(l, 20) = "1999,1,1,12,60,A7,20,inf,50,99500"; },
        "Line 20: the dew point \"inf\" is not a number."},
-      {[](auto& l) { Line(l, 20) = "1999,1,1,12,60,A7,20,4,50,1000"; },
-       "Line 20: the station pressure \"1000\" is out of range."},
+      // Regression: repeated hours and a February 29 in a year of 8760 passed as a year.
+      {[](auto& l) { Line(l, 20) = Line(l, 11); },
+       "Line 20: month 1, day 1, hour 3 was given before, on line 11."},
+      {[](auto& l) { Line(l, 1426) = "1999,2,29,24,60,A7,2,-3,50,99500"; },
+       "Line 1426: February 29 in a year of 8760 hours, which has no such day."},
       {[](auto& l) { Line(l, 9) = "1999,1,1,0,60,A7,1,-4,50,99500"; },
        "Line 32: the hours run from 0 to 23 in one place and from 1 to 24 in another."},
       {[](auto& l) { Line(l, 100) = ""; }, "Line 100: a blank line stands between the rows."},
       {[](auto& l) { l.pop_back(); },
        "Line 8768: the file ends after 8759 hours; a year has 8760, or 8784 in a leap year."},
-      {[](auto& l) { l.insert(l.end(), 25, l.back()); },
-       "Line 8793: more rows than the 8784 hours of a leap year."},
+      {[](auto& l) { l.insert(l.end(), 1, l.back()); },
+       "Line 8793: more rows than the 8784 hours of a leap year.", true},
   };
   for (const Case& c : cases) {
-    auto lines = YearLines(false);
+    auto lines = YearLines(c.leap);
     c.change(lines);
     const Result<WeatherYear> result = ReadWeatherText(Joined(lines, "\r\n", true));
     EXPECT_FALSE(result.Ok()) << c.message;

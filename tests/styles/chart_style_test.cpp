@@ -17,9 +17,10 @@
 #include "families/humidity_scale_lines.h"
 #include "families/volume_lines.h"
 #include "families/wet_bulb_lines.h"
+#include "styles/clear_style.h"
 #include "styles/label_board.h"
-#include "units/quantity_text.h"
 #include "support/test_chart.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -145,10 +146,10 @@ TEST(ChartStyleTest, ClearLabelsSpeakTheChartsUnits) {
   const std::vector<std::string> texts = chart.canvas.TextStrings();
   for (const char* text : {"Dry-bulb temperature (\xC2\xB0"
                            "F)",
-                           "Humidity ratio (gr/lb)", "14.702 psia", "13.5"}) {
+                           "Humidity ratio (gr/lb)", "14.702 psia", "14.0"}) {
     EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << text;
   }
-  EXPECT_EQ(std::find(texts.begin(), texts.end(), "13.500"), texts.end());
+  EXPECT_EQ(std::find(texts.begin(), texts.end(), "14.000"), texts.end());
 }
 
 // Whatever the size and whichever scales are shown, no two texts of the chart overlap and
@@ -292,6 +293,83 @@ TEST(LabelBoardTest, TakesOnlyBoxesThatKeepClear) {
   EXPECT_TRUE(board.TryTake(cases[0].box));
   EXPECT_FALSE(board.TryTake(cases[0].box));
   EXPECT_EQ(board.Taken().size(), 2u);
+}
+
+}  // namespace
+}  // namespace hygrovia
+
+namespace hygrovia {
+namespace {
+
+std::vector<RecordedPrimitive> TextsIn(const TestChart& chart, Colour colour) {
+  std::vector<RecordedPrimitive> texts;
+  for (const RecordedPrimitive& t : chart.canvas.Texts()) {
+    if (t.text_colour == colour) texts.push_back(t);
+  }
+  return texts;
+}
+
+// The enthalpy scale beside the curve and the finer volume lines are numbered in either unit
+// system, beside the wet-bulb numbers, no text over another.
+TEST(ChartStyleTest, ClearNumbersEnthalpyAndVolumeClearOfOtherTexts) {
+  struct Case {
+    UnitSystem system;
+    const char* enthalpyTitle;
+    std::vector<std::string> volumes;
+  };
+  const std::vector<Case> cases = {
+      {UnitSystem::Si, "Enthalpy (kJ/kg)", {"0.800", "0.850", "0.900"}},
+      {UnitSystem::Ip, "Enthalpy (Btu/lb)", {"13.0", "14.0"}},
+  };
+  for (const Case& c : cases) {
+    ClearChart chart;
+    chart.settings.SetUnitSystem(c.system);
+    if (c.system == UnitSystem::Ip) {
+      chart.settings.SetRanges(-10.0f / 9.0f, 0.0f, 440.0f / 9.0f, 200.0f / 7.0f);
+    }
+    chart.Draw();
+    SCOPED_TRACE(c.enthalpyTitle);
+    const auto enthalpy = TextsIn(chart, ClearLabelColour(LineFamily::Enthalpy));
+    EXPECT_GE(enthalpy.size(), 5u);
+    const std::vector<std::string> texts = chart.canvas.TextStrings();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), c.enthalpyTitle), texts.end());
+    for (const std::string& v : c.volumes) {
+      EXPECT_NE(std::find(texts.begin(), texts.end(), v), texts.end()) << v;
+    }
+    EXPECT_FALSE(TextsIn(chart, ClearLabelColour(LineFamily::WetBulb)).empty());
+    const std::vector<RecordedPrimitive> all = chart.canvas.Texts();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      for (std::size_t j = i + 1; j < all.size(); ++j) {
+        const RecordedPrimitive& a = all[i];
+        const RecordedPrimitive& b = all[j];
+        if (a.text_colour == kWhite || b.text_colour == kWhite) continue;
+        EXPECT_FALSE(a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2)
+            << a.text << " and " << b.text;
+      }
+    }
+  }
+}
+
+// Zoomed in, the scales keep their numbers on the edges in view, the first and last line of
+// each numbered.
+TEST(ChartStyleTest, ClearScalesStayInViewWhenZoomed) {
+  ClearChart chart;
+  chart.surface.ZoomAboutCentre(4.0f);
+  chart.Draw();
+  const Colour grey = ClearLabelColour(LineFamily::DryBulb);
+  const float line = chart.surface.TextHeightPixels("W");
+  int bottom = 0;
+  int right = 0;
+  for (const RecordedPrimitive& t : TextsIn(chart, grey)) {
+    if (t.text.find('(') != std::string::npos) continue;  // the axes' names
+    if (static_cast<float>(t.y2) > static_cast<float>(chart.surface.DeviceHeight) - 3.0f * line)
+      ++bottom;
+    if (static_cast<float>(t.x2) > static_cast<float>(chart.surface.DeviceWidth) - 3.0f * line &&
+        static_cast<float>(t.y2) < static_cast<float>(chart.surface.DeviceHeight) - 3.0f * line)
+      ++right;
+  }
+  EXPECT_GE(bottom, 2);
+  EXPECT_GE(right, 2);
 }
 
 }  // namespace

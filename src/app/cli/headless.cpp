@@ -9,16 +9,17 @@
 #include <iostream>
 
 #include "app/commands/command_line.h"
-#include "app/output/headless_chart.h"
 #include "app/commands/headless_options.h"
 #include "app/commands/headless_process.h"
+#include "app/output/headless_chart.h"
 #include "app/output/headless_export.h"
-#include "drawing/data_table.h"
-#include "drawing/model_caption.h"
 #include "data/chart_file.h"
 #include "data/epw_reader.h"
 #include "base/result.h"
+#include "data/measured_reader.h"
 #include "data/path_text.h"
+#include "drawing/data_table.h"
+#include "drawing/model_caption.h"
 
 namespace hygrovia {
 namespace {
@@ -59,14 +60,34 @@ int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
 // Puts the year of weather of the file and the comfort zones on the chart, the hours held to
 // the filter; false, with the reason told, when the file cannot be read.
 bool ShowWeather(HeadlessChart& chart, const HeadlessOptions& options, std::ostream& err) {
-  const std::filesystem::path path(options.weatherFile);
-  Result<WeatherYear> weather = ReadWeatherFile(path);
-  if (!weather.Ok()) {
-    Complain(err, weather.Message());
-    return false;
+  const bool measured = !options.measuredFile.empty();
+  const std::filesystem::path path(measured ? options.measuredFile : options.weatherFile);
+  WeatherYear year;
+  if (measured) {
+    const char unit = options.measuredUnit;
+    bool unitAsked = false;
+    Result<WeatherYear> read = ReadMeasuredFile(path, [unit, &unitAsked] {
+      unitAsked = true;
+      return unit == 'C'   ? TemperatureScale::Celsius
+             : unit == 'F' ? TemperatureScale::Fahrenheit
+                           : TemperatureScale::Unknown;
+    });
+    if (!read) {
+      const bool unitMissing = unitAsked && unit == 0;
+      Complain(err, read.Message() + (unitMissing ? " Give --measured-unit C or F." : ""));
+      return false;
+    }
+    year = std::move(read).Value();
+  } else {
+    Result<WeatherYear> weather = ReadWeatherFile(path);
+    if (!weather) {
+      Complain(err, weather.Message());
+      return false;
+    }
+    year = std::move(weather).Value();
   }
   ClimateLayer& layer = chart.settings.Climate;
-  layer.SetWeather(std::move(weather).Value(), PathText(path.filename()));
+  layer.SetWeather(std::move(year), PathText(path.filename()));
   layer.SetFilter(options.filter);
   layer.SetShowComfort(true);
   return true;
@@ -118,7 +139,8 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
   std::string chartFile;
   const int done = ApplyChartWords(chart, options.chartWords, err, chartFile);
   if (done == kExitUsage) return done;
-  if (!options.weatherFile.empty() && !ShowWeather(chart, options, err)) return kExitFailure;
+  const bool hours = !options.weatherFile.empty() || !options.measuredFile.empty();
+  if (hours && !ShowWeather(chart, options, err)) return kExitFailure;
   for (const int mode : options.highlights) chart.ChooseHighlight(mode);
   if (options.table && !PrintTable(chart, out)) {
     Complain(err, "cannot write the data table");

@@ -7,18 +7,18 @@
 #include <string_view>
 #include <fmt/format.h>
 
-#include "drawing/chart_drawing.h"
-#include "model/chart_settings.h"
-#include "units/displayed_enthalpy.h"
-#include "drawing/model_caption.h"
 #include "base/number_text.h"
-#include "units/quantity_text.h"
+#include "drawing/chart_drawing.h"
+#include "drawing/model_caption.h"
+#include "model/chart_settings.h"
 #include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "surface/canvas.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 #include "surface/pixel.h"
+#include "units/displayed_enthalpy.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -243,6 +243,7 @@ PageBox DrawChartInBox(ChartSettings& chart, Canvas& canvas, const PageBox& box,
   // The page's own status line: the window's read-out is not the page's business.
   StatusLine status;
   surface.PictureOutput = 1;
+  surface.PrintInks = true;
   surface.Attach(&boxCanvas, &area);
   chart.ApplyToSurface();
   DrawChart(chart, status);

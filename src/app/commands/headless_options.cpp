@@ -153,6 +153,15 @@ Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
   } else if (word == "--weather") {
     if (!TakeValue(arguments, i, value)) return Failed("--weather needs a weather file (.epw)");
     options.weatherFile = value;
+  } else if (word == "--measured") {
+    if (!TakeValue(arguments, i, value)) return Failed("--measured needs a file of measurements (.csv)");
+    options.measuredFile = value;
+  } else if (word == "--measured-unit") {
+    if (!TakeValue(arguments, i, value) ||
+        (value != "C" && value != "F" && value != "c" && value != "f")) {
+      return Failed("bad unit " + Quoted(value) + ": give C or F for the measured temperatures");
+    }
+    options.measuredUnit = value == "C" || value == "c" ? 'C' : 'F';
   } else if (word == "-months") {
     HourFilter& f = options.filter;
     if (!TakeValue(arguments, i, value) || !ReadRange(value, 1, 12, f.firstMonth, f.lastMonth)) {
@@ -185,8 +194,12 @@ Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
 
 // What is wrong with the options once every word was read; empty when they can run.
 Result<> CheckOptions(HeadlessOptions& options) {
-  if (options.weatherFile.empty() && !(options.filter == HourFilter{})) {
+  const bool hours = !options.weatherFile.empty() || !options.measuredFile.empty();
+  if (!hours && !(options.filter == HourFilter{})) {
     return Failed("-months and -hours choose hours of --weather FILE");
+  }
+  if (!options.weatherFile.empty() && !options.measuredFile.empty()) {
+    return Failed("give --weather FILE or --measured FILE, not both");
   }
   if (!options.exportFile.empty()) {
     options.format = FormatOfFileName(options.exportFile);
@@ -222,15 +235,22 @@ std::string HeadlessUsageText() {
          "  --weather FILE.epw          draws a year of weather and the comfort zones; --table\n"
          "                              adds the hours in and around the zones; without any\n"
          "                              other word above, the window opens with the weather\n"
-         "  -months A-B, -hours A-B     only months A to B, only from A:00 to B:00\n"
+         "  --measured FILE.csv         draws a logger's readings (a time column, the dry bulb\n"
+         "                              and relative humidity, dew point or moisture content)\n"
+         "                              as the weather's hours\n"
+         "  --measured-unit C|F         the scale of its temperatures, where its header does\n"
+         "                              not say\n"
+         "  -months A-B, -hours A-B     only months A to B, only from A:00 to B:00; weather\n"
+         "                              hours end at the hour given, in local standard time,\n"
+         "                              so -hours 8-18 takes the rows of hours 9 to 18\n"
          "  --process-csv FILE          writes the process table as CSV (- for standard output)\n"
          "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s, or cfm with\n"
          "                              -units ip (default 1 m\xC2\xB3/s)\n"
          "  -flow-ref first|standard|mass  the flow as volume at the first point (default), as\n"
          "                              standard air, or as the dry-air mass flow (kg/s, lb/h)\n"
          "Exit status: 0 done; 1 a chart data file could not be read (the run goes on without\n"
-         "it), the weather file could not be read, or the table or the picture could not be\n"
-         "written; 2 bad usage.\n";
+         "it), the weather or measured file could not be read, or the table or the picture\n"
+         "could not be written; 2 bad usage.\n";
 }
 
 bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {

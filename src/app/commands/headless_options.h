@@ -44,6 +44,10 @@ struct HeadlessOptions {
   PictureFormat format = PictureFormat::Unknown;
   std::string weatherFile;  // "--weather FILE.epw": empty when not asked for
   HourFilter filter;        // "-months A-B" and "-hours A-B"
+  // "--measured FILE.csv": a logger's readings drawn as the weather's hours; empty when not
+  // asked for. "--measured-unit C|F" gives its temperatures' scale when its header does not.
+  std::string measuredFile;
+  char measuredUnit = 0;  // 'C', 'F' or 0 for none given
   // "--process-csv FILE": the process table as CSV, "-" for standard output; empty when not
   // asked for.
   std::string processCsvFile;
@@ -67,8 +71,8 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments);
 
 // Splits the arguments (without the program name) into the chart words, kept in their order,
 // and the words "--highlight N", "--size WIDTHxHEIGHT", "--table", "--export FILE",
-// "--weather FILE", "-months A-B", "-hours A-B", "--process-csv FILE", "-flow VALUE" and
-// "-flow-ref first|standard|mass",
+// "--weather FILE", "--measured FILE", "--measured-unit C|F", "-months A-B", "-hours A-B",
+// "--process-csv FILE", "-flow VALUE" and "-flow-ref first|standard|mass",
 // which may stand anywhere; a later "--size", "--export", "--weather", "-months", "-hours",
 // "--process-csv" or "-flow" replaces an earlier one. Any other word starting with "--", a
 // missing or bad value, a file name of no known picture format, a filter without weather, or

@@ -15,11 +15,11 @@
 #include <utility>
 
 #include "app/main/chart_file_dialogs.h"
-#include "app/widgets/chart_image.h"
 #include "app/main/weather_dialogs.h"
+#include "app/widgets/chart_image.h"
 #include "model/chart_settings.h"
-#include "session/chart_session.h"
 #include "model/status_line.h"
+#include "session/chart_session.h"
 #include "surface/drawing_surface.h"
 
 // Resources of a static library are registered by hand; the macro needs the global namespace.
@@ -33,6 +33,10 @@ constexpr int kDesignSize = 456;
 constexpr int kMinimumChartHeight = 100;
 constexpr QSize kToolbarIconSize(40, 40);
 constexpr QSize kViewIconSize(16, 16);
+// The overflow button's width beside the toolbar, and over its banner where the window leaves
+// no room beside it.
+constexpr int kOverflowWidth = 12;
+constexpr int kBannerButtonWidth = 24;
 
 // A tag of a highlight menu item, its name and caption; separators stand between families.
 struct HighlightItem {
@@ -67,10 +71,7 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QRect& bounds) {
 }  // namespace
 
 TMainForm::TMainForm(ChartSession& session, QWidget* parent)
-    : QWidget(parent),
-      session_(session),
-      settings_(session.Settings()),
-      status_(session.Status()) {
+    : QWidget(parent), session_(session), settings_(session.Settings()), status_(session.Status()) {
   InitHygroviaResources();
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   // The window takes every key itself, Tab included; no child control takes the focus.
@@ -90,6 +91,9 @@ TMainForm::TMainForm(ChartSession& session, QWidget* parent)
   };
   hooks_.popUp = [](QMenu& menu, const QPoint& at) { menu.popup(at); };
   hooks_.chooseWeatherFile = [this](const QString& last) { return ChooseWeatherFile(this, last); };
+  hooks_.chooseMeasuredFile = [this](const QString& last) {
+    return ChooseMeasuredFile(this, last);
+  };
   hooks_.confirm = [this](const QString& question) {
     return QMessageBox::question(this, QStringLiteral("Hygrovia"), question) == QMessageBox::Yes;
   };
@@ -199,11 +203,39 @@ void TMainForm::CreateSidePanels() {
   QAction* openWeather = AddItem(OpenMenu, "OpenWeatherItem", "Open &Weather...");
   connect(openChart, &QAction::triggered, this, &TMainForm::OpenButtonClick);
   connect(openWeather, &QAction::triggered, this, &TMainForm::WeatherButtonClick);
+  QAction* openMeasured = AddItem(OpenMenu, "OpenMeasuredItem", "Open &measured data...");
+  connect(openMeasured, &QAction::triggered, this, &TMainForm::MeasuredItemClick);
   // A click opens a chart file as before; holding the button down, or the right button, opens
   // the menu.
   OpenButton->setMenu(OpenMenu);
   OpenButton->setPopupMode(QToolButton::DelayedPopup);
   OpenButton->installEventFilter(this);
+  CreateOverflow();
+}
+
+void TMainForm::CreateOverflow() {
+  OverflowMenu = new QMenu(this);
+  OverflowMenu->setObjectName(QStringLiteral("OverflowMenu"));
+  const std::pair<const char*, void (TMainForm::*)()> items[] = {
+      {"Print &Chart...", &TMainForm::PrintChartButtonClick},
+      {"&Export Picture...", &TMainForm::ExportButtonClick},
+      {"Open &Weather...", &TMainForm::WeatherButtonClick},
+      {"&Process Table...", &TMainForm::ProcessButtonClick},
+  };
+  for (const auto& [caption, handler] : items) {
+    connect(OverflowMenu->addAction(QString::fromUtf8(caption)), &QAction::triggered, this,
+            handler);
+  }
+  // Placed with the panels beside the toolbar (ShowSidePanelsThatFit).
+  OverflowButton = new QToolButton(this);
+  OverflowButton->setObjectName(QStringLiteral("OverflowButton"));
+  OverflowButton->setText(QString::fromUtf8("\u00BB"));
+  OverflowButton->setToolTip(QStringLiteral("More commands"));
+  OverflowButton->setAutoRaise(true);
+  OverflowButton->setFocusPolicy(Qt::NoFocus);
+  OverflowButton->setMenu(OverflowMenu);
+  OverflowButton->setPopupMode(QToolButton::InstantPopup);
+  OverflowButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
 }
 
 void TMainForm::HandleOpenButtonClick(Qt::MouseButton button) {
@@ -214,11 +246,24 @@ void TMainForm::HandleOpenButtonClick(Qt::MouseButton button) {
 }
 
 void TMainForm::ShowSidePanelsThatFit() {
+  // Each panel while it and the overflow button after it fit; the button follows the last.
+  int right = MainPanel->geometry().right();
+  bool fits = true;
   for (QFrame* panel : {OutputPanel, WeatherPanel, ProcessPanel}) {
-    panel->setVisible(panel->geometry().right() < width());
+    fits = fits && panel->geometry().right() + 2 + kOverflowWidth < width();
+    panel->setVisible(fits);
+    if (fits) right = panel->geometry().right();
   }
+  if (right + 2 + kOverflowWidth < width()) {
+    OverflowButton->setGeometry(right + 2, MainPanel->y(), kOverflowWidth, MainPanel->height());
+  } else {
+    // No room beside the toolbar at its narrowest: over the right end of its banner.
+    const QRect banner = Image1->geometry().translated(MainPanel->pos());
+    OverflowButton->setGeometry(banner.right() + 1 - kBannerButtonWidth, banner.top(),
+                                kBannerButtonWidth, banner.height());
+  }
+  OverflowButton->raise();
 }
-
 void TMainForm::CreateChartArea() {
   GraphPanel = new QWidget(this);
   GraphPanel->setObjectName(QStringLiteral("GraphPanel"));
@@ -257,6 +302,7 @@ void TMainForm::CreateBottomPanels() {
   StatusPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   StatusPanel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   StatusPanel->setTextFormat(Qt::PlainText);
+  StatusPanel->installEventFilter(this);
 }
 
 QAction* TMainForm::AddItem(QMenu* menu, const char* name, const char* caption) {

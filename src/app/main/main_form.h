@@ -9,8 +9,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/output/qt_canvas.h"
 #include "app/main/main_form_hooks.h"
+#include "app/output/qt_canvas.h"
 #include "base/result.h"
 
 class QAction;
@@ -34,6 +34,7 @@ class ChartSession;
 class ChartSettings;
 struct HourFilter;
 class StatusLine;
+struct WeatherYear;
 
 // The main window: a toolbar of large buttons, the chart, and along the bottom the view
 // buttons and the status line. It turns mouse actions on the chart into cursor, arrow and node
@@ -99,6 +100,8 @@ class TMainForm : public QWidget {
   // The panels right of the toolbar are shown while they fit wholly inside the window; their
   // commands are in the menus of the print and open buttons and of the points.
   void ShowSidePanelsThatFit();
+  // The » button right of the toolbar and the last panel shown, with all of them in its menu.
+  void CreateOverflow();
   void CreateShortcuts();
   QToolButton* AddButton(QWidget* parent, const char* name, const QRect& bounds, const char* icon,
                          const char* hint);
@@ -145,10 +148,18 @@ class TMainForm : public QWidget {
   void ExportButtonClick();
   void HelpButtonClick();
   void WeatherButtonClick();
+  // Reads a logger's measurements and shows them as the weather's hours.
+  void MeasuredItemClick();
+  // Puts a year of weather or of measurements read from the file name on the chart.
+  void ShowHours(WeatherYear year, const QString& name);
   // Offers the pressure of the weather station's elevation as the chart's.
   void OfferStationPressure(double elevation);
   // Adds the weather's hours in the cell under pixel (x, y) to the status line.
   void ShowHoursInCell(int x, int y);
+  // Offers in the status line to widen the ranges when many of the weather's hours lie outside
+  // them; a click on the status line while it shows the offer takes it.
+  void OfferWiderRanges();
+  void StatusPanelClick();
   void ProcessButtonClick();
   void SettingsButtonClick();
   void HandleSettingsButtonClick(Qt::MouseButton button);
@@ -179,6 +190,7 @@ class TMainForm : public QWidget {
   QString lastOpenName_;
   QString lastSaveName_;
   QString lastWeatherName_;
+  QString lastMeasuredName_;
   // The chart file shown, empty for a new chart, and its text as last opened or saved.
   QString fileName_;
   std::string savedText_;
@@ -193,6 +205,8 @@ class TMainForm : public QWidget {
   double lastDrawMilliseconds_ = 0.0;
   // Where the marks over the picture were last painted, control pixels.
   QRect marksShown_;
+  // The status line's offer to widen the ranges, while it stands; empty otherwise.
+  std::string widenOffer_;
 
   // Controls and menus, owned by the window through their Qt parents.
   QFrame* MainPanel = nullptr;
@@ -230,6 +244,9 @@ class TMainForm : public QWidget {
   QFrame* ProcessPanel = nullptr;
   QToolButton* ProcessButton = nullptr;
   QMenu* OpenMenu = nullptr;
+  // Every command added beside the toolbar, reachable whatever the window's width.
+  QToolButton* OverflowButton = nullptr;
+  QMenu* OverflowMenu = nullptr;
 };
 
 }  // namespace hygrovia

@@ -20,18 +20,18 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/commands/command_line.h"
-#include "app/widgets/chart_image.h"
 #include "app/commands/chart_keys.h"
+#include "app/commands/command_line.h"
 #include "app/main/main_form.h"
+#include "app/widgets/chart_image.h"
 #include "app/widgets/virtual_key_map.h"
-#include "drawing/chart_cursor.h"
-#include "drawing/chart_drawing.h"
-#include "model/chart_settings.h"
-#include "drawing/highlight_captions.h"
-#include "model/status_line.h"
 #include "data/chart_file.h"
 #include "base/result.h"
+#include "drawing/chart_cursor.h"
+#include "drawing/chart_drawing.h"
+#include "drawing/highlight_captions.h"
+#include "model/chart_settings.h"
+#include "model/status_line.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 
@@ -106,6 +106,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == OpenButton && press) {
     HandleOpenButtonClick(static_cast<QMouseEvent*>(event)->button());
+    return false;
+  }
+  if (watched == StatusPanel && press) {
+    StatusPanelClick();
     return false;
   }
   if (watched != GraphPanel && watched != GraphCanvas) return QWidget::eventFilter(watched, event);

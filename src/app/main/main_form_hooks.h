@@ -40,6 +40,9 @@ struct MainFormHooks {
   std::function<void(const QString& text)> showError;
   // A weather file (.epw) to open, starting from the last one; empty when cancelled.
   std::function<QString(const QString& lastName)> chooseWeatherFile;
+  // A logger's file of measurements (.csv) to open, starting from the last one; empty when
+  // cancelled.
+  std::function<QString(const QString& lastName)> chooseMeasuredFile;
   // Asks the user a yes-or-no question; true for yes.
   std::function<bool(const QString& question)> confirm;
   // The weather window, filled from the chart and shown beside it.

@@ -6,16 +6,18 @@
 #include <iostream>
 
 #include "app/main/main_form.h"
-#include "model/chart_settings.h"
-#include "drawing/model_caption.h"
 #include "base/number_text.h"
-#include "units/quantity_text.h"
-#include "model/status_line.h"
 #include "data/epw_reader.h"
+#include "data/measured_reader.h"
 #include "data/path_text.h"
+#include "drawing/model_caption.h"
+#include "drawing/weather_captions.h"
+#include "model/chart_settings.h"
+#include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "psychro/ashrae_model.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -42,11 +44,25 @@ void TMainForm::WeatherButtonClick() {
     return;
   }
   const double elevation = result->location.elevation;
-  layer.SetWeather(std::move(result).Value(), QFileInfo(name).fileName().toStdString());
-  layer.SetShowComfort(true);
+  ShowHours(std::move(result).Value(), name);
   OfferStationPressure(elevation);
   Redraw();
   if (hooks_.showWeather) hooks_.showWeather();
+  OfferWiderRanges();
+}
+
+void TMainForm::OfferWiderRanges() {
+  const HoursOutside outside = CountHoursOutside(settings_);
+  if (!WorthWidening(outside)) return;
+  widenOffer_ = " " + HoursOutsideCaption(settings_) + ": click here to widen the ranges.";
+  status_.SetText(widenOffer_);
+}
+
+void TMainForm::StatusPanelClick() {
+  if (widenOffer_.empty() || status_.Text() != widenOffer_) return;
+  widenOffer_.clear();
+  WidenRanges(settings_, CountHoursOutside(settings_));
+  Redraw();
 }
 
 bool TMainForm::ShowWeatherFile(const std::string& fileName, const HourFilter& filter) {
@@ -63,6 +79,36 @@ bool TMainForm::ShowWeatherFile(const std::string& fileName, const HourFilter& f
   lastWeatherName_ = QFile::decodeName(QByteArray::fromStdString(fileName));
   Redraw();
   return true;
+}
+
+void TMainForm::ShowHours(WeatherYear year, const QString& name) {
+  ClimateLayer& layer = settings_.Climate;
+  layer.SetWeather(std::move(year), QFileInfo(name).fileName().toStdString());
+  layer.SetShowComfort(true);
+}
+
+void TMainForm::MeasuredItemClick() {
+  const QString name =
+      hooks_.chooseMeasuredFile ? hooks_.chooseMeasuredFile(lastMeasuredName_) : QString();
+  if (name.isEmpty()) return;
+  lastMeasuredName_ = name;
+  // Asked only when the file's header does not say; no answer reads them as °C.
+  const AskScale askScale = [this] {
+    const bool fahrenheit =
+        hooks_.confirm &&
+        hooks_.confirm(QStringLiteral("The measured data do not say whether their temperatures "
+                                      "are in \u00B0C or \u00B0F. Read them as \u00B0F?"));
+    return fahrenheit ? TemperatureScale::Fahrenheit : TemperatureScale::Celsius;
+  };
+  Result<WeatherYear> read =
+      ReadMeasuredFile(std::filesystem::path(QFile::encodeName(name).toStdString()), askScale);
+  if (!read) {
+    if (hooks_.showError) hooks_.showError(QString::fromStdString(read.Message()));
+    return;
+  }
+  ShowHours(std::move(read).Value(), name);
+  Redraw();
+  if (hooks_.showWeather) hooks_.showWeather();
 }
 
 void TMainForm::OfferStationPressure(double elevation) {
@@ -84,6 +130,12 @@ void TMainForm::OfferStationPressure(double elevation) {
 
 void TMainForm::ShowHoursInCell(int x, int y) {
   const PointF p = settings_.Surface().DeviceToWorld(x, y);
+  // Cells hold only air the chart shows: nothing to say of a point outside it.
+  const ChartSettings& c = settings_;
+  if (!(p.x >= c.TempMin && p.x <= c.TempMax && p.y >= c.HumidityMin && p.y <= c.HumidityMax) ||
+      static_cast<double>(p.y) > c.CursorState().SaturationHumidity(p.x)) {
+    return;
+  }
   const std::string hours = settings_.Climate.CellText(settings_.CursorState(), p.x, p.y);
   if (!hours.empty()) status_.SetText(status_.Text() + hours);
 }

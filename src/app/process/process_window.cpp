@@ -19,8 +19,9 @@
 
 #include "app/process/mix_dialog.h"
 #include "app/process/process_grid.h"
-#include "model/chart_settings.h"
+#include "app/widgets/centre_over.h"
 #include "base/number_text.h"
+#include "model/chart_settings.h"
 #include "process/process_cells.h"
 
 namespace hygrovia {
@@ -144,11 +145,15 @@ void TProcessWindow::CreateButtons(QWidget* bar) {
 
 void TProcessWindow::ShowTable() {
   Refresh();
-  if (!placed_ && parentWidget() != nullptr) {
+  const bool placing = !placed_ && parentWidget() != nullptr;
+  if (placing) {
     move(parentWidget()->frameGeometry().topRight() + QPoint(8, 0));
     placed_ = true;
   }
   show();
+  // Beside the main window where there is room; a window near the screen's edge would put it
+  // off the screen, so once shown at its own size it is kept within it.
+  if (placing) KeepOnScreen(*this, parentWidget());
   raise();
   activateWindow();
 }

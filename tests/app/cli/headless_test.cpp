@@ -649,10 +649,10 @@ TEST(HeadlessWeather, TablePrintsTheHoursInAndAroundTheZones) {
       {{}, 8760, "chicago-ohare-tmy3.epw, 8760 of 8760 hours\n"},
       {{"-months", "6-8", "-hours", "8-18"},
        920,
-       "chicago-ohare-tmy3.epw, Jun-Aug 8:00-18:00: 920 of 8760 hours\n"},
+       "chicago-ohare-tmy3.epw, Jun-Aug 8:00-18:00: 920 of 920 hours\n"},
       {{"-hours", "22-6", "-months", "12-2"},
        90 * 8,
-       "chicago-ohare-tmy3.epw, Dec-Feb 22:00-6:00: 720 of 8760 hours\n"},
+       "chicago-ohare-tmy3.epw, Dec-Feb 22:00-6:00: 720 of 720 hours\n"},
   };
   for (const Case& c : cases) {
     Arguments arguments = {"--weather", kChicago, "--table"};
@@ -681,6 +681,28 @@ TEST(HeadlessWeather, TablePrintsTheHoursInAndAroundTheZones) {
   EXPECT_EQ(CountOf(winter.out, "Heating (left of the zone)"), 720);
 }
 
+TEST(HeadlessWeather, MeasuredDataAreCountedLikeHours) {
+  const std::string office = std::string(HYGROVIA_TEST_DATA_DIR) + "/measured-office.csv";
+  struct Case {
+    Arguments filter;
+    const char* title;
+  };
+  // The office's logger lost the reading of 13:00 on its first day.
+  const Case cases[] = {
+      {{}, "Measured: measured-office.csv, 71 of 72 rows (1 missing)\n"},
+      {{"-hours", "12-14"},
+       "Measured: measured-office.csv, 12:00-14:00: 7 of 8 rows (1 missing)\n"},
+      {{"-hours", "0-7"}, "Measured: measured-office.csv, 0:00-7:00: 14 of 14 rows\n"},
+  };
+  for (const Case& c : cases) {
+    Arguments arguments = {"--measured", office, "--table"};
+    arguments.insert(arguments.end(), c.filter.begin(), c.filter.end());
+    const Outcome run = RunCommand(arguments);
+    ASSERT_EQ(run.status, kExitDone) << run.err;
+    EXPECT_NE(run.out.find(c.title), std::string::npos) << run.out;
+  }
+}
+
 TEST(HeadlessWeather, RefusesWhatCannotRun) {
   struct Case {
     Arguments arguments;
@@ -701,6 +723,9 @@ TEST(HeadlessWeather, RefusesWhatCannotRun) {
       {{"-months", "6-8", "--table"},
        kExitUsage,
        "hygrovia: -months and -hours choose hours of --weather FILE\n"},
+      {{"--measured", kChicago, "--weather", kChicago, "--table"},
+       kExitUsage,
+       "hygrovia: give --weather FILE or --measured FILE, not both\n"},
       {{"--weather", "/nonexistent.epw", "--table"},
        kExitFailure,
        "hygrovia: Could not read \"/nonexistent.epw\". The file does not exist.\n"},

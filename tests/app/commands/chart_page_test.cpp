@@ -1,6 +1,7 @@
 #include "app/commands/chart_page.h"
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "support/recording_canvas.h"
 #include "support/test_chart.h"
 #include "surface/colour.h"
+#include "surface/print_ink.h"
 
 namespace hygrovia {
 namespace {
@@ -173,6 +175,51 @@ TEST(ChartPageTest, PageHoldsTitleBlockTableAndWholeChartInsideThePrintableArea)
     EXPECT_TRUE(chart.surface.Canvas == before.Canvas && chart.surface.Control == before.Control);
     EXPECT_EQ(chart.surface.ScaleX, before.ScaleX);
     EXPECT_EQ(chart.surface.OffsetY, before.OffsetY);
+  }
+}
+
+}  // namespace
+}  // namespace hygrovia
+
+namespace hygrovia {
+namespace {
+
+// On paper the marks, the highlight, the overlays and the links of the process nodes keep a
+// readable contrast with white in either style, and nothing is XORed.
+constexpr Colour kClearMark = Rgb(213, 94, 0);
+
+TEST(ChartPageTest, PageInksReadOnWhitePaper) {
+  // Classic with a family highlighted and with an overlay; Clear with its marks alone, as its
+  // highlight fades the other families.
+  const std::pair<ChartStyleName, int> cases[] = {
+      {ChartStyleName::Classic, 4}, {ChartStyleName::Classic, 10}, {ChartStyleName::Clear, 0}};
+  for (const auto& [style, highlight] : cases) {
+    TestChart chart;
+    chart.settings.SetChartStyle(style);
+    RecordingCanvas plain;
+    DrawChartPage(chart.settings, plain, kA4Landscape, {});
+    // The families' own colours (Clear's light grid among them) are not marks.
+    std::set<Colour> families;
+    for (const RecordedPrimitive& line : plain.Lines()) families.insert(line.pen_colour);
+    chart.settings.Nodes.AppendPoint(15.0f, 5.0f);
+    chart.settings.Nodes.AppendPoint(25.0f, 10.0f);
+    chart.settings.SetHighlight(highlight);
+    RecordingCanvas page;
+    DrawChartPage(chart.settings, page, kA4Landscape, {});
+    int marks = 0;
+    for (const RecordedPrimitive& line : page.Lines()) {
+      EXPECT_EQ(line.mix_mode, kMixCopy);
+      if (families.count(line.pen_colour) != 0 || line.pen_colour == kWhite) continue;
+      ++marks;
+      EXPECT_GE(ContrastWithWhite(line.pen_colour), kPrintContrast) << line.pen_colour;
+    }
+    if (style == ChartStyleName::Classic) {
+      EXPECT_GT(marks, 3);
+    } else {
+      // Clear's cursor, on the plain page too, is drawn in the mark colour made dark.
+      EXPECT_GT(families.count(PrintInk(kClearMark)), 0u);
+      EXPECT_EQ(families.count(kClearMark), 0u);
+    }
   }
 }
 

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <chrono>
@@ -12,16 +13,16 @@
 
 #include <gtest/gtest.h>
 
+#include "app/dialogs/graph_form.h"
+#include "app/dialogs/nodes_form.h"
+#include "app/main/main_form_fixture.h"
 #include "app/widgets/centre_over.h"
 #include "app/widgets/chart_image.h"
-#include "app/dialogs/graph_form.h"
-#include "app/main/main_form_fixture.h"
-#include "app/dialogs/nodes_form.h"
 #include "app/widgets/settings_store.h"
-#include "drawing/highlight_captions.h"
-#include "model/node_list.h"
 #include "data/persisted_values.h"
+#include "drawing/highlight_captions.h"
 #include "expr/expression_evaluator.h"
+#include "model/node_list.h"
 
 namespace hygrovia {
 namespace {
@@ -150,6 +151,10 @@ TEST_F(MainFormHabitsTest, DialogsOpenCentredAndNoLargerThanTheirTextsNeed) {
   TGraphForm graph(chart_, evaluator, form_.get());
   TNodesForm nodes(chart_, evaluator, form_.get());
   const std::pair<QDialog*, QSize> dialogs[] = {{&graph, {299, 318}}, {&nodes, {308, 140}}};
+  // Far enough from the screen's edges for the dialogs to stand centred over the window.
+  const QRect screen = form_->screen()->availableGeometry();
+  const QPoint away = screen.topLeft() + QPoint(100, 100);
+  form_->move(away);
   for (const auto& [dialog, designed] : dialogs) {
     SCOPED_TRACE(dialog->windowTitle().toStdString());
     EXPECT_EQ(dialog->size(), designed.expandedTo(dialog->minimumSizeHint()));
@@ -159,6 +164,15 @@ TEST_F(MainFormHabitsTest, DialogsOpenCentredAndNoLargerThanTheirTextsNeed) {
     const QPoint offCentre = dialog->frameGeometry().center() - form_->frameGeometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << ", " << offCentre.y();
     dialog->hide();
+    // Over a window at the screen's corner a wider dialog would reach off it: it stands just
+    // inside instead.
+    form_->move(screen.topLeft());
+    CentreOver(*form_, *dialog);
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    EXPECT_TRUE(screen.contains(dialog->frameGeometry()));
+    dialog->hide();
+    form_->move(away);
   }
 }
 
@@ -214,7 +228,8 @@ TEST_F(MainFormHabitsTest, APanKeepsTheWholeChartDrawn) {
   // times the drawing it did last, which is this one.
   const auto start = std::chrono::steady_clock::now();
   form_->Redraw();
-  const std::chrono::duration<double, std::milli> drawing = std::chrono::steady_clock::now() - start;
+  const std::chrono::duration<double, std::milli> drawing =
+      std::chrono::steady_clock::now() - start;
   if (drawing.count() > 1000.0 / 60.0) {
     GTEST_SKIP() << "a drawing took " << drawing.count() << " ms, longer than a frame";
   }

@@ -1,4 +1,6 @@
 // The main window's Print chart and Export picture controls.
+#include <QAction>
+#include <QMenu>
 #include <QToolButton>
 #include <vector>
 
@@ -58,6 +60,32 @@ TEST_F(MainFormOutputTest, PrintChartAndExportAreReachedByButtonsMenuAndShortcut
   QStringList items;
   for (const QAction* item : Find<QMenu>("PrintMenu")->actions()) items << item->text();
   EXPECT_EQ(items, (QStringList{"Print &Form...", "Print &Chart...", "&Export Picture..."}));
+}
+
+}  // namespace
+}  // namespace hygrovia
+
+namespace hygrovia {
+namespace {
+
+// At the window's first width the panels beside the toolbar give way, but the overflow button
+// stays in the window and its menu reaches every command they held.
+TEST_F(MainFormTest, OverflowHoldsEveryAddedCommandAtTheFirstWidth) {
+  form_->resize(456, 456);
+  auto* overflow = Find<QToolButton>("OverflowButton");
+  ASSERT_TRUE(overflow->isVisibleTo(form_.get()));
+  EXPECT_TRUE(form_->rect().contains(QRect(overflow->pos(), overflow->size())));
+  EXPECT_EQ(Find("MainPanel")->geometry(), QRect(1, 4, 443, 86));
+  QStringList called;
+  form_->Hooks().printChart = [&] { called << "chart"; };
+  form_->Hooks().exportPicture = [&] { called << "export"; };
+  form_->Hooks().chooseWeatherFile = [&](const QString&) {
+    called << "weather";
+    return QString();
+  };
+  form_->Hooks().showProcessTable = [&] { called << "process"; };
+  for (QAction* item : overflow->menu()->actions()) item->trigger();
+  EXPECT_EQ(called, QStringList({"chart", "export", "weather", "process"}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -305,6 +306,23 @@ TEST_F(ProcessWindowFollowTest, TableFollowsANodeDraggedOnTheChart) {
     EXPECT_NEAR(chart_.Nodes.GetNode(0).X, t, 0.2f);
   }
   Release(Qt::LeftButton, PixelOf({30.0f, 5.0f}));
+}
+
+}  // namespace
+}  // namespace hygrovia
+
+namespace hygrovia {
+namespace {
+
+// Beside a main window at the screen's right edge the table would open off the screen; it
+// opens wholly on it.
+TEST_F(MainFormTest, ProcessWindowOpensOnTheScreen) {
+  const QRect screen = form_->screen()->availableGeometry();
+  form_->move(screen.right() - form_->frameGeometry().width() + 1, screen.top());
+  ExpressionEvaluator evaluator;
+  TProcessWindow process(session_, evaluator, form_.get());
+  process.ShowTable();
+  EXPECT_TRUE(screen.contains(QRect(process.pos(), process.frameGeometry().size())));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "app/weather/weather_form.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -53,8 +54,7 @@ class WeatherFormTest : public MainFormTest {
 };
 
 TEST_F(WeatherFormTest, OpeningAFileShowsItsHoursOffersItsPressureAndSummarises) {
-  EXPECT_EQ(Find<QToolButton>("WeatherButton")->toolTip(),
-            QStringLiteral("Open weather..."));
+  EXPECT_EQ(Find<QToolButton>("WeatherButton")->toolTip(), QStringLiteral("Open weather..."));
   OpenWeather(kChicago);
   EXPECT_TRUE(errors_.isEmpty());
   ASSERT_TRUE(chart_.Climate.HasWeather());
@@ -74,7 +74,7 @@ TEST_F(WeatherFormTest, OpeningAFileShowsItsHoursOffersItsPressureAndSummarises)
   In<QComboBox>("FirstHourCombo")->setCurrentIndex(8);
   In<QComboBox>("LastHourCombo")->setCurrentIndex(18);
   EXPECT_EQ(HoursInFilter(), 920);
-  EXPECT_TRUE(weather_->SummaryText().contains(QStringLiteral("Jun-Aug 8:00-18:00: 920 of 8760")));
+  EXPECT_TRUE(weather_->SummaryText().contains(QStringLiteral("Jun-Aug 8:00-18:00: 920 of 920")));
   QLineEdit* met = In<QLineEdit>("MetEdit");
   met->setText(QStringLiteral("9"));
   emit met->editingFinished();
@@ -111,6 +111,23 @@ TEST_F(WeatherFormTest, FailuresAreExplainedAndChangeNothing) {
   OpenWeather(QString());
   EXPECT_TRUE(weather_->isVisible());
   EXPECT_TRUE(chart_.Climate.HasWeather());
+}
+
+// The open button's menu reads a logger's file; the header of the sample says °C, so nothing
+// is asked.
+TEST_F(WeatherFormTest, MeasuredDataOpenFromTheOpenMenu) {
+  form_->Hooks().chooseMeasuredFile = [](const QString&) {
+    return QStringLiteral(HYGROVIA_TEST_DATA_DIR "/measured-office.csv");
+  };
+  QAction* item = form_->findChild<QAction*>(QStringLiteral("OpenMeasuredItem"));
+  ASSERT_NE(item, nullptr);
+  item->trigger();
+  EXPECT_TRUE(errors_.isEmpty());
+  EXPECT_TRUE(confirmations_.isEmpty());
+  ASSERT_TRUE(chart_.Climate.HasWeather());
+  EXPECT_TRUE(chart_.Climate.Year().measured);
+  EXPECT_EQ(HoursInFilter(), 71);
+  EXPECT_TRUE(weather_->isVisible());
 }
 
 }  // namespace
