@@ -93,20 +93,28 @@ void TProcessWindow::CreateControls() {
   FlowUnitCombo = new QComboBox(bar);
   FlowUnitCombo->setObjectName(QStringLiteral("FlowUnitCombo"));
   barLayout->addWidget(FlowUnitCombo);
-  barLayout->addWidget(new QLabel(QStringLiteral("as"), bar));
-  ReferenceCombo = new QComboBox(bar);
+  barLayout->addStretch();
+  CreateButtons(bar);
+
+  // The reference has a line of its own under the airflow, so the window still fits a small
+  // screen.
+  auto* referenceBar = new QWidget(this);
+  auto* referenceLayout = new QHBoxLayout(referenceBar);
+  referenceLayout->setContentsMargins(0, 0, 0, 0);
+  referenceLayout->addWidget(new QLabel(QStringLiteral("Taken as:"), referenceBar));
+  ReferenceCombo = new QComboBox(referenceBar);
   ReferenceCombo->setObjectName(QStringLiteral("ReferenceCombo"));
   for (const char* name : kReferenceNames) ReferenceCombo->addItem(QString::fromLatin1(name));
   ReferenceCombo->setToolTip(
       QStringLiteral("Where the one dry-air mass flow of the whole chain of points comes from."));
-  barLayout->addWidget(ReferenceCombo);
-  barLayout->addStretch();
-  CreateButtons(bar);
+  referenceLayout->addWidget(ReferenceCombo);
+  FlowLabel = new QLabel(referenceBar);
+  FlowLabel->setObjectName(QStringLiteral("FlowLabel"));
+  referenceLayout->addWidget(FlowLabel);
+  referenceLayout->addStretch();
 
   Grid = new ProcessGrid(this);
   Grid->setObjectName(QStringLiteral("ProcessGrid"));
-  FlowLabel = new QLabel(this);
-  FlowLabel->setObjectName(QStringLiteral("FlowLabel"));
   ShowUnits();
   MessageLabel = new QLabel(this);
   MessageLabel->setObjectName(QStringLiteral("MessageLabel"));
@@ -114,7 +122,7 @@ void TProcessWindow::CreateControls() {
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(bar);
-  layout->addWidget(FlowLabel);
+  layout->addWidget(referenceBar);
   layout->addWidget(Grid);
   layout->addWidget(MessageLabel);
 
