@@ -11,14 +11,14 @@
 #include <fmt/format.h>
 
 #include "base/chart_point.h"
-#include "model/chart_settings.h"
-#include "model/node_list.h"
 #include "base/number_text.h"
-#include "data/path_text.h"
 #include "data/atomic_file.h"
 #include "data/file_descriptor.h"
+#include "data/path_text.h"
 #include "data/regular_file.h"
 #include "data/word_reader.h"
+#include "model/chart_settings.h"
+#include "model/node_list.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -204,11 +204,13 @@ Result<> SaveChartFile(const fs::path& path, const ChartSettings& chart) {
   return WriteFileAtomically(path, ChartFileText(chart));
 }
 
-Result<> LoadChartFile(std::istream& in, ChartSettings& chart) {
+Result<> LoadChartFile(std::istream& in, ChartSettings& chart, ChartFileLoad* load) {
   FileContent content = CurrentContent(chart);
   WordReader reader(in);
   bool keyFound = false;
+  int points = 0;
   while (const std::optional<std::string> word = reader.NextWord()) {
+    if (*word == "DataPnt:") ++points;
     keyFound = ReadEntry(*word, reader, content) || keyFound;
   }
   if (reader.ReadFailed()) {
@@ -220,10 +222,11 @@ Result<> LoadChartFile(std::istream& in, ChartSettings& chart) {
         "It is not a chart data file: none of its keys was found; the chart is unchanged.");
   }
   ApplyContent(content, chart);
+  if (load != nullptr) load->pointsInFile = points;
   return Done();
 }
 
-Result<> LoadChartFile(const fs::path& path, ChartSettings& chart) {
+Result<> LoadChartFile(const fs::path& path, ChartSettings& chart, ChartFileLoad* load) {
   using Outcome = RegularFileRead::Outcome;
   const RegularFileRead read = ReadRegularFile(path, kLargestChartFile);
   switch (read.Result) {
@@ -242,7 +245,7 @@ Result<> LoadChartFile(const fs::path& path, ChartSettings& chart) {
       return OpenFailed(path, SystemReason(read.Error) + ".");
   }
   std::istringstream content(read.Bytes);
-  Result<> result = LoadChartFile(content, chart);
+  Result<> result = LoadChartFile(content, chart, load);
   if (!result.Ok()) return ReadFailed(path, result.Message());
   return result;
 }

@@ -23,6 +23,12 @@ class ChartSettings;
 // The word after "Properties:" that names the ASHRAE 2017 model.
 inline constexpr std::string_view kAshraeModelWord = "ASHRAE2017";
 
+// What a load found beyond what the chart keeps: the "DataPnt:" entries in the file, also
+// those past the node list's capacity.
+struct ChartFileLoad {
+  int pointsInFile = 0;
+};
+
 // The exact text SaveChartFile writes for the chart.
 std::string ChartFileText(const ChartSettings& chart);
 
@@ -42,7 +48,7 @@ Result<> SaveChartFile(const std::filesystem::path& path, const ChartSettings& c
 // and leaves its field as it was; a missing or unreadable range end or pressure keeps the
 // chart's current one. When the stream fails while reading, or when none of the seven keys is
 // found in it (an empty, binary or unrelated file), nothing is changed.
-Result<> LoadChartFile(std::istream& in, ChartSettings& chart);
+Result<> LoadChartFile(std::istream& in, ChartSettings& chart, ChartFileLoad* load = nullptr);
 
 // A chart data file is a few hundred bytes; a longer file is no chart.
 inline constexpr std::size_t kLargestChartFile = std::size_t{1} << 20;
@@ -50,7 +56,8 @@ inline constexpr std::size_t kLargestChartFile = std::size_t{1} << 20;
 // LoadChartFile from the file at path; nothing is changed when it cannot be opened or read,
 // when it is not a regular file (a pipe or a device, which is never waited on), or when it is
 // longer than kLargestChartFile.
-Result<> LoadChartFile(const std::filesystem::path& path, ChartSettings& chart);
+Result<> LoadChartFile(const std::filesystem::path& path, ChartSettings& chart,
+                       ChartFileLoad* load = nullptr);
 
 }  // namespace hygrovia
 

@@ -1,6 +1,8 @@
 #include "expr/checked_number.h"
 
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "expr/expression_evaluator.h"
 
@@ -11,7 +13,10 @@ Result<double> CheckNumber(ExpressionEvaluator& evaluator, std::string_view text
   if (evaluator.Error() != ExpressionError::None) {
     return Failed(std::string(evaluator.ErrorText()));
   }
-  if (!std::isfinite(value)) return Failed("The result is not a finite number.");
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  if (!std::isfinite(value) || std::fabs(value) > kLargest) {
+    return Failed(std::string(kNotFiniteText));
+  }
   return value;
 }
 

@@ -9,9 +9,13 @@ namespace hygrovia {
 
 class ExpressionEvaluator;
 
-// A field's text read as an expression, for editors that apply nothing from a mistake: the
-// value when the text evaluates to a finite number, otherwise the evaluator's error text or
-// that the result is no finite number.
+// Why a text that evaluates has no value a field can hold: the result is infinite, not a
+// number, or beyond the float range the chart keeps its values in.
+inline constexpr std::string_view kNotFiniteText = "Not a finite number.";
+
+// The one reading of a typed number for every field of every window that applies nothing
+// from a mistake: the value when the text evaluates to a finite number within the float
+// range, otherwise the evaluator's error text or kNotFiniteText.
 Result<double> CheckNumber(ExpressionEvaluator& evaluator, std::string_view text);
 
 }  // namespace hygrovia

@@ -27,13 +27,9 @@ float ReadNumber(ExpressionEvaluator& evaluator, std::string_view text) {
 }
 
 Result<float> ReadCheckedNumber(ExpressionEvaluator& evaluator, std::string_view text) {
-  const double value = evaluator.Evaluate(text);
-  if (evaluator.Error() != ExpressionError::None) {
-    return Failed(std::string(evaluator.ErrorText()));
-  }
-  const float narrowed = NarrowToFloat(value);
-  if (!std::isfinite(narrowed)) return Failed(std::string(kNotFiniteText));
-  return narrowed;
+  const Result<double> checked = CheckNumber(evaluator, text);
+  if (!checked) return Failed(checked.Message());
+  return static_cast<float>(*checked);
 }
 
 std::string ValuePreview(std::string_view text, const Result<float>& reading,

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "base/result.h"
+#include "expr/checked_number.h"
 #include "expr/expression_evaluator.h"
 
 namespace hygrovia {
@@ -19,10 +20,7 @@ namespace hygrovia {
 // result beyond the float range becomes the infinity of its sign.
 float ReadNumber(ExpressionEvaluator& evaluator, std::string_view text);
 
-// The value of text as an expression when it is a finite float; otherwise the evaluator's
-// own error text, or for a result that is infinite, not a number or beyond the float range,
-// kNotFiniteText.
-inline constexpr std::string_view kNotFiniteText = "Not a finite number.";
+// CheckNumber's value rounded to a float.
 Result<float> ReadCheckedNumber(ExpressionEvaluator& evaluator, std::string_view text);
 
 // What a field shows beside its text while it is typed: "= " and the value formatted with

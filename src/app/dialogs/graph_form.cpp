@@ -16,16 +16,20 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <initializer_list>
 #include <limits>
+#include <string>
 #include <string_view>
 #include <tuple>
 #include <utility>
 
+#include "app/widgets/checked_field.h"
 #include "app/widgets/dialog_layout.h"
 #include "app/widgets/field_checker.h"
 #include "app/widgets/number_field.h"
-#include "model/chart_settings.h"
+#include "base/chart_limits.h"
 #include "expr/expression_evaluator.h"
+#include "model/chart_settings.h"
 #include "psychro/ashrae_model.h"
 
 namespace hygrovia {
@@ -289,6 +293,7 @@ void TGraphForm::LayOut() {
   form->addWidget(FieldNote);
   form->addStretch();
   form->addLayout(buttons);
+  FitNumberFields(*this);
   SizeDialog(*this, QSize(kWidth, kHeight));
 }
 
@@ -360,7 +365,7 @@ void TGraphForm::WriteShown(QLineEdit& field, const char* format, Quantity quant
 
 float TGraphForm::ReadShown(const QLineEdit& field, Quantity quantity) const {
   // What is not a finite number stays what it is, for the setters to refuse.
-  const float typed = ReadNumber(evaluator_, field);
+  const float typed = FieldNumber(evaluator_, field);
   if (!std::isfinite(typed)) return typed;
   return NarrowedToFloat(units_.FromShown(quantity, typed));
 }
@@ -395,12 +400,9 @@ void TGraphForm::UnitSystemComboChange(int index) {
 }
 
 std::optional<double> TGraphForm::FiniteValue(const QString& text) const {
-  if (text.trimmed().isEmpty()) return std::nullopt;
-  const QByteArray latin = text.toLatin1();
-  const double value = evaluator_.Evaluate(
-      std::string_view(latin.constData(), static_cast<std::size_t>(latin.size())));
-  if (evaluator_.Error() != ExpressionError::None || !std::isfinite(value)) return std::nullopt;
-  return value;
+  const Result<double> value = CheckText(evaluator_, text);
+  if (!value) return std::nullopt;
+  return *value;
 }
 
 void TGraphForm::BarEditEdited(const QString& text) {
@@ -412,6 +414,7 @@ void TGraphForm::BarEditEdited(const QString& text) {
 
 void TGraphForm::AltitudeEditEdited(const QString& text) {
   if (const std::optional<double> altitude = FiniteValue(text)) {
+    checker_->SetEdited(*BarEdit, true);
     WriteShown(*BarEdit, kPressureFormat, Quantity::Pressure,
                ashrae::PressureAtAltitude(units_.FromShown(Quantity::Altitude, *altitude)));
   }
@@ -419,33 +422,86 @@ void TGraphForm::AltitudeEditEdited(const QString& text) {
 
 void TGraphForm::OKButtonClick() {
   if (!checker_->CheckAll()) return;
+  float tMin = 0.0f;
+  float hMin = 0.0f;
+  float tMax = 0.0f;
+  float hMax = 0.0f;
+  settings_.GetRanges(tMin, hMin, tMax, hMax);
+  tMax = FieldValue(*MaxDBEdit, Quantity::Temperature, tMax);
+  tMin = FieldValue(*MinDBEdit, Quantity::Temperature, tMin);
+  hMax = FieldValue(*MaxAHEdit, Quantity::Moisture, hMax);
+  hMin = FieldValue(*MinAHEdit, Quantity::Moisture, hMin);
+  const int units = UnitsCombo->currentIndex();
+  const std::optional<ChartPoint> cursor = TypedPoint(*StartXEdit, *StartYEdit, kCursor, units);
+  const std::optional<ChartPoint> arrow = TypedPoint(*EndXEdit, *EndYEdit, kArrow, units);
+  if (!CheckTemperatures({{MaxDBEdit, tMax},
+                          {MinDBEdit, tMin},
+                          {StartXEdit, cursor ? cursor->X : settings_.Cursor.X},
+                          {EndXEdit, arrow ? arrow->X : settings_.Arrow.X}}) ||
+      !CheckRange(*MinDBEdit, Quantity::Temperature, tMin, std::min(tMax, kHighestTemperature)) ||
+      !CheckRange(*MinAHEdit, Quantity::Moisture, std::max(hMin, 0.0f), hMax)) {
+    return;
+  }
   settings_.SetPropertyModel(PropertiesCombo->currentIndex() == 1 ? PropertyModel::Ashrae2017
                                                                   : PropertyModel::ChartFormulas);
   settings_.SetChartStyle(StyleCombo->currentIndex() == 1 ? ChartStyleName::Clear
                                                           : ChartStyleName::Classic);
+  // An untouched pressure in inch-pound units is the stored one, not its psia text read back.
+  if (!KeepsStored(*BarEdit)) settings_.SetPressure(ReadShown(*BarEdit, Quantity::Pressure));
   settings_.SetUnitSystem(units_.System());
-  settings_.SetPressure(ReadShown(*BarEdit, Quantity::Pressure));
-  const float tMax = ReadShown(*MaxDBEdit, Quantity::Temperature);
-  const float tMin = ReadShown(*MinDBEdit, Quantity::Temperature);
-  const float hMax = ReadShown(*MaxAHEdit, Quantity::Moisture);
-  const float hMin = ReadShown(*MinAHEdit, Quantity::Moisture);
   settings_.SetRanges(tMin, hMin, tMax, hMax);
   settings_.TempSnap = ReadSnap(*SnapDBEdit, Quantity::TemperatureDifference, settings_.TempSnap);
   settings_.HumiditySnap =
       ReadSnap(*SnapAHEdit, Quantity::MoistureDifference, settings_.HumiditySnap);
-  const int units = UnitsCombo->currentIndex();
-  const Quantity vertical = VerticalQuantity(units);
   settings_.SetVerticalAxisUnits(units);
-  settings_.SetPointFromUnits(ReadShown(*StartXEdit, Quantity::Temperature),
-                              ReadShown(*StartYEdit, vertical), kCursor);
-  settings_.SetPointFromUnits(ReadShown(*EndXEdit, Quantity::Temperature),
-                              ReadShown(*EndYEdit, vertical), kArrow);
+  if (cursor) settings_.SetPointFromUnits(cursor->X, cursor->Y, kCursor);
+  if (arrow) settings_.SetPointFromUnits(arrow->X, arrow->Y, kArrow);
   accept();
+}
+
+bool TGraphForm::KeepsStored(const QLineEdit& field) const {
+  // In SI every field is read back as shown; in inch-pound units a field's text is its value
+  // rounded after a conversion, so only what the user typed is read.
+  const bool si =
+      units_.System() == UnitSystem::Si && settings_.GetUnits().System() == UnitSystem::Si;
+  return !si && !checker_->Edited(field);
+}
+
+float TGraphForm::FieldValue(const QLineEdit& field, Quantity quantity, float stored) const {
+  return KeepsStored(field) ? stored : ReadShown(field, quantity);
+}
+
+std::optional<ChartPoint> TGraphForm::TypedPoint(const QLineEdit& xField, const QLineEdit& yField,
+                                                 int which, int units) const {
+  if (KeepsStored(xField) && KeepsStored(yField)) return std::nullopt;
+  const int stored = settings_.GetVerticalAxisUnits();
+  settings_.SetVerticalAxisUnits(units);
+  const ChartPoint shown = settings_.PointInUnits(which);
+  settings_.SetVerticalAxisUnits(stored);
+  return ChartPoint{FieldValue(xField, Quantity::Temperature, shown.X),
+                    FieldValue(yField, VerticalQuantity(units), shown.Y)};
+}
+
+bool TGraphForm::CheckTemperatures(
+    std::initializer_list<std::pair<QLineEdit*, float>> temperatures) {
+  for (const auto& [field, celsius] : temperatures) {
+    const QString mistake = TemperatureMistake(celsius, units_);
+    if (!mistake.isEmpty()) return checker_->Refuse(*field, mistake);
+  }
+  return true;
+}
+
+bool TGraphForm::CheckRange(QLineEdit& minField, Quantity quantity, float low, float high) {
+  if (low < high) return true;
+  const std::string top = units_.Number(quantity, high) + " " + std::string(units_.Unit(quantity));
+  return checker_->Refuse(
+      minField, QString::fromStdString("The minimum must be below the maximum (" + top + ")."));
 }
 
 float TGraphForm::ReadSnap(const QLineEdit& field, Quantity quantity, float previous) const {
   // Zero and negative steps are the surface's to cope with; an infinite one would snap every
   // point to a value that is not a number.
+  if (KeepsStored(field)) return previous;
   const float step = ReadShown(field, quantity);
   return std::isfinite(step) ? step : previous;
 }
@@ -455,6 +511,9 @@ void TGraphForm::UnitsComboChange(int index) {
   SetAxisCaption(index);
   settings_.SetVerticalAxisUnits(index);
   WriteVerticalValues();
+  // The two fields show the stored points again.
+  checker_->SetEdited(*StartYEdit, false);
+  checker_->SetEdited(*EndYEdit, false);
   settings_.SetVerticalAxisUnits(remembered);
 }
 

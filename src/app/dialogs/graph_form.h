@@ -2,7 +2,11 @@
 #define HYGROVIA_APP_DIALOGS_GRAPH_FORM_H
 
 #include <QDialog>
+#include <initializer_list>
 #include <optional>
+#include <utility>
+
+#include "base/chart_point.h"
 
 #include "units/quantity_text.h"
 
@@ -82,6 +86,19 @@ class TGraphForm : public QDialog {
   float ReadShown(const QLineEdit& field, Quantity quantity) const;
   void SetAxisCaption(int units);
   void WriteVerticalValues();
+  // Whether OK keeps the stored value for the field instead of reading its text: in
+  // inch-pound units, while the user has not typed in it.
+  bool KeepsStored(const QLineEdit& field) const;
+  // A field's value in SI: stored when KeepsStored, else its text read back.
+  float FieldValue(const QLineEdit& field, Quantity quantity, float stored) const;
+  // The cursor (which 0) or arrow as typed, in the vertical unit units; nothing when neither
+  // field was typed in and the point keeps its place.
+  std::optional<ChartPoint> TypedPoint(const QLineEdit& xField, const QLineEdit& yField, int which,
+                                       int units) const;
+  // False, with the first field at fault marked, for a temperature (°C) at or below absolute
+  // zero, or for a range whose minimum is not below its maximum as the chart would hold it.
+  bool CheckTemperatures(std::initializer_list<std::pair<QLineEdit*, float>> temperatures);
+  bool CheckRange(QLineEdit& minField, Quantity quantity, float low, float high);
   // The snap step of a field in SI, or previous when the field's value is not finite.
   float ReadSnap(const QLineEdit& field, Quantity quantity, float previous) const;
 

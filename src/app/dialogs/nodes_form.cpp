@@ -20,12 +20,12 @@
 #include "app/widgets/dialog_layout.h"
 #include "app/widgets/field_checker.h"
 #include "app/widgets/number_field.h"
+#include "base/number_text.h"
 #include "model/chart_settings.h"
 #include "model/node_list.h"
-#include "base/number_text.h"
-#include "units/quantity_text.h"
 #include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -121,6 +121,7 @@ void TNodesForm::LayOut() {
   TightenOuter(*form);
   form->addWidget(MainGroupBox);
   form->addLayout(buttons);
+  FitNumberFields(*this);
   SizeDialog(*this, QSize(kWidth, kHeight));
 }
 
@@ -151,7 +152,7 @@ void TNodesForm::ApplyNode() {
   // The moisture is taken at the temperature the node will hold, so that it stays at or
   // below saturation there even when the temperature typed is beyond what a node can hold.
   const float x = StoredCoordinate(ReadDryBulb(), before.X);
-  const float rh = ReadNumber(evaluator_, *NodeYEdit);
+  const float rh = FieldNumber(evaluator_, *NodeYEdit);
   const double y = settings_.CursorState().HumidityFromRelHumidity(x, rh);
   nodes.SetNode(nodes.Selected, x, NarrowToFloat(y));
   WriteFields(nodes.GetNode(nodes.Selected));
@@ -167,9 +168,17 @@ void TNodesForm::WriteFields(ChartPoint node) {
 
 float TNodesForm::ReadDryBulb() const {
   // What is not a finite number stays what it is, for the node list to refuse.
-  const float typed = ReadNumber(evaluator_, *NodeXEdit);
+  const float typed = FieldNumber(evaluator_, *NodeXEdit);
   if (!std::isfinite(typed)) return typed;
   return NarrowToFloat(settings_.GetUnits().FromShown(Quantity::Temperature, typed));
+}
+
+bool TNodesForm::CheckFields() {
+  if (!checker_->CheckAll()) return false;
+  const QuantityText& units = settings_.GetUnits();
+  const double typed = CheckText(evaluator_, NodeXEdit->text()).Value();
+  const QString mistake = TemperatureMistake(units.FromShown(Quantity::Temperature, typed), units);
+  return mistake.isEmpty() || checker_->Refuse(*NodeXEdit, mistake);
 }
 
 void TNodesForm::Select(int index) {
@@ -186,20 +195,20 @@ void TNodesForm::Select(int index) {
 
 void TNodesForm::NextButtonClick() {
   const int i = settings_.Nodes.Selected;
-  if (!settings_.Nodes.IsValidIndex(i + 1) || !checker_->CheckAll()) return;
+  if (!settings_.Nodes.IsValidIndex(i + 1) || !CheckFields()) return;
   ApplyNode();
   ShowNode(i + 1);
 }
 
 void TNodesForm::PrevButtonClick() {
   const int i = settings_.Nodes.Selected;
-  if (!settings_.Nodes.IsValidIndex(i - 1) || !checker_->CheckAll()) return;
+  if (!settings_.Nodes.IsValidIndex(i - 1) || !CheckFields()) return;
   ApplyNode();
   ShowNode(i - 1);
 }
 
 void TNodesForm::InsertButtonClick() {
-  if (!checker_->CheckAll()) return;
+  if (!CheckFields()) return;
   NodeList& nodes = settings_.Nodes;
   if (nodes.Count <= 0) {
     nodes.AddAtCursor(settings_.Cursor);
@@ -221,7 +230,7 @@ void TNodesForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TNodesForm::OKButtonClick() {
-  if (!checker_->CheckAll()) return;
+  if (!CheckFields()) return;
   ApplyNode();
   // Enter in a field presses this default button too; then the values are applied and the
   // typing goes on. A click moves the focus to the button, so it closes.

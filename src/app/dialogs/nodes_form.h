@@ -57,6 +57,9 @@ class TNodesForm : public QDialog {
   void WriteFields(ChartPoint node);
   // The dry bulb typed, in °C.
   float ReadDryBulb() const;
+  // True when every field has a value and the dry bulb is above absolute zero; otherwise the
+  // first field at fault is marked.
+  bool CheckFields();
   void Select(int index);
 
   void NextButtonClick();

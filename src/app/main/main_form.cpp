@@ -83,6 +83,7 @@ TMainForm::TMainForm(ChartSession& session, QWidget* parent)
   CreateMenus();
   CreateOutputControls();
   CreateSidePanels();
+  CreateHistory();
   CreateShortcuts();
   hooks_.chooseOpenFile = [this](const QString& last) { return ChooseChartFileToOpen(this, last); };
   hooks_.chooseSaveFile = [this](const QString& last) { return ChooseChartFileToSave(this, last); };
@@ -111,6 +112,7 @@ TMainForm::TMainForm(ChartSession& session, QWidget* parent)
   ReadRememberedValues();
   HandleResize();
   TakeAsSaved(QString());
+  ForgetHistory();
 }
 
 QSize TMainForm::MinimumClientSize() const {
@@ -374,7 +376,7 @@ void TMainForm::CreateShortcuts() {
   // Keys the chart gives no meaning of its own, as desktop programs use them.
   const std::pair<QKeySequence, QToolButton*> shortcuts[] = {
       {QKeySequence(Qt::CTRL | Qt::Key_O), OpenButton},
-      {QKeySequence(Qt::CTRL | Qt::Key_S), SaveButton},
+      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), SaveButton},
       {QKeySequence(Qt::CTRL | Qt::Key_P), PrintButton},
       {QKeySequence(Qt::CTRL | Qt::Key_C), ClipBdButton},
       {QKeySequence(Qt::Key_F1), HelpButton},
@@ -383,6 +385,9 @@ void TMainForm::CreateShortcuts() {
     auto* shortcut = new QShortcut(keys, this);
     connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
   }
+  // Ctrl+S saves to the chart's own file; the Save button always asks where.
+  auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+  connect(save, &QShortcut::activated, this, &TMainForm::SaveInPlace);
 }
 
 }  // namespace hygrovia

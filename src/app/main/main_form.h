@@ -1,6 +1,7 @@
 #ifndef HYGROVIA_APP_MAIN_MAIN_FORM_H
 #define HYGROVIA_APP_MAIN_MAIN_FORM_H
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "app/main/main_form_hooks.h"
 #include "app/output/qt_canvas.h"
 #include "base/result.h"
+#include "model/chart_snapshot.h"
 
 class QAction;
 class QCloseEvent;
@@ -25,6 +27,7 @@ class QPaintDevice;
 class QResizeEvent;
 class QShowEvent;
 class QToolButton;
+class QUndoStack;
 class QWheelEvent;
 
 namespace hygrovia {
@@ -45,6 +48,8 @@ struct WeatherYear;
 // It knows the chart file it shows and whether the chart differs from what that file (or,
 // for a new chart, the chart it started with) holds: the title carries the file's name and a
 // mark for changes, and closing or opening another file asks whether to save them first.
+// Every change of the chart (points, cursor, arrow, settings, a file opened) is a step of its
+// undo stack; Undo and Redo stand in the open button's menu.
 class TMainForm : public QWidget {
   Q_OBJECT
 
@@ -76,6 +81,8 @@ class TMainForm : public QWidget {
 
   // The chart file last opened or saved; empty while there was none.
   const QString& ChartFileName() const { return fileName_; }
+  // The chart's changes, for undo and redo.
+  QUndoStack& History() { return *undoStack_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -110,7 +117,13 @@ class TMainForm : public QWidget {
   // Gives the window the remembered outer size once the window system has framed it.
   void ApplyOuterSize();
   void AttachSurface();
-  Result<> LoadFile(const QString& fileName);
+  // Loads a chart file and tells of what the chart could not keep (points past the list's
+  // capacity) and of a property model the file switched to, in a message box withBox, else on
+  // standard error and in the status line.
+  // The file is read at path, byte for byte as given, and named by fileName.
+  Result<> LoadFile(const std::filesystem::path& path, const QString& fileName, bool withBox);
+  // What the window tells after a file was loaded: the points dropped, the model switched.
+  void TellAboutLoad(const QString& fileName, int pointsInFile, bool modelSwitched, bool withBox);
   QPoint ScreenPoint(int x, int y) const;
 
   // The file shown and its changes (main_form_document.cpp).
@@ -124,6 +137,19 @@ class TMainForm : public QWidget {
   // saved it or chose to discard it.
   bool MaySetChartAside();
   bool SaveBeforeLeaving();
+  // Writes the chart to fileName; a file whose points were cut at opening is replaced only
+  // when the user agrees. True when saved.
+  bool SaveTo(const QString& fileName);
+  // Ctrl+S: to the chart's own file, through the save dialog for a new chart.
+  void SaveInPlace();
+
+  // The undo stack (main_form_document.cpp): records the chart as it is now as one step when
+  // it differs from the chart last recorded, named by what changed.
+  void CreateHistory();
+  void RecordChange();
+  void RestoreChart(const ChartSnapshot& snapshot);
+  // Starts the history afresh from the chart as it is.
+  void ForgetHistory();
 
   // The marks of a style that never XORs them, drawn over the chart picture as it is painted
   // (main_form_marks.cpp).
@@ -194,6 +220,16 @@ class TMainForm : public QWidget {
   // The chart file shown, empty for a new chart, and its text as last opened or saved.
   QString fileName_;
   std::string savedText_;
+  // A file whose points past the list's capacity were dropped when it was opened, and how many
+  // it held; saving over it asks first.
+  QString cutFile_;
+  int cutFilePoints_ = 0;
+  // The chart as the undo stack last saw it, and the name of a change in progress that
+  // names itself (opening a file).
+  QUndoStack* undoStack_ = nullptr;
+  ChartSnapshot recorded_;
+  QString changeName_;
+  bool restoring_ = false;
   // The remembered outer size, until the window's frame is known, and the size given for it
   // meanwhile; a size given since by someone else wins.
   struct PendingSize {
@@ -247,6 +283,8 @@ class TMainForm : public QWidget {
   // Every command added beside the toolbar, reachable whatever the window's width.
   QToolButton* OverflowButton = nullptr;
   QMenu* OverflowMenu = nullptr;
+  QAction* UndoItem = nullptr;
+  QAction* RedoItem = nullptr;
 };
 
 }  // namespace hygrovia

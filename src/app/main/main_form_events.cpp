@@ -25,8 +25,8 @@
 #include "app/main/main_form.h"
 #include "app/widgets/chart_image.h"
 #include "app/widgets/virtual_key_map.h"
-#include "data/chart_file.h"
 #include "base/result.h"
+#include "data/chart_file.h"
 #include "drawing/chart_cursor.h"
 #include "drawing/chart_drawing.h"
 #include "drawing/highlight_captions.h"
@@ -61,9 +61,9 @@ void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
   bool loaded = false;
   actions.loadFile = [this, &loaded](const std::string& fileName) {
     // The name's bytes, as the command line gave them.
-    const Result<> result = LoadChartFile(std::filesystem::path(fileName), settings_);
+    const Result<> result = LoadFile(std::filesystem::path(fileName),
+                                     QFile::decodeName(QByteArray::fromStdString(fileName)), false);
     if (result.Ok()) {
-      TakeAsSaved(QFile::decodeName(QByteArray::fromStdString(fileName)));
       loaded = true;
     } else {
       std::cerr << "hygrovia: " << result.Message() << '\n';
@@ -76,12 +76,14 @@ void TMainForm::ProcessCommandLine(const std::vector<std::string>& arguments) {
   hygrovia::ProcessCommandLine(arguments, settings_, actions);
   if (loaded || !fileName_.isEmpty()) {
     NoteChanges();
+    ForgetHistory();
     return;
   }
   // A new chart starts as the options made it, with its points held to the ranges as the
   // first drawing holds them.
   HandleResize();
   TakeAsSaved(QString());
+  ForgetHistory();
 }
 
 bool TMainForm::event(QEvent* event) {

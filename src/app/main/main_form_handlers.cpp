@@ -1,19 +1,24 @@
 // The main window's buttons and menu items.
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QMenu>
 #include <QToolButton>
 #include <chrono>
 #include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
 
 #include "app/main/chart_file_dialogs.h"
 #include "app/main/main_form.h"
+#include "base/result.h"
+#include "data/chart_file.h"
 #include "drawing/chart_drawing.h"
 #include "model/chart_settings.h"
+#include "model/node_list.h"
 #include "model/status_line.h"
-#include "data/chart_file.h"
-#include "base/result.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
 
@@ -46,8 +51,44 @@ void TMainForm::Redraw() {
   NoteChanges();
 }
 
-Result<> TMainForm::LoadFile(const QString& fileName) {
-  return LoadChartFile(PathOf(fileName), settings_);
+Result<> TMainForm::LoadFile(const std::filesystem::path& path, const QString& fileName,
+                             bool withBox) {
+  const PropertyModel model = settings_.GetPropertyModel();
+  ChartFileLoad load;
+  changeName_ = QStringLiteral("Open %1").arg(QFileInfo(fileName).fileName());
+  const Result<> result = LoadChartFile(path, settings_, &load);
+  NoteChanges();
+  changeName_.clear();
+  if (!result.Ok()) return result;
+  TakeAsSaved(fileName);
+  TellAboutLoad(fileName, load.pointsInFile, settings_.GetPropertyModel() != model,
+                withBox && hooks_.showError);
+  return result;
+}
+
+void TMainForm::TellAboutLoad(const QString& fileName, int pointsInFile, bool modelSwitched,
+                              bool withBox) {
+  cutFile_.clear();
+  if (modelSwitched) {
+    const std::string_view name = PropertyModelName(settings_.GetPropertyModel());
+    status_.SetText("The file switched the properties to " + std::string(name) + ".");
+  }
+  if (pointsInFile <= NodeList::kCapacity) return;
+  cutFile_ = fileName;
+  cutFilePoints_ = pointsInFile;
+  // The chart no longer holds what the file holds, and saving would lose the rest.
+  savedText_.clear();
+  NoteChanges();
+  const QString message = QStringLiteral("%1 holds %2 points; only the first %3 are kept.")
+                              .arg(QFileInfo(fileName).fileName())
+                              .arg(pointsInFile)
+                              .arg(NodeList::kCapacity);
+  if (withBox) {
+    hooks_.showError(message);
+  } else {
+    std::cerr << "hygrovia: " << message.toStdString() << '\n';
+    status_.SetText(message.toStdString());
+  }
 }
 
 void TMainForm::LogoButtonClick() { Call(hooks_.showAbout); }
@@ -57,8 +98,7 @@ void TMainForm::OpenButtonClick() {
   const QString name = hooks_.chooseOpenFile(lastOpenName_);
   if (name.isEmpty()) return;
   lastOpenName_ = name;
-  const Result<> result = LoadFile(name);
-  if (result.Ok()) TakeAsSaved(name);
+  const Result<> result = LoadFile(PathOf(name), name, true);
   if (!result.Ok() && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
 }
 
@@ -67,9 +107,7 @@ void TMainForm::SaveButtonClick() {
   const QString name = WithChartExtension(hooks_.chooseSaveFile(lastSaveName_));
   if (name.isEmpty()) return;
   lastSaveName_ = name;
-  const Result<> result = SaveChartFile(PathOf(name), settings_);
-  if (result.Ok()) TakeAsSaved(name);
-  if (!result.Ok() && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
+  SaveTo(name);
 }
 
 void TMainForm::ClipBdButtonClick() { Call(hooks_.copyToClipboard); }

@@ -10,13 +10,6 @@
 #include "app/widgets/checked_field.h"
 
 namespace hygrovia {
-namespace {
-
-// The look of a field whose text was refused.
-const char* const kMistakeStyle = "QLineEdit { background: #ffd8d8; }";
-
-}  // namespace
-
 TMixDialog::TMixDialog(ExpressionEvaluator& evaluator, QWidget* parent)
     : QDialog(parent), evaluator_(evaluator) {
   setWindowTitle(QStringLiteral("Mix Air Streams"));
@@ -48,7 +41,7 @@ std::optional<std::pair<double, double>> TMixDialog::Ask(const QString& first,
                                                          const QString& unit) {
   firstLabel_->setText(QStringLiteral("Airflow at %1 (%2):").arg(first, unit));
   secondLabel_->setText(QStringLiteral("Airflow at %1 (%2):").arg(second, unit));
-  for (QLineEdit* field : {first_, second_}) field->setStyleSheet({});
+  for (QLineEdit* field : {first_, second_}) MarkField(*field, {});
   message_->clear();
   if (exec() != QDialog::Accepted) return std::nullopt;
   return flows_;
@@ -58,13 +51,8 @@ std::optional<double> TMixDialog::ReadFlow(QLineEdit& field) {
   const Result<double> n = CheckText(evaluator_, field.text());
   QString reason = QString::fromStdString(n.Message());
   if (n.Ok() && n.Value() < 0.0) reason = QStringLiteral("An airflow cannot be negative.");
-  if (reason.isEmpty()) {
-    field.setStyleSheet({});
-    field.setToolTip({});
-    return n.Value();
-  }
-  field.setStyleSheet(QString::fromLatin1(kMistakeStyle));
-  field.setToolTip(reason);
+  MarkField(field, reason);
+  if (reason.isEmpty()) return n.Value();
   message_->setText(reason);
   return std::nullopt;
 }

@@ -34,7 +34,6 @@ namespace hygrovia {
 namespace {
 
 // The look of a cell or field whose text was refused.
-const char* const kMistakeStyle = "QLineEdit { background: #ffd8d8; }";
 const QColor kMistakeBackground(255, 216, 216);
 
 struct EditableColumn {
@@ -103,13 +102,11 @@ void TProcessWindow::FlowEditDone() {
   const Result<double> n = CheckText(evaluator_, FlowEdit->text());
   QString reason = QString::fromStdString(n.Message());
   if (n.Ok() && n.Value() < 0.0) reason = QStringLiteral("An airflow cannot be negative.");
+  MarkField(*FlowEdit, reason);
   if (!reason.isEmpty()) {
-    FlowEdit->setStyleSheet(QString::fromLatin1(kMistakeStyle));
-    FlowEdit->setToolTip(reason);
     ShowMistake(QStringLiteral("Airflow: ") + reason);
     return;
   }
-  FlowEdit->setStyleSheet({});
   MessageLabel->clear();
   flow_.value = n.Value();
   Refresh();

@@ -16,12 +16,14 @@
 #include <string>
 #include <fmt/format.h>
 
+#include "app/widgets/dialog_layout.h"
+#include "app/widgets/field_checker.h"
 #include "app/widgets/number_field.h"
-#include "model/chart_settings.h"
-#include "climate/climate_layer.h"
 #include "base/number_text.h"
-#include "units/quantity_text.h"
+#include "climate/climate_layer.h"
+#include "model/chart_settings.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -38,6 +40,8 @@ QStringList HoursOfDay() {
   for (int h = 0; h <= 24; ++h) hours << QString::fromStdString(fmt::format("{}:00", h));
   return hours;
 }
+
+constexpr const char* kComfortFormat = "%0.2f";
 
 QHBoxLayout* Pair(QWidget* first, const char* between, QWidget* second) {
   auto* row = new QHBoxLayout;
@@ -93,6 +97,11 @@ void TWeatherForm::CreateControls() {
   SummerCloEdit = AddEdit("SummerCloEdit");
   WinterCloEdit = AddEdit("WinterCloEdit");
   SpeedEdit = AddEdit("SpeedEdit");
+  FieldNote = MakeFieldNote(this);
+  checker_ = new FieldChecker(evaluator_, *FieldNote, this);
+  for (QLineEdit* edit : {MetEdit, SummerCloEdit, WinterCloEdit, SpeedEdit}) {
+    checker_->Watch(*edit, kComfortFormat);
+  }
   SummaryMemo = new QPlainTextEdit(this);
   SummaryMemo->setObjectName(QStringLiteral("SummaryMemo"));
   SummaryMemo->setReadOnly(true);
@@ -114,6 +123,7 @@ void TWeatherForm::CreateControls() {
   form->addRow(QStringLiteral("Clothing (clo)"), Pair(SummerCloEdit, "summer,", WinterCloEdit));
   form->addRow(QStringLiteral("Air speed (m/s)"), SpeedEdit);
   form->addRow(LimitCheck);
+  form->addRow(FieldNote);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(CopyButton);
@@ -146,25 +156,29 @@ void TWeatherForm::FillFromLayer() {
       "Upper humidity limit (" + units.Number(Quantity::Moisture, kComfortHumidityLimit, 0) + " " +
       std::string(units.Unit(Quantity::Moisture)) + ")"));
   LimitCheck->setChecked(layer.Comfort().humidityLimit);
-  WriteNumber(*MetEdit, "%0.2f", static_cast<float>(layer.Comfort().metabolicRate));
-  WriteNumber(*SummerCloEdit, "%0.2f", static_cast<float>(layer.Comfort().summerClothing));
-  WriteNumber(*WinterCloEdit, "%0.2f", static_cast<float>(layer.Comfort().winterClothing));
-  WriteNumber(*SpeedEdit, "%0.2f", static_cast<float>(layer.Comfort().airSpeed));
+  WriteNumber(*MetEdit, kComfortFormat, static_cast<float>(layer.Comfort().metabolicRate));
+  WriteNumber(*SummerCloEdit, kComfortFormat, static_cast<float>(layer.Comfort().summerClothing));
+  WriteNumber(*WinterCloEdit, kComfortFormat, static_cast<float>(layer.Comfort().winterClothing));
+  WriteNumber(*SpeedEdit, kComfortFormat, static_cast<float>(layer.Comfort().airSpeed));
+  checker_->Reset();
   filling_ = false;
 }
 
 void TWeatherForm::ApplyChoices() {
   if (filling_) return;
+  // A field without a value is marked and nothing is applied until it is mended; the focus
+  // stays where the user put it.
+  if (!checker_->CheckAll(false)) return;
   ClimateLayer& layer = settings_.Climate;
   layer.SetDisplay(DisplayCombo->currentIndex() == 1 ? HoursDisplay::Dots : HoursDisplay::Density);
   layer.SetFilter({FirstMonthCombo->currentIndex() + 1, LastMonthCombo->currentIndex() + 1,
                    FirstHourCombo->currentIndex(), LastHourCombo->currentIndex()});
   layer.SetShowComfort(ComfortCheck->isChecked());
   ComfortSettings comfort;
-  comfort.metabolicRate = ReadNumber(evaluator_, *MetEdit);
-  comfort.summerClothing = ReadNumber(evaluator_, *SummerCloEdit);
-  comfort.winterClothing = ReadNumber(evaluator_, *WinterCloEdit);
-  comfort.airSpeed = ReadNumber(evaluator_, *SpeedEdit);
+  comfort.metabolicRate = CheckText(evaluator_, MetEdit->text()).Value();
+  comfort.summerClothing = CheckText(evaluator_, SummerCloEdit->text()).Value();
+  comfort.winterClothing = CheckText(evaluator_, WinterCloEdit->text()).Value();
+  comfort.airSpeed = CheckText(evaluator_, SpeedEdit->text()).Value();
   comfort.humidityLimit = LimitCheck->isChecked();
   if (!(comfort == layer.Comfort())) layer.SetComfort(comfort);
   // The fields show the values as held to the model's ranges.

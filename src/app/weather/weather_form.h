@@ -15,11 +15,14 @@ namespace hygrovia {
 
 class ChartSettings;
 class ExpressionEvaluator;
+class FieldChecker;
 
 // The weather window: how the year's hours are drawn (density or dots), which months and
 // times of day count, the comfort zones' settings, and the hours in and around the zones,
 // which Copy puts on the clipboard as text. A tool window beside the chart: every change is
-// drawn at once, and it stays open while the chart is used.
+// drawn at once, and it stays open while the chart is used. A comfort field whose text has no
+// finite value is marked, the line under the fields says why, and nothing is applied until it
+// is mended.
 class TWeatherForm : public QDialog {
   Q_OBJECT
 
@@ -45,6 +48,7 @@ class TWeatherForm : public QDialog {
   ChartSettings& settings_;
   ExpressionEvaluator& evaluator_;
   bool filling_ = false;
+  FieldChecker* checker_ = nullptr;
 
   QLabel* TitleLabel = nullptr;
   QComboBox* DisplayCombo = nullptr;
@@ -58,6 +62,7 @@ class TWeatherForm : public QDialog {
   QLineEdit* WinterCloEdit = nullptr;
   QLineEdit* SpeedEdit = nullptr;
   QCheckBox* LimitCheck = nullptr;
+  QLabel* FieldNote = nullptr;
   QPlainTextEdit* SummaryMemo = nullptr;
   QPushButton* CopyButton = nullptr;
   QPushButton* CloseButton = nullptr;

@@ -3,9 +3,13 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
+#include <QMargins>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QWidget>
+#include <algorithm>
 
 namespace hygrovia {
 namespace {
@@ -41,6 +45,20 @@ QLabel* MakeFieldNote(QWidget* parent) {
   note->setTextFormat(Qt::PlainText);
   note->setMinimumHeight(note->fontMetrics().height());
   return note;
+}
+
+void FitNumberFields(QWidget& dialog) {
+  for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+    // The frame and the text margins of the style come on top of the text itself.
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    const int text = field->fontMetrics().horizontalAdvance(QStringLiteral("-88888.888"));
+    const QMargins margins = field->textMargins();
+    const QSize needed = field->style()->sizeFromContents(
+        QStyle::CT_LineEdit, &option,
+        QSize(text + margins.left() + margins.right() + 4, field->fontMetrics().height()), field);
+    field->setMinimumWidth(std::max(field->minimumWidth(), needed.width()));
+  }
 }
 
 void SizeDialog(QWidget& dialog, QSize designed) {

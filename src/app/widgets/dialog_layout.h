@@ -24,6 +24,10 @@ void NarrowToCaption(QPushButton& button);
 // has no value; one text line high even while empty, so the dialog keeps its size.
 QLabel* MakeFieldNote(QWidget* parent);
 
+// Makes every line edit of the dialog wide enough for the widest number its fields show
+// (-88888.888), so that no field cuts its value at the size the dialog opens with.
+void FitNumberFields(QWidget& dialog);
+
 // Gives the dialog its designed size, or the smallest its texts allow where that is larger,
 // before it is first shown, so that it is centred at the size it opens with.
 void SizeDialog(QWidget& dialog, QSize designed);

@@ -1,11 +1,8 @@
 #include "app/widgets/field_checker.h"
 
 #include <QByteArray>
-#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
-#include <QString>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -15,13 +12,12 @@
 namespace hygrovia {
 namespace {
 
-// A pale red behind the text of a field that has no value.
-constexpr QColor kMistakeBase(255, 220, 220);
+// Set on a field the user typed in since the fields were filled.
+constexpr const char* kEditedProperty = "editedByUser";
 
-Result<float> ReadField(ExpressionEvaluator& evaluator, const QLineEdit& field, QByteArray& text) {
-  text = field.text().toLatin1();
-  return ReadCheckedNumber(
-      evaluator, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+Result<float> AsFloat(const Result<double>& reading) {
+  if (!reading) return Failed(reading.Message());
+  return static_cast<float>(*reading);
 }
 
 }  // namespace
@@ -36,45 +32,50 @@ void FieldChecker::Watch(QLineEdit& field, const char* previewFormat) {
 }
 
 void FieldChecker::FieldEdited(const Watched& watched) {
-  QByteArray text;
-  const Result<float> reading = ReadField(evaluator_, *watched.field, text);
+  SetEdited(*watched.field, true);
+  const QByteArray text = watched.field->text().toLatin1();
+  const Result<double> reading = CheckText(evaluator_, watched.field->text());
   // A mark goes as soon as the mistake is mended; a new one waits for the check.
-  if (reading) Mark(*watched.field, false);
+  if (reading) MarkField(*watched.field, {});
   const std::string preview =
       ValuePreview(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                   reading, watched.format);
+                   AsFloat(reading), watched.format);
   note_.setText(QString::fromStdString(preview));
 }
 
-bool FieldChecker::CheckAll() {
+bool FieldChecker::CheckAll(bool takeFocus) {
   for (const Watched& watched : fields_) {
-    QByteArray text;
-    const Result<float> reading = ReadField(evaluator_, *watched.field, text);
-    if (reading) continue;
-    Mark(*watched.field, true);
-    note_.setText(QString::fromStdString(reading.Message()));
-    watched.field->setFocus(Qt::OtherFocusReason);
-    watched.field->selectAll();
-    return false;
+    const Result<double> reading = CheckText(evaluator_, watched.field->text());
+    if (!reading) {
+      return Refuse(*watched.field, QString::fromStdString(reading.Message()), takeFocus);
+    }
   }
   return true;
 }
 
+bool FieldChecker::Refuse(QLineEdit& field, const QString& reason, bool takeFocus) {
+  MarkField(field, reason);
+  note_.setText(reason);
+  if (!takeFocus) return false;
+  field.setFocus(Qt::OtherFocusReason);
+  field.selectAll();
+  return false;
+}
+
 void FieldChecker::Reset() {
-  for (const Watched& watched : fields_) Mark(*watched.field, false);
+  for (const Watched& watched : fields_) {
+    MarkField(*watched.field, {});
+    SetEdited(*watched.field, false);
+  }
   note_.clear();
 }
 
-void FieldChecker::Mark(QLineEdit& field, bool mistake) {
-  if (field.property(kMistakeProperty).toBool() == mistake) return;
-  field.setProperty(kMistakeProperty, mistake);
-  QPalette palette = field.palette();
-  if (mistake) {
-    palette.setColor(QPalette::Base, kMistakeBase);
-  } else {
-    palette = QPalette();
-  }
-  field.setPalette(palette);
+bool FieldChecker::Edited(const QLineEdit& field) const {
+  return field.property(kEditedProperty).toBool();
+}
+
+void FieldChecker::SetEdited(QLineEdit& field, bool edited) {
+  field.setProperty(kEditedProperty, edited);
 }
 
 }  // namespace hygrovia

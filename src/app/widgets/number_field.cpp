@@ -1,19 +1,18 @@
 #include "app/widgets/number_field.h"
 
-#include <QByteArray>
 #include <QLineEdit>
 #include <QString>
-#include <cstddef>
+#include <limits>
 #include <string>
 
+#include "app/widgets/checked_field.h"
 #include "expr/number_field.h"
 
 namespace hygrovia {
 
-float ReadNumber(ExpressionEvaluator& evaluator, const QLineEdit& field) {
-  const QByteArray text = field.text().toLatin1();
-  return ReadNumber(evaluator,
-                    std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+float FieldNumber(ExpressionEvaluator& evaluator, const QLineEdit& field) {
+  const Result<double> value = CheckText(evaluator, field.text());
+  return value ? static_cast<float>(*value) : std::numeric_limits<float>::quiet_NaN();
 }
 
 void WriteNumber(QLineEdit& field, std::string_view format, float value) {

@@ -9,14 +9,12 @@ namespace hygrovia {
 
 class ExpressionEvaluator;
 
-// The numeric entry fields of the dialogs: line edits whose text is read as an expression
-// and written with a printf format, through the core's ReadNumber and WriteNumber. The text
-// is taken as 8-bit characters; a character outside Latin-1 reads as one the expression
-// cannot contain, so the field reads as 0.
+// The numeric entry fields of the windows: line edits written with a printf format through
+// the core's WriteNumber, and read through the one checked reading, FieldNumber.
 
-// The field's text evaluated as an expression; 0 when it cannot be evaluated. The field
-// keeps its text.
-float ReadNumber(ExpressionEvaluator& evaluator, const QLineEdit& field);
+// The field's text as a float when it has a finite value (CheckText); otherwise not a number,
+// which every setter refuses. The windows check their fields before they read them.
+float FieldNumber(ExpressionEvaluator& evaluator, const QLineEdit& field);
 
 // Replaces the field's whole text with value formatted by format ("%0.1f", "%0.2f",
 // "%0.3f").

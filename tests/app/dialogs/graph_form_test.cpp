@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,10 +15,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/widgets/checked_field.h"
 #include "app/widgets/field_checker.h"
+#include "data/chart_file.h"
 #include "drawing/chart_drawing.h"
 #include "model/chart_settings.h"
-#include "data/chart_file.h"
 #include "support/dialog_on_chart.h"
 
 namespace hygrovia {
@@ -468,6 +470,79 @@ TEST(GraphFormTest, AnyTextInAnyFieldLeavesAChartThatDraws) {
         EXPECT_TRUE(std::isfinite(dialog.cursor.RelHumidity)) << what;
       }
     }
+  }
+}
+
+}  // namespace
+}  // namespace hygrovia
+
+namespace hygrovia {
+namespace {
+
+// Regression: with inch-pound units, OK on an untouched dialog read the psia text back as the
+// pressure (101.365 kPa became 101.367) and marked the chart changed.
+TEST(GraphFormTest, AnUntouchedDialogInInchPoundUnitsChangesNothing) {
+  for (const float pressure : {101.365f, 90.0f, 67.3f}) {
+    GraphDialog dialog;
+    dialog.settings.SetUnitSystem(UnitSystem::Ip);
+    dialog.settings.SetPressure(pressure);
+    dialog.settings.TempSnap = 0.13f;
+    dialog.settings.Arrow = {21.37f, 7.123f};
+    const std::string before = ChartFileText(dialog.settings);
+    dialog.Open();
+    dialog.Child<QComboBox>("UnitsCombo")->setCurrentIndex(VerticalAxisUnits::VapourPressure);
+    dialog.Click("OKButton");
+    EXPECT_EQ(dialog.form.result(), QDialog::Accepted) << pressure;
+    EXPECT_EQ(ChartFileText(dialog.settings), before) << pressure;
+  }
+}
+
+TEST(GraphFormTest, RangesTheWrongWayRoundAndAbsoluteZeroAreRefused) {
+  struct Case {
+    bool ip;
+    std::vector<std::pair<const char*, const char*>> typed;
+    const char* marked;  // nullptr: applied
+  };
+  const std::vector<Case> cases = {
+      {false, {{"MaxDBEdit", "10"}, {"MinDBEdit", "40"}}, "MinDBEdit"},
+      {false, {{"MaxDBEdit", "20"}, {"MinDBEdit", "20"}}, "MinDBEdit"},
+      {false, {{"MaxDBEdit", "150"}, {"MinDBEdit", "120"}}, "MinDBEdit"},
+      {false, {{"MaxAHEdit", "5"}, {"MinAHEdit", "5"}}, "MinAHEdit"},
+      {false, {{"MaxAHEdit", "-3"}}, "MinAHEdit"},
+      {false, {{"MinDBEdit", "-273.15"}}, "MinDBEdit"},
+      {false, {{"StartXEdit", "-300"}}, "StartXEdit"},
+      {true, {{"EndXEdit", "-459.67"}}, "EndXEdit"},
+      {false, {{"MinDBEdit", "-150"}, {"SnapDBEdit", "0"}, {"SnapAHEdit", "-1"}}, nullptr},
+      {true, {{"MinDBEdit", "-459"}}, nullptr},
+  };
+  for (const Case& c : cases) {
+    const std::string what = std::string(c.typed[0].first) + " = " + c.typed[0].second;
+    GraphDialog dialog;
+    dialog.settings.SetUnitSystem(c.ip ? UnitSystem::Ip : UnitSystem::Si);
+    const std::string before = ChartFileText(dialog.settings);
+    dialog.Open();
+    for (const auto& [field, text] : c.typed) dialog.Type(field, QString::fromLatin1(text));
+    dialog.Click("OKButton");
+    if (c.marked == nullptr) {
+      EXPECT_EQ(dialog.form.result(), QDialog::Accepted) << what;
+      EXPECT_NE(ChartFileText(dialog.settings), before) << what;
+      continue;
+    }
+    EXPECT_TRUE(dialog.form.isVisible()) << what;
+    EXPECT_EQ(ChartFileText(dialog.settings), before) << what;
+    EXPECT_TRUE(IsMarked(*dialog.Field(c.marked))) << what;
+    EXPECT_FALSE(dialog.Child<QLabel>("FieldNote")->text().isEmpty()) << what;
+  }
+}
+
+// Every field shows its whole value at the size the dialog opens with.
+TEST(GraphFormTest, FieldsAreWideEnoughForTheirValues) {
+  GraphDialog dialog;
+  dialog.settings.SetPressure(60.0f);
+  dialog.Open();
+  for (QLineEdit* field : dialog.form.findChildren<QLineEdit*>()) {
+    const int text = field->fontMetrics().horizontalAdvance(field->text());
+    EXPECT_LT(text, field->width()) << field->objectName().toStdString();
   }
 }
 

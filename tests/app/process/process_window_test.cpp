@@ -95,7 +95,7 @@ TEST_F(ProcessWindowTest, CellEditsApplyOrShowTheirMistake) {
        false,
        {20.0f, half},
        "7.34",
-       "1, moisture content: \"1/0\": The result is not a finite number."},
+       "1, moisture content: \"1/0\": Not a finite number."},
       {0, kDryBulb, "", false, {20.0f, half}, "20.00", "1, dry bulb: \"\": Unresolved token."},
       // A dew point above the dry bulb is no air: marked, and the point keeps its state.
       {0,
@@ -256,7 +256,7 @@ TEST(MixDialogTest, BothFlowsMustBeAirflowsOfZeroOrMore) {
       {"0", "1", true, ""},
       {"1", "2+", false, "Unresolved token."},
       {"-1", "1", false, "An airflow cannot be negative."},
-      {"1/0", "1", false, "The result is not a finite number."},
+      {"1/0", "1", false, "Not a finite number."},
       {"0", "0", false, "At least one stream must carry air."},
   };
   ExpressionEvaluator evaluator;

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -11,6 +12,8 @@
 #include <string>
 
 #include "app/main/main_form_fixture.h"
+#include "app/widgets/checked_field.h"
+#include "app/widgets/refused_texts.h"
 #include "expr/expression_evaluator.h"
 
 namespace hygrovia {
@@ -128,6 +131,29 @@ TEST_F(WeatherFormTest, MeasuredDataOpenFromTheOpenMenu) {
   EXPECT_TRUE(chart_.Climate.Year().measured);
   EXPECT_EQ(HoursInFilter(), 71);
   EXPECT_TRUE(weather_->isVisible());
+}
+
+// Regression: "1.1O" in the metabolic rate was read as 0.80 met, "O.5" clothing as 0 clo and an
+// empty air speed as 0 m/s, and the comfortable hours fell without a word.
+TEST_F(WeatherFormTest, ComfortFieldsRefuseWhatTheyCannotRead) {
+  weather_->ShowWeather();
+  for (const char* name : {"MetEdit", "SummerCloEdit", "WinterCloEdit", "SpeedEdit"}) {
+    const ComfortSettings before = chart_.Climate.Comfort();
+    QLineEdit* field = In<QLineEdit>(name);
+    for (const RefusedText& refused : kRefusedTexts) {
+      const std::string what = std::string(name) + " = \"" + refused.text + "\"";
+      field->setText(QString::fromLatin1(refused.text));
+      emit field->editingFinished();
+      EXPECT_TRUE(IsMarked(*field)) << what;
+      EXPECT_EQ(In<QLabel>("FieldNote")->text(), QString::fromLatin1(refused.reason)) << what;
+      EXPECT_EQ(chart_.Climate.Comfort(), before) << what;
+    }
+    field->setText(QStringLiteral("0.9"));
+    emit field->editingFinished();
+    EXPECT_FALSE(IsMarked(*field)) << name;
+    EXPECT_FALSE(chart_.Climate.Comfort() == before) << name;
+    weather_->ShowWeather();
+  }
 }
 
 }  // namespace
