@@ -1,9 +1,12 @@
 #include "data/chart_file.h"
 
+#include <cmath>
+#include <cstdint>
 #include <optional>
 #include <sstream>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 #include <fmt/format.h>
 
@@ -55,6 +58,8 @@ struct FileContent {
   // Each "DataPnt:" starts from the previous one's values, so an unreadable value repeats it.
   FloatPair NodePoint;
   std::vector<ChartPoint> Nodes;
+  // "DataName: N text": node N's name, applied once the nodes are in.
+  std::vector<std::pair<std::int32_t, std::string>> Names;
 };
 
 FileContent CurrentContent(const ChartSettings& chart) {
@@ -95,6 +100,28 @@ void ReadNode(WordReader& reader, FileContent& content) {
   }
 }
 
+// "DataName: N text": the name runs to the end of its line and is never read for keys, so a
+// point may be called "Cursor:" without moving the cursor.
+void ReadName(WordReader& reader, FileContent& content) {
+  const std::optional<float> number = reader.NextFloat();
+  std::string name = reader.RestOfLine();
+  if (!number || *number < 1.0f || *number > float{NodeList::kCapacity} ||
+      *number != std::floor(*number)) {
+    return;
+  }
+  content.Names.emplace_back(static_cast<std::int32_t>(*number) - 1, std::move(name));
+}
+
+// The "DataName:" lines of the named nodes, none for a chart without names.
+std::string NameLines(const NodeList& nodes) {
+  std::string lines;
+  for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
+    const std::string_view name = nodes.Name(i);
+    if (!name.empty()) lines += fmt::format("DataName: {} {}\r\n", i + 1, name);
+  }
+  return lines;
+}
+
 // Takes the values of the entry that word opens; any other word is skipped. True when the
 // word was a key.
 bool ReadEntry(std::string_view word, WordReader& reader, FileContent& content) {
@@ -117,6 +144,10 @@ bool ReadEntry(std::string_view word, WordReader& reader, FileContent& content) 
     ReadNode(reader, content);
     return true;
   }
+  if (word == "DataName:") {
+    ReadName(reader, content);
+    return true;
+  }
   return false;
 }
 
@@ -131,6 +162,7 @@ void ApplyContent(const FileContent& content, ChartSettings& chart) {
   chart.HumiditySnap = content.Snap.Second;
   if (content.Pressure) chart.SetPressure(*content.Pressure);
   for (const ChartPoint& node : content.Nodes) chart.Nodes.AppendPoint(node.X, node.Y);
+  for (const auto& [node, name] : content.Names) chart.Nodes.SetName(node, name);
   chart.SetRanges(content.TempRange.First, content.HumidityRange.First, content.TempRange.Second,
                   content.HumidityRange.Second);
   chart.ApplyToSurface();
@@ -163,6 +195,7 @@ std::string ChartFileText(const ChartSettings& chart) {
     const ChartPoint node = chart.Nodes.GetNode(i);
     text += PairLine("DataPnt:", node.X, node.Y);
   }
+  text += NameLines(chart.Nodes);
   text += "\r\n";
   return text;
 }

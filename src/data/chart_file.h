@@ -17,7 +17,8 @@ class ChartSettings;
 // short lines of keys and numbers. Lines end in CR LF and numbers carry a full stop in every
 // locale, so files travel between this program and the Windows one. A chart in the ASHRAE
 // model adds the line "Properties: ASHRAE2017", which readers of the older format skip; a
-// file without it is a chart in the chart's own formulas.
+// file without it is a chart in the chart's own formulas. A named node adds the line
+// "DataName: N name" after the nodes; a chart without names has none.
 
 // The word after "Properties:" that names the ASHRAE 2017 model.
 inline constexpr std::string_view kAshraeModelWord = "ASHRAE2017";
@@ -37,8 +38,9 @@ Result<> SaveChartFile(const std::filesystem::path& path, const ChartSettings& c
 
 // Reads a chart from the stream: every whitespace-separated word that is one of the seven keys
 // ("Cursor:", "CursorArrow:", "BarometricPressure:", "TemperatureRange:", "HumidityRange:",
-// "Snap:", "DataPnt:") takes the numbers after it, wherever they stand, and "Properties:" the
-// word after it; all other words are skipped. The property model is the file's. The node list is
+// "Snap:", "DataPnt:") takes the numbers after it, wherever they stand, "Properties:" the
+// word after it, and "DataName:" a node's number and the rest of its line as the node's name;
+// all other words are skipped. The property model is the file's. The node list is
 // emptied and refilled (at most NodeList::kCapacity nodes), the ranges are applied at the end, then
 // the surface is fitted again and the chart redrawn.
 //

@@ -44,6 +44,27 @@ std::optional<float> WordReader::NextFloat() {
   return static_cast<float>(parsed->value);
 }
 
+std::string WordReader::RestOfLine() {
+  const auto isLineEnd = [](char c) { return c == '\n' || c == '\r'; };
+  std::string line;
+  if (used_ < token_.size() && !overlong_) line = token_.substr(used_);
+  const bool pending = used_ < token_.size();
+  token_.clear();
+  used_ = 0;
+  if (!ended_ || isLineEnd(*ended_)) return line;
+  std::optional<char> c = NextChar();
+  if (!pending) {
+    while (c && (*c == ' ' || *c == '\t')) c = NextChar();
+  } else if (c && !isLineEnd(*c)) {
+    line.push_back(*ended_);
+  }
+  for (; c && !isLineEnd(*c); c = NextChar()) {
+    if (line.size() < kMaxWordLength) line.push_back(*c);
+  }
+  ended_ = c;
+  return line;
+}
+
 bool WordReader::ReadFailed() const { return readFailed_; }
 
 bool WordReader::FillPending() {
@@ -65,6 +86,7 @@ void WordReader::ReadToken() {
       overlong_ = true;
     }
   }
+  ended_ = c;
 }
 
 std::optional<char> WordReader::NextChar() {

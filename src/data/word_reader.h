@@ -27,6 +27,11 @@ class WordReader {
   // when no number starts there or when it is not finite as a float (nan, inf, 1e999,
   // 1e300). The unread text remains the next word.
   std::optional<float> NextFloat();
+  // The rest of the current line as it stands, blanks before it skipped and the line's end
+  // left out: a part of a word not yet read, then everything up to the line's end, whatever
+  // words it holds; cut to kMaxWordLength bytes, the rest of a longer line passed over. Empty
+  // when the last word read ended its line.
+  std::string RestOfLine();
   // True when the stream failed while reading, not merely ended.
   bool ReadFailed() const;
 
@@ -44,6 +49,8 @@ class WordReader {
   std::string token_;
   std::size_t used_ = 0;
   bool overlong_ = false;
+  // The character that ended the last word read; none at the end of the input.
+  std::optional<char> ended_;
   bool readFailed_ = false;
 };
 

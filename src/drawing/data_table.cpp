@@ -73,10 +73,13 @@ bool BuildNodeRows(ChartSettings& chart) {
   for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
     const ChartPoint node = nodes.GetNode(i);
     air.SetFromHumidity(node.X, node.Y);
-    AddRow(chart, " %2d: %5.1f%s %6.2f%% %5.1f%s %7.3f%s    ", i + 1,
+    // A named node's row ends in its name where the others end in blanks.
+    const std::string_view name = nodes.Name(i);
+    AddRow(chart, " %2d: %5.1f%s %6.2f%% %5.1f%s %7.3f%s %s", i + 1,
            units.Shown(Quantity::Temperature, air.DryBulb), degrees, air.RelHumidity,
            units.Shown(Quantity::Temperature, air.WetBulb), degrees,
-           units.Shown(Quantity::Enthalpy, DisplayedEnthalpy(units, air)), enthalpy);
+           units.Shown(Quantity::Enthalpy, DisplayedEnthalpy(units, air)), enthalpy,
+           name.empty() ? std::string("   ") : std::string(name));
   }
   air.SetFromHumidity(chart.Cursor.X, chart.Cursor.Y);
   return true;

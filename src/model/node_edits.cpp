@@ -9,12 +9,15 @@ namespace hygrovia {
 
 bool MoveNode(NodeList& nodes, std::int32_t from, std::int32_t to) {
   if (!nodes.IsValidIndex(from) || !nodes.IsValidIndex(to)) return false;
-  const auto begin = nodes.Points.begin();
-  if (from < to) {
-    std::rotate(begin + from, begin + from + 1, begin + to + 1);
-  } else {
-    std::rotate(begin + to, begin + from, begin + from + 1);
-  }
+  const auto rotate = [from, to](auto begin) {
+    if (from < to) {
+      std::rotate(begin + from, begin + from + 1, begin + to + 1);
+    } else {
+      std::rotate(begin + to, begin + from, begin + from + 1);
+    }
+  };
+  rotate(nodes.Points.begin());
+  rotate(nodes.Tags.begin());
   std::int32_t& selected = nodes.Selected;
   if (selected == from) {
     selected = to;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 #include <fmt/format.h>
 
 #include "base/number_text.h"
@@ -24,12 +25,23 @@ PointF DevicePoint(const DrawingSurface& surface, ChartPoint p) {
   return surface.WorldToDevice(p.X, p.Y);
 }
 
+bool IsSpace(char c) { return c == ' '; }
+
+// The length of text cut to at most most bytes without splitting a UTF-8 character.
+std::size_t CutLength(std::string_view text, std::size_t most) {
+  if (text.size() <= most) return text.size();
+  std::size_t length = most;
+  while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0U) == 0x80U) --length;
+  return length;
+}
+
 }  // namespace
 
 void NodeList::Reset() {
   Count = 0;
   Selected = -1;
   Points.fill(ChartPoint{});
+  Tags.fill(Tag{});
 }
 
 void NodeList::Clear() { Count = 0; }
@@ -43,6 +55,34 @@ ChartPoint NodeList::GetNode(std::int32_t i) const {
   return Points[static_cast<std::size_t>(i)];
 }
 
+std::string_view NodeList::Name(std::int32_t i) const {
+  if (!IsValidIndex(i)) return {};
+  return Tags[static_cast<std::size_t>(i)].Name;
+}
+
+void NodeList::SetName(std::int32_t i, std::string_view text) {
+  if (!IsValidIndex(i)) return;
+  std::string name(text);
+  for (char& c : name) {
+    if (static_cast<unsigned char>(c) < 0x20U || c == '\x7F') c = ' ';
+  }
+  const std::size_t first = name.find_first_not_of(' ');
+  if (first == std::string::npos)
+    name.clear();
+  else
+    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
+  name.resize(CutLength(name, kLongestName));
+  while (!name.empty() && IsSpace(name.back())) name.pop_back();
+  Tags[static_cast<std::size_t>(i)].Name = std::move(name);
+}
+
+bool NodeList::AnyNamed() const {
+  for (std::int32_t i = 0; i < UsedCount(); ++i) {
+    if (!Tags[static_cast<std::size_t>(i)].Name.empty()) return true;
+  }
+  return false;
+}
+
 void NodeList::SetNode(std::int32_t i, float x, float y) {
   if (!IsValidIndex(i)) return;
   ChartPoint& node = Points[static_cast<std::size_t>(i)];
@@ -54,6 +94,7 @@ bool NodeList::AddAtCursor(ChartPoint cursor) {
   const std::int32_t count = UsedCount();
   if (count >= kCapacity) return false;
   Points[static_cast<std::size_t>(count)] = cursor;
+  Tags[static_cast<std::size_t>(count)] = Tag{};
   Selected = count;
   Count = count + 1;
   return true;
@@ -70,8 +111,10 @@ bool NodeList::InsertCopy() {
   if (count >= kCapacity || count <= 0 || !IsValidIndex(Selected)) return false;
   for (std::int32_t i = count; i > Selected; --i) {
     Points[static_cast<std::size_t>(i)] = Points[static_cast<std::size_t>(i - 1)];
+    Tags[static_cast<std::size_t>(i)] = Tags[static_cast<std::size_t>(i - 1)];
   }
   ++Selected;
+  Tags[static_cast<std::size_t>(Selected)] = Tag{};
   Count = count + 1;
   return true;
 }
@@ -86,6 +129,7 @@ bool NodeList::DeleteSelected() {
   Count = count - 1;
   for (std::int32_t i = Selected; i < Count; ++i) {
     Points[static_cast<std::size_t>(i)] = Points[static_cast<std::size_t>(i + 1)];
+    Tags[static_cast<std::size_t>(i)] = std::move(Tags[static_cast<std::size_t>(i + 1)]);
   }
   return true;
 }
@@ -98,6 +142,11 @@ bool NodeList::DrawNodes(DrawingSurface& surface) const {
     const ChartPoint node = GetNode(i);
     surface.DrawText(node.X, node.Y, fmt::format(" {}. ", i + 1), DrawingSurface::kAlignCentre,
                      DrawingSurface::kAlignBelow);
+    // A name stands right of the square; a chart without names looks as it always did.
+    if (const std::string_view name = Name(i); !name.empty()) {
+      surface.DrawText(node.X, node.Y, fmt::format("   {}", name),
+                       DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle);
+    }
     if (i > 0) {
       const ChartPoint previous = GetNode(i - 1);
       surface.DrawLine(node.X, node.Y, previous.X, previous.Y);

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "base/chart_point.h"
 
@@ -29,8 +31,20 @@ class NodeList {
   // Half size of a node's square, pixels.
   static constexpr int kSquareHalf = 3;
 
+  // Longest name of a node, bytes of UTF-8.
+  static constexpr std::size_t kLongestName = 32;
+
+  // What a node carries beside its place: the user's short name for the state ("OA",
+  // "Off coil"), and for a point made by mixing two streams the dry-air mass flow (kg/s) that
+  // leaves it, the sum of the two (0 for any other point). Tags move with their points.
+  struct Tag {
+    std::string Name;
+    double JoinedFlow = 0.0;
+  };
+
   std::int32_t Count = 0;
   std::array<ChartPoint, kCapacity> Points{};
+  std::array<Tag, kCapacity> Tags{};
   std::int32_t Selected = -1;
 
   // Empty, nothing selected, every point (0, 0).
@@ -45,12 +59,20 @@ class NodeList {
   // keeps the node's previous one.
   void SetNode(std::int32_t i, float x, float y);
 
-  // Appends the cursor point and selects it; false when the list is full.
+  // Node i's name, empty when it has none or i is not valid.
+  std::string_view Name(std::int32_t i) const;
+  // Names node i with text kept to one line: control characters become spaces, the ends are
+  // trimmed and the rest cut to kLongestName bytes on a character's boundary.
+  void SetName(std::int32_t i, std::string_view text);
+  // True when some node has a name.
+  bool AnyNamed() const;
+
+  // Appends the cursor point, with no tag, and selects it; false when the list is full.
   bool AddAtCursor(ChartPoint cursor);
   // Appends (x, y) and selects it; a full list drops the point silently. Always true.
   bool AppendPoint(float x, float y);
-  // Duplicates the selected node; the selection moves to the later copy. False when the list
-  // is empty or full or nothing is selected.
+  // Duplicates the selected node; the selection moves to the later copy, which has no tag. False
+  // when the list is empty or full or nothing is selected.
   bool InsertCopy();
   // Removes the selected node; the following node becomes selected. The only node is removed
   // whatever the selection. False when nothing is selected.

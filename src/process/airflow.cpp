@@ -46,6 +46,33 @@ bool IsMassFlow(FlowUnit unit) {
   return unit == FlowUnit::KilogramsPerSecond || unit == FlowUnit::PoundsPerHour;
 }
 
+FlowReference ReferenceOf(const Airflow& flow, FlowReference chosen) {
+  if (IsMassFlow(flow.unit)) return FlowReference::MassFlow;
+  return chosen == FlowReference::MassFlow ? FlowReference::FirstPoint : chosen;
+}
+
+std::string ReferenceText(FlowReference reference, UnitSystem system) {
+  switch (reference) {
+    case FlowReference::StandardAir:
+      return system == UnitSystem::Ip ? "standard air (0.075 lb/ft\xC2\xB3)"
+                                      : "standard air (1.204 kg/m\xC2\xB3)";
+    case FlowReference::MassFlow:
+      return "mass flow given";
+    case FlowReference::FirstPoint:
+      break;
+  }
+  return "volume at the first point";
+}
+
+double ChainMassFlow(const Airflow& flow, FlowReference chosen, double firstVolume) {
+  if (ReferenceOf(flow, chosen) != FlowReference::StandardAir) {
+    return DryAirMassFlow(flow, firstVolume);
+  }
+  const double density =
+      flow.unit == FlowUnit::CubicFeetPerMinute ? kStandardAirDensityIp : kStandardAirDensity;
+  return DryAirMassFlow(flow, 1.0 / density);
+}
+
 double DryAirMassFlow(const Airflow& flow, double specificVolume) {
   double mass = flow.value;
   if (flow.unit == FlowUnit::PoundsPerHour) {

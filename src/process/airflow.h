@@ -3,6 +3,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "units/quantity_text.h"
@@ -52,6 +53,28 @@ struct Airflow {
 
 // The same airflow in the first unit of its kind (volume or mass) that system offers.
 Airflow FlowInSystem(const Airflow& flow, UnitSystem system);
+
+// Where the one dry-air mass flow of a chain of steps comes from when the airflow is a volume
+// flow: the volume at the chain's first point, or the density of standard air. A mass flow is
+// its own reference.
+enum class FlowReference { FirstPoint, StandardAir, MassFlow };
+
+// Standard air, 1.204 kg/m³; inch-pound units take 0.075 lb/ft³ (1.2014 kg/m³).
+inline constexpr double kStandardAirDensity = 1.204;
+inline constexpr double kStandardAirDensityIp = 0.075 * 0.45359237 / 0.028316846592;
+
+// The reference in force for flow: MassFlow for a mass flow whatever was chosen, and the first
+// point for a volume flow when a mass flow was chosen.
+FlowReference ReferenceOf(const Airflow& flow, FlowReference chosen);
+
+// "volume at the first point", "standard air (1.204 kg/m³)", "mass flow given".
+std::string ReferenceText(FlowReference reference, UnitSystem system);
+
+// The one dry-air mass flow (kg/s) of a chain whose first point has specific volume
+// firstVolume (m³/kg): flow over firstVolume, flow times standard air's density (the
+// inch-pound one for cfm), or the mass flow itself; ReferenceOf tells which. Zero when the
+// result is not a finite number or a volume is not positive.
+double ChainMassFlow(const Airflow& flow, FlowReference chosen, double firstVolume);
 
 // Mass flow of dry air (kg/s) of flow entering at specific volume (m³/kg of dry air):
 // m = V / v for a volume flow V in m³/s. Zero when the volume is not positive or the result

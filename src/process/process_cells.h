@@ -1,10 +1,12 @@
 #ifndef HYGROVIA_PROCESS_PROCESS_CELLS_H
 #define HYGROVIA_PROCESS_PROCESS_CELLS_H
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include "base/text_cells.h"
+#include "process/airflow.h"
 
 namespace hygrovia {
 
@@ -16,6 +18,7 @@ struct ProcessTable;
 // and enthalpy columns and fills the load columns; a point fills the property columns.
 enum class ProcessColumn {
   Name,
+  StateName,
   DryBulb,
   RelHumidity,
   Moisture,
@@ -28,14 +31,24 @@ enum class ProcessColumn {
   Sensible,
   Latent,
   Total,
+  Tons,
   MoistureRate,
   SensibleHeatRatio,
+  ApparatusDewPoint,
+  BypassFactor,
+  ContactFactor,
 };
-inline constexpr int kProcessColumnCount = 15;
+inline constexpr int kProcessColumnCount = static_cast<int>(ProcessColumn::ContactFactor) + 1;
 
-// The column titles with their units ("Dry bulb (°C)").
-std::vector<std::string> ProcessTitles(const QuantityText& text);
-// The cells of one row, kProcessColumnCount of them; a column that does not apply is empty.
+// The columns shown in the units' system, in order: every column but the tons, which only
+// inch-pound units show (12,000 Btu/h a ton) beside the total in Btu/h.
+std::span<const ProcessColumn> ProcessColumns(const QuantityText& text);
+
+// The titles of the columns shown, with their units ("Dry bulb (°C)"); the dry air flow's
+// says which reference gave it.
+std::vector<std::string> ProcessTitles(const QuantityText& text,
+                                       FlowReference reference = FlowReference::FirstPoint);
+// The cells of one row, one for each column shown; a column that does not apply is empty.
 void ProcessRowCells(const ProcessRow& row, const QuantityText& text,
                      std::vector<std::string>& cells);
 // The titles followed by every row.

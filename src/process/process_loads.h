@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "process/airflow.h"
+#include "process/coil.h"
+#include "psychro/property_model.h"
 
 namespace hygrovia {
 
@@ -24,8 +26,8 @@ struct AirProperties {
   static AirProperties Of(const AirState& air);
 };
 
-// What one process step from a first state to a second takes from the air, for an airflow
-// entering at the first state. Rates are signed: a step that cools or dries is negative.
+// What one process step from a first state to a second takes from the air carrying one dry-air
+// mass flow. Rates are signed: a step that cools or dries is negative.
 struct StepLoads {
   double DeltaDryBulb = 0.0;   // K
   double DeltaMoisture = 0.0;  // g/kg of dry air
@@ -37,13 +39,22 @@ struct StepLoads {
   double MoistureRate = 0.0;   // kg/h of water
   // Sensible over total; none when the total is zero.
   std::optional<double> SensibleHeatRatio;
+  // For a step that cools and dries whose line reaches saturation; none otherwise.
+  std::optional<CoilFigures> Coil;
 };
 
-// Loads of the step from first to second: m the dry-air mass flow of flow at the first state's
-// specific volume; total = m Δh; sensible = m (1.006 + 1.86 W1) Δt with W1 the first moisture
-// in kg/kg; latent = total - sensible; moisture rate = m ΔW (kg/h); SHR = sensible / total.
-StepLoads ComputeStepLoads(const AirProperties& first, const AirProperties& second,
-                           const Airflow& flow);
+// Enthalpy (kJ/kg of dry air) of dry bulb t (°C) and moisture w (g/kg) in the property model,
+// by its own equation and not held to saturation: t + 2.525252525 w in the chart's formulas,
+// 1.006 t + W (2501 + 1.86 t) in the ASHRAE model.
+double ModelEnthalpy(PropertyModel model, double dryBulb, double moisture);
+
+// Loads of the step from first to second for massFlow (kg/s of dry air), with the model's own
+// enthalpy: total = m (h2 - h1); sensible = m (h(t2, W1) - h(t1, W1)); latent = total -
+// sensible, so a step at one moisture has none and a step at one dry bulb no sensible part;
+// moisture rate = m ΔW (kg/h); SHR = sensible / total. The coil figures come from air, whose
+// pressure and model give the saturation curve.
+StepLoads ComputeStepLoads(const AirState& air, const AirProperties& first,
+                           const AirProperties& second, double massFlow);
 
 }  // namespace hygrovia
 

@@ -25,6 +25,9 @@ struct ProcessRow {
   std::int32_t Node = -1;
   // "1", "Cursor", "1 to 2", "Cursor to Arrow".
   std::string Name;
+  // The node's own name for its state ("OA", "Off coil"); for a step, "OA to Off coil" when
+  // both its points have one. Empty otherwise.
+  std::string StateName;
   AirProperties Air;  // point rows
   StepLoads Loads;    // step rows
 };
@@ -33,11 +36,19 @@ struct ProcessRow {
 // relative-cursor mode, the step to the arrow and the arrow.
 struct ProcessTable {
   std::vector<ProcessRow> Rows;
+  // Where the dry-air mass flow came from.
+  FlowReference Reference = FlowReference::FirstPoint;
 };
 
 // Rebuilds table for the chart's points at the chart's pressure, with the properties of the
-// chart's air state (the enthalpy as the chart's units reckon it, chart/displayed_enthalpy.h),
-// and the loads of every step for flow. The rows' storage is reused.
+// chart's air state (the enthalpy as the chart's units reckon it, units/displayed_enthalpy.h),
+// and the loads of every step. The nodes are one stream of air and the cursor with the arrow
+// another: each carries one dry-air mass flow, flow taken with reference at its first point
+// (ChainMassFlow), until a node made by mixing, from which on the stream carries the two mixed
+// streams' sum. The rows' storage is reused.
+void BuildProcessTable(const ChartSettings& chart, const Airflow& flow, FlowReference reference,
+                       ProcessTable& table);
+// The same with the volume at the first point as the reference.
 void BuildProcessTable(const ChartSettings& chart, const Airflow& flow, ProcessTable& table);
 
 }  // namespace hygrovia

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 #include <fmt/format.h>
 
 #include "base/number_text.h"
 #include "model/chart_settings.h"
+#include "styles/label_board.h"
 #include "surface/colour.h"
 
 namespace hygrovia {
@@ -26,6 +28,74 @@ constexpr float kPointReach = kCrossHalf + kHeldWidth + kHaloReach + 2.0f;
 
 std::string NodeNumber(std::int32_t i) { return fmt::format(" {}. ", i + 1); }
 
+// Pixels of the barbs of an arrow of kArrowSize, in either scale.
+float BarbReach(const DrawingSurface& surface) {
+  return 4.0f * kArrowSize * surface.MarkerUnit *
+         std::max(std::abs(surface.ScaleX), std::abs(surface.ScaleY));
+}
+
+// Where a node's name may stand about its mark, tried in this order: right, left, above,
+// below right.
+struct NamePlace {
+  int hAlign;
+  int vAlign;
+  float dx;
+  float dy;
+};
+constexpr float kNameGap = kHeldSquareHalf + 3.0f;
+constexpr NamePlace kNamePlaces[] = {
+    {DrawingSurface::kAlignStart, DrawingSurface::kAlignMiddle, kNameGap, 0.0f},
+    {DrawingSurface::kAlignEnd, DrawingSurface::kAlignMiddle, -kNameGap, 0.0f},
+    {DrawingSurface::kAlignCentre, DrawingSurface::kAlignAbove, 0.0f, -kNameGap},
+    {DrawingSurface::kAlignStart, DrawingSurface::kAlignBelow, kNameGap, kNameGap},
+};
+
+TextBox Shifted(TextBox box, float dx, float dy) {
+  return {box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
+}
+
+// The box of each node's name (empty, left above right, for a node without one): the first
+// place about its mark that keeps clear of the marks, the numbers and the names before it, or
+// the first place when none does.
+std::vector<TextBox> NameBoxes(const ChartSettings& chart) {
+  const DrawingSurface& surface = chart.Surface();
+  const NodeList& nodes = chart.Nodes;
+  std::vector<TextBox> boxes;
+  if (!nodes.AnyNamed()) return boxes;
+  LabelBoard board({0.0f, 0.0f, static_cast<float>(surface.DeviceWidth),
+                    static_cast<float>(surface.DeviceHeight)});
+  const auto takePoint = [&board, &surface](ChartPoint p, float reach) {
+    const PointF d = surface.WorldToDevice(p.X, p.Y);
+    board.Take({d.x - reach, d.y - reach, d.x + reach, d.y + reach});
+  };
+  takePoint(chart.Cursor, kCrossHalf);
+  for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
+    const ChartPoint node = nodes.GetNode(i);
+    takePoint(node, kHeldSquareHalf);
+    board.Take(surface.PlaceText(node.X, node.Y, NodeNumber(i), DrawingSurface::kAlignCentre,
+                                 DrawingSurface::kAlignBelow));
+  }
+  for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
+    const std::string_view name = nodes.Name(i);
+    TextBox chosen{1.0f, 1.0f, 0.0f, 0.0f};
+    if (!name.empty()) {
+      const PointF d = surface.WorldToDevice(nodes.GetNode(i).X, nodes.GetNode(i).Y);
+      for (const NamePlace& place : kNamePlaces) {
+        const TextBox box = Shifted(surface.PlaceDeviceText(d, name, place.hAlign, place.vAlign),
+                                    place.dx, place.dy);
+        if (chosen.left > chosen.right) chosen = box;
+        if (board.Fits(box)) {
+          chosen = box;
+          break;
+        }
+      }
+      board.Take(chosen);
+    }
+    boxes.push_back(chosen);
+  }
+  return boxes;
+}
+
 // The strokes of every mark, in the halo's pen (wider, white) or the mark's own.
 void DrawStrokes(ChartSettings& chart, bool halo) {
   DrawingSurface& surface = chart.Surface();
@@ -36,10 +106,11 @@ void DrawStrokes(ChartSettings& chart, bool halo) {
   };
   const NodeList& nodes = chart.Nodes;
   pen(false);
+  // Each link points the way the air goes, from a node to the next.
   for (std::int32_t i = 1; nodes.IsValidIndex(i); ++i) {
     const ChartPoint node = nodes.GetNode(i);
     const ChartPoint previous = nodes.GetNode(i - 1);
-    surface.DrawLine(node.X, node.Y, previous.X, previous.Y);
+    surface.DrawArrow(previous.X, previous.Y, node.X, node.Y, kArrowSize);
   }
   for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
     const bool selected = i == nodes.Selected;
@@ -66,6 +137,13 @@ void DrawNodeNumbers(ChartSettings& chart) {
     const ChartPoint node = chart.Nodes.GetNode(i);
     surface.DrawText(node.X, node.Y, NodeNumber(i), DrawingSurface::kAlignCentre,
                      DrawingSurface::kAlignBelow);
+  }
+  const std::vector<TextBox> names = NameBoxes(chart);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const TextBox& box = names[i];
+    if (box.left <= box.right) {
+      surface.DrawTextInBox(box, chart.Nodes.Name(static_cast<std::int32_t>(i)));
+    }
   }
   surface.SetOpaqueText(false);
   surface.SetTextColor(kBlack);
@@ -105,15 +183,19 @@ TextBox SolidMarksBox(const ChartSettings& chart) {
   IncludePoint(box, surface.WorldToDevice(chart.Cursor.X, chart.Cursor.Y), kPointReach);
   if (chart.RelativeCursor != 0) {
     // The barbs are 4 MarkerUnit long in world units, drawn in pixels of either scale.
-    const float barb = 4.0f * kArrowSize * surface.MarkerUnit *
-                       std::max(std::abs(surface.ScaleX), std::abs(surface.ScaleY));
-    IncludePoint(box, surface.WorldToDevice(chart.Arrow.X, chart.Arrow.Y), kPointReach + barb);
+    IncludePoint(box, surface.WorldToDevice(chart.Arrow.X, chart.Arrow.Y),
+                 kPointReach + BarbReach(surface));
   }
   for (std::int32_t i = 0; chart.Nodes.IsValidIndex(i); ++i) {
     const ChartPoint node = chart.Nodes.GetNode(i);
-    IncludePoint(box, surface.WorldToDevice(node.X, node.Y), kPointReach);
+    // A node after the first carries the head of its link.
+    IncludePoint(box, surface.WorldToDevice(node.X, node.Y),
+                 kPointReach + (i > 0 ? BarbReach(surface) : 0.0f));
     Include(box, surface.PlaceText(node.X, node.Y, NodeNumber(i), DrawingSurface::kAlignCentre,
                                    DrawingSurface::kAlignBelow));
+  }
+  for (const TextBox& name : NameBoxes(chart)) {
+    if (name.left <= name.right) Include(box, name);
   }
   return box;
 }

@@ -20,12 +20,12 @@
 #include <csignal>
 #endif
 
-#include "model/chart_settings.h"
 #include "base/number_text.h"
-#include "units/quantity_text.h"
+#include "model/chart_settings.h"
 #include "support/comma_locale.h"
 #include "support/scratch_folder.h"
 #include "support/test_chart.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -103,6 +103,37 @@ TEST(ChartFileTest, WritesTheExactLayout) {
                                "DataPnt: -0.000  1234.568\r\n"
                                "\r\n";
   EXPECT_EQ(ChartFileText(two.settings), twoNodes);
+}
+
+// Names run to the end of their line: a name that looks like keys moves nothing, a name for
+// no node is dropped, and what was read saves again byte for byte.
+TEST(ChartFileTest, NamedNodesTravelInLinesOfTheirOwn) {
+  const std::string text = std::string(kHeader) +
+                           "Cursor: 25.000  10.031\r\n"
+                           "CursorArrow: 20.000  7.340\r\n"
+                           "BarometricPressure: 101.365\r\n"
+                           "TemperatureRange: 0.000  50.000\r\n"
+                           "HumidityRange: 0.000  35.000\r\n"
+                           "Snap: 0.100  0.100\r\n"
+                           "\r\n"
+                           "DataPnt: 35.000  18.000\r\n"
+                           "DataPnt: 12.000  8.300\r\n"
+                           "DataPnt: 18.000  8.300\r\n"
+                           "DataName: 1 OA\r\n"
+                           "DataName: 3 Cursor: 40 20 DataPnt: 1 1\r\n"
+                           "\r\n";
+  TestChart loaded;
+  ASSERT_TRUE(LoadText(text + "DataName: 9 nobody\r\n", loaded.settings).Ok());
+  const NodeList& nodes = loaded.settings.Nodes;
+  ASSERT_EQ(nodes.Count, 3);
+  EXPECT_EQ(nodes.Name(0), "OA");
+  EXPECT_EQ(nodes.Name(1), "");
+  EXPECT_EQ(nodes.Name(2), "Cursor: 40 20 DataPnt: 1 1");
+  EXPECT_EQ(loaded.settings.Cursor.X, 25.0f);
+  EXPECT_EQ(ChartFileText(loaded.settings), text);
+  TestChart again;
+  ASSERT_TRUE(LoadText(ChartFileText(loaded.settings), again.settings).Ok());
+  EXPECT_EQ(ChartFileText(again.settings), text);
 }
 
 TEST(ChartFileTest, PropertyModelTravelsInItsOwnLine) {

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "process/process_cells.h"
-#include "units/quantity_text.h"
 #include "support/test_chart.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -35,8 +35,8 @@ std::vector<std::string> Names(const ProcessTable& table) {
 //   14 °C: Ps = 11.9781 mmHg, Ws = 9.96096 g/kg, W2 = 8.96487 g/kg, h2 = 36.6386 kJ/kg
 //   m = 1 / 0.877426 = 1.13970 kg/s
 //   total = 1.13970 × (36.6386 - 64.3293) = -31.559 kW
-//   sensible = 1.13970 × (1.006 + 1.86 × 0.0135944) × (14 - 30) = -18.806 kW
-//   latent = -31.559 + 18.806 = -12.753 kW, SHR = 18.806 / 31.559 = 0.5959
+//   sensible = 1.13970 × (h(14, W1) - h(30, W1)) = 1.13970 × -16 = -18.235 kW
+//   latent = -31.559 + 18.235 = -13.324 kW, SHR = 18.235 / 31.559 = 0.5778
 //   moisture = 1.13970 × (8.96487 - 13.5944) / 1000 × 3600 = -18.995 kg/h
 TEST(ProcessTableTest, CoolingCoilLoadsMatchTheHandCalculationInEveryFlowUnit) {
   TestChart t;
@@ -70,11 +70,11 @@ TEST(ProcessTableTest, CoolingCoilLoadsMatchTheHandCalculationInEveryFlowUnit) {
     EXPECT_NEAR(step.Loads.DeltaMoisture, 8.96487 - 13.5944, 1e-4);
     EXPECT_NEAR(step.Loads.DeltaEnthalpy, 36.6386 - 64.3293, 1e-3);
     EXPECT_NEAR(step.Loads.Total, -31.559 * scale, 2e-3 * scale);
-    EXPECT_NEAR(step.Loads.Sensible, -18.806 * scale, 2e-3 * scale);
-    EXPECT_NEAR(step.Loads.Latent, -12.753 * scale, 2e-3 * scale);
+    EXPECT_NEAR(step.Loads.Sensible, -18.235 * scale, 2e-3 * scale);
+    EXPECT_NEAR(step.Loads.Latent, -13.324 * scale, 2e-3 * scale);
     EXPECT_NEAR(step.Loads.MoistureRate, -18.995 * scale, 2e-3 * scale);
     ASSERT_TRUE(step.Loads.SensibleHeatRatio.has_value());
-    EXPECT_NEAR(*step.Loads.SensibleHeatRatio, 0.5959, 1e-4);
+    EXPECT_NEAR(*step.Loads.SensibleHeatRatio, 0.5778, 1e-4);
   }
 }
 
@@ -148,16 +148,15 @@ TEST(ProcessTableTest, CellsShowPointsStepsAndNoRatioWithoutLoad) {
   // The point rows' text is checked whole by the CSV test.
   EXPECT_EQ(cells[1][0], "1");
   // No change between equal points: no load, so no ratio.
-  const std::vector<std::string> still = {"1 to 2", "0.00", "",     "0.00", "",
-                                          "",       "0.00", "",     "",     "0.500",
-                                          "0.00",   "0.00", "0.00", "0.00", "-"};
+  const std::vector<std::string> still = {"1 to 2", "",  "0.00", "",      "0.00", "",     "",
+                                          "0.00",   "",  "",     "0.500", "0.00", "0.00", "0.00",
+                                          "0.00",   "-", "",     "",      ""};
   EXPECT_EQ(cells[2], still);
-  // Heating at constant moisture: total 0.5 × 10 = 5.00 kW from the chart's enthalpy, sensible
-  // 0.5 × (1.006 + 1.86 × 0.010) × 10 = 5.123 kW; the two specific heats differ, so a small
-  // latent part and a ratio above 1 remain.
-  const std::vector<std::string> heating = {"2 to 3", "10.00", "",     "0.00", "",
-                                            "",       "10.00", "",     "",     "0.500",
-                                            "5.12",   "-0.12", "5.00", "0.00", "1.02"};
+  // Heating at constant moisture: total and sensible 0.5 × 10 = 5.00 kW from the chart's own
+  // enthalpy, no latent part, a ratio of 1.
+  const std::vector<std::string> heating = {
+      "2 to 3", "",     "10.00", "",     "0.00", "",     "", "10.00", "", "",
+      "0.500",  "5.00", "0.00",  "5.00", "0.00", "1.00", "", "",      ""};
   EXPECT_EQ(cells[4], heating);
   EXPECT_EQ(cells[6][0], "Cursor");
 }

@@ -187,7 +187,7 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
   }
   if (!options.processCsvFile.empty()) {
     const Result<> written = WriteProcessCsv(chart.settings, options.flow, options.flowGiven,
-                                             options.processCsvFile, out);
+                                             options.processCsvFile, out, options.flowReference);
     if (!written) {
       Complain(err, written.Message());
       return kExitFailure;

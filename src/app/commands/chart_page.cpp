@@ -383,7 +383,13 @@ std::vector<std::vector<std::string>> NodeTable(const ChartSettings& chart) {
   for (std::int32_t i = 0; chart.Nodes.IsValidIndex(i); ++i) {
     const ChartPoint node = chart.Nodes.GetNode(i);
     air.SetFromHumidity(node.X, node.Y);
-    table.push_back({fmt::format("{}", i + 1), shown("%0.1f", Quantity::Temperature, air.DryBulb),
+    // A named node is "1 OA"; the others keep their number alone.
+    std::string label = fmt::format("{}", i + 1);
+    if (const std::string_view name = chart.Nodes.Name(i); !name.empty()) {
+      label += ' ';
+      label += name;
+    }
+    table.push_back({label, shown("%0.1f", Quantity::Temperature, air.DryBulb),
                      shown("%0.1f", Quantity::Temperature, air.WetBulb),
                      fmt::format("{:.1f}", air.RelHumidity),
                      shown("%0.2f", Quantity::Moisture, air.AbsHumidity),

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <limits>
 #include <optional>
@@ -12,12 +13,24 @@
 #include "model/chart_grid.h"
 #include "model/chart_settings.h"
 #include "psychro/ashrae_model.h"
+#include "model/measured_state.h"
 #include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
 
-enum class Option { Graph, Bar, Cursor, Arrow, Altitude, Properties, Style, Units, NoWindowOnly };
+enum class Option {
+  Graph,
+  Bar,
+  Cursor,
+  Arrow,
+  Altitude,
+  Properties,
+  Style,
+  Units,
+  State,
+  NoWindowOnly
+};
 
 constexpr std::size_t kMostNumbers = 4;
 
@@ -37,7 +50,7 @@ constexpr Quantity kRh = Quantity::RelativeHumidity;
 // "-props", "-style" and "-units" take a name rather than a number. The filters and airflow
 // of runs without a window, and the weather file the window shows on its own, are passed over
 // here with their values, so that a window start does not take them for chart files.
-constexpr std::array<OptionWord, 16> kOptions{{
+constexpr std::array<OptionWord, 18> kOptions{{
     {"-graph", Option::Graph, 4, {kT, kT, kW, kW}},
     {"-bar", Option::Bar, 1, {Quantity::Pressure}},
     {"-cursor", Option::Cursor, 2, {kT, kRh}},
@@ -49,6 +62,8 @@ constexpr std::array<OptionWord, 16> kOptions{{
     {"-months", Option::NoWindowOnly, 1, {}},
     {"-hours", Option::NoWindowOnly, 1, {}},
     {"-flow", Option::NoWindowOnly, 1, {}},
+    {"-flow-ref", Option::NoWindowOnly, 1, {}},
+    {"-state", Option::State, 3, {}},
     {"--weather", Option::NoWindowOnly, 1, {}},
     {"-comfort", Option::NoWindowOnly, 4, {}},
     {"-humidity-limit", Option::NoWindowOnly, 1, {}},
@@ -147,6 +162,75 @@ void ApplyStationAltitude(ChartSettings& settings, const CommandLineActions& act
   }
 }
 
+// The quantity a "-state" reading of kind is typed as.
+Quantity QuantityOf(MeasuredKind kind) {
+  switch (kind) {
+    case MeasuredKind::RelHumidity:
+      return Quantity::RelativeHumidity;
+    case MeasuredKind::Moisture:
+      return Quantity::Moisture;
+    case MeasuredKind::Enthalpy:
+      return Quantity::Enthalpy;
+    case MeasuredKind::WetBulb:
+    case MeasuredKind::DewPoint:
+      break;
+  }
+  return Quantity::Temperature;
+}
+
+// A whole written number of the command line, or nothing.
+std::optional<double> WholeNumber(const std::string& text) {
+  const std::optional<ParsedNumber> n = ParseNumber(text);
+  if (!n || n->length != text.size() || !std::isfinite(n->value)) return std::nullopt;
+  return n->value;
+}
+
+// "-state T KIND VALUE": the cursor at dry bulb T with the reading VALUE of KIND, both in the
+// units chosen; a word it cannot use or a pair no air has is reported and changes nothing.
+void ApplyState(const std::string* values, ChartSettings& settings,
+                const CommandLineActions& actions) {
+  const auto refuse = [&actions](const std::string& why) {
+    if (actions.reportError) actions.reportError("-state: " + why);
+  };
+  const std::optional<MeasuredKind> kind = MeasuredKindFromWord(values[1]);
+  if (!kind) {
+    refuse("unknown reading \"" + values[1] + "\": give rh, wb, dp, w or h");
+    return;
+  }
+  const std::optional<double> t = WholeNumber(values[0]);
+  const std::optional<double> value = WholeNumber(values[2]);
+  if (!t || !value) {
+    refuse("\"" + (t ? values[2] : values[0]) + "\" is not a number");
+    return;
+  }
+  const QuantityText& units = settings.GetUnits();
+  const Result<ChartPoint> state =
+      MeasuredState(settings.CursorState(), units, units.FromShown(Quantity::Temperature, *t),
+                    *kind, units.FromShown(QuantityOf(*kind), *value));
+  if (!state) {
+    refuse(values[0] + " " + values[1] + " " + values[2] + ": " + state.Message());
+    return;
+  }
+  settings.Cursor = *state;
+  settings.ConstrainPoint(settings.Cursor, VerticalAxisUnits::AbsoluteHumidity);
+}
+
+// Reports a "-state" at the end of the command line without its three values.
+void ReportUnfinishedState(const std::vector<std::string>& arguments,
+                           const CommandLineActions& actions) {
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const OptionWord* option = FindOption(arguments[i]);
+    if (option == nullptr) continue;
+    if (arguments.size() - i - 1 < option->numbers) {
+      if (option->option == Option::State && actions.reportError) {
+        actions.reportError("-state needs T KIND VALUE: a dry bulb, rh, wb, dp, w or h, a value");
+      }
+      return;
+    }
+    i += option->numbers;
+  }
+}
+
 // Calls apply with every option word the command line holds and the index of its first value,
 // and load with every other word; stops at an option without all its values.
 template <typename Apply, typename Load>
@@ -188,6 +272,7 @@ void ApplyOption(Option option, std::span<const float> n, ChartSettings& setting
     case Option::Properties:  // take a name, applied before numbers are read
     case Option::Style:
     case Option::Units:  // applied before any other option
+    case Option::State:  // takes a word among its numbers
     case Option::NoWindowOnly:
       break;
   }
@@ -217,6 +302,8 @@ std::string UsageText() {
          "  -style clear|classic        the labelled chart on white, or the chart's own look\n"
          "  -units si|ip                SI units, or inch-pound units in which every number of\n"
          "                              the other options is read (°F, gr/lb, psia, ft)\n"
+         "  -state t rh|wb|dp|w|h value cursor at dry bulb t with a relative humidity, wet bulb,\n"
+         "                              dew point, moisture content or enthalpy as measured\n"
          "  file.hgv                    loads a chart data file\n"
          "  --help                      shows this text\n"
          "  --version                   shows the program's version\n"
@@ -269,6 +356,10 @@ void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings
           ApplyStationAltitude(settings, actions);
           return;
         }
+        if (option.option == Option::State) {
+          ApplyState(&arguments[at], settings, actions);
+          return;
+        }
         std::array<float, kMostNumbers> numbers{};
         for (std::size_t k = 0; k < option.numbers; ++k) {
           numbers[k] = NumberArgument(arguments[at + k], option.quantities[k], settings.GetUnits());
@@ -279,6 +370,7 @@ void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings
       [&](const std::string& fileName) {
         if (actions.loadFile) actions.loadFile(fileName);
       });
+  ReportUnfinishedState(arguments, actions);
 }
 
 }  // namespace hygrovia

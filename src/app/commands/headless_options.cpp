@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 #include "base/number_text.h"
 
@@ -84,6 +85,30 @@ bool ReadRange(std::string_view text, int low, int high, int& first, int& last) 
 bool IsFlowWord(std::string_view word) {
   constexpr std::string_view kFlow = "-flow";
   return word.size() == kFlow.size() && EndsWithIgnoringCase(word, kFlow);
+}
+
+bool IsFlowReferenceWord(std::string_view word) {
+  constexpr std::string_view kReference = "-flow-ref";
+  return word.size() == kReference.size() && EndsWithIgnoringCase(word, kReference);
+}
+
+// "-flow-ref first|standard|mass"; why not when the value is missing or unknown.
+Result<> ReadFlowReference(const std::vector<std::string>& arguments, std::size_t& i,
+                           HeadlessOptions& options) {
+  if (i + 1 >= arguments.size()) return Failed("-flow-ref needs first, standard or mass");
+  const std::string& value = arguments[++i];
+  constexpr std::pair<std::string_view, FlowReference> kNames[] = {
+      {"first", FlowReference::FirstPoint},
+      {"standard", FlowReference::StandardAir},
+      {"mass", FlowReference::MassFlow},
+  };
+  for (const auto& [name, reference] : kNames) {
+    if (value.size() == name.size() && EndsWithIgnoringCase(value, name)) {
+      options.flowReference = reference;
+      return Done();
+    }
+  }
+  return Failed("bad -flow-ref \"" + value + "\": give first, standard or mass");
 }
 
 // A whole written number (nothing after it) of 0 to kLargestProcessFlow m³/s.
@@ -223,6 +248,8 @@ Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
       return Failed("--process-csv needs a file name, or - for standard output");
     }
     options.processCsvFile = value;
+  } else if (IsFlowReferenceWord(word)) {
+    return ReadFlowReference(arguments, i, options);
   } else if (IsFlowWord(word)) {
     if (!TakeValue(arguments, i, value)) return Failed("-flow needs an airflow in m\xC2\xB3/s");
     const auto flow = ProcessFlow(value);
@@ -300,6 +327,8 @@ std::string HeadlessUsageText() {
          "  --process-csv FILE          writes the process table as CSV (- for standard output)\n"
          "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s, or cfm with\n"
          "                              -units ip (default 1 m\xC2\xB3/s)\n"
+         "  -flow-ref first|standard|mass  the flow as volume at the first point (default), as\n"
+         "                              standard air, or as the dry-air mass flow (kg/s, lb/h)\n"
          "Exit status: 0 done; 1 a chart data file could not be read (the run goes on without\n"
          "it), the weather or measured file could not be read, or the table or the picture\n"
          "could not be written; 2 bad usage.\n";
@@ -333,7 +362,7 @@ Result<HeadlessOptions> ReadHeadlessOptions(const std::vector<std::string>& argu
   HeadlessOptions options;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     if (!IsHeadlessWord(arguments[i]) && !IsFilterWord(arguments[i]) && !IsFlowWord(arguments[i]) &&
-        !IsAnalysisWord(arguments[i])) {
+        !IsAnalysisWord(arguments[i]) && !IsFlowReferenceWord(arguments[i])) {
       options.chartWords.push_back(arguments[i]);
       continue;
     }

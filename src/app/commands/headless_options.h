@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "climate/weather_hours.h"
+#include "process/airflow.h"
 
 #include "base/result.h"
 
@@ -63,6 +64,9 @@ struct HeadlessOptions {
   // "-flow VALUE": through every process step, m³/s, or cfm with "-units ip".
   double flow = kDefaultProcessFlow;
   bool flowGiven = false;
+  // "-flow-ref first|standard|mass": where the one dry-air mass flow comes from; with mass,
+  // "-flow" gives kg/s, or lb/h with "-units ip".
+  FlowReference flowReference = FlowReference::FirstPoint;
   int width = kDefaultPictureWidth;  // "--size WIDTHxHEIGHT"
   int height = kDefaultPictureHeight;
 };
@@ -80,7 +84,7 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments);
 // "--weather FILE", "--measured FILE", "--measured-unit C|F", "-months A-B", "-hours A-B",
 // "-comfort MET CLO CLO SPEED", "-humidity-limit VALUE|off", "-design-marks on|off",
 // "-adaptive MONTH|off",
-// "--process-csv FILE" and "-flow VALUE",
+// "--process-csv FILE", "-flow VALUE" and "-flow-ref first|standard|mass",
 // which may stand anywhere; a later "--size", "--export", "--weather", "-months", "-hours",
 // "--process-csv" or "-flow" replaces an earlier one. Any other word starting with "--", a
 // missing or bad value, a file name of no known picture format, a filter without weather, or

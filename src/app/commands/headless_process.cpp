@@ -2,24 +2,26 @@
 
 #include <filesystem>
 
+#include "data/atomic_file.h"
+#include "data/table_text.h"
 #include "model/chart_settings.h"
 #include "process/process_cells.h"
 #include "process/process_table.h"
 #include "units/quantity_text.h"
-#include "data/atomic_file.h"
-#include "data/table_text.h"
 
 namespace hygrovia {
 
 Result<> WriteProcessCsv(const ChartSettings& chart, double flow, bool given,
-                            const std::string& target, std::ostream& out) {
+                         const std::string& target, std::ostream& out, FlowReference reference) {
   const UnitSystem system = chart.GetUnits().System();
-  Airflow airflow{flow, FlowUnit::CubicMetresPerSecond};
+  const bool mass = reference == FlowReference::MassFlow;
+  Airflow airflow{flow, mass ? FlowUnit::KilogramsPerSecond : FlowUnit::CubicMetresPerSecond};
   if (system == UnitSystem::Ip) {
-    airflow = given ? Airflow{flow, FlowUnit::CubicFeetPerMinute} : FlowInSystem(airflow, system);
+    const FlowUnit ipUnit = mass ? FlowUnit::PoundsPerHour : FlowUnit::CubicFeetPerMinute;
+    airflow = given ? Airflow{flow, ipUnit} : FlowInSystem(airflow, system);
   }
   ProcessTable table;
-  BuildProcessTable(chart, airflow, table);
+  BuildProcessTable(chart, airflow, reference, table);
   const std::string text = CsvText(ProcessTableCells(table, chart.GetUnits()));
   if (target == "-") {
     out << text;

@@ -31,11 +31,16 @@ constexpr QSize kDesignSize(960, 420);
 // Step rows stand out from the point rows around them.
 constexpr QColor kStepBackground(236, 240, 246);
 
-bool IsEditableColumn(int column) {
-  const auto c = static_cast<ProcessColumn>(column);
+// The cells a point's row takes typing into: its name (a node's only), its dry bulb, and
+// beside the dry bulb whatever was measured of its moisture.
+bool IsEditableColumn(ProcessColumn c, const ProcessRow& row) {
+  if (c == ProcessColumn::StateName) return row.Node >= 0;
   return c == ProcessColumn::DryBulb || c == ProcessColumn::RelHumidity ||
-         c == ProcessColumn::Moisture;
+         c == ProcessColumn::Moisture || c == ProcessColumn::WetBulb ||
+         c == ProcessColumn::DewPoint || c == ProcessColumn::Enthalpy;
 }
+
+constexpr const char* kReferenceNames[] = {"volume at first point", "standard air", "mass flow"};
 
 QPushButton* AddButton(QWidget* bar, const char* name, const char* caption) {
   auto* button = new QPushButton(QString::fromUtf8(caption), bar);
@@ -81,8 +86,8 @@ void TProcessWindow::CreateControls() {
   FlowEdit = new QLineEdit(QStringLiteral("1"), bar);
   FlowEdit->setObjectName(QStringLiteral("FlowEdit"));
   FlowEdit->setToolTip(
-      QStringLiteral("Airflow through every step: a volume flow at the step's first state, or "
-                     "the mass flow of dry air. Accepts an expression."));
+      QStringLiteral("Airflow of the chain of points, one dry-air mass flow through every step "
+                     "up to a mixed point. Accepts an expression."));
   FlowEdit->setMaximumWidth(120);
   barLayout->addWidget(FlowEdit);
   FlowUnitCombo = new QComboBox(bar);
@@ -91,9 +96,25 @@ void TProcessWindow::CreateControls() {
   barLayout->addStretch();
   CreateButtons(bar);
 
+  // The reference has a line of its own under the airflow, so the window still fits a small
+  // screen.
+  auto* referenceBar = new QWidget(this);
+  auto* referenceLayout = new QHBoxLayout(referenceBar);
+  referenceLayout->setContentsMargins(0, 0, 0, 0);
+  referenceLayout->addWidget(new QLabel(QStringLiteral("Taken as:"), referenceBar));
+  ReferenceCombo = new QComboBox(referenceBar);
+  ReferenceCombo->setObjectName(QStringLiteral("ReferenceCombo"));
+  for (const char* name : kReferenceNames) ReferenceCombo->addItem(QString::fromLatin1(name));
+  ReferenceCombo->setToolTip(
+      QStringLiteral("Where the one dry-air mass flow of the whole chain of points comes from."));
+  referenceLayout->addWidget(ReferenceCombo);
+  FlowLabel = new QLabel(referenceBar);
+  FlowLabel->setObjectName(QStringLiteral("FlowLabel"));
+  referenceLayout->addWidget(FlowLabel);
+  referenceLayout->addStretch();
+
   Grid = new ProcessGrid(this);
   Grid->setObjectName(QStringLiteral("ProcessGrid"));
-  Grid->setColumnCount(kProcessColumnCount);
   ShowUnits();
   MessageLabel = new QLabel(this);
   MessageLabel->setObjectName(QStringLiteral("MessageLabel"));
@@ -101,11 +122,13 @@ void TProcessWindow::CreateControls() {
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(bar);
+  layout->addWidget(referenceBar);
   layout->addWidget(Grid);
   layout->addWidget(MessageLabel);
 
   connect(FlowEdit, &QLineEdit::editingFinished, this, &TProcessWindow::FlowEditDone);
   connect(FlowUnitCombo, &QComboBox::currentIndexChanged, this, &TProcessWindow::FlowUnitChange);
+  connect(ReferenceCombo, &QComboBox::currentIndexChanged, this, &TProcessWindow::ReferenceChange);
   connect(Grid, &QTableWidget::itemChanged, this, &TProcessWindow::CellEdited);
   connect(Grid, &QTableWidget::itemSelectionChanged, this, &TProcessWindow::UpdateButtons);
   connect(Grid, &ProcessGrid::RowDropped, this, &TProcessWindow::MoveRow);
@@ -146,6 +169,11 @@ void TProcessWindow::ShowTable() {
 void TProcessWindow::ShowUnits() {
   QStringList titles;
   for (const std::string& title : ProcessTitles(text_)) titles << QString::fromStdString(title);
+  if (Grid->columnCount() != titles.size()) {
+    Grid->setColumnCount(static_cast<int>(titles.size()));
+    // The cells are made again for the other columns.
+    Grid->setRowCount(0);
+  }
   Grid->setHorizontalHeaderLabels(titles);
   const QSignalBlocker quiet(FlowUnitCombo);
   FlowUnitCombo->clear();
@@ -170,7 +198,9 @@ void TProcessWindow::FollowUnits() {
 void TProcessWindow::Refresh() {
   refreshQueued_ = false;
   FollowUnits();
-  BuildProcessTable(settings_, flow_, table_);
+  BuildProcessTable(settings_, flow_, reference_, table_);
+  FlowLabel->setText(QStringLiteral("Dry-air mass flow from the ") +
+                     QString::fromStdString(ReferenceText(table_.Reference, text_.System())));
   const int rows = static_cast<int>(table_.Rows.size());
   const QSignalBlocker blocker(Grid);
   const bool grown = rows > Grid->rowCount();
@@ -190,18 +220,22 @@ void TProcessWindow::FillRow(int row) {
   // Flags and background change only with the kind of row, which is rare while dragging.
   const bool kindChanged = Grid->item(row, 0) == nullptr || shownIsStep_[std::size_t(row)] != step;
   shownIsStep_[std::size_t(row)] = step;
-  for (int column = 0; column < kProcessColumnCount; ++column) {
+  const std::span<const ProcessColumn> columns = ProcessColumns(text_);
+  for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
     QTableWidgetItem* item = Grid->item(row, column);
     if (item == nullptr) {
       item = new QTableWidgetItem;
-      item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter
-                                         : Qt::AlignRight | Qt::AlignVCenter);
+      item->setTextAlignment(column < 2 ? Qt::AlignLeft | Qt::AlignVCenter
+                                        : Qt::AlignRight | Qt::AlignVCenter);
       Grid->setItem(row, column, item);
     }
-    if (kindChanged) {
+    // A node's row and the cursor's may trade places, so the flags follow the row each time.
+    if (kindChanged || column == static_cast<int>(ProcessColumn::StateName)) {
       Qt::ItemFlags flags =
           Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
-      if (!step && IsEditableColumn(column)) flags |= Qt::ItemIsEditable;
+      if (!step && IsEditableColumn(columns[std::size_t(column)], source)) {
+        flags |= Qt::ItemIsEditable;
+      }
       item->setFlags(flags);
       item->setBackground(step ? QBrush(kStepBackground) : QBrush());
     }
@@ -216,6 +250,12 @@ void TProcessWindow::QueueRefresh() {
   if (refreshQueued_) return;
   refreshQueued_ = true;
   QMetaObject::invokeMethod(this, &TProcessWindow::Refresh, Qt::QueuedConnection);
+}
+
+ProcessColumn TProcessWindow::ColumnAt(int column) const {
+  const std::span<const ProcessColumn> columns = ProcessColumns(text_);
+  if (column < 0 || column >= static_cast<int>(columns.size())) return ProcessColumn::Name;
+  return columns[std::size_t(column)];
 }
 
 TextCells TProcessWindow::Cells() const { return ProcessTableCells(table_, text_); }

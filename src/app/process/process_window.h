@@ -9,11 +9,13 @@
 #include <utility>
 #include <vector>
 
-#include "process/airflow.h"
-#include "session/chart_session.h"
-#include "process/process_table.h"
-#include "units/quantity_text.h"
 #include "base/text_cells.h"
+#include "process/air_mixing.h"
+#include "process/airflow.h"
+#include "process/process_cells.h"
+#include "process/process_table.h"
+#include "session/chart_session.h"
+#include "units/quantity_text.h"
 
 class QComboBox;
 class QEvent;
@@ -44,7 +46,8 @@ struct ProcessWindowHooks {
 // The process table in a window of its own beside the main window: every data point with its
 // properties and every step between two with its differences and, for the airflow given above
 // the table, its loads; then the cursor and, in relative-cursor mode, the arrow. The user edits
-// a point's dry bulb, relative humidity or moisture content in its cell, reorders points by
+// a node's name, a point's dry bulb, or what was measured beside it (relative humidity, wet
+// bulb, dew point, moisture content or enthalpy) in its cell, reorders points by
 // dragging rows or with Move up and Move down, deletes them, mixes two of them, copies the
 // table and exports it as CSV. Every change it makes to the chart redraws the chart and emits
 // ChartChanged.
@@ -52,8 +55,7 @@ class TProcessWindow : public QWidget {
   Q_OBJECT
 
  public:
-  TProcessWindow(ChartSession& session, ExpressionEvaluator& evaluator,
-                 QWidget* parent = nullptr);
+  TProcessWindow(ChartSession& session, ExpressionEvaluator& evaluator, QWidget* parent = nullptr);
   ~TProcessWindow() override;
 
   ProcessWindowHooks& Hooks() { return hooks_; }
@@ -66,6 +68,7 @@ class TProcessWindow : public QWidget {
   // The table as shown, column titles first.
   TextCells Cells() const;
   const Airflow& Flow() const { return flow_; }
+  FlowReference Reference() const { return reference_; }
 
  signals:
   // The window changed the chart's points.
@@ -90,6 +93,14 @@ class TProcessWindow : public QWidget {
 
   void FlowEditDone();
   void FlowUnitChange(int index);
+  void ReferenceChange(int index);
+  double StreamMassFlow(const AirStream& stream) const;
+  // The process column shown in the grid's column.
+  ProcessColumn ColumnAt(int column) const;
+  // Sets the point of the row from its dry bulb and the measurement typed into column; false
+  // with the reason when no air has them.
+  bool ApplyMeasurement(const ProcessRow& point, ProcessColumn column, double shown,
+                        QString& reason);
   void CellEdited(QTableWidgetItem* item);
   void MoveRow(int from, int to);
   void MoveUpButtonClick();
@@ -106,6 +117,7 @@ class TProcessWindow : public QWidget {
   ProcessWindowHooks hooks_;
   QuantityText text_ = QuantityText::Si();
   Airflow flow_;
+  FlowReference reference_ = FlowReference::FirstPoint;
   ProcessTable table_;
   std::vector<std::string> rowCells_;
   std::vector<bool> shownIsStep_;
@@ -119,6 +131,8 @@ class TProcessWindow : public QWidget {
   // Controls, owned by the window through their Qt parents.
   QLineEdit* FlowEdit = nullptr;
   QComboBox* FlowUnitCombo = nullptr;
+  QComboBox* ReferenceCombo = nullptr;
+  QLabel* FlowLabel = nullptr;
   ProcessGrid* Grid = nullptr;
   QPushButton* MoveUpButton = nullptr;
   QPushButton* MoveDownButton = nullptr;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <fmt/format.h>
 
 #include "app/output/table_clipboard.h"
@@ -21,10 +22,12 @@
 #include "data/atomic_file.h"
 #include "data/table_text.h"
 #include "model/chart_settings.h"
+#include "model/measured_state.h"
 #include "model/node_edits.h"
 #include "model/point_edit.h"
 #include "process/air_mixing.h"
 #include "process/process_cells.h"
+#include "psychro/air_state.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -35,20 +38,24 @@ const QColor kMistakeBackground(255, 216, 216);
 
 struct EditableColumn {
   ProcessColumn column;
-  PointField field;
   Quantity quantity;
   const char* name;
+  // What the column measures beside the dry bulb; none for the dry bulb itself.
+  std::optional<MeasuredKind> kind;
 };
 constexpr EditableColumn kEditableColumns[] = {
-    {ProcessColumn::DryBulb, PointField::DryBulb, Quantity::Temperature, "dry bulb"},
-    {ProcessColumn::RelHumidity, PointField::RelHumidity, Quantity::RelativeHumidity,
-     "relative humidity"},
-    {ProcessColumn::Moisture, PointField::Moisture, Quantity::Moisture, "moisture content"},
+    {ProcessColumn::DryBulb, Quantity::Temperature, "dry bulb", std::nullopt},
+    {ProcessColumn::RelHumidity, Quantity::RelativeHumidity, "relative humidity",
+     MeasuredKind::RelHumidity},
+    {ProcessColumn::Moisture, Quantity::Moisture, "moisture content", MeasuredKind::Moisture},
+    {ProcessColumn::WetBulb, Quantity::Temperature, "wet bulb", MeasuredKind::WetBulb},
+    {ProcessColumn::DewPoint, Quantity::Temperature, "dew point", MeasuredKind::DewPoint},
+    {ProcessColumn::Enthalpy, Quantity::Enthalpy, "enthalpy", MeasuredKind::Enthalpy},
 };
 
-const EditableColumn* EditableColumnAt(int column) {
+const EditableColumn* EditableColumnOf(ProcessColumn column) {
   for (const EditableColumn& c : kEditableColumns) {
-    if (static_cast<int>(c.column) == column) return &c;
+    if (c.column == column) return &c;
   }
   return nullptr;
 }
@@ -63,6 +70,13 @@ QString WithCsvExtension(const QString& name) {
 }
 
 }  // namespace
+
+// A stream's dry-air mass flow (kg/s) with the reference in force, its volume its own.
+double TProcessWindow::StreamMassFlow(const AirStream& stream) const {
+  AirState air = settings_.CursorState();
+  air.SetFromHumidity(stream.point.X, stream.point.Y);
+  return ChainMassFlow(stream.flow, reference_, air.Volume);
+}
 
 void TProcessWindow::ShowMistake(const QString& text) { MessageLabel->setText(text); }
 
@@ -102,33 +116,88 @@ void TProcessWindow::FlowUnitChange(int index) {
   const std::span<const FlowUnitEntry> units = FlowUnitsOf(text_.System());
   if (index < 0 || index >= static_cast<int>(units.size())) return;
   flow_.unit = units[static_cast<std::size_t>(index)].unit;
+  // A mass flow is its own reference; a volume flow never is.
+  if (IsMassFlow(flow_.unit) != (reference_ == FlowReference::MassFlow)) {
+    reference_ = IsMassFlow(flow_.unit) ? FlowReference::MassFlow : FlowReference::FirstPoint;
+    const QSignalBlocker quiet(ReferenceCombo);
+    ReferenceCombo->setCurrentIndex(static_cast<int>(reference_));
+  }
   Refresh();
+}
+
+void TProcessWindow::ReferenceChange(int index) {
+  if (index < 0 || index > static_cast<int>(FlowReference::MassFlow)) return;
+  reference_ = static_cast<FlowReference>(index);
+  // The unit combo offers the first unit of the kind the reference takes.
+  if (IsMassFlow(flow_.unit) != (reference_ == FlowReference::MassFlow)) {
+    for (const FlowUnitEntry& entry : FlowUnitsOf(text_.System())) {
+      if (IsMassFlow(entry.unit) == (reference_ == FlowReference::MassFlow)) {
+        flow_.unit = entry.unit;
+        break;
+      }
+    }
+    ShowUnits();
+  }
+  Refresh();
+}
+
+bool TProcessWindow::ApplyMeasurement(const ProcessRow& point, ProcessColumn column, double shown,
+                                      QString& reason) {
+  const EditableColumn* edit = EditableColumnOf(column);
+  const double value = text_.FromShown(edit->quantity, shown);
+  const bool arrow = point.Kind == ProcessPointKind::Arrow;
+  if (!edit->kind) {
+    return ApplyPointEdit(settings_, point.Node, arrow, PointField::DryBulb, value);
+  }
+  const Result<ChartPoint> state =
+      MeasuredState(settings_.CursorState(), text_, point.Air.DryBulb, *edit->kind, value);
+  if (!state) {
+    reason = QString::fromStdString(state.Message());
+    return false;
+  }
+  if (point.Node >= 0) {
+    settings_.Nodes.SetNode(point.Node, state->X, state->Y);
+  } else {
+    (arrow ? settings_.Arrow : settings_.Cursor) = *state;
+  }
+  return true;
 }
 
 void TProcessWindow::CellEdited(QTableWidgetItem* item) {
   const int row = item->row();
-  const EditableColumn* column = EditableColumnAt(item->column());
-  if (column == nullptr || row < 0 || row >= static_cast<int>(table_.Rows.size())) return;
-  const ProcessRow& point = table_.Rows[static_cast<std::size_t>(row)];
-  const Result<double> n = CheckText(evaluator_, item->text());
-  const QSignalBlocker blocker(Grid);
-  ClearMistakeMark();
-  if (!n.Ok()) {
-    const QString reason = QString::fromStdString(n.Message());
-    item->setBackground(kMistakeBackground);
-    item->setToolTip(reason);
-    mistakeRow_ = row;
-    mistakeColumn_ = item->column();
-    ShowMistake(QStringLiteral("%1, %2: \"%3\": %4")
-                    .arg(QString::fromStdString(point.Name), QString::fromLatin1(column->name),
-                         item->text(), reason));
-    // The cell shows the value in force again.
-    Refresh();
+  const ProcessColumn kind = ColumnAt(item->column());
+  if (row < 0 || row >= static_cast<int>(table_.Rows.size())) return;
+  const ProcessRow point = table_.Rows[static_cast<std::size_t>(row)];
+  if (kind == ProcessColumn::StateName) {
+    if (point.Node < 0) return;
+    settings_.Nodes.SetName(point.Node, item->text().toStdString());
+    ApplyChange();
     return;
   }
-  ApplyPointEdit(settings_, point.Node, point.Kind == ProcessPointKind::Arrow, column->field,
-                 text_.FromShown(column->quantity, n.Value()));
-  ApplyChange();
+  const EditableColumn* edit = EditableColumnOf(kind);
+  if (edit == nullptr) return;
+  // What was typed, quoted in the message after the refresh has put back the value in force.
+  const QString typed = item->text();
+  const int column = item->column();
+  const Result<double> n = CheckText(evaluator_, typed);
+  const QSignalBlocker blocker(Grid);
+  ClearMistakeMark();
+  QString reason = QString::fromStdString(n.Message());
+  if (n && ApplyMeasurement(point, kind, *n, reason)) {
+    ApplyChange();
+    return;
+  }
+  // The cell is marked and shows the value in force again: an impossible pair is not applied.
+  Refresh();
+  if (QTableWidgetItem* shownItem = Grid->item(row, column)) {
+    shownItem->setBackground(kMistakeBackground);
+    shownItem->setToolTip(reason);
+  }
+  mistakeRow_ = row;
+  mistakeColumn_ = column;
+  ShowMistake(QStringLiteral("%1, %2: \"%3\": %4")
+                  .arg(QString::fromStdString(point.Name), QString::fromLatin1(edit->name), typed,
+                       reason));
 }
 
 std::vector<int> TProcessWindow::SelectedPointRows() const {
@@ -219,9 +288,9 @@ void TProcessWindow::MixButtonClick() {
       hooks_.askMixFlows(QString::fromStdString(first.Name), QString::fromStdString(second.Name),
                          FlowUnitCombo->currentText());
   if (!flows) return;
-  const auto mixed =
-      MixStreams(settings_.CursorState(), {pointOf(first), {flows->first, flow_.unit}},
-                 {pointOf(second), {flows->second, flow_.unit}});
+  const AirStream one{pointOf(first), {flows->first, flow_.unit}};
+  const AirStream two{pointOf(second), {flows->second, flow_.unit}};
+  const auto mixed = MixStreams(settings_.CursorState(), one, two);
   if (!mixed) {
     ShowMistake(QStringLiteral("Mix: the two streams carry no air."));
     return;
@@ -234,6 +303,9 @@ void TProcessWindow::MixButtonClick() {
         fmt::format("Mix: the chart holds no more than {} data points.", NodeList::kCapacity)));
     return;
   }
+  // From the mixed point on, the chain carries both streams.
+  settings_.Nodes.Tags[static_cast<std::size_t>(settings_.Nodes.Selected)].JoinedFlow =
+      StreamMassFlow(one) + StreamMassFlow(two);
   ApplyChange();
   SelectNodeRow(settings_.Nodes.Selected);
 }

@@ -595,7 +595,9 @@ std::vector<std::string> CsvLines(const std::string& text) {
 }
 
 // The cooling coil of the process table's hand calculation, at twice the airflow: 2 m³/s
-// from 30 °C, 50 % to 14 °C, 90 % takes -63.12 kW, of it -37.61 kW sensible.
+// from 30 °C, 50 % to 14 °C, 90 % takes -63.12 kW, of it -36.47 kW sensible (the chart
+// formulas' enthalpy rises 1 kJ/kg a kelvin at one moisture); its line meets saturation at
+// 10.78 °C, so the bypass factor is (14 - 10.78) / (30 - 10.78) = 0.17.
 TEST(HeadlessTest, ProcessTableGoesToStandardOutputOrAFile) {
   const std::vector<std::string> words = {"-bar",  "101.325", "-cursor",      "30",
                                           "50",    "-arrow",  "14",           "90",
@@ -608,12 +610,13 @@ TEST(HeadlessTest, ProcessTableGoesToStandardOutputOrAFile) {
   const std::vector<std::string> lines = CsvLines(run.out);
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_TRUE(
-      lines[0].starts_with("Point,Dry bulb (\xC2\xB0"
+      lines[0].starts_with("Point,Name,Dry bulb (\xC2\xB0"
                            "C),"));
-  EXPECT_TRUE(lines[1].starts_with("Cursor,30.00,50.00,13.59,"));
+  EXPECT_TRUE(lines[1].starts_with("Cursor,,30.00,50.00,13.59,"));
   EXPECT_EQ(lines[2],
-            "Cursor to Arrow,-16.00,,-4.63,,,-27.69,,,2.279,-37.61,-25.51,-63.12,-37.99,0.60");
-  EXPECT_TRUE(lines[3].starts_with("Arrow,14.00,90.00,8.96,"));
+            "Cursor to Arrow,,-16.00,,-4.63,,,-27.69,,,2.279,-36.47,-26.65,-63.12,-37.99,0.58,"
+            "10.78,0.17,0.83");
+  EXPECT_TRUE(lines[3].starts_with("Arrow,,14.00,90.00,8.96,"));
 
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
@@ -901,17 +904,26 @@ TEST(HeadlessTest, InchPoundProcessTableIsTheSameProcessInItsUnits) {
   const std::vector<std::string> lines = CsvLines(ip.out);
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_TRUE(
-      lines[0].starts_with("Point,Dry bulb (\xC2\xB0"
+      lines[0].starts_with("Point,Name,Dry bulb (\xC2\xB0"
                            "F),Relative humidity (%),"
                            "Moisture content (gr/lb),Vapour pressure (inHg),"));
-  EXPECT_NE(lines[0].find("Sensible (Btu/h),Latent (Btu/h),Total (Btu/h),Moisture rate (lb/h)"),
+  EXPECT_NE(lines[0].find("Sensible (Btu/h),Latent (Btu/h),Total (Btu/h),Total (tons),"
+                          "Moisture rate (lb/h)"),
             std::string::npos);
   // The step's differences and loads, column by column: inch-pound = SI × factor, within the
-  // rounding of both tables.
-  const std::vector<double> siStep = Fields(CsvLines(si.out)[2]);
-  const std::vector<double> ipStep = Fields(lines[2]);
+  // rounding of both tables. The tons, which SI has not, are the total over 12,000 Btu/h.
+  std::vector<double> siStep = Fields(CsvLines(si.out)[2]);
+  std::vector<double> ipStep = Fields(lines[2]);
+  constexpr std::size_t kTotal = 12;
+  ASSERT_EQ(ipStep.size(), siStep.size() + 1);
+  EXPECT_NEAR(ipStep[kTotal + 1], ipStep[kTotal] / 12000.0, 0.006);
+  ipStep.erase(ipStep.begin() + kTotal + 1);
+  // The apparatus dew point is a temperature, not a difference.
+  constexpr std::size_t kApparatusDewPoint = 15;
+  siStep[kApparatusDewPoint] = siStep[kApparatusDewPoint] * 1.8 + 32.0;
   constexpr double kBtuPerHourPerKilowatt = 3600.0 / (2.326 * 0.45359237);
-  const double factors[] = {1.8,
+  const double factors[] = {1.0,
+                            1.8,
                             1.0,
                             7.0,
                             1.0,
@@ -924,6 +936,9 @@ TEST(HeadlessTest, InchPoundProcessTableIsTheSameProcessInItsUnits) {
                             kBtuPerHourPerKilowatt,
                             kBtuPerHourPerKilowatt,
                             1.0 / 0.45359237,
+                            1.0,
+                            1.0,
+                            1.0,
                             1.0};
   ASSERT_EQ(ipStep.size(), std::size(factors));
   for (std::size_t column = 0; column < ipStep.size(); ++column) {

@@ -292,6 +292,51 @@ TEST(CommandLineTest, InchPoundUnitsReadEveryNumberWhereverTheyStand) {
   EXPECT_NE(UsageText().find("-units si|ip"), std::string::npos);
 }
 
+// Each reading sets the cursor to the state whose table shows it; a pair no air has, a kind
+// it does not know or a value that is no number is reported, naming the option, and moves
+// nothing.
+TEST(CommandLineTest, StateFromWhatWasMeasured) {
+  struct Case {
+    Arguments arguments;
+    double AirState::*field;
+    double expected;
+    double tolerance;
+  };
+  const Case cases[] = {
+      {{"-state", "30", "rh", "40"}, &AirState::RelHumidity, 40.0, 1e-3},
+      {{"-state", "30", "WB", "20"}, &AirState::WetBulb, 20.0, 0.02},
+      {{"-state", "30", "dp", "15"}, &AirState::DewPoint, 15.0, 0.01},
+      {{"-state", "30", "w", "12"}, &AirState::AbsHumidity, 12.0, 1e-5},
+      {{"-state", "30", "h", "60"}, &AirState::Enthalpy, 60.0, 0.01},
+      {{"-props", "ashrae", "-state", "30", "wb", "20"}, &AirState::WetBulb, 20.0, 0.02},
+      {{"-units", "ip", "-state", "86", "dp", "59"}, &AirState::DewPoint, 15.0, 0.01},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments[c.arguments.size() - 2]);
+    CommandLineRun run(c.arguments);
+    AirState air = run.settings.CursorState();
+    air.SetFromHumidity(run.settings.Cursor.X, run.settings.Cursor.Y);
+    EXPECT_NEAR(air.DryBulb, 30.0, 1e-4);
+    EXPECT_NEAR(air.*(c.field), c.expected, c.tolerance);
+  }
+  const Arguments refused[] = {
+      {"-state", "30", "wb", "31"},  {"-state", "30", "dp", "30.5"}, {"-state", "30", "w", "40"},
+      {"-state", "30", "rh", "101"}, {"-state", "30", "xx", "5"},    {"-state", "30", "rh", "4o"},
+      {"-state", "30", "rh"},
+  };
+  for (const Arguments& arguments : refused) {
+    testing::TestChart t;
+    const ChartPoint before = t.settings.Cursor;
+    std::string reported;
+    CommandLineActions actions;
+    actions.reportError = [&reported](const std::string& m) { reported += m; };
+    ProcessCommandLine(arguments, t.settings, actions);
+    EXPECT_NE(reported.find("-state"), std::string::npos) << arguments.back();
+    EXPECT_EQ(t.settings.Cursor.X, before.X);
+    EXPECT_EQ(t.settings.Cursor.Y, before.Y);
+  }
+}
+
 TEST(CommandLineTest, HelpAndVersionAreAskedForBeforeAnyWindow) {
   EXPECT_EQ(ReadStartupRequest({}), StartupRequest::Run);
   EXPECT_EQ(ReadStartupRequest({"-bar", "90", "a.hgv"}), StartupRequest::Run);

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <memory>
 #include <optional>
+#include <span>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -25,6 +26,7 @@
 #include "process/process_cells.h"
 #include "support/dialog_on_chart.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -33,6 +35,8 @@ constexpr int kDryBulb = static_cast<int>(ProcessColumn::DryBulb);
 constexpr int kRelHumidity = static_cast<int>(ProcessColumn::RelHumidity);
 constexpr int kMoisture = static_cast<int>(ProcessColumn::Moisture);
 constexpr int kMassFlow = static_cast<int>(ProcessColumn::MassFlow);
+constexpr int kWetBulb = static_cast<int>(ProcessColumn::WetBulb);
+constexpr int kDewPoint = static_cast<int>(ProcessColumn::DewPoint);
 
 // The process window over the test chart with three nodes, 20, 25 and 30 °C at 8 g/kg.
 struct ProcessWindowTest : ::testing::Test, testing::DialogOnChart<TProcessWindow> {
@@ -79,6 +83,7 @@ TEST_F(ProcessWindowTest, CellEditsApplyOrShowTheirMistake) {
     const char* message;  // what the message line says, empty when applied
   };
   const float half = static_cast<float>(cursor.HumidityFromRelHumidity(20.0, 50.0));
+  const float saturated = static_cast<float>(cursor.SaturationHumidity(20.0));
   const Case cases[] = {
       {0, kDryBulb, "2*10", true, {20.0f, 8.0f}, "20.00", ""},
       {0, kMoisture, "7.5", true, {20.0f, 7.5f}, "7.50", ""},
@@ -92,6 +97,16 @@ TEST_F(ProcessWindowTest, CellEditsApplyOrShowTheirMistake) {
        "7.34",
        "1, moisture content: \"1/0\": Not a finite number."},
       {0, kDryBulb, "", false, {20.0f, half}, "20.00", "1, dry bulb: \"\": Unresolved token."},
+      // A dew point above the dry bulb is no air: marked, and the point keeps its state.
+      {0,
+       kDewPoint,
+       "21",
+       false,
+       {20.0f, half},
+       "9.46",
+       "1, dew point: \"21\": a dew point above the dry bulb is impossible"},
+      // A wet bulb equal to the dry bulb is saturated air.
+      {0, kWetBulb, "20", true, {20.0f, saturated}, "20.00", ""},
   };
   QSignalSpy changed(&form, &TProcessWindow::ChartChanged);
   for (const Case& c : cases) {
@@ -107,9 +122,14 @@ TEST_F(ProcessWindowTest, CellEditsApplyOrShowTheirMistake) {
     EXPECT_EQ(changed.count() - changesBefore, c.applied ? 1 : 0);
     EXPECT_EQ(Grid().item(c.row, c.column)->toolTip().isEmpty(), c.applied);
   }
-  // Only a point's dry bulb, relative humidity and moisture content can be typed.
-  for (int column = 0; column < kProcessColumnCount; ++column) {
-    const bool editable = column == kDryBulb || column == kRelHumidity || column == kMoisture;
+  // A point takes its name, its dry bulb and one measure of its moisture; a step nothing.
+  const std::span<const ProcessColumn> shown = ProcessColumns(QuantityText::Si());
+  for (int column = 0; column < static_cast<int>(shown.size()); ++column) {
+    const ProcessColumn c = shown[static_cast<std::size_t>(column)];
+    const bool editable = c == ProcessColumn::StateName || c == ProcessColumn::DryBulb ||
+                          c == ProcessColumn::RelHumidity || c == ProcessColumn::Moisture ||
+                          c == ProcessColumn::WetBulb || c == ProcessColumn::DewPoint ||
+                          c == ProcessColumn::Enthalpy;
     EXPECT_EQ(Grid().item(0, column)->flags().testFlag(Qt::ItemIsEditable), editable) << column;
     EXPECT_FALSE(Grid().item(1, column)->flags().testFlag(Qt::ItemIsEditable)) << column;
   }
@@ -164,11 +184,15 @@ TEST_F(ProcessWindowTest, MixAddsTheMixedPointAfterTheTwoStreams) {
   EXPECT_NEAR(settings.Nodes.GetNode(3).X, 27.5f, 1e-4f);
   EXPECT_NEAR(settings.Nodes.GetNode(3).Y, 8.0f, 1e-4f);
   EXPECT_EQ(Cell(6, 0).toStdString(), "4");
+  // From the mixed point on, the chain carries both streams: 1 + 3 kg/s.
+  settings.Nodes.AppendPoint(27.5f, 8.0f);
+  form.Refresh();
+  EXPECT_EQ(Cell(7, kMassFlow).toStdString(), "4.000");
   // Cancelled, nothing is added; with a full list the mistake is shown.
   answer.reset();
   SelectRows({0, 2});
   Click("MixButton");
-  EXPECT_EQ(settings.Nodes.Count, 4);
+  EXPECT_EQ(settings.Nodes.Count, 5);
   answer = {{1.0, 1.0}};
   while (settings.Nodes.Count < NodeList::kCapacity) settings.Nodes.AppendPoint(10.0f, 5.0f);
   form.Refresh();
