@@ -1,20 +1,24 @@
 #include "data/chart_file.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
+#include "base/absolute_zero.h"
+#include "base/chart_limits.h"
 #include "base/chart_point.h"
-#include "model/chart_settings.h"
-#include "model/node_list.h"
 #include "base/number_text.h"
-#include "data/path_text.h"
 #include "data/atomic_file.h"
 #include "data/file_descriptor.h"
+#include "data/path_text.h"
 #include "data/regular_file.h"
 #include "data/word_reader.h"
+#include "model/chart_settings.h"
+#include "model/node_list.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -54,6 +58,7 @@ struct FileContent {
   // Each "DataPnt:" starts from the previous one's values, so an unreadable value repeats it.
   FloatPair NodePoint;
   std::vector<ChartPoint> Nodes;
+  int PointsInFile = 0;  // every "DataPnt:", also those beyond the node list's capacity
 };
 
 FileContent CurrentContent(const ChartSettings& chart) {
@@ -66,12 +71,63 @@ FileContent CurrentContent(const ChartSettings& chart) {
   return content;
 }
 
+// The next value, when a number starts the next word; a number that is not finite as a float
+// (nan, inf, 1e400) is refused rather than read as no value.
+Result<std::optional<float>> ReadValue(WordReader& reader) {
+  if (reader.NextIsUnfitNumber()) {
+    return Failed("\"" + reader.PeekWord().value_or("") + "\" is not a finite number");
+  }
+  return reader.NextFloat();
+}
+
 // Reads up to two values; the first that cannot be read ends the entry.
-void ReadPair(WordReader& reader, FloatPair& pair) {
-  const std::optional<float> first = reader.NextFloat();
-  if (!first) return;
-  pair.First = *first;
-  if (const std::optional<float> second = reader.NextFloat()) pair.Second = *second;
+Result<> ReadPair(WordReader& reader, FloatPair& pair) {
+  for (float* value : {&pair.First, &pair.Second}) {
+    const Result<std::optional<float>> read = ReadValue(reader);
+    if (!read) return Failed(read.Message());
+    if (!*read) break;
+    *value = **read;
+  }
+  return Done();
+}
+
+std::string Number(float value) { return FormatText("%g", static_cast<double>(value)); }
+
+// A value as the file keeps it: written with three decimals and read back. The checks judge
+// this value, so that a chart that loads also loads again once saved.
+float AsSaved(float value) {
+  return static_cast<float>(DecimalValue(FormatText("%0.3f", static_cast<double>(value))));
+}
+
+// A dry bulb (°C) at or below absolute zero is no air state.
+Result<> CheckTemperature(float value) {
+  if (IsAboveAbsoluteZero(AsSaved(value))) return Done();
+  return Failed(Number(value) +
+                " \xC2\xB0"
+                "C is at or below absolute zero");
+}
+
+// A range must run upwards as the chart stores it: the upper temperature held to
+// kHighestTemperature, the lower moisture content raised to 0.
+Result<> CheckRange(std::string_view name, float low, float high) {
+  if (AsSaved(low) < AsSaved(high)) return Done();
+  return Failed(std::string("the ") + std::string(name) + " range runs from " + Number(low) +
+                " to " + Number(high) + "; its lower end must be below its upper end");
+}
+
+Result<> CheckEntry(std::string_view key, const FileContent& content) {
+  if (key == "Cursor:") return CheckTemperature(content.Cursor.First);
+  if (key == "CursorArrow:") return CheckTemperature(content.Arrow.First);
+  if (key == "TemperatureRange:") {
+    const FloatPair& t = content.TempRange;
+    if (Result<> cold = CheckTemperature(t.First); !cold) return cold;
+    return CheckRange("temperature", t.First, std::min(t.Second, kHighestTemperature));
+  }
+  if (key == "HumidityRange:") {
+    const FloatPair& h = content.HumidityRange;
+    return CheckRange("moisture content", std::max(h.First, 0.0f), h.Second);
+  }
+  return Done();
 }
 
 struct PairKey {
@@ -87,36 +143,70 @@ constexpr PairKey kPairKeys[] = {
     {"Snap:", &FileContent::Snap},
 };
 
-void ReadNode(WordReader& reader, FileContent& content) {
-  ReadPair(reader, content.NodePoint);
+constexpr std::string_view kOtherKeys[] = {"BarometricPressure:", "Properties:", "DataPnt:"};
+
+bool IsKey(std::string_view word) {
+  return std::any_of(std::begin(kPairKeys), std::end(kPairKeys),
+                     [word](const PairKey& key) { return key.Key == word; }) ||
+         std::find(std::begin(kOtherKeys), std::end(kOtherKeys), word) != std::end(kOtherKeys);
+}
+
+Result<> ReadNode(WordReader& reader, FileContent& content) {
+  if (Result<> read = ReadPair(reader, content.NodePoint); !read) return read;
+  ++content.PointsInFile;
+  if (Result<> cold = CheckTemperature(content.NodePoint.First); !cold) return cold;
   if (content.Nodes.size() < static_cast<std::size_t>(NodeList::kCapacity)) {
     content.Nodes.push_back({content.NodePoint.First, content.NodePoint.Second});
   }
+  return Done();
 }
 
-// Takes the values of the entry that word opens; any other word is skipped. True when the
-// word was a key.
-bool ReadEntry(std::string_view word, WordReader& reader, FileContent& content) {
+// The word after "Properties:", which must name a model this program knows; a key standing
+// there is left for its own entry.
+Result<> ReadModel(WordReader& reader, FileContent& content) {
+  const std::optional<std::string> model = reader.PeekWord();
+  if (!model || IsKey(*model)) return Failed("\"Properties:\" names no property model");
+  reader.NextWord();
+  if (*model != kAshraeModelWord) {
+    return Failed("the property model \"" + *model + "\" is unknown; the one known is " +
+                  std::string(kAshraeModelWord));
+  }
+  content.Model = PropertyModel::Ashrae2017;
+  return Done();
+}
+
+Result<> ReadKnownEntry(std::string_view word, WordReader& reader, FileContent& content) {
   for (const PairKey& key : kPairKeys) {
-    if (word == key.Key) {
-      ReadPair(reader, content.*key.Pair);
-      return true;
-    }
+    if (word != key.Key) continue;
+    if (Result<> read = ReadPair(reader, content.*key.Pair); !read) return read;
+    return CheckEntry(word, content);
   }
   if (word == "BarometricPressure:") {
-    if (const std::optional<float> pressure = reader.NextFloat()) content.Pressure = pressure;
-    return true;
+    const Result<std::optional<float>> pressure = ReadValue(reader);
+    if (!pressure) return Failed(pressure.Message());
+    if (*pressure) content.Pressure = *pressure;
+    return Done();
   }
-  if (word == "Properties:") {
-    const std::optional<std::string> model = reader.NextWord();
-    if (model == kAshraeModelWord) content.Model = PropertyModel::Ashrae2017;
-    return true;
-  }
-  if (word == "DataPnt:") {
-    ReadNode(reader, content);
-    return true;
-  }
-  return false;
+  if (word == "Properties:") return ReadModel(reader, content);
+  return ReadNode(reader, content);
+}
+
+// What the words of a file gave: whether any key was used, and the first line that cannot be.
+struct ScanResult {
+  bool KeyFound = false;
+  std::optional<std::string> Fault;
+};
+
+// Takes the values of the entry that word opens; any other word is skipped. A fault is kept
+// (the first one) and the scan goes on, so that a file whose only key cannot be used is told
+// apart from a chart file with a bad line.
+void ReadEntry(std::string_view word, WordReader& reader, FileContent& content, ScanResult& scan) {
+  if (!IsKey(word)) return;
+  const std::size_t line = reader.Line();
+  const Result<> read = ReadKnownEntry(word, reader, content);
+  // A "Properties:" line that cannot be used is no sign of a chart file; any other key is.
+  if (read || word != "Properties:") scan.KeyFound = true;
+  if (!read && !scan.Fault) scan.Fault = FormatText("Line %zu: ", line) + read.Message();
 }
 
 void ApplyContent(const FileContent& content, ChartSettings& chart) {
@@ -170,26 +260,28 @@ Result<> SaveChartFile(const fs::path& path, const ChartSettings& chart) {
   return WriteFileAtomically(path, ChartFileText(chart));
 }
 
-Result<> LoadChartFile(std::istream& in, ChartSettings& chart) {
+Result<> LoadChartFile(std::istream& in, ChartSettings& chart, ChartFileLoad* load) {
   FileContent content = CurrentContent(chart);
   WordReader reader(in);
-  bool keyFound = false;
+  ScanResult scan;
   while (const std::optional<std::string> word = reader.NextWord()) {
-    keyFound = ReadEntry(*word, reader, content) || keyFound;
+    ReadEntry(*word, reader, content, scan);
   }
+  if (load != nullptr) load->pointsInFile = content.PointsInFile;
   if (reader.ReadFailed()) {
     return Failed("Reading failed before the end of the file; the chart is unchanged.");
   }
   // An empty, binary or unrelated file would otherwise empty the node list and leave the rest.
-  if (!keyFound) {
+  if (!scan.KeyFound) {
     return Failed(
         "It is not a chart data file: none of its keys was found; the chart is unchanged.");
   }
+  if (scan.Fault) return Failed(*scan.Fault + "; the chart is unchanged.");
   ApplyContent(content, chart);
   return Done();
 }
 
-Result<> LoadChartFile(const fs::path& path, ChartSettings& chart) {
+Result<> LoadChartFile(const fs::path& path, ChartSettings& chart, ChartFileLoad* load) {
   using Outcome = RegularFileRead::Outcome;
   const RegularFileRead read = ReadRegularFile(path, kLargestChartFile);
   switch (read.Result) {
@@ -208,7 +300,7 @@ Result<> LoadChartFile(const fs::path& path, ChartSettings& chart) {
       return OpenFailed(path, SystemReason(read.Error) + ".");
   }
   std::istringstream content(read.Bytes);
-  Result<> result = LoadChartFile(content, chart);
+  Result<> result = LoadChartFile(content, chart, load);
   if (!result.Ok()) return ReadFailed(path, result.Message());
   return result;
 }

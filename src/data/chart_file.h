@@ -29,18 +29,28 @@ std::string ChartFileText(const ChartSettings& chart);
 // flushed to the disk (WriteFileAtomically).
 Result<> SaveChartFile(const std::filesystem::path& path, const ChartSettings& chart);
 
+// What loading a file found beyond the chart itself.
+struct ChartFileLoad {
+  int pointsInFile = 0;  // every "DataPnt:" read, also those beyond the first 24
+};
+
 // Reads a chart from the stream: every whitespace-separated word that is one of the seven keys
 // ("Cursor:", "CursorArrow:", "BarometricPressure:", "TemperatureRange:", "HumidityRange:",
 // "Snap:", "DataPnt:") takes the numbers after it, wherever they stand, and "Properties:" the
 // word after it; all other words are skipped. The property model is the file's. The node list is
-// emptied and refilled (at most NodeList::kCapacity nodes), the ranges are applied at the end, then
-// the surface is fitted again and the chart redrawn.
+// emptied and refilled (at most NodeList::kCapacity nodes; load, when given, learns how many
+// the file holds), the ranges are applied at the end, then the surface is fitted again and the
+// chart redrawn.
 //
-// A value that cannot be read (not a number, nan, an infinity, beyond a float) ends its entry
-// and leaves its field as it was; a missing or unreadable range end or pressure keeps the
-// chart's current one. When the stream fails while reading, or when none of the seven keys is
-// found in it (an empty, binary or unrelated file), nothing is changed.
-Result<> LoadChartFile(std::istream& in, ChartSettings& chart);
+// A value that cannot be read (not a number, or a key) ends its entry and leaves its field as
+// it was; a missing range end or pressure keeps the chart's current one. A key is never taken
+// as a value. Nothing is changed, and the message names the line, when a number is not finite
+// as a float (nan, an infinity, 1e400), when a dry bulb (cursor, arrow, point, lower
+// temperature) is at or below absolute zero, when a range's lower end is not below its upper
+// end as the chart would store them, or when "Properties:" names no model or one this program
+// does not know. Nothing is changed either when the stream fails while reading, or when no key
+// but an unusable "Properties:" is found in it (an empty, binary or unrelated file).
+Result<> LoadChartFile(std::istream& in, ChartSettings& chart, ChartFileLoad* load = nullptr);
 
 // A chart data file is a few hundred bytes; a longer file is no chart.
 inline constexpr std::size_t kLargestChartFile = std::size_t{1} << 20;
@@ -48,7 +58,8 @@ inline constexpr std::size_t kLargestChartFile = std::size_t{1} << 20;
 // LoadChartFile from the file at path; nothing is changed when it cannot be opened or read,
 // when it is not a regular file (a pipe or a device, which is never waited on), or when it is
 // longer than kLargestChartFile.
-Result<> LoadChartFile(const std::filesystem::path& path, ChartSettings& chart);
+Result<> LoadChartFile(const std::filesystem::path& path, ChartSettings& chart,
+                       ChartFileLoad* load = nullptr);
 
 }  // namespace hygrovia
 

@@ -27,6 +27,13 @@ class WordReader {
   // when no number starts there or when it is not finite as a float (nan, inf, 1e999,
   // 1e300). The unread text remains the next word.
   std::optional<float> NextFloat();
+  // The next word without taking it; nothing at the end of the input.
+  std::optional<std::string> PeekWord();
+  // True when a number starts the next word but is not finite as a float (nan, inf, 1e400,
+  // 1e39); nothing is taken.
+  bool NextIsUnfitNumber();
+  // The line, counted from 1, on which the word last read or looked at starts.
+  std::size_t Line() const;
   // True when the stream failed while reading, not merely ended.
   bool ReadFailed() const;
 
@@ -45,6 +52,8 @@ class WordReader {
   std::size_t used_ = 0;
   bool overlong_ = false;
   bool readFailed_ = false;
+  std::size_t line_ = 1;       // of the next character
+  std::size_t tokenLine_ = 1;  // of the word in token_
 };
 
 }  // namespace hygrovia

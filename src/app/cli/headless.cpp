@@ -8,16 +8,19 @@
 #include <iostream>
 
 #include "app/commands/command_line.h"
-#include "app/output/headless_chart.h"
 #include "app/commands/headless_options.h"
 #include "app/commands/headless_process.h"
+#include "app/output/headless_chart.h"
 #include "app/output/headless_export.h"
-#include "drawing/data_table.h"
-#include "drawing/model_caption.h"
+#include "base/number_text.h"
+#include "base/result.h"
 #include "data/chart_file.h"
 #include "data/epw_reader.h"
-#include "base/result.h"
 #include "data/path_text.h"
+#include "data/write_target.h"
+#include "drawing/data_table.h"
+#include "drawing/model_caption.h"
+#include "model/node_list.h"
 
 namespace hygrovia {
 namespace {
@@ -37,16 +40,24 @@ int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
   CommandLineActions actions;
   // The name's bytes go to the system as they came, whatever their encoding.
   actions.loadFile = [&chart, &err, &allRead](const std::string& fileName) {
-    const Result<> result = LoadChartFile(std::filesystem::path(fileName), chart.settings);
-    if (result.Ok()) return;
-    Complain(err, result.Message());
-    allRead = false;
+    ChartFileLoad load;
+    const Result<> result = LoadChartFile(std::filesystem::path(fileName), chart.settings, &load);
+    if (!result.Ok()) {
+      Complain(err, result.Message());
+      allRead = false;
+    } else if (load.pointsInFile > NodeList::kCapacity) {
+      // The run goes on with the points the chart holds, but a script learns of the rest.
+      Complain(err, FormatText("\"%s\" holds %d data points; only the first %d are kept",
+                               fileName.c_str(), load.pointsInFile, NodeList::kCapacity));
+      allRead = false;
+    }
   };
   actions.toggleRelativeCursor = [&chart] { chart.ToggleRelativeCursor(); };
   actions.reportError = [&usable, &err](const std::string& message) {
     Complain(err, message);
     usable = false;
   };
+  actions.reportNote = [&err](const std::string& message) { Complain(err, message); };
   ProcessCommandLine(words, chart.settings, actions);
   if (!usable) return kExitUsage;
   return allRead ? kExitDone : kExitFailure;
@@ -98,6 +109,32 @@ bool PrintTable(HeadlessChart& chart, std::ostream& out) {
   return static_cast<bool>(out);
 }
 
+// Every file the run reads.
+std::vector<std::filesystem::path> InputsOf(const HeadlessOptions& options) {
+  std::vector<std::filesystem::path> inputs;
+  for (const std::string& word : ChartFileWords(options.chartWords)) inputs.emplace_back(word);
+  if (!options.weatherFile.empty()) inputs.emplace_back(options.weatherFile);
+  return inputs;
+}
+
+// No output may replace a file the run reads: a CSV or a picture written over a chart or a
+// weather file would lose it for good.
+Result<> CheckOutputs(const HeadlessOptions& options) {
+  std::vector<std::string> outputs;
+  if (!options.processCsvFile.empty() && options.processCsvFile != "-") {
+    outputs.push_back(options.processCsvFile);
+  }
+  if (!options.exportFile.empty()) outputs.push_back(options.exportFile);
+  for (const std::string& output : outputs) {
+    for (const std::filesystem::path& input : InputsOf(options)) {
+      if (Result<> apart = CheckNotInput(output, input); !apart) {
+        return Failed("cannot write \"" + output + "\": " + apart.Message());
+      }
+    }
+  }
+  return Done();
+}
+
 }  // namespace
 
 int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& out,
@@ -108,6 +145,15 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
     return kExitUsage;
   }
   const HeadlessOptions& options = *read;
+  // Before anything is drawn or written; a run without a window starts in SI units.
+  if (const Result<> usable = CheckCommandLine(options.chartWords, UnitSystem::Si); !usable) {
+    Complain(err, usable.Message());
+    return kExitUsage;
+  }
+  if (const Result<> apart = CheckOutputs(options); !apart) {
+    Complain(err, apart.Message());
+    return kExitFailure;
+  }
   HeadlessChart chart(QSize(options.width, options.height));
   // As at the normal start, the rest of the command line still runs past a file that cannot
   // be read, but a script is told.

@@ -90,16 +90,18 @@ std::optional<double> ProcessFlow(std::string_view text) {
   return parsed->value;
 }
 
-// Takes the value of the option at arguments[i] (i is moved onto it); false when there is none.
+// Takes the value of the option at arguments[i] (i is moved onto it); false when there is none,
+// or when the next word is an option of its own ("--export --table" asks for no file
+// "--table").
 bool TakeValue(const std::vector<std::string>& arguments, std::size_t& i, std::string& value) {
-  if (i + 1 >= arguments.size()) return false;
+  if (i + 1 >= arguments.size() || IsHeadlessWord(arguments[i + 1])) return false;
   value = arguments[++i];
   return true;
 }
 
 // Reads the headless word at arguments[i] and its value; the error text when it is not one.
 Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
-                     HeadlessOptions& options) {
+                  HeadlessOptions& options) {
   const std::string& word = arguments[i];
   std::string value;
   if (word == "--table") {
@@ -107,13 +109,14 @@ Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
   } else if (word == "--highlight") {
     if (!TakeValue(arguments, i, value)) return Failed("--highlight needs a mode from 0 to 11");
     const auto mode = WholeNumber(value, kLastHighlightMode);
-    if (!mode) return Failed("bad highlight mode " + Quoted(value) + ": give a number from 0 to 11");
+    if (!mode)
+      return Failed("bad highlight mode " + Quoted(value) + ": give a number from 0 to 11");
     options.highlights.push_back(*mode);
   } else if (word == "--size") {
     if (!TakeValue(arguments, i, value)) return Failed("--size needs WIDTHxHEIGHT");
     if (!ReadSize(value, options)) {
       return Failed("bad size " + Quoted(value) + ": give WIDTHxHEIGHT, each from 1 to " +
-             std::to_string(kLargestPictureSide) + " pixels");
+                    std::to_string(kLargestPictureSide) + " pixels");
     }
   } else if (word == "--export") {
     if (!TakeValue(arguments, i, value)) return Failed("--export needs a file name");
@@ -131,7 +134,8 @@ Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
     HourFilter& f = options.filter;
     if (!TakeValue(arguments, i, value) || !ReadRange(value, 0, 24, f.firstHour, f.lastHour) ||
         f.firstHour == f.lastHour) {
-      return Failed("bad hours " + Quoted(value) + ": give FROM-TO, two different hours from 0 to 24");
+      return Failed("bad hours " + Quoted(value) +
+                    ": give FROM-TO, two different hours from 0 to 24");
     }
   } else if (word == "--process-csv") {
     if (!TakeValue(arguments, i, value) || value.empty()) {
@@ -141,7 +145,8 @@ Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
   } else if (IsFlowWord(word)) {
     if (!TakeValue(arguments, i, value)) return Failed("-flow needs an airflow in m\xC2\xB3/s");
     const auto flow = ProcessFlow(value);
-    if (!flow) return Failed("bad airflow " + Quoted(value) + ": give m\xC2\xB3/s from 0 to 1000000");
+    if (!flow)
+      return Failed("bad airflow " + Quoted(value) + ": give m\xC2\xB3/s from 0 to 1000000");
     options.flow = *flow;
     options.flowGiven = true;
   } else {
@@ -159,7 +164,7 @@ Result<> CheckOptions(HeadlessOptions& options) {
     options.format = FormatOfFileName(options.exportFile);
     if (options.format == PictureFormat::Unknown) {
       return Failed("cannot tell the picture format of " + Quoted(options.exportFile) +
-             ": the name must end in .png, .svg or .pdf");
+                    ": the name must end in .png, .svg or .pdf");
     }
   } else if (!options.table && options.processCsvFile.empty()) {
     return Failed("nothing to do: give --table, --export FILE or --process-csv FILE");
@@ -189,8 +194,9 @@ std::string HeadlessUsageText() {
          "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s, or cfm with\n"
          "                              -units ip (default 1 m\xC2\xB3/s)\n"
          "Exit status: 0 done; 1 a chart data file could not be read (the run goes on without\n"
-         "it), the weather file could not be read, or the table or the picture could not be\n"
-         "written; 2 bad usage.\n";
+         "it) or held more than 24 points (the run goes on with the first 24), the weather\n"
+         "file could not be read, an output would replace a file the run reads, or the table\n"
+         "or the picture could not be written; 2 bad usage.\n";
 }
 
 bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {

@@ -314,6 +314,28 @@ TEST(HeadlessTest, ADataFileThatCannotBeReadIsReportedAndSkipped) {
   }
 }
 
+// Regression: a file of 30 points printed 24 with exit status 0, and a pressure held to the
+// band was used without a word.
+TEST(HeadlessTest, WhatTheChartCannotHoldIsSaid) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("thirty.hgv"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  for (int i = 1; i <= 30; ++i) file.write(FormatText("DataPnt: %d 5\r\n", i).c_str());
+  file.close();
+  const std::string name = path.toStdString();
+  const Outcome points = RunCommand({name, "--table"});
+  EXPECT_EQ(points.status, kExitFailure);
+  EXPECT_EQ(points.err,
+            "hygrovia: \"" + name + "\" holds 30 data points; only the first 24 are kept\n");
+  EXPECT_EQ(Lines(points.out).size(), 25u) << "the run goes on with the first 24";
+  const Outcome held = RunCommand({"-alt", "8000", "--table"});
+  EXPECT_EQ(held.status, kExitDone);
+  EXPECT_EQ(held.err,
+            "hygrovia: 35.600 kPa is outside 51.365-131.365 kPa; the chart uses 51.365 kPa\n");
+}
+
 TEST(HeadlessTest, CommandLinesThatCannotRun) {
   struct Case {
     Arguments arguments;
@@ -339,6 +361,17 @@ TEST(HeadlessTest, CommandLinesThatCannotRun) {
        "cannot tell the picture format of \"png\": the name must end in .png, .svg or .pdf"},
       {{"--process-csv"}, "--process-csv needs a file name, or - for standard output"},
       {{"--process-csv", "-", "-flow"}, "-flow needs an airflow in m\xC2\xB3/s"},
+      {{"--export", "--table"}, "--export needs a file name"},
+      // Regression: the chart's options without their values, or with numbers that do not
+      // read, ran with exit status 0.
+      {{"-units", "--table"}, "-units needs si or ip"},
+      {{"-cursor", "25", "--table"}, "-cursor needs t rh"},
+      {{"-graph", "1", "2", "3", "--table"}, "-graph needs tMin tMax hMin hMax"},
+      {{"--table", "-bar", "9O"}, "bad number \"9O\" after -bar"},
+      {{"-graph", "-300", "-280", "0", "1", "--table"},
+       "-graph: -300 \xC2\xB0"
+       "C is at or below absolute zero, -273.15 \xC2\xB0"
+       "C"},
   };
   const std::string sizeAdvice = ": give WIDTHxHEIGHT, each from 1 to 8192 pixels";
   for (const char* size : {"800", "0x600", "800x0", "8193x600", "800x600x2", "-800x600", " 800x600",
