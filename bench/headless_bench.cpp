@@ -18,7 +18,7 @@ void ExportDefaultChart(benchmark::State& state, PictureFormat format, const cha
   const std::string file = dir.filePath(QString::fromLatin1(name)).toStdString();
   HeadlessChart chart(QSize(kDefaultPictureWidth, kDefaultPictureHeight));
   for (auto _ : state) {
-    if (!ExportChart(chart, file, format)) state.SkipWithError("the export failed");
+    if (!ExportChart(chart.session, {chart.area.Size(), chart.page}, file, format)) state.SkipWithError("the export failed");
   }
 }
 

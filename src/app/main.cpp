@@ -48,6 +48,12 @@ int main(int argc, char* argv[]) {
   }
   // Tables and picture exports run without a window.
   if (const std::optional<int> status = RunHeadless(argc, argv)) return *status;
+  // Weather alone opens the window with it; a word the weather cannot take ends the start.
+  const Result<WeatherRequest> weather = ReadWeatherRequest(ArgumentsOf(argc, argv));
+  if (!weather) {
+    std::cerr << "hygrovia: " << weather.Message() << '\n';
+    return kExitUsage;
+  }
   const std::vector<std::string> styleWords = TakeChartStyleWords(argc, argv);
   QApplication app(argc, argv);
   ChartSession session;
@@ -63,7 +69,7 @@ int main(int argc, char* argv[]) {
   ClipboardCopy clipboardCopy(settings, session.Status(), mainForm);
   ChartPrinter printer(mainForm);
   ChartPagePrinter pagePrinter(settings, ChartPagePrinter::DefaultHooks(mainForm));
-  PictureExport pictureExport(settings, PictureExport::DefaultHooks(mainForm));
+  PictureExport pictureExport(session, PictureExport::DefaultHooks(mainForm));
   MainFormHooks& hooks = mainForm.Hooks();
   hooks.showAbout = [&] { aboutBox.ShowOver(mainForm); };
   hooks.copyToClipboard = [&] { clipboardCopy.Copy(); };
@@ -95,6 +101,7 @@ int main(int argc, char* argv[]) {
     return kExitUsage;
   }
   mainForm.ProcessCommandLine(arguments);
+  if (!weather->file.empty()) mainForm.ShowWeatherFile(weather->file, weather->filter);
   mainForm.show();
   app.exec();
   return 0;

@@ -14,10 +14,17 @@ namespace hygrovia {
 // full stop as the decimal separator whatever the process locale, so charts, files and
 // read-outs look the same on every machine.
 
-// Formats with a printf-style format ("%0.3f", "%d %d"); the locale is never consulted.
+// Formats with a printf-style format chosen at run time ("%0.3f", "%d %d"), where the format
+// really varies (a unit's decimals, a family's labels); a fixed format is written with
+// fmt::format, checked when compiling. The locale is never consulted, and a format that does
+// not fit its arguments stands as it is written rather than throwing.
 template <typename... Args>
 std::string FormatText(std::string_view format, const Args&... args) {
-  return fmt::sprintf(format, args...);
+  try {
+    return fmt::sprintf(format, args...);
+  } catch (const fmt::format_error&) {
+    return std::string(format);
+  }
 }
 
 // A number read from the start of a text, and how many characters it took.

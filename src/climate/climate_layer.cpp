@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <fmt/format.h>
 
 #include "base/number_text.h"
 #include "psychro/air_state.h"
@@ -12,7 +13,7 @@ namespace {
 
 // "41.98°N 87.92°W, 201 m"
 std::string PlaceText(const WeatherLocation& at) {
-  return FormatText("%0.2f°%s %0.2f°%s, %0.0f m", std::abs(at.latitude),
+  return fmt::format("{:.2f}°{} {:.2f}°{}, {:.0f} m", std::abs(at.latitude),
                     at.latitude < 0 ? "S" : "N", std::abs(at.longitude),
                     at.longitude < 0 ? "W" : "E", at.elevation);
 }
@@ -88,16 +89,16 @@ HoursSummary ClimateLayer::Summary(const AirState& air) const {
 std::vector<std::string> ClimateLayer::TitleLines(const AirState& air) const {
   if (!hasWeather_) return {};
   const int shown = static_cast<int>(Points(air).size());
-  std::string hours = FormatText("%d of %d hours", shown, year_.rows);
+  std::string hours = fmt::format("{} of {} hours", shown, year_.rows);
   if (!filter_.IsWholeYear()) hours = filter_.Text() + ": " + hours;
-  if (year_.skipped > 0) hours += FormatText(" (%d missing)", year_.skipped);
+  if (year_.skipped > 0) hours += fmt::format(" ({} missing)", year_.skipped);
   return {"Weather: " + year_.location.name + ", " + PlaceText(year_.location),
           fileName_ + ", " + hours};
 }
 
 std::string ClimateLayer::CellText(const AirState& air, float x, float y) const {
   if (!hasWeather_) return {};
-  return FormatText(" | %d h in cell", Bins(air).CountAt(x, y));
+  return fmt::format(" | {} h in cell", Bins(air).CountAt(x, y));
 }
 
 }  // namespace hygrovia

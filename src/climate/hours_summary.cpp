@@ -1,5 +1,7 @@
 #include "climate/hours_summary.h"
 
+#include <fmt/format.h>
+
 #include "climate/comfort_zone.h"
 #include "base/number_text.h"
 
@@ -8,7 +10,7 @@ namespace {
 
 std::string CountLine(std::string_view what, int count, int total) {
   const double share = total > 0 ? 100.0 * count / total : 0.0;
-  return FormatText("%-34s %6d %6.1f %%", std::string(what), count, share);
+  return fmt::format("{:<34} {:6} {:6.1f} %", std::string(what), count, share);
 }
 
 }  // namespace
@@ -49,7 +51,7 @@ std::vector<std::string> SummaryLines(const HoursSummary& s) {
   if (s.zones.empty()) return lines;
   for (const HoursSummary::ZoneCount& zone : s.zones) {
     lines.push_back(
-        CountLine(FormatText("Comfortable at %0.1f clo", zone.clothing), zone.hours, total));
+        CountLine(fmt::format("Comfortable at {:.1f} clo", zone.clothing), zone.hours, total));
   }
   if (s.zones.size() > 1)
     lines.push_back(CountLine("Comfortable in any zone", s.comfortable, total));

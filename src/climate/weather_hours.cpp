@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <fmt/format.h>
 
 #include "base/chart_limits.h"
 #include "base/number_text.h"
@@ -45,7 +46,7 @@ std::string HourFilter::Text() const {
   }
   if (firstHour != 0 || lastHour != 24) {
     if (!text.empty()) text += ' ';
-    text += FormatText("%d:00-%d:00", firstHour, lastHour);
+    text += fmt::format("{}:00-{}:00", firstHour, lastHour);
   }
   return text;
 }

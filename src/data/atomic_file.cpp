@@ -9,6 +9,7 @@
 #include <process.h>
 #else
 #include <unistd.h>
+#include <fmt/format.h>
 #endif
 
 #include "base/number_text.h"
@@ -105,7 +106,7 @@ fs::path NameBeside(const fs::path& file, int attempt) {
   const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
   fs::path name = ".";
   name += file.filename().native().substr(0, kKeptNameBytes);
-  name += FormatText(".%llx-%d-%d.tmp", static_cast<unsigned long long>(stamp), ProcessNumber(),
+  name += fmt::format(".{:x}-{}-{}.tmp", static_cast<unsigned long long>(stamp), ProcessNumber(),
                      attempt);
   return FolderOf(file) / name;
 }

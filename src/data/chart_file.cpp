@@ -1,5 +1,6 @@
 #include "data/chart_file.h"
 
+#include <fmt/format.h>
 #include <algorithm>
 #include <iterator>
 #include <optional>
@@ -35,8 +36,8 @@ constexpr std::string_view kHeader =
     "\r\n";
 
 std::string PairLine(std::string_view key, float first, float second) {
-  return FormatText("%s %0.3f  %0.3f\r\n", key, static_cast<double>(first),
-                    static_cast<double>(second));
+  return fmt::format("{} {:.3f}  {:.3f}\r\n", key, static_cast<double>(first),
+                     static_cast<double>(second));
 }
 
 struct FloatPair {
@@ -91,12 +92,12 @@ Result<> ReadPair(WordReader& reader, FloatPair& pair) {
   return Done();
 }
 
-std::string Number(float value) { return FormatText("%g", static_cast<double>(value)); }
+std::string Number(float value) { return fmt::format("{:g}", static_cast<double>(value)); }
 
 // A value as the file keeps it: written with three decimals and read back. The checks judge
 // this value, so that a chart that loads also loads again once saved.
 float AsSaved(float value) {
-  return static_cast<float>(DecimalValue(FormatText("%0.3f", static_cast<double>(value))));
+  return static_cast<float>(DecimalValue(fmt::format("{:.3f}", static_cast<double>(value))));
 }
 
 // A dry bulb (°C) at or below absolute zero is no air state.
@@ -206,7 +207,7 @@ void ReadEntry(std::string_view word, WordReader& reader, FileContent& content, 
   const Result<> read = ReadKnownEntry(word, reader, content);
   // A "Properties:" line that cannot be used is no sign of a chart file; any other key is.
   if (read || word != "Properties:") scan.KeyFound = true;
-  if (!read && !scan.Fault) scan.Fault = FormatText("Line %zu: ", line) + read.Message();
+  if (!read && !scan.Fault) scan.Fault = fmt::format("Line {}: ", line) + read.Message();
 }
 
 void ApplyContent(const FileContent& content, ChartSettings& chart) {
@@ -240,9 +241,9 @@ std::string ChartFileText(const ChartSettings& chart) {
   std::string text(kHeader);
   text += PairLine("Cursor:", chart.Cursor.X, chart.Cursor.Y);
   text += PairLine("CursorArrow:", chart.Arrow.X, chart.Arrow.Y);
-  text += FormatText("BarometricPressure: %0.3f\r\n", chart.GetPressure());
+  text += fmt::format("BarometricPressure: {:.3f}\r\n", chart.GetPressure());
   if (chart.GetPropertyModel() == PropertyModel::Ashrae2017) {
-    text += FormatText("Properties: %s\r\n", kAshraeModelWord);
+    text += fmt::format("Properties: {}\r\n", kAshraeModelWord);
   }
   text += PairLine("TemperatureRange:", chart.TempMin, chart.TempMax);
   text += PairLine("HumidityRange:", chart.HumidityMin, chart.HumidityMax);

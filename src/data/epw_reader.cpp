@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <fmt/format.h>
 
 #include "base/number_text.h"
 #include "data/path_text.h"
@@ -101,7 +102,7 @@ std::string Quoted(std::string_view text) {
 }
 
 std::string LineMessage(int line, const std::string& what) {
-  return FormatText("Line %d: ", line) + what;
+  return fmt::format("Line {}: ", line) + what;
 }
 
 class WeatherParser {
@@ -150,7 +151,7 @@ std::optional<std::string> WeatherParser::ReadLocation(std::string_view line) {
     const auto value = FieldNumber(n.text);
     if (!value || *value < n.low || *value > n.high) {
       return "the " + std::string(n.name) + " " + Quoted(n.text) +
-             FormatText(" is not a number from %g to %g.", n.low, n.high);
+             fmt::format(" is not a number from {:.6g} to {:.6g}.", n.low, n.high);
     }
     n.value = *value;
   }
@@ -254,7 +255,7 @@ Result<WeatherYear> WeatherParser::Read(std::string_view text) {
   }
   if (year_.rows != kHoursInYear && year_.rows != kHoursInLeapYear) {
     return Fail(LineMessage(kHeaderLines + year_.rows + 1,
-                            FormatText("the file ends after %d hours; a year has 8760, or 8784 "
+                            fmt::format("the file ends after {} hours; a year has 8760, or 8784 "
                                        "in a leap year.",
                                        year_.rows)));
   }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <limits>
 #include <system_error>
+#include <fmt/format.h>
 
 #include "model/chart_settings.h"
 #include "base/number_text.h"
@@ -71,7 +72,7 @@ WindowSize WindowSizeFromText(std::string_view text) {
   return WindowSize{*width, *height};
 }
 
-std::string WindowSizeText(WindowSize size) { return FormatText("%d %d", size.Width, size.Height); }
+std::string WindowSizeText(WindowSize size) { return fmt::format("{} {}", size.Width, size.Height); }
 
 std::optional<SetupPositions> SetupFromText(std::string_view text) {
   const std::optional<ChartPoint> cursor = ReadPoint(text);
@@ -86,7 +87,7 @@ std::string SetupText(const ChartSettings& chart) {
   // holds where the user left it.
   ChartPoint arrow = chart.Arrow;
   chart.ConstrainPoint(arrow, VerticalAxisUnits::AbsoluteHumidity);
-  return FormatText("%0.2f %0.2f %0.2f %0.2f", cursor.DryBulb, cursor.AbsHumidity,
+  return fmt::format("{:.2f} {:.2f} {:.2f} {:.2f}", cursor.DryBulb, cursor.AbsHumidity,
                     static_cast<double>(arrow.X), static_cast<double>(arrow.Y));
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string_view>
+#include <fmt/format.h>
 
 #include "base/chart_point.h"
 #include "model/chart_settings.h"
@@ -41,7 +42,7 @@ std::string StateText(std::string_view format, const AirState& state, const Quan
                  units.Shown(Quantity::Moisture, state.AbsHumidity),
                  std::string(units.RowUnit(Quantity::Moisture)));
   if (state.Model != PropertyModel::ChartFormulas) {
-    text += FormatText("  (%s)", PropertyModelName(state.Model));
+    text += fmt::format("  ({})", PropertyModelName(state.Model));
   }
   return text;
 }

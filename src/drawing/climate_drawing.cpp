@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <vector>
+#include <fmt/format.h>
 
 #include "model/chart_settings.h"
 #include "climate/climate_layer.h"
@@ -125,7 +126,7 @@ void DrawTitle(ChartSettings& chart, const ClimateLayer& layer) {
   const int largest = layer.Bins(air).Largest();
   if (largest == 0) return;
   const PointF at = surface.TextRowPosition(0.0f, row++);
-  surface.DrawLabel(at.x, at.y, FormatText("Hours per cell, 1 to %d:", largest), 1);
+  surface.DrawLabel(at.x, at.y, fmt::format("Hours per cell, 1 to {}:", largest), 1);
   const PointF scale = surface.TextRowPosition(0.0f, row);
   const float height = surface.TextHeightWorld("W");
   const float width = 2.0f * surface.TextHeightPixels("W") / surface.ScaleX;

@@ -128,11 +128,7 @@ void BuildDifferenceRows(ChartSettings& chart) {
 
 // The text of a label; a format the formatter refuses is drawn as it stands.
 std::string LabelText(std::string_view format, double value) {
-  try {
-    return RowText(FormatText(format, value));
-  } catch (const fmt::format_error&) {
-    return RowText(std::string(format));
-  }
+  return RowText(FormatText(format, value));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "drawing/model_caption.h"
 
+#include <fmt/format.h>
+
 #include "model/chart_settings.h"
 #include "base/number_text.h"
 #include "units/quantity_text.h"
@@ -26,7 +28,7 @@ std::string BarometricPressureText(const QuantityText& units, double pressure) {
 std::string ModelCaption(const ChartSettings& chart) {
   const PropertyModel model = chart.GetPropertyModel();
   if (model == PropertyModel::ChartFormulas) return {};
-  return FormatText("%s, ", PropertyModelName(model)) +
+  return fmt::format("{}, ", PropertyModelName(model)) +
          BarometricPressureText(chart.GetUnits(), chart.GetPressure());
 }
 

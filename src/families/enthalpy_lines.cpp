@@ -2,6 +2,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <fmt/format.h>
 
 #include "families/enthalpy_lines.h"
 #include "model/chart_grid.h"
@@ -89,7 +90,7 @@ void DrawEnthalpyLabel(ChartSettings& chart, PointF at, double h, const Enthalpy
     if (h < range.first + spacing.labelStep + 0.5 * spacing.step) {
       vAlign = DrawingSurface::kAlignMiddle;
     }
-    text = FormatText("%0.0lf", h);
+    text = fmt::format("{:.0f}", h);
   }
   const PointF kept = KeptInImage(chart.Surface(), at, text, hAlign, vAlign);
   OfferLabel(chart, {LineFamily::Enthalpy, kept, hAlign, vAlign, text, h,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <fmt/format.h>
 
 #include "model/chart_settings.h"
 #include "base/number_text.h"
@@ -95,7 +96,7 @@ bool NodeList::DrawNodes(DrawingSurface& surface) const {
   BeginMarks(surface);
   for (std::int32_t i = 0; i < count; ++i) {
     const ChartPoint node = GetNode(i);
-    surface.DrawText(node.X, node.Y, FormatText(" %d. ", i + 1), DrawingSurface::kAlignCentre,
+    surface.DrawText(node.X, node.Y, fmt::format(" {}. ", i + 1), DrawingSurface::kAlignCentre,
                      DrawingSurface::kAlignBelow);
     if (i > 0) {
       const ChartPoint previous = GetNode(i - 1);

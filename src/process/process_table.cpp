@@ -1,6 +1,7 @@
 #include "process/process_table.h"
 
 #include <utility>
+#include <fmt/format.h>
 
 #include "model/chart_settings.h"
 #include "units/displayed_enthalpy.h"
@@ -76,7 +77,7 @@ void BuildProcessTable(const ChartSettings& chart, const Airflow& flow, ProcessT
   RowWriter writer(chart.CursorState(), chart.GetUnits(), flow, table);
   const NodeList& nodes = chart.Nodes;
   for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
-    writer.Point(ProcessPointKind::Node, i, FormatText("%d", i + 1), nodes.GetNode(i), i > 0);
+    writer.Point(ProcessPointKind::Node, i, fmt::format("{}", i + 1), nodes.GetNode(i), i > 0);
   }
   writer.Point(ProcessPointKind::Cursor, -1, kCursorName, chart.Cursor, false);
   if (chart.IsRelativeCursor()) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <fmt/format.h>
 
 #include "model/chart_settings.h"
 #include "base/number_text.h"
@@ -23,7 +24,7 @@ constexpr float kArrowSize = 1.0f;
 // What a box of the marks holds beyond their points: the cross, the halo and a pixel spare.
 constexpr float kPointReach = kCrossHalf + kHeldWidth + kHaloReach + 2.0f;
 
-std::string NodeNumber(std::int32_t i) { return FormatText(" %d. ", i + 1); }
+std::string NodeNumber(std::int32_t i) { return fmt::format(" {}. ", i + 1); }
 
 // The strokes of every mark, in the halo's pen (wider, white) or the mark's own.
 void DrawStrokes(ChartSettings& chart, bool halo) {

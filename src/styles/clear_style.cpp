@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fmt/format.h>
 
 #include "model/chart_settings.h"
 #include "styles/clear_labels.h"
@@ -151,13 +152,13 @@ class Clear final : public ChartStyle {
     if (label.title) return std::string(label.format);
     switch (label.family) {
       case LineFamily::RelativeHumidity:
-        return FormatText("%0.0f%%", label.value);
+        return fmt::format("{:.0f}%", label.value);
       case LineFamily::VapourPressure:
-        return FormatText("%0.1f", label.value);
+        return fmt::format("{:.1f}", label.value);
       case LineFamily::Volume:  // three decimals of m³/kg, one of ft³/lb
         return FormatText(label.format, label.value);
       default:
-        return FormatText("%0.0f", label.value);
+        return fmt::format("{:.0f}", label.value);
     }
   }
 };

@@ -1,6 +1,7 @@
 #include "units/quantity_text.h"
 
 #include <cmath>
+#include <fmt/format.h>
 
 #include "base/number_text.h"
 
@@ -96,14 +97,14 @@ std::string QuantityText::Number(Quantity quantity, double value) const {
 std::string QuantityText::Number(Quantity quantity, double value, int decimals) const {
   const double shown = Shown(quantity, value);
   if (!std::isfinite(shown)) return std::string(kNoNumber);
-  std::string text = FormatText("%.*f", decimals, shown);
+  std::string text = fmt::format("{:.{}f}", shown, decimals);
   // A negative value that rounds to zero reads as zero.
   if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
   return text;
 }
 
 std::string QuantityText::RowValue(Quantity quantity, double value) const {
-  std::string text = FormatText("%.*f", UnitOf(quantity).rowDecimals, Shown(quantity, value));
+  std::string text = fmt::format("{:.{}f}", Shown(quantity, value), UnitOf(quantity).rowDecimals);
   text += RowUnit(quantity);
   return text;
 }

@@ -301,6 +301,7 @@ TEST(ProgramTargetTest, NoOutputReplacesAFileTheRunReads) {
   fs::create_directory(at);
   WriteBytes(at / "office.hgv", "Cursor: 20 8\r\n");
   WriteBytes(at / "chart.png", "Cursor: 20 8\r\n");
+  WriteBytes(at / "chart.pdf", "Cursor: 20 8\r\n");
   WriteBytes(at / "wx.epw", "LOCATION,Somewhere\n");
   fs::create_symlink("office.hgv", at / "alias.csv");
   struct Case {
@@ -315,6 +316,7 @@ TEST(ProgramTargetTest, NoOutputReplacesAFileTheRunReads) {
       {{at / "office.hgv", "--process-csv", at / "alias.csv"}, at / "alias.csv", at / "office.hgv"},
       {{"--weather", at / "wx.epw", "--process-csv", at / "wx.epw"}, at / "wx.epw", at / "wx.epw"},
       {{at / "chart.png", "--export", at / "chart.png"}, at / "chart.png", at / "chart.png"},
+      {{at / "chart.pdf", "--page", at / "chart.pdf"}, at / "chart.pdf", at / "chart.pdf"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.output);

@@ -1,6 +1,8 @@
 #include "app/cli/headless.h"
 
+#include <fmt/format.h>
 #include <QByteArray>
+#include <QFile>
 #include <QGuiApplication>
 #include <QSize>
 #include <QtGlobal>
@@ -33,22 +35,25 @@ void Complain(std::ostream& err, const std::string& message) {
 // is reported and skipped, and so is one too large to be a chart. The exit status they leave:
 // kExitUsage when a word cannot be used at all, kExitFailure when a data file was skipped
 // (both reported), else kExitDone.
-int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
-                    std::ostream& err) {
+int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words, std::ostream& err,
+                    std::string& lastFile) {
   bool allRead = true;
   bool usable = true;
   CommandLineActions actions;
   // The name's bytes go to the system as they came, whatever their encoding.
-  actions.loadFile = [&chart, &err, &allRead](const std::string& fileName) {
+  actions.loadFile = [&chart, &err, &allRead, &lastFile](const std::string& fileName) {
     ChartFileLoad load;
     const Result<> result = LoadChartFile(std::filesystem::path(fileName), chart.settings, &load);
     if (!result.Ok()) {
       Complain(err, result.Message());
       allRead = false;
-    } else if (load.pointsInFile > NodeList::kCapacity) {
+      return;
+    }
+    lastFile = fileName;
+    if (load.pointsInFile > NodeList::kCapacity) {
       // The run goes on with the points the chart holds, but a script learns of the rest.
-      Complain(err, FormatText("\"%s\" holds %d data points; only the first %d are kept",
-                               fileName.c_str(), load.pointsInFile, NodeList::kCapacity));
+      Complain(err, fmt::format("\"{}\" holds {} data points; only the first {} are kept", fileName,
+                                load.pointsInFile, NodeList::kCapacity));
       allRead = false;
     }
   };
@@ -125,6 +130,7 @@ Result<> CheckOutputs(const HeadlessOptions& options) {
     outputs.push_back(options.processCsvFile);
   }
   if (!options.exportFile.empty()) outputs.push_back(options.exportFile);
+  if (!options.pageFile.empty()) outputs.push_back(options.pageFile);
   for (const std::string& output : outputs) {
     for (const std::filesystem::path& input : InputsOf(options)) {
       if (Result<> apart = CheckNotInput(output, input); !apart) {
@@ -157,7 +163,8 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
   HeadlessChart chart(QSize(options.width, options.height));
   // As at the normal start, the rest of the command line still runs past a file that cannot
   // be read, but a script is told.
-  const int done = ApplyChartWords(chart, options.chartWords, err);
+  std::string chartFile;
+  const int done = ApplyChartWords(chart, options.chartWords, err, chartFile);
   if (done == kExitUsage) return done;
   if (!options.weatherFile.empty() && !ShowWeather(chart, options, err)) return kExitFailure;
   for (const int mode : options.highlights) chart.ChooseHighlight(mode);
@@ -173,8 +180,21 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
       return kExitFailure;
     }
   }
+  if (!options.pageFile.empty()) {
+    const ChartOutput page{
+        chart.area.Size(),
+        {chart.page.layout,
+         TodaysPageTitle(QFile::decodeName(QByteArray::fromStdString(chartFile)))}};
+    if (const Result<> written =
+            ExportChart(chart.session, page, options.pageFile, PictureFormat::PdfPage);
+        !written) {
+      Complain(err, written.Message());
+      return kExitFailure;
+    }
+  }
   if (options.exportFile.empty()) return done;
-  const Result<> exported = ExportChart(chart, options.exportFile, options.format);
+  const Result<> exported = ExportChart(chart.session, {chart.area.Size(), chart.page},
+                                        options.exportFile, options.format);
   if (exported) return done;
   Complain(err, exported.Message());
   return kExitFailure;
@@ -191,7 +211,7 @@ std::optional<int> RunHeadless(int argc, char* argv[]) {
   int appArgc = argc > 0 ? 1 : 0;
   std::optional<QGuiApplication> app;
   if (const Result<HeadlessOptions> read = ReadHeadlessOptions(arguments);
-      read && !read->exportFile.empty()) {
+      read && (!read->exportFile.empty() || !read->pageFile.empty())) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     app.emplace(appArgc, argv);
   }

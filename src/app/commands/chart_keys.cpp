@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <fmt/format.h>
 
 #include "drawing/chart_cursor.h"
 #include "base/chart_point.h"
@@ -31,7 +32,7 @@ std::int32_t ClampedSelection(const NodeList& nodes) {
 ChartPoint PointToMove(const ChartSettings& chart) {
   ChartPoint p = chart.Nodes.Count > 0 ? chart.Nodes.GetNode(ClampedSelection(chart.Nodes))
                                        : chart.PointInUnits(chart.RelativeCursor);
-  p.Y = static_cast<float>(DecimalValue(FormatText("%0.1f", static_cast<double>(p.Y))));
+  p.Y = static_cast<float>(DecimalValue(fmt::format("{:.1f}", static_cast<double>(p.Y))));
   return p;
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <fmt/format.h>
 
 #include "drawing/chart_drawing.h"
 #include "model/chart_settings.h"
@@ -347,7 +348,7 @@ double ShrinkToFit(double width, double height, double roomWidth, double roomHei
 std::vector<std::string> TitleLines(const ChartSettings& chart, const ChartPageTitle& title) {
   const QuantityText& units = chart.GetUnits();
   const auto shown = [&units](Quantity quantity, double value) {
-    return FormatText("%0.1f", units.Shown(quantity, value));
+    return fmt::format("{:.1f}", units.Shown(quantity, value));
   };
   std::vector<std::string> lines;
   lines.push_back(title.fileName.empty() ? std::string(kUntitled) : title.fileName);
@@ -381,9 +382,9 @@ std::vector<std::vector<std::string>> NodeTable(const ChartSettings& chart) {
   for (std::int32_t i = 0; chart.Nodes.IsValidIndex(i); ++i) {
     const ChartPoint node = chart.Nodes.GetNode(i);
     air.SetFromHumidity(node.X, node.Y);
-    table.push_back({FormatText("%d", i + 1), shown("%0.1f", Quantity::Temperature, air.DryBulb),
+    table.push_back({fmt::format("{}", i + 1), shown("%0.1f", Quantity::Temperature, air.DryBulb),
                      shown("%0.1f", Quantity::Temperature, air.WetBulb),
-                     FormatText("%0.1f", air.RelHumidity),
+                     fmt::format("{:.1f}", air.RelHumidity),
                      shown("%0.2f", Quantity::Moisture, air.AbsHumidity),
                      shown("%0.1f", Quantity::Temperature, air.DewPoint),
                      shown("%0.1f", Quantity::Enthalpy, DisplayedEnthalpy(units, air)),

@@ -39,9 +39,9 @@ constexpr Quantity kW = Quantity::Moisture;
 constexpr Quantity kRh = Quantity::RelativeHumidity;
 
 // "-props", "-style" and "-units" take a name rather than a number. The filters and airflow
-// of runs without a window are passed over here with their values, so that a window start
-// does not take them for chart files.
-constexpr std::array<OptionWord, 11> kOptions{{
+// of runs without a window, and the weather file the window shows on its own, are passed over
+// here with their values, so that a window start does not take them for chart files.
+constexpr std::array<OptionWord, 12> kOptions{{
     {"-graph", Option::Graph, 4, {kT, kT, kW, kW}, "tMin tMax hMin hMax"},
     {"-bar", Option::Bar, 1, {Quantity::Pressure}, "a pressure"},
     {"-cursor", Option::Cursor, 2, {kT, kRh}, "t rh"},
@@ -53,6 +53,7 @@ constexpr std::array<OptionWord, 11> kOptions{{
     {"-months", Option::NoWindowOnly, 1, {}, "A-B"},
     {"-hours", Option::NoWindowOnly, 1, {}, "A-B"},
     {"-flow", Option::NoWindowOnly, 1, {}, "an airflow"},
+    {"--weather", Option::NoWindowOnly, 1, {}, "a weather file (.epw)"},
 }};
 
 // The original Windows program saw the command line as one string and ignored it when it

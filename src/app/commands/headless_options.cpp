@@ -122,6 +122,12 @@ Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
     if (!TakeValue(arguments, i, value)) return Failed("--export needs a file name");
     if (value.empty()) return Failed("the file name after --export is empty");
     options.exportFile = value;
+  } else if (word == "--page") {
+    if (!TakeValue(arguments, i, value)) return Failed("--page needs a file name");
+    if (FormatOfFileName(value) != PictureFormat::Pdf) {
+      return Failed("the page of --page is a PDF file: its name must end in .pdf");
+    }
+    options.pageFile = value;
   } else if (word == "--weather") {
     if (!TakeValue(arguments, i, value)) return Failed("--weather needs a weather file (.epw)");
     options.weatherFile = value;
@@ -166,8 +172,8 @@ Result<> CheckOptions(HeadlessOptions& options) {
       return Failed("cannot tell the picture format of " + Quoted(options.exportFile) +
                     ": the name must end in .png, .svg or .pdf");
     }
-  } else if (!options.table && options.processCsvFile.empty()) {
-    return Failed("nothing to do: give --table, --export FILE or --process-csv FILE");
+  } else if (!options.table && options.processCsvFile.empty() && options.pageFile.empty()) {
+    return Failed("nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE");
   }
   return Done();
 }
@@ -184,11 +190,16 @@ PictureFormat FormatOfFileName(std::string_view fileName) {
 std::string HeadlessUsageText() {
   return "Without a window, after the words above:\n"
          "  --table                     prints the data table\n"
-         "  --export FILE               writes the chart as a .png, .svg or .pdf picture\n"
+         "  --export FILE               writes the chart as a .png, .svg or .pdf picture, the\n"
+         "                              chart alone at the picture's size, for documents\n"
+         "  --page FILE.pdf             writes the page Print chart prints: paper, title block\n"
+         "                              with the file name, pressure, ranges and date, and the\n"
+         "                              table of points\n"
          "  --size WIDTHxHEIGHT         picture size in pixels (default 1600x1200)\n"
          "  --highlight N               highlight mode 0 to 11, as chosen from the menu\n"
          "  --weather FILE.epw          draws a year of weather and the comfort zones; --table\n"
-         "                              adds the hours in and around the zones\n"
+         "                              adds the hours in and around the zones; without any\n"
+         "                              other word above, the window opens with the weather\n"
          "  -months A-B, -hours A-B     only months A to B, only from A:00 to B:00\n"
          "  --process-csv FILE          writes the process table as CSV (- for standard output)\n"
          "  -flow VALUE                 airflow of the process table, m\xC2\xB3/s, or cfm with\n"
@@ -200,7 +211,27 @@ std::string HeadlessUsageText() {
 }
 
 bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {
-  return std::any_of(arguments.begin(), arguments.end(), IsHeadlessWord);
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    // Weather alone opens the window with it; its file is no word of its own.
+    if (arguments[i] == "--weather") {
+      ++i;
+    } else if (IsHeadlessWord(arguments[i])) {
+      return true;
+    }
+  }
+  return false;
+}
+
+Result<WeatherRequest> ReadWeatherRequest(const std::vector<std::string>& arguments) {
+  HeadlessOptions options;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    if (arguments[i] != "--weather" && !IsFilterWord(arguments[i])) continue;
+    if (Result<> read = ReadWord(arguments, i, options); !read) return Failed(read.Message());
+  }
+  if (options.weatherFile.empty() && !(options.filter == HourFilter{})) {
+    return Failed("-months and -hours choose hours of --weather FILE");
+  }
+  return WeatherRequest{options.weatherFile, options.filter};
 }
 
 Result<HeadlessOptions> ReadHeadlessOptions(const std::vector<std::string>& arguments) {

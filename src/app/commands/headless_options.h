@@ -39,6 +39,7 @@ struct HeadlessOptions {
   std::vector<int> highlights;          // modes 0 to 11, chosen as from the menu
   bool table = false;                   // "--table": print the data table
   std::string exportFile;               // "--export FILE": empty when not asked for
+  std::string pageFile;                 // "--page FILE.pdf": empty when not asked for
   PictureFormat format = PictureFormat::Unknown;
   std::string weatherFile;  // "--weather FILE.epw": empty when not asked for
   HourFilter filter;        // "-months A-B" and "-hours A-B"
@@ -56,7 +57,8 @@ struct HeadlessOptions {
 std::string HeadlessUsageText();
 
 // True when an argument is a word of a run without a window: any word that starts with "--",
-// except "--help" and "--version", which the normal start answers.
+// except "--help" and "--version", which the normal start answers, and "--weather" with its
+// file, which a window start shows.
 bool AsksForHeadlessRun(const std::vector<std::string>& arguments);
 
 // Splits the arguments (without the program name) into the chart words, kept in their order,
@@ -67,6 +69,16 @@ bool AsksForHeadlessRun(const std::vector<std::string>& arguments);
 // missing or bad value, a file name of no known picture format, a filter without weather, or
 // none of "--table", "--export" and "--process-csv" is refused with a one-line message.
 Result<HeadlessOptions> ReadHeadlessOptions(const std::vector<std::string>& arguments);
+
+// The weather a window start asks for: "--weather FILE.epw" with its "-months" and "-hours".
+struct WeatherRequest {
+  std::string file;  // empty when no weather was asked for
+  HourFilter filter;
+};
+
+// The weather words of a window start, read as a run without a window reads them; a missing
+// or bad value, or a filter without weather, is refused with a one-line message.
+Result<WeatherRequest> ReadWeatherRequest(const std::vector<std::string>& arguments);
 
 }  // namespace hygrovia
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 #include <array>
+#include <fmt/format.h>
 
 #include "base/number_text.h"
 
@@ -47,7 +48,7 @@ const FormatFilter& FilterNamed(const QString& filter) {
 }
 
 QString SizeText(QSize size) {
-  return QString::fromStdString(FormatText("%d \xC3\x97 %d", size.width(), size.height()));
+  return QString::fromStdString(fmt::format("{} \xC3\x97 {}", size.width(), size.height()));
 }
 
 // The sizes offered besides the chart area's and a typed one.

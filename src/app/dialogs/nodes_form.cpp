@@ -15,6 +15,7 @@
 #include <cmath>
 #include <limits>
 #include <string_view>
+#include <fmt/format.h>
 
 #include "app/widgets/dialog_layout.h"
 #include "app/widgets/field_checker.h"
@@ -132,7 +133,7 @@ void TNodesForm::ShowNode(int index) {
   // the caption never numbers a point the list does not hold (except the empty list's 1 of 0).
   if (index >= count) index = std::max(count - 1, 0);
   MainGroupBox->setTitle(
-      QString::fromStdString(FormatText(" Data Point %d of %d ", index + 1, count)));
+      QString::fromStdString(fmt::format(" Data Point {} of {} ", index + 1, count)));
   const std::string_view degrees = settings_.GetUnits().Unit(Quantity::Temperature);
   Label7->setText(QStringLiteral("&Dry Bulb Temperature (") +
                   QString::fromUtf8(degrees.data(), static_cast<qsizetype>(degrees.size())) +

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "app/output/window_export.h"
-#include "model/chart_settings.h"
+#include "session/chart_session.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -23,15 +23,15 @@ PictureExport::Hooks PictureExport::DefaultHooks(QWidget& window) {
   return hooks;
 }
 
-PictureExport::PictureExport(const ChartSettings& chart, Hooks hooks)
-    : chart_(chart), hooks_(std::move(hooks)) {}
+PictureExport::PictureExport(ChartSession& session, Hooks hooks)
+    : session_(session), hooks_(std::move(hooks)) {}
 
 bool PictureExport::Export(const ChartPageSetup& page) {
   if (!hooks_.chooseFile) return false;
   const std::optional<ExportTarget> target = hooks_.chooseFile(lastFolder_);
   if (!target || target->fileName.isEmpty()) return false;
   lastFolder_ = QFileInfo(target->fileName).absolutePath();
-  const DrawingSurface& surface = chart_.Surface();
+  const DrawingSurface& surface = session_.Surface();
   QSize size(surface.DeviceWidth, surface.DeviceHeight);
   if (target->format == PictureFormat::Png) {
     const std::optional<QSize> chosen = hooks_.choosePngSize ? hooks_.choosePngSize(size) : size;
@@ -43,7 +43,7 @@ bool PictureExport::Export(const ChartPageSetup& page) {
   request.format = target->format;
   request.size = size;
   request.page = page;
-  const Result<> exported = ExportWindowChart(chart_, request);
+  const Result<> exported = ExportWindowChart(session_, request);
   if (exported) return true;
   if (hooks_.showError) {
     hooks_.showError(QString::fromStdString(exported.Message()), QString::fromLatin1(kErrorCaption));

@@ -13,7 +13,7 @@ class QWidget;
 
 namespace hygrovia {
 
-class ChartSettings;
+class ChartSession;
 
 // The window's "Export picture..." command: a file chosen as PNG, SVG or PDF, a size for a
 // PNG image, and the chart written as the command line's export writes it. The folder of the
@@ -36,7 +36,7 @@ class PictureExport {
   static Hooks DefaultHooks(QWidget& window);
 
   // The chart (with its surface, whose device is the chart area) must outlive the export.
-  PictureExport(const ChartSettings& chart, Hooks hooks);
+  PictureExport(ChartSession& session, Hooks hooks);
 
   // Asks for the file (and the size of a PNG image) and writes the chart; a PDF file gets
   // the chart page described by page. Returns true when a file was written.
@@ -45,7 +45,7 @@ class PictureExport {
   const QString& LastFolder() const { return lastFolder_; }
 
  private:
-  const ChartSettings& chart_;
+  ChartSession& session_;
   Hooks hooks_;
   QString lastFolder_;
 };

@@ -32,6 +32,7 @@ namespace hygrovia {
 class ChartImage;
 class ChartSession;
 class ChartSettings;
+struct HourFilter;
 class StatusLine;
 
 // The main window: a toolbar of large buttons, the chart, and along the bottom the view
@@ -60,6 +61,11 @@ class TMainForm : public QWidget {
   // that cannot be read is reported on standard error only. The chart it leaves counts as
   // unchanged, unless options after the last file loaded changed what the file held.
   void ProcessCommandLine(const std::vector<std::string>& arguments);
+
+  // Shows the year of weather of the file (its name as the file system's bytes) with the
+  // comfort zones, its hours held to filter, as a run without a window draws it; a file that
+  // cannot be read is told on standard error and nothing changes. False when it could not.
+  bool ShowWeatherFile(const std::string& fileName, const HourFilter& filter);
 
   // The smallest client size at which every control can be reached.
   QSize MinimumClientSize() const;

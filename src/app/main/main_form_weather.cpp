@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <cmath>
 #include <filesystem>
+#include <iostream>
 
 #include "app/main/main_form.h"
 #include "model/chart_settings.h"
@@ -11,6 +12,7 @@
 #include "units/quantity_text.h"
 #include "model/status_line.h"
 #include "data/epw_reader.h"
+#include "data/path_text.h"
 #include "psychro/air_state.h"
 #include "psychro/ashrae_model.h"
 #include "surface/drawing_surface.h"
@@ -45,6 +47,22 @@ void TMainForm::WeatherButtonClick() {
   OfferStationPressure(elevation);
   Redraw();
   if (hooks_.showWeather) hooks_.showWeather();
+}
+
+bool TMainForm::ShowWeatherFile(const std::string& fileName, const HourFilter& filter) {
+  const std::filesystem::path path(fileName);
+  Result<WeatherYear> result = ReadWeatherFile(path);
+  if (!result.Ok()) {
+    std::cerr << "hygrovia: " << result.Message() << '\n';
+    return false;
+  }
+  ClimateLayer& layer = settings_.Climate;
+  layer.SetWeather(std::move(result).Value(), PathText(path.filename()));
+  layer.SetFilter(filter);
+  layer.SetShowComfort(true);
+  lastWeatherName_ = QFile::decodeName(QByteArray::fromStdString(fileName));
+  Redraw();
+  return true;
 }
 
 void TMainForm::OfferStationPressure(double elevation) {

@@ -34,10 +34,4 @@ void HeadlessChart::ChooseHighlight(int mode) {
   Redraw();
 }
 
-void HeadlessChart::AttachCanvas(Canvas* canvas) {
-  surface.Canvas = canvas;
-  surface.Attach(canvas, &area);
-  settings.ApplyToSurface();
-}
-
 }  // namespace hygrovia

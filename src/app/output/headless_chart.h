@@ -4,23 +4,10 @@
 #include <QSize>
 
 #include "app/output/chart_page_printer.h"
+#include "app/output/lent_surface.h"
 #include "session/chart_session.h"
-#include "surface/canvas.h"
 
 namespace hygrovia {
-
-// The chart area of a run without a window: a fixed client size and nothing to repaint.
-class PictureArea : public SurfaceControl {
- public:
-  explicit PictureArea(QSize size) : size_(size) {}
-  int ClientWidth() const override { return size_.width(); }
-  int ClientHeight() const override { return size_.height(); }
-  void RepaintNow() override {}
-  QSize Size() const { return size_; }
-
- private:
-  QSize size_;
-};
 
 // A chart session for a run without a window, on a chart area of the picture's size. Until a canvas is attached the chart's redraws only do their bookkeeping (data table,
 // points pulled onto the chart, highlight taken over), which is all the later steps need.
@@ -38,9 +25,6 @@ class HeadlessChart {
   void ToggleRelativeCursor();
   // A highlight menu item: choose the mode and redraw.
   void ChooseHighlight(int mode);
-  // Draws on canvas from now on (none when null), fitting the chart to the area again with
-  // the canvas's text sizes, as the window's first showing does.
-  void AttachCanvas(Canvas* canvas);
 
   ChartSession session;
   DrawingSurface& surface = session.Surface();

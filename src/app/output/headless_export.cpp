@@ -19,14 +19,15 @@
 #include <string_view>
 #include <utility>
 
-#include "app/output/headless_chart.h"
 #include "app/output/chart_page_printer.h"
 #include "app/output/chart_picture.h"
 #include "app/output/chart_printer.h"
 #include "app/output/headless_png.h"
+#include "app/output/lent_surface.h"
 #include "app/output/qt_canvas.h"
 #include "data/atomic_file.h"
 #include "data/write_target.h"
+#include "session/chart_session.h"
 
 namespace hygrovia {
 namespace {
@@ -51,18 +52,16 @@ Picture Made(QByteArray bytes, const QString& whyEmpty) {
 
 Picture NoPicture(const QString& why) { return {{}, why}; }
 
-// The chart drawn as on screen: cleared to the button face, every line in its pixels.
-Picture DrawPng(HeadlessChart& chart) {
-  QImage image(chart.area.Size(), QImage::Format_RGB32);
+// The chart drawn as on screen: cleared to the style's background, every line in its pixels.
+Picture DrawPng(ChartSession& session, const ChartOutput& output) {
+  QImage image(output.size, QImage::Format_RGB32);
   if (image.isNull()) return NoPicture(NoMemory());
   {
     QtCanvas canvas;
     UseChartFont(canvas);
     canvas.SetDevice(&image);
     if (canvas.Device() == nullptr) return NoPicture(CannotPaint());
-    chart.AttachCanvas(&canvas);
-    chart.Redraw();
-    chart.AttachCanvas(nullptr);
+    LentSurface(session, output.size, &canvas).Redraw();
   }
   return Made(EncodePng(image), NoMemory());
 }
@@ -71,29 +70,31 @@ Picture DrawPng(HeadlessChart& chart) {
 // shadows), on a chart area whose texts measure as on screen. The frame is the chart area,
 // widened where labels reach beyond it so that a picture cuts none of them; nothing when
 // the picture could not be painted.
-std::optional<QRect> RecordPicture(HeadlessChart& chart, QPicture& picture) {
+std::optional<QRect> RecordPicture(ChartSession& session, const ChartOutput& output,
+                                   QPicture& picture) {
   QtCanvas screen;
   UseChartFont(screen);
-  chart.AttachCanvas(&screen);
   QtCanvas canvas;
-  const std::optional<QRect> drawn =
-      RecordChartPicture(chart.settings, chart.status, canvas, picture);
-  chart.AttachCanvas(nullptr);
+  std::optional<QRect> drawn;
+  {
+    const LentSurface lent(session, output.size, &screen);
+    drawn = RecordChartPicture(session.Settings(), session.Status(), canvas, picture);
+  }
   if (!drawn) return std::nullopt;
-  return drawn->united(QRect(QPoint(0, 0), chart.area.Size()));
+  return drawn->united(QRect(QPoint(0, 0), output.size));
 }
 
-Picture DrawSvg(HeadlessChart& chart) {
+Picture DrawSvg(ChartSession& session, const ChartOutput& output) {
   QPicture picture;
-  const std::optional<QRect> frame = RecordPicture(chart, picture);
+  const std::optional<QRect> frame = RecordPicture(session, output, picture);
   if (!frame) return NoPicture(CannotPaint());
   return Made(PictureToSvg(picture, *frame), CannotPaint());
 }
 
 // The document is made in memory: the file is written only once it is complete.
-Picture DrawPdf(HeadlessChart& chart) {
+Picture DrawPdf(ChartSession& session, const ChartOutput& output) {
   QPicture picture;
-  const std::optional<QRect> frame = RecordPicture(chart, picture);
+  const std::optional<QRect> frame = RecordPicture(session, output, picture);
   if (!frame) return NoPicture(CannotPaint());
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -120,7 +121,7 @@ Picture DrawPdf(HeadlessChart& chart) {
 
 // The chart page of the chart's page setup, as the chart page printer prints it; made in
 // memory like every picture.
-Picture DrawPdfPage(HeadlessChart& chart) {
+Picture DrawPdfPage(ChartSession& session, const ChartOutput& output) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly)) return NoPicture(NoMemory());
@@ -129,14 +130,16 @@ Picture DrawPdfPage(HeadlessChart& chart) {
     pdf.setTitle(QStringLiteral("Hygrovia"));
     pdf.setCreator(QStringLiteral("Hygrovia"));
     pdf.setResolution(static_cast<int>(kScreenDotsPerInch));
-    pdf.setPageLayout(chart.page.layout);
-    if (!PaintChartPage(chart.settings, pdf, chart.page.title)) return NoPicture(CannotPaint());
+    pdf.setPageLayout(output.page.layout);
+    if (!PaintChartPage(session.Settings(), pdf, output.page.title)) {
+      return NoPicture(CannotPaint());
+    }
   }
   buffer.close();
   return Made(std::move(bytes), CannotPaint());
 }
 
-using Drawer = Picture (*)(HeadlessChart&);
+using Drawer = Picture (*)(ChartSession&, const ChartOutput&);
 
 Drawer DrawerOf(PictureFormat format) {
   switch (format) {
@@ -160,7 +163,8 @@ Failure CannotWrite(const std::string& fileName, const std::string& why) {
 
 }  // namespace
 
-Result<> ExportChart(HeadlessChart& chart, const std::string& fileName, PictureFormat format) {
+Result<> ExportChart(ChartSession& session, const ChartOutput& output, const std::string& fileName,
+                     PictureFormat format) {
   const Drawer draw = DrawerOf(format);
   if (!draw) return Failed("cannot tell the picture format of \"" + fileName + "\"");
   // The name's bytes go to the system unchanged, whatever their encoding.
@@ -169,7 +173,7 @@ Result<> ExportChart(HeadlessChart& chart, const std::string& fileName, PictureF
   if (const Result<WriteTarget> target = FindWriteTarget(path); !target) {
     return CannotWrite(fileName, target.Message());
   }
-  const Picture picture = draw(chart);
+  const Picture picture = draw(session, output);
   if (!picture.error.isEmpty()) return CannotWrite(fileName, picture.error.toStdString());
   const Result<> written = ReplaceFileContents(
       path,

@@ -11,7 +11,7 @@
 
 namespace hygrovia {
 
-class ChartSettings;
+class ChartSession;
 
 // What the window's export writes: the file (its name as the file system's bytes), its
 // format, the size of a PNG image or of the chart area an SVG picture is laid out for, and
@@ -23,13 +23,12 @@ struct WindowExportRequest {
   ChartPageSetup page;
 };
 
-// The window's chart written as the command line's "--export" writes it, through the same
-// code and with the same care (the file is replaced only when the picture was written
-// completely), from a copy of the chart's state: ranges, pressure, modes, highlight, cursor,
-// arrow and nodes. The picture shows the whole chart fitted, whatever the window's zoom and
-// pan; a PDF file is the chart page, as Print chart prints it. The window's chart is not
-// touched.
-Result<> ExportWindowChart(const ChartSettings& chart, const WindowExportRequest& request);
+// The window's chart session written as the command line's "--export" writes it, through the
+// same code and with the same care (the file is replaced only when the picture was written
+// completely): the same chart in every respect the screen shows, fitted whole whatever the
+// window's zoom and pan; a PDF file is the chart page, as Print chart prints it. The window's
+// view is given back as it was.
+Result<> ExportWindowChart(ChartSession& session, const WindowExportRequest& request);
 
 }  // namespace hygrovia
 

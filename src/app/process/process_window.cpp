@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstddef>
+#include <fmt/format.h>
 
 #include "app/process/mix_dialog.h"
 #include "app/process/process_grid.h"
@@ -156,7 +157,7 @@ void TProcessWindow::FollowUnits() {
   if (system == text_.System()) return;
   text_ = settings_.GetUnits();
   flow_ = FlowInSystem(flow_, system);
-  FlowEdit->setText(QString::fromStdString(FormatText("%.6g", flow_.value)));
+  FlowEdit->setText(QString::fromStdString(fmt::format("{:.6g}", flow_.value)));
   ShowUnits();
   Grid->resizeColumnsToContents();
 }

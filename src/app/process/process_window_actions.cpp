@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
+#include <fmt/format.h>
 
 #include "app/output/table_clipboard.h"
 #include "app/widgets/checked_field.h"
@@ -233,7 +234,7 @@ void TProcessWindow::MixButtonClick() {
                                 : settings_.Nodes.AddAtCursor(*mixed);
   if (!added) {
     ShowMistake(QString::fromStdString(
-        FormatText("Mix: the chart holds no more than %d data points.", NodeList::kCapacity)));
+        fmt::format("Mix: the chart holds no more than {} data points.", NodeList::kCapacity)));
     return;
   }
   ApplyChange();

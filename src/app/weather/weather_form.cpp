@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 #include <string>
+#include <fmt/format.h>
 
 #include "app/widgets/number_field.h"
 #include "model/chart_settings.h"
@@ -34,7 +35,7 @@ QStringList MonthNames() {
 
 QStringList HoursOfDay() {
   QStringList hours;
-  for (int h = 0; h <= 24; ++h) hours << QString::fromStdString(FormatText("%d:00", h));
+  for (int h = 0; h <= 24; ++h) hours << QString::fromStdString(fmt::format("{}:00", h));
   return hours;
 }
 

@@ -156,27 +156,33 @@ TEST(HeadlessTest, TableOfTheCursorAfterTheCommandLine) {
   struct Case {
     Arguments arguments;
     std::vector<std::string> rows;
+    std::string err;
   };
   const Case cases[] = {
-      {{"--table"}, PointRows(standard.At(25.0, 10.031f))},
+      {{"--table"}, PointRows(standard.At(25.0, 10.031f)), ""},
       {{"-bar", "90", "-cursor", "30", "50", "--table"},
-       PointRows(low.At(30.0, low.HumidityAt(30, 50)))},
+       PointRows(low.At(30.0, low.HumidityAt(30, 50))),
+       ""},
       // The cursor is found at the pressure in force when it is set.
       {{"-cursor", "30", "50", "-bar", "90", "--table"},
-       PointRows(low.At(30.0, standard.HumidityAt(30, 50)))},
+       PointRows(low.At(30.0, standard.HumidityAt(30, 50))),
+       ""},
       {{"--table", "-BAR", "200", "-cursor", "12.5", "80"},
-       PointRows(high.At(12.5, high.HumidityAt(12.5, 80)))},
+       PointRows(high.At(12.5, high.HumidityAt(12.5, 80))),
+       // A pressure held to the band is said; the run still uses the band's end.
+       "hygrovia: 200.000 kPa is outside 51.365-131.365 kPa; the chart uses 131.365 kPa\n"},
       // Beyond the ranges the cursor comes back to 50 °C and 35 g/kg.
-      {{"-cursor", "70", "50", "--table"}, PointRows(standard.At(50.0, 35.0))},
+      {{"-cursor", "70", "50", "--table"}, PointRows(standard.At(50.0, 35.0)), ""},
       // Taken into the range first, then put on saturation.
       {{"-graph", "10", "30", "0", "20", "-cursor", "5", "100", "--table"},
-       PointRows(standard.At(10.0, standard.HumidityAt(10, 100)))},
+       PointRows(standard.At(10.0, standard.HumidityAt(10, 100))),
+       ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.arguments));
     const Outcome run = RunCommand(c.arguments);
     EXPECT_EQ(run.status, kExitDone);
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, c.err);
     EXPECT_EQ(Lines(run.out), c.rows);
   }
 }
@@ -336,6 +342,33 @@ TEST(HeadlessTest, WhatTheChartCannotHoldIsSaid) {
             "hygrovia: 35.600 kPa is outside 51.365-131.365 kPa; the chart uses 51.365 kPa\n");
 }
 
+// Weather alone opens the window with it; any other word of a run without a window runs one.
+TEST(HeadlessTest, WeatherAloneIsAWindowStart) {
+  struct Case {
+    Arguments arguments;
+    bool headless;
+    std::string file;
+    int firstMonth;
+    std::string refusal;
+  };
+  const Case cases[] = {
+      {{"--weather", "x.epw"}, false, "x.epw", 1, ""},
+      {{"-bar", "90", "--weather", "x.epw", "-months", "6-8"}, false, "x.epw", 6, ""},
+      {{"--weather", "x.epw", "--table"}, true, "x.epw", 1, ""},
+      {{"-months", "6-8"}, false, "", 1, "-months and -hours choose hours of --weather FILE"},
+      {{"--weather"}, false, "", 1, "--weather needs a weather file (.epw)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.arguments.front());
+    EXPECT_EQ(AsksForHeadlessRun(c.arguments), c.headless);
+    const Result<WeatherRequest> request = ReadWeatherRequest(c.arguments);
+    EXPECT_EQ(request.Message(), c.refusal);
+    if (!request) continue;
+    EXPECT_EQ(request->file, c.file);
+    EXPECT_EQ(request->filter.firstMonth, c.firstMonth);
+  }
+}
+
 TEST(HeadlessTest, CommandLinesThatCannotRun) {
   struct Case {
     Arguments arguments;
@@ -345,9 +378,12 @@ TEST(HeadlessTest, CommandLinesThatCannotRun) {
       {{"--table", "--tabel"}, "unknown option \"--tabel\""},
       {{"--", "--table"}, "unknown option \"--\""},
       {{"--TABLE"}, "unknown option \"--TABLE\""},
-      {{"-bar", "90"}, "nothing to do: give --table, --export FILE or --process-csv FILE"},
-      {{"--size", "800x600"}, "nothing to do: give --table, --export FILE or --process-csv FILE"},
-      {{"--highlight", "4"}, "nothing to do: give --table, --export FILE or --process-csv FILE"},
+      {{"-bar", "90"},
+       "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
+      {{"--size", "800x600"},
+       "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
+      {{"--highlight", "4"},
+       "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
       {{"--table", "--highlight"}, "--highlight needs a mode from 0 to 11"},
       {{"--highlight", "12", "--table"}, "bad highlight mode \"12\": give a number from 0 to 11"},
       {{"--highlight", "-1", "--table"}, "bad highlight mode \"-1\": give a number from 0 to 11"},
@@ -372,6 +408,7 @@ TEST(HeadlessTest, CommandLinesThatCannotRun) {
        "-graph: -300 \xC2\xB0"
        "C is at or below absolute zero, -273.15 \xC2\xB0"
        "C"},
+      {{"--page", "chart.png"}, "the page of --page is a PDF file: its name must end in .pdf"},
   };
   const std::string sizeAdvice = ": give WIDTHxHEIGHT, each from 1 to 8192 pixels";
   for (const char* size : {"800", "0x600", "800x0", "8193x600", "800x600x2", "-800x600", " 800x600",

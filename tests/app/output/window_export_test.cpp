@@ -11,13 +11,20 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "app/output/chart_page_printer.h"
+#include "app/cli/headless.h"
+#include "app/commands/command_line.h"
 #include "app/dialogs/picture_export.h"
+#include "app/output/chart_page_printer.h"
+#include "climate/weather_hours.h"
+#include "data/chart_file.h"
+#include "data/epw_reader.h"
+#include "model/chart_modes.h"
 #include "support/test_chart.h"
 
 namespace hygrovia {
@@ -70,7 +77,7 @@ TEST(WindowExportTest, WritesEachFormatFromTheWindowsChart) {
     SCOPED_TRACE(c.name);
     const QString file = dir.filePath(QString::fromLatin1(c.name));
 
-    EXPECT_TRUE(ExportWindowChart(chart.settings, {file.toStdString(), c.format, c.size, kPage}));
+    EXPECT_TRUE(ExportWindowChart(chart.session, {file.toStdString(), c.format, c.size, kPage}));
 
     const QByteArray bytes = ReadAll(file);
     if (c.format == PictureFormat::Png) {
@@ -108,7 +115,7 @@ TEST(WindowExportTest, PdfExportIsThePagePrintChartPrints) {
   WindowChart chart;
   const QString exported = dir.filePath(QStringLiteral("exported.pdf"));
   ASSERT_TRUE(
-      ExportWindowChart(chart.settings, {exported.toStdString(), PictureFormat::Pdf, {}, kPage}));
+      ExportWindowChart(chart.session, {exported.toStdString(), PictureFormat::Pdf, {}, kPage}));
   QString printedTo = dir.filePath(QStringLiteral("printed.pdf"));
   ChartPagePrinter::Hooks hooks;
   hooks.preview = [&printedTo](QPrinter& printer, const ChartPagePrinter::PagePainter& paint) {
@@ -132,6 +139,73 @@ TEST(WindowExportTest, PdfExportIsThePagePrintChartPrints) {
   printedTo = dir.filePath(QStringLiteral("missing/printed.pdf"));
   printer.Print(kPage.title);
   EXPECT_EQ(errors, QStringList{QStringLiteral("ERROR: The chart could not be printed.")});
+}
+
+// A session as a user leaves it on screen (Clear, inch-pound units, the ASHRAE model, another
+// pressure, three points, a summer of weather, a highlight, a zoomed view) and the same words
+// given to a run without a window: the window's exports and the command line's are one chart.
+TEST(WindowExportTest, WindowAndCommandLineWriteTheSameChart) {
+  QTemporaryDir dir;
+  const std::string points = dir.filePath(QStringLiteral("points.hgv")).toStdString();
+  {
+    testing::TestChart source;
+    for (const float t : {18.0f, 24.0f, 31.0f}) source.settings.Nodes.AppendPoint(t, t / 3.0f);
+    ASSERT_TRUE(SaveChartFile(points, source.settings));
+  }
+  const std::string weather = HYGROVIA_TEST_DATA_DIR "/chicago-ohare-tmy3.epw";
+  const std::vector<std::string> words = {"-bar",   "84.556", "-style", "clear", "-units",
+                                          "ip",     "-props", "ashrae", points};
+  testing::TestChart window(800, 600);
+  CommandLineActions actions;
+  actions.loadFile = [&window](const std::string& file) {
+    ASSERT_TRUE(LoadChartFile(file, window.settings));
+  };
+  ProcessCommandLine(words, window.settings, actions);
+  Result<WeatherYear> year = ReadWeatherFile(weather);
+  ASSERT_TRUE(year);
+  window.settings.Climate.SetWeather(std::move(year).Value(), "chicago-ohare-tmy3.epw");
+  window.settings.Climate.SetFilter({6, 8, 0, 24});
+  window.settings.Climate.SetShowComfort(true);
+  window.settings.SetHighlight(HighlightMode::Enthalpy);
+  window.settings.ApplyToSurface();
+  window.surface.ZoomAboutCentre(2.0f);
+  const float zoomed = window.surface.ScaleX;
+
+  std::vector<std::string> run = words;
+  for (const char* word : {"--weather", weather.c_str(), "-months", "6-8", "--highlight", "7",
+                           "--size", "800x600"}) {
+    run.emplace_back(word);
+  }
+  struct Case {
+    const char* name;
+    PictureFormat format;
+    const char* option;
+  };
+  for (const Case& c : {Case{"chart.png", PictureFormat::Png, "--export"},
+                        Case{"page.pdf", PictureFormat::Pdf, "--page"}}) {
+    SCOPED_TRACE(c.name);
+    const QString fromWindow = dir.filePath(QStringLiteral("window-") + QLatin1String(c.name));
+    const QString fromRun = dir.filePath(QStringLiteral("run-") + QLatin1String(c.name));
+    const ChartPageSetup page{DefaultChartPageLayout(), TodaysPageTitle(QString::fromStdString(points))};
+    ASSERT_TRUE(ExportWindowChart(window.session,
+                                  {fromWindow.toStdString(), c.format, {800, 600}, page}));
+    std::vector<std::string> arguments = run;
+    arguments.insert(arguments.end(), {c.option, fromRun.toStdString()});
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunHeadlessCommand(arguments, out, err), kExitDone) << err.str();
+
+    if (c.format == PictureFormat::Png) {
+      EXPECT_EQ(QImage(fromWindow), QImage(fromRun));
+    } else {
+      const QByteArray a = ReadAll(fromWindow);
+      const QByteArray b = ReadAll(fromRun);
+      EXPECT_EQ(MediaBox(a), MediaBox(b));
+      for (const char* op : {" l\\n", " Tj", " re\\n"}) EXPECT_EQ(Count(a, op), Count(b, op)) << op;
+    }
+    // The window keeps its view.
+    EXPECT_EQ(window.surface.ScaleX, zoomed);
+  }
 }
 
 TEST(WindowExportTest, ExportCommandAsksForFileAndPngSizeAndTellsOfFailures) {
@@ -161,7 +235,7 @@ TEST(WindowExportTest, ExportCommandAsksForFileAndPngSizeAndTellsOfFailures) {
     return now->pngSize;
   };
   hooks.showError = [&errors](const QString&, const QString& caption) { errors << caption; };
-  PictureExport exporter(chart.settings, hooks);
+  PictureExport exporter(chart.session, hooks);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     now = &c;
