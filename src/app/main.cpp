@@ -76,11 +76,13 @@ int main(int argc, char* argv[]) {
   hooks.print = [&] { printer.Print(); };
   hooks.printChart = [&] { pagePrinter.Print(TodaysPageTitle(mainForm.ChartFileName())); };
   hooks.exportPicture = [&] {
-    pictureExport.Export({pagePrinter.PageLayout(), TodaysPageTitle(mainForm.ChartFileName())});
+    pictureExport.Export({pagePrinter.PageLayout(), TodaysPageTitle(mainForm.ChartFileName())},
+                         mainForm.WeatherFile());
   };
   hooks.showHelp = [&] { helpWindow.ShowContents(); };
   hooks.showWeather = [&] { weatherForm.ShowWeather(); };
   hooks.showProcessTable = [&] { processWindow.ShowTable(); };
+  processWindow.Hooks().readFile = [&mainForm] { return mainForm.WeatherFile(); };
   hooks.editSettings = [&] {
     CentreOver(mainForm, graphForm);
     return graphForm.Execute() == QDialog::Accepted;

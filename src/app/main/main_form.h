@@ -1,6 +1,7 @@
 #ifndef HYGROVIA_APP_MAIN_MAIN_FORM_H
 #define HYGROVIA_APP_MAIN_MAIN_FORM_H
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,8 +10,8 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/output/qt_canvas.h"
 #include "app/main/main_form_hooks.h"
+#include "app/output/qt_canvas.h"
 #include "base/result.h"
 
 class QAction;
@@ -75,6 +76,9 @@ class TMainForm : public QWidget {
 
   // The chart file last opened or saved; empty while there was none.
   const QString& ChartFileName() const { return fileName_; }
+  // The weather file shown (its name as the file system's bytes); empty while there is none.
+  // No export or CSV of the window may replace it.
+  const std::filesystem::path& WeatherFile() const { return weatherFile_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -179,6 +183,7 @@ class TMainForm : public QWidget {
   QString lastOpenName_;
   QString lastSaveName_;
   QString lastWeatherName_;
+  std::filesystem::path weatherFile_;
   // The chart file shown, empty for a new chart, and its text as last opened or saved.
   QString fileName_;
   std::string savedText_;

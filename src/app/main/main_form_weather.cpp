@@ -6,16 +6,16 @@
 #include <iostream>
 
 #include "app/main/main_form.h"
-#include "model/chart_settings.h"
-#include "drawing/model_caption.h"
 #include "base/number_text.h"
-#include "units/quantity_text.h"
-#include "model/status_line.h"
 #include "data/epw_reader.h"
 #include "data/path_text.h"
+#include "drawing/model_caption.h"
+#include "model/chart_settings.h"
+#include "model/status_line.h"
 #include "psychro/air_state.h"
 #include "psychro/ashrae_model.h"
 #include "surface/drawing_surface.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -35,8 +35,8 @@ void TMainForm::WeatherButtonClick() {
     return;
   }
   lastWeatherName_ = name;
-  Result<WeatherYear> result =
-      ReadWeatherFile(std::filesystem::path(QFile::encodeName(name).toStdString()));
+  const std::filesystem::path path(QFile::encodeName(name).toStdString());
+  Result<WeatherYear> result = ReadWeatherFile(path);
   if (!result.Ok()) {
     if (hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
     return;
@@ -44,6 +44,7 @@ void TMainForm::WeatherButtonClick() {
   const double elevation = result->location.elevation;
   layer.SetWeather(std::move(result).Value(), QFileInfo(name).fileName().toStdString());
   layer.SetShowComfort(true);
+  weatherFile_ = path;
   OfferStationPressure(elevation);
   Redraw();
   if (hooks_.showWeather) hooks_.showWeather();
@@ -61,6 +62,7 @@ bool TMainForm::ShowWeatherFile(const std::string& fileName, const HourFilter& f
   layer.SetFilter(filter);
   layer.SetShowComfort(true);
   lastWeatherName_ = QFile::decodeName(QByteArray::fromStdString(fileName));
+  weatherFile_ = path;
   Redraw();
   return true;
 }

@@ -3,17 +3,18 @@
 
 #include <QString>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "process/airflow.h"
-#include "session/chart_session.h"
-#include "process/process_table.h"
-#include "units/quantity_text.h"
 #include "base/text_cells.h"
+#include "process/airflow.h"
+#include "process/process_table.h"
+#include "session/chart_session.h"
+#include "units/quantity_text.h"
 
 class QComboBox;
 class QEvent;
@@ -34,6 +35,8 @@ struct ProcessWindowHooks {
   std::function<QString(const QString& lastName)> chooseCsvFile;
   // Tells the user why something failed.
   std::function<void(const QString& text)> showError;
+  // The file the window reads (its weather; empty for none), which the CSV may not replace.
+  std::function<std::filesystem::path()> readFile;
   // The airflows of the two streams to mix, named first and second, in unit; nothing when
   // cancelled.
   std::function<std::optional<std::pair<double, double>>(
@@ -52,8 +55,7 @@ class TProcessWindow : public QWidget {
   Q_OBJECT
 
  public:
-  TProcessWindow(ChartSession& session, ExpressionEvaluator& evaluator,
-                 QWidget* parent = nullptr);
+  TProcessWindow(ChartSession& session, ExpressionEvaluator& evaluator, QWidget* parent = nullptr);
   ~TProcessWindow() override;
 
   ProcessWindowHooks& Hooks() { return hooks_; }

@@ -1,4 +1,5 @@
 // The process table window's edits, buttons and exports.
+#include <fmt/format.h>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -11,20 +12,21 @@
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
-#include <fmt/format.h>
 
 #include "app/output/table_clipboard.h"
-#include "app/widgets/checked_field.h"
 #include "app/process/process_grid.h"
 #include "app/process/process_window.h"
-#include "process/air_mixing.h"
+#include "app/widgets/checked_field.h"
+#include "base/number_text.h"
+#include "data/atomic_file.h"
+#include "data/path_text.h"
+#include "data/table_text.h"
+#include "data/write_target.h"
 #include "model/chart_settings.h"
 #include "model/node_edits.h"
-#include "base/number_text.h"
 #include "model/point_edit.h"
+#include "process/air_mixing.h"
 #include "process/process_cells.h"
-#include "data/atomic_file.h"
-#include "data/table_text.h"
 #include "surface/drawing_surface.h"
 
 namespace hygrovia {
@@ -248,7 +250,14 @@ void TProcessWindow::ExportButtonClick() {
   const QString name = WithCsvExtension(hooks_.chooseCsvFile(lastCsvName_));
   if (name.isEmpty()) return;
   lastCsvName_ = name;
-  const Result<> result = WriteFileAtomically(PathOf(name), CsvText(Cells()));
+  const std::filesystem::path path = PathOf(name);
+  const std::filesystem::path input = hooks_.readFile ? hooks_.readFile() : std::filesystem::path();
+  Result<> result = CheckNotInput(path, input);
+  if (!result) {
+    result = Failed("Could not save \"" + PathText(path) + "\": " + result.Message());
+  } else {
+    result = WriteFileAtomically(path, CsvText(Cells()));
+  }
   if (!result.Ok() && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
 }
 
