@@ -4,21 +4,21 @@
 #include <string>
 #include <vector>
 
-#include "app/commands/command_line.h"
 #include "app/cli/headless.h"
+#include "app/commands/command_line.h"
 #include "app/commands/headless_options.h"
+#include "app/dialogs/about_box.h"
+#include "app/dialogs/graph_form.h"
+#include "app/dialogs/help_window.h"
+#include "app/dialogs/nodes_form.h"
+#include "app/dialogs/picture_export.h"
+#include "app/main/main_form.h"
 #include "app/output/chart_page_printer.h"
 #include "app/output/chart_printer.h"
 #include "app/output/clipboard_copy.h"
-#include "app/dialogs/about_box.h"
-#include "app/widgets/centre_over.h"
-#include "app/dialogs/graph_form.h"
-#include "app/dialogs/help_window.h"
-#include "app/main/main_form.h"
-#include "app/dialogs/nodes_form.h"
-#include "app/dialogs/picture_export.h"
 #include "app/process/process_window.h"
 #include "app/weather/weather_form.h"
+#include "app/widgets/centre_over.h"
 #include "expr/expression_evaluator.h"
 #include "session/chart_session.h"
 
@@ -76,11 +76,13 @@ int main(int argc, char* argv[]) {
   hooks.print = [&] { printer.Print(); };
   hooks.printChart = [&] { pagePrinter.Print(TodaysPageTitle(mainForm.ChartFileName())); };
   hooks.exportPicture = [&] {
-    pictureExport.Export({pagePrinter.PageLayout(), TodaysPageTitle(mainForm.ChartFileName())});
+    pictureExport.Export({pagePrinter.PageLayout(), TodaysPageTitle(mainForm.ChartFileName())},
+                         mainForm.WeatherFile());
   };
   hooks.showHelp = [&] { helpWindow.ShowContents(); };
   hooks.showWeather = [&] { weatherForm.ShowWeather(); };
   hooks.showProcessTable = [&] { processWindow.ShowTable(); };
+  processWindow.Hooks().readFile = [&mainForm] { return mainForm.WeatherFile(); };
   hooks.editSettings = [&] {
     CentreOver(mainForm, graphForm);
     return graphForm.Execute() == QDialog::Accepted;
@@ -94,6 +96,12 @@ int main(int argc, char* argv[]) {
   std::vector<std::string> arguments = styleWords;
   const std::vector<std::string> rest = ArgumentsOf(argc, argv);
   arguments.insert(arguments.end(), rest.begin(), rest.end());
+  // A command line that cannot run ends the start before the window shows anything, in the
+  // units the chart starts in.
+  if (const Result<> usable = CheckCommandLine(arguments, settings.GetUnits().System()); !usable) {
+    std::cerr << "hygrovia: " << usable.Message() << '\n';
+    return kExitUsage;
+  }
   mainForm.ProcessCommandLine(arguments);
   if (!weather->file.empty()) mainForm.ShowWeatherFile(weather->file, weather->filter);
   mainForm.show();

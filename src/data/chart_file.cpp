@@ -1,15 +1,20 @@
 #include "data/chart_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
+
+#include <fmt/format.h>
 #include <optional>
 #include <sstream>
 #include <string_view>
 #include <system_error>
 #include <utility>
 #include <vector>
-#include <fmt/format.h>
 
+#include "base/absolute_zero.h"
+#include "base/chart_limits.h"
 #include "base/chart_point.h"
 #include "base/number_text.h"
 #include "data/atomic_file.h"
@@ -36,7 +41,7 @@ constexpr std::string_view kHeader =
 
 std::string PairLine(std::string_view key, float first, float second) {
   return fmt::format("{} {:.3f}  {:.3f}\r\n", key, static_cast<double>(first),
-                    static_cast<double>(second));
+                     static_cast<double>(second));
 }
 
 struct FloatPair {
@@ -60,6 +65,7 @@ struct FileContent {
   std::vector<ChartPoint> Nodes;
   // "DataName: N text": node N's name, applied once the nodes are in.
   std::vector<std::pair<std::int32_t, std::string>> Names;
+  int PointsInFile = 0;  // every "DataPnt:", also those beyond the node list's capacity
 };
 
 FileContent CurrentContent(const ChartSettings& chart) {
@@ -72,12 +78,63 @@ FileContent CurrentContent(const ChartSettings& chart) {
   return content;
 }
 
+// The next value, when a number starts the next word; a number that is not finite as a float
+// (nan, inf, 1e400) is refused rather than read as no value.
+Result<std::optional<float>> ReadValue(WordReader& reader) {
+  if (reader.NextIsUnfitNumber()) {
+    return Failed("\"" + reader.PeekWord().value_or("") + "\" is not a finite number");
+  }
+  return reader.NextFloat();
+}
+
 // Reads up to two values; the first that cannot be read ends the entry.
-void ReadPair(WordReader& reader, FloatPair& pair) {
-  const std::optional<float> first = reader.NextFloat();
-  if (!first) return;
-  pair.First = *first;
-  if (const std::optional<float> second = reader.NextFloat()) pair.Second = *second;
+Result<> ReadPair(WordReader& reader, FloatPair& pair) {
+  for (float* value : {&pair.First, &pair.Second}) {
+    const Result<std::optional<float>> read = ReadValue(reader);
+    if (!read) return Failed(read.Message());
+    if (!*read) break;
+    *value = **read;
+  }
+  return Done();
+}
+
+std::string Number(float value) { return fmt::format("{:g}", static_cast<double>(value)); }
+
+// A value as the file keeps it: written with three decimals and read back. The checks judge
+// this value, so that a chart that loads also loads again once saved.
+float AsSaved(float value) {
+  return static_cast<float>(DecimalValue(fmt::format("{:.3f}", static_cast<double>(value))));
+}
+
+// A dry bulb (°C) at or below absolute zero is no air state.
+Result<> CheckTemperature(float value) {
+  if (IsAboveAbsoluteZero(AsSaved(value))) return Done();
+  return Failed(Number(value) +
+                " \xC2\xB0"
+                "C is at or below absolute zero");
+}
+
+// A range must run upwards as the chart stores it: the upper temperature held to
+// kHighestTemperature, the lower moisture content raised to 0.
+Result<> CheckRange(std::string_view name, float low, float high) {
+  if (AsSaved(low) < AsSaved(high)) return Done();
+  return Failed(std::string("the ") + std::string(name) + " range runs from " + Number(low) +
+                " to " + Number(high) + "; its lower end must be below its upper end");
+}
+
+Result<> CheckEntry(std::string_view key, const FileContent& content) {
+  if (key == "Cursor:") return CheckTemperature(content.Cursor.First);
+  if (key == "CursorArrow:") return CheckTemperature(content.Arrow.First);
+  if (key == "TemperatureRange:") {
+    const FloatPair& t = content.TempRange;
+    if (Result<> cold = CheckTemperature(t.First); !cold) return cold;
+    return CheckRange("temperature", t.First, std::min(t.Second, kHighestTemperature));
+  }
+  if (key == "HumidityRange:") {
+    const FloatPair& h = content.HumidityRange;
+    return CheckRange("moisture content", std::max(h.First, 0.0f), h.Second);
+  }
+  return Done();
 }
 
 struct PairKey {
@@ -93,11 +150,23 @@ constexpr PairKey kPairKeys[] = {
     {"Snap:", &FileContent::Snap},
 };
 
-void ReadNode(WordReader& reader, FileContent& content) {
-  ReadPair(reader, content.NodePoint);
+constexpr std::string_view kOtherKeys[] = {"BarometricPressure:", "Properties:", "DataPnt:",
+                                           "DataName:"};
+
+bool IsKey(std::string_view word) {
+  return std::any_of(std::begin(kPairKeys), std::end(kPairKeys),
+                     [word](const PairKey& key) { return key.Key == word; }) ||
+         std::find(std::begin(kOtherKeys), std::end(kOtherKeys), word) != std::end(kOtherKeys);
+}
+
+Result<> ReadNode(WordReader& reader, FileContent& content) {
+  if (Result<> read = ReadPair(reader, content.NodePoint); !read) return read;
+  ++content.PointsInFile;
+  if (Result<> cold = CheckTemperature(content.NodePoint.First); !cold) return cold;
   if (content.Nodes.size() < static_cast<std::size_t>(NodeList::kCapacity)) {
     content.Nodes.push_back({content.NodePoint.First, content.NodePoint.Second});
   }
+  return Done();
 }
 
 // "DataName: N text": the name runs to the end of its line and is never read for keys, so a
@@ -122,33 +191,56 @@ std::string NameLines(const NodeList& nodes) {
   return lines;
 }
 
-// Takes the values of the entry that word opens; any other word is skipped. True when the
-// word was a key.
-bool ReadEntry(std::string_view word, WordReader& reader, FileContent& content) {
+// The word after "Properties:", which must name a model this program knows; a key standing
+// there is left for its own entry.
+Result<> ReadModel(WordReader& reader, FileContent& content) {
+  const std::optional<std::string> model = reader.PeekWord();
+  if (!model || IsKey(*model)) return Failed("\"Properties:\" names no property model");
+  reader.NextWord();
+  if (*model != kAshraeModelWord) {
+    return Failed("the property model \"" + *model + "\" is unknown; the one known is " +
+                  std::string(kAshraeModelWord));
+  }
+  content.Model = PropertyModel::Ashrae2017;
+  return Done();
+}
+
+Result<> ReadKnownEntry(std::string_view word, WordReader& reader, FileContent& content) {
   for (const PairKey& key : kPairKeys) {
-    if (word == key.Key) {
-      ReadPair(reader, content.*key.Pair);
-      return true;
-    }
+    if (word != key.Key) continue;
+    if (Result<> read = ReadPair(reader, content.*key.Pair); !read) return read;
+    return CheckEntry(word, content);
   }
   if (word == "BarometricPressure:") {
-    if (const std::optional<float> pressure = reader.NextFloat()) content.Pressure = pressure;
-    return true;
+    const Result<std::optional<float>> pressure = ReadValue(reader);
+    if (!pressure) return Failed(pressure.Message());
+    if (*pressure) content.Pressure = *pressure;
+    return Done();
   }
-  if (word == "Properties:") {
-    const std::optional<std::string> model = reader.NextWord();
-    if (model == kAshraeModelWord) content.Model = PropertyModel::Ashrae2017;
-    return true;
-  }
-  if (word == "DataPnt:") {
-    ReadNode(reader, content);
-    return true;
-  }
+  if (word == "Properties:") return ReadModel(reader, content);
   if (word == "DataName:") {
     ReadName(reader, content);
-    return true;
+    return Done();
   }
-  return false;
+  return ReadNode(reader, content);
+}
+
+// What the words of a file gave: whether any key was used, and the first line that cannot be.
+struct ScanResult {
+  bool KeyFound = false;
+  std::optional<std::string> Fault;
+};
+
+// Takes the values of the entry that word opens; any other word is skipped. A fault is kept
+// (the first one) and the scan goes on, so that a file whose only key cannot be used is told
+// apart from a chart file with a bad line.
+void ReadEntry(std::string_view word, WordReader& reader, FileContent& content, ScanResult& scan) {
+  if (!IsKey(word)) return;
+  const std::size_t line = reader.Line();
+  const Result<> read = ReadKnownEntry(word, reader, content);
+  // A "Properties:" line that cannot be used is no sign of a chart file; any other key is.
+  if (read || word != "Properties:") scan.KeyFound = true;
+  if (!read && !scan.Fault) scan.Fault = fmt::format("Line {}: ", line) + read.Message();
 }
 
 void ApplyContent(const FileContent& content, ChartSettings& chart) {
@@ -207,22 +299,21 @@ Result<> SaveChartFile(const fs::path& path, const ChartSettings& chart) {
 Result<> LoadChartFile(std::istream& in, ChartSettings& chart, ChartFileLoad* load) {
   FileContent content = CurrentContent(chart);
   WordReader reader(in);
-  bool keyFound = false;
-  int points = 0;
+  ScanResult scan;
   while (const std::optional<std::string> word = reader.NextWord()) {
-    if (*word == "DataPnt:") ++points;
-    keyFound = ReadEntry(*word, reader, content) || keyFound;
+    ReadEntry(*word, reader, content, scan);
   }
+  if (load != nullptr) load->pointsInFile = content.PointsInFile;
   if (reader.ReadFailed()) {
     return Failed("Reading failed before the end of the file; the chart is unchanged.");
   }
   // An empty, binary or unrelated file would otherwise empty the node list and leave the rest.
-  if (!keyFound) {
+  if (!scan.KeyFound) {
     return Failed(
         "It is not a chart data file: none of its keys was found; the chart is unchanged.");
   }
+  if (scan.Fault) return Failed(*scan.Fault + "; the chart is unchanged.");
   ApplyContent(content, chart);
-  if (load != nullptr) load->pointsInFile = points;
   return Done();
 }
 

@@ -41,13 +41,18 @@ Result<> SaveChartFile(const std::filesystem::path& path, const ChartSettings& c
 // "Snap:", "DataPnt:") takes the numbers after it, wherever they stand, "Properties:" the
 // word after it, and "DataName:" a node's number and the rest of its line as the node's name;
 // all other words are skipped. The property model is the file's. The node list is
-// emptied and refilled (at most NodeList::kCapacity nodes), the ranges are applied at the end, then
-// the surface is fitted again and the chart redrawn.
+// emptied and refilled (at most NodeList::kCapacity nodes; load, when given, learns how many
+// the file holds), the ranges are applied at the end, then the surface is fitted again and the
+// chart redrawn.
 //
-// A value that cannot be read (not a number, nan, an infinity, beyond a float) ends its entry
-// and leaves its field as it was; a missing or unreadable range end or pressure keeps the
-// chart's current one. When the stream fails while reading, or when none of the seven keys is
-// found in it (an empty, binary or unrelated file), nothing is changed.
+// A value that cannot be read (not a number, or a key) ends its entry and leaves its field as
+// it was; a missing range end or pressure keeps the chart's current one. A key is never taken
+// as a value. Nothing is changed, and the message names the line, when a number is not finite
+// as a float (nan, an infinity, 1e400), when a dry bulb (cursor, arrow, point, lower
+// temperature) is at or below absolute zero, when a range's lower end is not below its upper
+// end as the chart would store them, or when "Properties:" names no model or one this program
+// does not know. Nothing is changed either when the stream fails while reading, or when no key
+// but an unusable "Properties:" is found in it (an empty, binary or unrelated file).
 Result<> LoadChartFile(std::istream& in, ChartSettings& chart, ChartFileLoad* load = nullptr);
 
 // A chart data file is a few hundred bytes; a longer file is no chart.

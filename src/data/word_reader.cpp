@@ -65,6 +65,22 @@ std::string WordReader::RestOfLine() {
   return line;
 }
 
+std::optional<std::string> WordReader::PeekWord() {
+  while (FillPending()) {
+    if (!overlong_) return token_.substr(used_);
+    token_.clear();
+  }
+  return std::nullopt;
+}
+
+bool WordReader::NextIsUnfitNumber() {
+  if (!FillPending() || overlong_) return false;
+  const auto parsed = ParseNumber(std::string_view(token_).substr(used_));
+  return parsed && !FitsFloat(parsed->value);
+}
+
+std::size_t WordReader::Line() const { return tokenLine_; }
+
 bool WordReader::ReadFailed() const { return readFailed_; }
 
 bool WordReader::FillPending() {
@@ -79,6 +95,7 @@ void WordReader::ReadToken() {
   overlong_ = false;
   std::optional<char> c = NextChar();
   while (c && IsSpace(*c)) c = NextChar();
+  tokenLine_ = line_;
   for (; c && !IsSpace(*c); c = NextChar()) {
     if (token_.size() < kMaxWordLength) {
       token_.push_back(*c);
@@ -98,7 +115,9 @@ std::optional<char> WordReader::NextChar() {
     blockUsed_ = 0;
     if (blockSize_ == 0) return std::nullopt;
   }
-  return block_[blockUsed_++];
+  const char c = block_[blockUsed_++];
+  if (c == '\n') ++line_;
+  return c;
 }
 
 }  // namespace hygrovia

@@ -32,6 +32,13 @@ class WordReader {
   // words it holds; cut to kMaxWordLength bytes, the rest of a longer line passed over. Empty
   // when the last word read ended its line.
   std::string RestOfLine();
+  // The next word without taking it; nothing at the end of the input.
+  std::optional<std::string> PeekWord();
+  // True when a number starts the next word but is not finite as a float (nan, inf, 1e400,
+  // 1e39); nothing is taken.
+  bool NextIsUnfitNumber();
+  // The line, counted from 1, on which the word last read or looked at starts.
+  std::size_t Line() const;
   // True when the stream failed while reading, not merely ended.
   bool ReadFailed() const;
 
@@ -52,6 +59,8 @@ class WordReader {
   // The character that ended the last word read; none at the end of the input.
   std::optional<char> ended_;
   bool readFailed_ = false;
+  std::size_t line_ = 1;       // of the next character
+  std::size_t tokenLine_ = 1;  // of the word in token_
 };
 
 }  // namespace hygrovia

@@ -10,6 +10,7 @@
 #endif
 
 #include "data/file_descriptor.h"
+#include "data/path_text.h"
 
 namespace hygrovia {
 namespace {
@@ -133,5 +134,14 @@ Result<WriteTarget> FindWriteTarget(const fs::path& named) {
 }
 
 #endif
+
+Result<> CheckNotInput(const fs::path& output, const fs::path& input) {
+  std::error_code error;
+  if (output.empty() || input.empty() || !fs::equivalent(output, input, error) || error) {
+    return Done();
+  }
+  return Refused("it is the same file as \"" + PathText(input) +
+                 "\", which is read here; that file is unchanged.");
+}
 
 }  // namespace hygrovia

@@ -30,6 +30,11 @@ struct WriteTarget {
 // folder that does not exist, and a name the system refuses (too long, say).
 Result<WriteTarget> FindWriteTarget(const std::filesystem::path& named);
 
+// Refuses an output that is the file input, compared by device and inode with links followed
+// (so also through a link or another name): "it is the same file as "input", which is read
+// here; that file is unchanged." Any output that is not (or not yet) that file passes.
+Result<> CheckNotInput(const std::filesystem::path& output, const std::filesystem::path& input);
+
 }  // namespace hygrovia
 
 #endif  // HYGROVIA_DATA_WRITE_TARGET_H

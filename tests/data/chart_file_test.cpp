@@ -143,8 +143,8 @@ TEST(ChartFileTest, PropertyModelTravelsInItsOwnLine) {
   const std::string text = ChartFileText(ashrae.settings);
   EXPECT_NE(text.find("BarometricPressure: 84.556\r\nProperties: ASHRAE2017\r\nTemperatureRange:"),
             std::string::npos);
-  // A file says which model it holds: with the line the ASHRAE model, without it (or with a
-  // word it does not know) the chart's own formulas, whatever was in force before.
+  // A file says which model it holds: with the line the ASHRAE model, without it the chart's
+  // own formulas, whatever was in force before. (Words it does not know are refused.)
   struct Case {
     std::string text;
     PropertyModel expected;
@@ -153,9 +153,6 @@ TEST(ChartFileTest, PropertyModelTravelsInItsOwnLine) {
       {text, PropertyModel::Ashrae2017},
       {"P 90 Properties: ASHRAE2017 C 30 12", PropertyModel::Ashrae2017},
       {"BarometricPressure: 90", PropertyModel::ChartFormulas},
-      {"Properties: ashrae2017", PropertyModel::ChartFormulas},
-      {"Properties: Chart", PropertyModel::ChartFormulas},
-      {"Properties:", PropertyModel::ChartFormulas},
   };
   for (const Case& c : cases) {
     TestChart loaded;
@@ -242,10 +239,8 @@ TEST(ChartFileTest, ReadsEntriesAsTheyCome) {
        "2.000 30.000 S 1.000 2.000 N"},
       {"Cursor: 1.5-2", "C 1.500 -2.000 " + kept},
       {"Cursor: +7 .5e1", "C 7.000 5.000 " + kept},
-      {"Cursor: nan 5", unchanged},
-      {"Cursor: 10 inf", "C 10.000 12.000 " + kept},
-      {"Cursor: 1e999 5", unchanged},
-      {"Cursor: 1e300 5", unchanged},
+      // A key with no value ends the entry and is read as the key it is.
+      {"TemperatureRange: Cursor: 10 5", "C 10.000 5.000 " + kept},
       {"CursorArrow: -3 4.5",
        "C 30.000 12.000 A -3.000 4.500 P 90.000 T -10.000 40.000 H "
        "2.000 30.000 S 0.500 0.250 N"},
@@ -256,7 +251,6 @@ TEST(ChartFileTest, ReadsEntriesAsTheyCome) {
        "C 30.000 12.000 A 15.000 5.000 P 51.365 T -10.000 40.000 H "
        "2.000 30.000 S 0.500 0.250 N"},
       {"BarometricPressure: abc", unchanged},
-      {"BarometricPressure: nan BarometricPressure: -inf BarometricPressure: 1e999", unchanged},
       {"TemperatureRange: 0 150",
        "C 30.000 12.000 A 15.000 5.000 P 90.000 T 0.000 100.000 H "
        "2.000 30.000 S 0.500 0.250 N"},
@@ -294,11 +288,71 @@ TEST(ChartFileTest, LoadsAtMostTwentyFourNodesAndSelectsTheLast) {
   std::string text;
   for (int i = 1; i <= 30; ++i) text += FormatText("DataPnt: %d  %d\r\n", i, -i);
   TestChart chart;
-  ASSERT_TRUE(LoadText(text, chart.settings).Ok());
+  std::istringstream in(text);
+  ChartFileLoad load;
+  ASSERT_TRUE(LoadChartFile(in, chart.settings, &load).Ok());
+  EXPECT_EQ(load.pointsInFile, 30) << "the caller can tell that points were left out";
   EXPECT_EQ(chart.settings.Nodes.Count, NodeList::kCapacity);
   EXPECT_EQ(chart.settings.Nodes.Selected, NodeList::kCapacity - 1);
   EXPECT_EQ(chart.settings.Nodes.GetNode(23).X, 24.0f);
   EXPECT_EQ(chart.settings.Nodes.GetNode(23).Y, -24.0f);
+}
+
+// Regression: reversed or equal ranges, numbers beyond a float and states colder than absolute
+// zero loaded in silence and drew a broken chart; a "Properties:" without its word swallowed
+// the next key, and one with a word it did not know was dropped at the next save.
+TEST(ChartFileTest, LinesThatCannotBeUsedRefuseTheFileAndNameTheLine) {
+  const std::string notAChart =
+      "It is not a chart data file: none of its keys was found; the chart is unchanged.";
+  const std::string deg =
+      "\xC2\xB0"
+      "C";
+  struct Case {
+    std::string text;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"Cursor: 1 2\r\nTemperatureRange: 50 0\r\n",
+       "Line 2: the temperature range runs from 50 to 0; its lower end must be below its upper "
+       "end"},
+      {"TemperatureRange: 20 20",
+       "Line 1: the temperature range runs from 20 to 20; its lower "
+       "end must be below its upper end"},
+      {"TemperatureRange: 120 150",
+       "Line 1: the temperature range runs from 120 to 100; its "
+       "lower end must be below its upper end"},
+      {"\n\nHumidityRange:\n5 -1",
+       "Line 3: the moisture content range runs from 5 to -1; its "
+       "lower end must be below its upper end"},
+      {"DataPnt: 1e400 5", "Line 1: \"1e400\" is not a finite number"},
+      {"Cursor: 10 inf", "Line 1: \"inf\" is not a finite number"},
+      {"Cursor: nan 5", "Line 1: \"nan\" is not a finite number"},
+      {"Cursor: 1e300 5", "Line 1: \"1e300\" is not a finite number"},
+      {"BarometricPressure: -1e999", "Line 1: \"-1e999\" is not a finite number"},
+      {"DataPnt: -300 5", "Line 1: -300 " + deg + " is at or below absolute zero"},
+      {"CursorArrow: -273.15 1", "Line 1: -273.15 " + deg + " is at or below absolute zero"},
+      {"TemperatureRange: -280 0", "Line 1: -280 " + deg + " is at or below absolute zero"},
+      {"Cursor: 1 2\nProperties: Garbage",
+       "Line 2: the property model \"Garbage\" is unknown; the one known is ASHRAE2017"},
+      {"Properties: ashrae2017 Cursor: 1 2",
+       "Line 1: the property model \"ashrae2017\" is unknown; the one known is ASHRAE2017"},
+      {"Properties:\r\nDataPnt: 1 2\r\nDataPnt: 3 4\r\nDataPnt: 5 6\r\n",
+       "Line 1: \"Properties:\" names no property model"},
+  };
+  for (const Case& c : cases) {
+    TestChart chart;
+    Prepare(chart.settings);
+    const std::string before = Describe(chart.settings);
+    const Result<> result = LoadText(c.text, chart.settings);
+    EXPECT_EQ(result.Message(), c.message + "; the chart is unchanged.") << c.text;
+    EXPECT_EQ(Describe(chart.settings), before) << c.text;
+    EXPECT_EQ(chart.redraws, 0) << c.text;
+  }
+  // A file whose only key is a "Properties:" it cannot use is no chart file.
+  for (const char* text : {"Properties: xyz", "Properties:", "Properties: Properties: Chart"}) {
+    TestChart chart;
+    EXPECT_EQ(LoadText(text, chart.settings).Message(), notAChart) << text;
+  }
 }
 
 TEST(ChartFileTest, DamagedFilesLoadWithoutHarm) {
@@ -444,8 +498,8 @@ TEST(ChartFileTest, FilesLongerThanAChartAreRefusedUnread) {
     const Result<> result = LoadChartFile(path, chart.settings);
     EXPECT_FALSE(result.Ok()) << path;
     EXPECT_EQ(result.Message(), "Could not read \"" + path.string() +
-                                  "\". It is larger than a chart data file can be; the chart is "
-                                  "unchanged.");
+                                    "\". It is larger than a chart data file can be; the chart is "
+                                    "unchanged.");
     EXPECT_EQ(Describe(chart.settings), before);
   }
 }

@@ -293,6 +293,44 @@ TEST(ProgramFileNameTest, NamesReachTheFileSystemByteForByte) {
                                      ": File name too long."});
 }
 
+// Regression: "office.hgv --process-csv office.hgv" replaced the chart with CSV, a weather
+// file named as the CSV lost its year, and so did a file reached through a link, with exit 0.
+TEST(ProgramTargetTest, NoOutputReplacesAFileTheRunReads) {
+  ScratchFolder scratch;
+  const fs::path at = scratch.path() / "in";
+  fs::create_directory(at);
+  WriteBytes(at / "office.hgv", "Cursor: 20 8\r\n");
+  WriteBytes(at / "chart.png", "Cursor: 20 8\r\n");
+  WriteBytes(at / "chart.pdf", "Cursor: 20 8\r\n");
+  WriteBytes(at / "wx.epw", "LOCATION,Somewhere\n");
+  fs::create_symlink("office.hgv", at / "alias.csv");
+  struct Case {
+    std::vector<std::string> arguments;
+    fs::path output;
+    fs::path input;
+  };
+  const Case cases[] = {
+      {{at / "office.hgv", "--process-csv", at / "office.hgv"},
+       at / "office.hgv",
+       at / "office.hgv"},
+      {{at / "office.hgv", "--process-csv", at / "alias.csv"}, at / "alias.csv", at / "office.hgv"},
+      {{"--weather", at / "wx.epw", "--process-csv", at / "wx.epw"}, at / "wx.epw", at / "wx.epw"},
+      {{at / "chart.png", "--export", at / "chart.png"}, at / "chart.png", at / "chart.png"},
+      {{at / "chart.pdf", "--page", at / "chart.pdf"}, at / "chart.pdf", at / "chart.pdf"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.output);
+    const std::string before = Snapshot(at);
+    const ProgramRun run = RunProgram(c.arguments, InFolder(scratch.path()));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.Messages(),
+              std::vector<std::string>{"hygrovia: cannot write " + Quoted(c.output) +
+                                       ": it is the same file as " + Quoted(c.input) +
+                                       ", which is read here; that file is unchanged."});
+    EXPECT_EQ(Snapshot(at), before);
+  }
+}
+
 // What a script reads: one line on the error output and an exit status it can test.
 TEST(ProgramMessageTest, ScriptsCanTellWhatHappened) {
   ScratchFolder scratch;
@@ -310,6 +348,9 @@ TEST(ProgramMessageTest, ScriptsCanTellWhatHappened) {
       {{missing, "--table"},
        1,
        {"hygrovia: Could not open " + Quoted(missing) + ": the file does not exist."}},
+      // A window start that cannot run ends before any window is shown.
+      {{"-bar", "9O"}, 2, {"hygrovia: bad number \"9O\" after -bar"}},
+      {{"-cursor", "25", "-bar", "90"}, 2, {"hygrovia: -cursor needs t rh"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.arguments.back());

@@ -1,5 +1,6 @@
 #include "app/cli/headless.h"
 
+#include <fmt/format.h>
 #include <QByteArray>
 #include <QFile>
 #include <QGuiApplication>
@@ -14,14 +15,17 @@
 #include "app/commands/headless_process.h"
 #include "app/output/headless_chart.h"
 #include "app/output/headless_export.h"
+#include "base/number_text.h"
+#include "base/result.h"
 #include "data/chart_file.h"
 #include "data/epw_reader.h"
-#include "base/result.h"
 #include "data/measured_reader.h"
 #include "data/path_text.h"
+#include "data/write_target.h"
 #include "drawing/climate_report.h"
 #include "drawing/data_table.h"
 #include "drawing/model_caption.h"
+#include "model/node_list.h"
 #include "units/quantity_text.h"
 
 namespace hygrovia {
@@ -43,19 +47,27 @@ int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
   if (weather != nullptr) actions.stationElevation = weather->location.elevation;
   // The name's bytes go to the system as they came, whatever their encoding.
   actions.loadFile = [&chart, &err, &allRead, &lastFile](const std::string& fileName) {
-    const Result<> result = LoadChartFile(std::filesystem::path(fileName), chart.settings);
-    if (result.Ok()) {
-      lastFile = fileName;
+    ChartFileLoad load;
+    const Result<> result = LoadChartFile(std::filesystem::path(fileName), chart.settings, &load);
+    if (!result.Ok()) {
+      Complain(err, result.Message());
+      allRead = false;
       return;
     }
-    Complain(err, result.Message());
-    allRead = false;
+    lastFile = fileName;
+    if (load.pointsInFile > NodeList::kCapacity) {
+      // The run goes on with the points the chart holds, but a script learns of the rest.
+      Complain(err, fmt::format("\"{}\" holds {} data points; only the first {} are kept", fileName,
+                                load.pointsInFile, NodeList::kCapacity));
+      allRead = false;
+    }
   };
   actions.toggleRelativeCursor = [&chart] { chart.ToggleRelativeCursor(); };
   actions.reportError = [&usable, &err](const std::string& message) {
     Complain(err, message);
     usable = false;
   };
+  actions.reportNote = [&err](const std::string& message) { Complain(err, message); };
   ProcessCommandLine(words, chart.settings, actions);
   if (!usable) return kExitUsage;
   return allRead ? kExitDone : kExitFailure;
@@ -148,6 +160,34 @@ bool PrintTable(HeadlessChart& chart, std::ostream& out) {
   return static_cast<bool>(out);
 }
 
+// Every file the run reads.
+std::vector<std::filesystem::path> InputsOf(const HeadlessOptions& options) {
+  std::vector<std::filesystem::path> inputs;
+  for (const std::string& word : ChartFileWords(options.chartWords)) inputs.emplace_back(word);
+  if (!options.weatherFile.empty()) inputs.emplace_back(options.weatherFile);
+  if (!options.measuredFile.empty()) inputs.emplace_back(options.measuredFile);
+  return inputs;
+}
+
+// No output may replace a file the run reads: a CSV or a picture written over a chart or a
+// weather file would lose it for good.
+Result<> CheckOutputs(const HeadlessOptions& options) {
+  std::vector<std::string> outputs;
+  if (!options.processCsvFile.empty() && options.processCsvFile != "-") {
+    outputs.push_back(options.processCsvFile);
+  }
+  if (!options.exportFile.empty()) outputs.push_back(options.exportFile);
+  if (!options.pageFile.empty()) outputs.push_back(options.pageFile);
+  for (const std::string& output : outputs) {
+    for (const std::filesystem::path& input : InputsOf(options)) {
+      if (Result<> apart = CheckNotInput(output, input); !apart) {
+        return Failed("cannot write \"" + output + "\": " + apart.Message());
+      }
+    }
+  }
+  return Done();
+}
+
 }  // namespace
 
 int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& out,
@@ -158,6 +198,15 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
     return kExitUsage;
   }
   const HeadlessOptions& options = *read;
+  // Before anything is drawn or written; a run without a window starts in SI units.
+  if (const Result<> usable = CheckCommandLine(options.chartWords, UnitSystem::Si); !usable) {
+    Complain(err, usable.Message());
+    return kExitUsage;
+  }
+  if (const Result<> apart = CheckOutputs(options); !apart) {
+    Complain(err, apart.Message());
+    return kExitFailure;
+  }
   // The hours are read first: "-alt station" among the chart words takes their elevation.
   std::optional<Result<WeatherYear>> hours;
   if (!options.weatherFile.empty() || !options.measuredFile.empty()) {
@@ -194,18 +243,20 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
     }
   }
   if (!options.pageFile.empty()) {
-    const ChartOutput page{chart.area.Size(),
-                           {chart.page.layout, TodaysPageTitle(QFile::decodeName(QByteArray::fromStdString(chartFile)))}};
-    if (const Result<> written = ExportChart(chart.session, page, options.pageFile,
-                                             PictureFormat::PdfPage);
+    const ChartOutput page{
+        chart.area.Size(),
+        {chart.page.layout,
+         TodaysPageTitle(QFile::decodeName(QByteArray::fromStdString(chartFile)))}};
+    if (const Result<> written =
+            ExportChart(chart.session, page, options.pageFile, PictureFormat::PdfPage);
         !written) {
       Complain(err, written.Message());
       return kExitFailure;
     }
   }
   if (options.exportFile.empty()) return done;
-  const Result<> exported =
-      ExportChart(chart.session, {chart.area.Size(), chart.page}, options.exportFile, options.format);
+  const Result<> exported = ExportChart(chart.session, {chart.area.Size(), chart.page},
+                                        options.exportFile, options.format);
   if (exported) return done;
   Complain(err, exported.Message());
   return kExitFailure;

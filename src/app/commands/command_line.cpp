@@ -8,6 +8,8 @@
 #include <optional>
 #include <span>
 
+#include "base/absolute_zero.h"
+#include "base/chart_limits.h"
 #include "base/chart_point.h"
 #include "base/number_text.h"
 #include "model/chart_grid.h"
@@ -34,13 +36,14 @@ enum class Option {
 
 constexpr std::size_t kMostNumbers = 4;
 
-// An option word, how many values follow it and what each number is, typed in the units
-// chosen.
+// An option word, how many values follow it, what each number is, typed in the units
+// chosen, and the values as the usage text names them.
 struct OptionWord {
   std::string_view word;
   Option option;
   std::size_t numbers;
   std::array<Quantity, kMostNumbers> quantities;
+  std::string_view values;
 };
 
 constexpr Quantity kT = Quantity::Temperature;
@@ -51,24 +54,24 @@ constexpr Quantity kRh = Quantity::RelativeHumidity;
 // of runs without a window, and the weather file the window shows on its own, are passed over
 // here with their values, so that a window start does not take them for chart files.
 constexpr std::array<OptionWord, 18> kOptions{{
-    {"-graph", Option::Graph, 4, {kT, kT, kW, kW}},
-    {"-bar", Option::Bar, 1, {Quantity::Pressure}},
-    {"-cursor", Option::Cursor, 2, {kT, kRh}},
-    {"-arrow", Option::Arrow, 2, {kT, kRh}},
-    {"-alt", Option::Altitude, 1, {Quantity::Altitude}},
-    {"-props", Option::Properties, 1, {}},
-    {"-style", Option::Style, 1, {}},
-    {"-units", Option::Units, 1, {}},
-    {"-months", Option::NoWindowOnly, 1, {}},
-    {"-hours", Option::NoWindowOnly, 1, {}},
-    {"-flow", Option::NoWindowOnly, 1, {}},
-    {"-flow-ref", Option::NoWindowOnly, 1, {}},
-    {"-state", Option::State, 3, {}},
-    {"--weather", Option::NoWindowOnly, 1, {}},
-    {"-comfort", Option::NoWindowOnly, 4, {}},
-    {"-humidity-limit", Option::NoWindowOnly, 1, {}},
-    {"-design-marks", Option::NoWindowOnly, 1, {}},
-    {"-adaptive", Option::NoWindowOnly, 1, {}},
+    {"-graph", Option::Graph, 4, {kT, kT, kW, kW}, "tMin tMax hMin hMax"},
+    {"-bar", Option::Bar, 1, {Quantity::Pressure}, "a pressure"},
+    {"-cursor", Option::Cursor, 2, {kT, kRh}, "t rh"},
+    {"-arrow", Option::Arrow, 2, {kT, kRh}, "t rh"},
+    {"-alt", Option::Altitude, 1, {Quantity::Altitude}, "an altitude"},
+    {"-props", Option::Properties, 1, {}, "ashrae or chart"},
+    {"-style", Option::Style, 1, {}, "clear or classic"},
+    {"-units", Option::Units, 1, {}, "si or ip"},
+    {"-months", Option::NoWindowOnly, 1, {}, "A-B"},
+    {"-hours", Option::NoWindowOnly, 1, {}, "A-B"},
+    {"-flow", Option::NoWindowOnly, 1, {}, "an airflow"},
+    {"-flow-ref", Option::NoWindowOnly, 1, {}, "first, standard or mass"},
+    {"-state", Option::State, 3, {}, "T KIND VALUE: a dry bulb, rh, wb, dp, w or h, a value"},
+    {"--weather", Option::NoWindowOnly, 1, {}, "a weather file (.epw)"},
+    {"-comfort", Option::NoWindowOnly, 4, {}, "MET CLO_SUMMER CLO_WINTER SPEED"},
+    {"-humidity-limit", Option::NoWindowOnly, 1, {}, "a moisture content or off"},
+    {"-design-marks", Option::NoWindowOnly, 1, {}, "on or off"},
+    {"-adaptive", Option::NoWindowOnly, 1, {}, "a month or off"},
 }};
 
 // The original Windows program saw the command line as one string and ignored it when it
@@ -90,12 +93,27 @@ const OptionWord* FindOption(std::string_view word) {
   return nullptr;
 }
 
+// A word that stands where a value should and is none: an option of the chart or of a run
+// without a window.
+bool IsOptionWord(std::string_view word) {
+  return FindOption(word) != nullptr || word.starts_with("--");
+}
+
+// The number a whole word writes (a sign, digits, a full stop, an exponent), when it is finite.
+std::optional<double> WholeNumber(std::string_view text) {
+  const std::optional<ParsedNumber> parsed = ParseNumber(text);
+  if (!parsed || parsed->length != text.size() || !std::isfinite(parsed->value)) {
+    return std::nullopt;
+  }
+  return parsed->value;
+}
+
 // A number of the command line, typed in the chart's units, in SI as the chart's float; values
 // beyond the float range become the largest float of their sign rather than an undefined
-// conversion.
+// conversion. Only words CheckCommandLine let pass come here.
 float NumberArgument(const std::string& text, Quantity quantity, const QuantityText& units) {
   constexpr double kLargest = std::numeric_limits<float>::max();
-  const double value = units.FromShown(quantity, DecimalValue(text));
+  const double value = units.FromShown(quantity, WholeNumber(text).value_or(0.0));
   return static_cast<float>(std::clamp(value, -kLargest, kLargest));
 }
 
@@ -232,7 +250,8 @@ void ReportUnfinishedState(const std::vector<std::string>& arguments,
 }
 
 // Calls apply with every option word the command line holds and the index of its first value,
-// and load with every other word; stops at an option without all its values.
+// and load with every other word; stops at an option without all its values (which
+// CheckCommandLine refuses before).
 template <typename Apply, typename Load>
 void ForEachWord(const std::vector<std::string>& arguments, Apply apply, Load load) {
   std::size_t i = 0;
@@ -250,6 +269,108 @@ void ForEachWord(const std::vector<std::string>& arguments, Apply apply, Load lo
   }
 }
 
+// Sets the pressure; one held to the band is told, so that a script knows its pressure was not
+// the one used.
+void SetPressureTelling(ChartSettings& settings, float p, const CommandLineActions& actions) {
+  if (settings.SetPressure(p) || !actions.reportNote) return;
+  const QuantityText& units = settings.GetUnits();
+  const std::string unit(units.Unit(Quantity::Pressure));
+  const auto shown = [&units, &unit](double value) {
+    return units.Number(Quantity::Pressure, value, 3) + " " + unit;
+  };
+  actions.reportNote(shown(p) + " is outside " +
+                     units.Number(Quantity::Pressure, kLowestPressure, 3) + "-" +
+                     shown(kHighestPressure) + "; the chart uses " + shown(settings.GetPressure()));
+}
+
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
+bool TakesNumbers(Option option) {
+  return option == Option::Graph || option == Option::Bar || option == Option::Cursor ||
+         option == Option::Arrow || option == Option::Altitude;
+}
+
+// An option of the command line and where its values start.
+struct OptionAt {
+  const OptionWord* option;
+  std::size_t at;
+};
+
+// Every option with the index of its first value; refused when a value is missing.
+Result<std::vector<OptionAt>> OptionsOf(const std::vector<std::string>& arguments) {
+  std::vector<OptionAt> found;
+  std::size_t i = 0;
+  while (i < arguments.size()) {
+    const std::string& word = arguments[i++];
+    const OptionWord* option = word.empty() ? nullptr : FindOption(word);
+    if (option == nullptr) continue;
+    for (std::size_t k = 0; k < option->numbers; ++k) {
+      if (i + k >= arguments.size() || IsOptionWord(arguments[i + k])) {
+        return Failed(word + " needs " + std::string(option->values));
+      }
+    }
+    found.push_back({option, i});
+    i += option->numbers;
+  }
+  return found;
+}
+
+// The units every number is read in: the last "-units" with a name it knows, else the chart's.
+UnitSystem ChosenUnits(const std::vector<std::string>& arguments,
+                       const std::vector<OptionAt>& options, UnitSystem units) {
+  for (const OptionAt& o : options) {
+    if (o.option->option != Option::Units) continue;
+    if (SameWordIgnoringCase(arguments[o.at], "ip")) units = UnitSystem::Ip;
+    if (SameWordIgnoringCase(arguments[o.at], "si")) units = UnitSystem::Si;
+  }
+  return units;
+}
+
+// "-graph": each range must run upwards as the chart stores it (the highest temperature held
+// to kHighestTemperature, the lowest moisture content to 0).
+Result<> CheckRanges(const std::string& option, std::span<const std::string> words,
+                     std::span<const double> n, const QuantityText& units) {
+  const auto capped = [&units](Quantity quantity, double value) {
+    return units.Number(quantity, value) + " " + std::string(units.Unit(quantity)) +
+           " (the chart's limit)";
+  };
+  const double tMax = std::min(n[1], static_cast<double>(kHighestTemperature));
+  if (!(n[0] < tMax)) {
+    const std::string high = n[1] > tMax ? capped(kT, tMax) : words[1];
+    return Failed(option + ": the lowest temperature, " + words[0] +
+                  ", is not below the highest, " + high);
+  }
+  const double hMin = std::max(n[2], 0.0);
+  if (!(hMin < n[3])) {
+    const std::string low = n[2] < hMin ? capped(kW, hMin) : words[2];
+    return Failed(option + ": the lowest moisture content, " + low +
+                  ", is not below the highest, " + words[3]);
+  }
+  return Done();
+}
+
+// The numbers of one option: whole, and temperatures above absolute zero.
+Result<> CheckNumbers(const std::vector<std::string>& arguments, const OptionAt& o,
+                      const QuantityText& units) {
+  const std::string& word = arguments[o.at - 1];
+  std::array<double, kMostNumbers> values{};
+  for (std::size_t k = 0; k < o.option->numbers; ++k) {
+    const std::string& text = arguments[o.at + k];
+    const std::optional<double> number = WholeNumber(text);
+    if (!number) return Failed("bad number " + Quoted(text) + " after " + word);
+    const Quantity quantity = o.option->quantities[k];
+    values[k] = units.FromShown(quantity, *number);
+    if (quantity == kT && !IsAboveAbsoluteZero(values[k])) {
+      const std::string unit(units.Unit(kT));
+      return Failed(word + ": " + text + " " + unit + " is at or below absolute zero, " +
+                    units.Number(kT, kAbsoluteZero, 2) + " " + unit);
+    }
+  }
+  if (o.option->option != Option::Graph) return Done();
+  return CheckRanges(word, std::span<const std::string>(arguments).subspan(o.at, 4),
+                     std::span<const double>(values.data(), 4), units);
+}
+
 void ApplyOption(Option option, std::span<const float> n, ChartSettings& settings,
                  const CommandLineActions& actions) {
   switch (option) {
@@ -257,7 +378,7 @@ void ApplyOption(Option option, std::span<const float> n, ChartSettings& setting
       settings.SetRanges(n[0], n[2], n[1], n[3]);
       break;
     case Option::Bar:
-      settings.SetPressure(n[0]);
+      SetPressureTelling(settings, n[0], actions);
       break;
     case Option::Cursor:
       SetConstrainedPoint(settings, settings.Cursor, n[0], n[1]);
@@ -267,7 +388,7 @@ void ApplyOption(Option option, std::span<const float> n, ChartSettings& setting
       if (actions.toggleRelativeCursor) actions.toggleRelativeCursor();
       break;
     case Option::Altitude:
-      settings.SetPressure(PressureAtAltitude(n[0]));
+      SetPressureTelling(settings, PressureAtAltitude(n[0]), actions);
       break;
     case Option::Properties:  // take a name, applied before numbers are read
     case Option::Style:
@@ -308,7 +429,10 @@ std::string UsageText() {
          "  --help                      shows this text\n"
          "  --version                   shows the program's version\n"
          "\n"
-         "Options act from left to right on the chart as it stands.\n";
+         "Options act from left to right on the chart as it stands. Numbers are read whole\n"
+         "(signs and exponents allowed); a word that is no number, an option without its\n"
+         "values, a temperature at or below absolute zero or a range that does not run\n"
+         "upwards stops the start with exit status 2.\n";
 }
 
 std::vector<std::string> TakeChartStyleWords(int& argc, char* argv[]) {
@@ -330,9 +454,38 @@ std::vector<std::string> TakeChartStyleWords(int& argc, char* argv[]) {
   return taken;
 }
 
+Result<> CheckCommandLine(const std::vector<std::string>& arguments, UnitSystem units) {
+  if (CommandLineLength(arguments) < kShortestCommandLine) return Done();
+  const Result<std::vector<OptionAt>> options = OptionsOf(arguments);
+  if (!options) return Failed(options.Message());
+  const QuantityText shown = QuantityText::Of(ChosenUnits(arguments, *options, units));
+  for (const OptionAt& o : *options) {
+    if (!TakesNumbers(o.option->option)) continue;
+    // "-alt station" names the weather station's elevation rather than a number.
+    if (o.option->option == Option::Altitude && SameWordIgnoringCase(arguments[o.at], "station")) {
+      continue;
+    }
+    if (Result<> checked = CheckNumbers(arguments, o, shown); !checked) return checked;
+  }
+  return Done();
+}
+
+std::vector<std::string> ChartFileWords(const std::vector<std::string>& arguments) {
+  std::vector<std::string> files;
+  if (CommandLineLength(arguments) < kShortestCommandLine) return files;
+  ForEachWord(
+      arguments, [](const OptionWord&, std::size_t) {},
+      [&files](const std::string& word) { files.push_back(word); });
+  return files;
+}
+
 void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings& settings,
                         const CommandLineActions& actions) {
   if (CommandLineLength(arguments) < kShortestCommandLine) return;
+  if (const Result<> usable = CheckCommandLine(arguments, settings.GetUnits().System()); !usable) {
+    if (actions.reportError) actions.reportError(usable.Message());
+    return;
+  }
   // The units first, wherever they stand, so that every number is read in them.
   ForEachWord(
       arguments,

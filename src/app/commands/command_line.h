@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/result.h"
+#include "units/quantity_text.h"
+
 namespace hygrovia {
 
 class ChartSettings;
@@ -38,19 +41,33 @@ struct CommandLineActions {
   // The weather station's elevation (m), which "-alt station" takes; none without weather,
   // when "-alt station" is reported.
   std::optional<double> stationElevation = std::nullopt;
+  // Told of a value the chart holds to its limits (a pressure outside the band); may be empty.
+  std::function<void(const std::string& message)> reportNote = nullptr;
 };
+
+// Why the command line (the arguments without the program name) cannot run, for a chart in
+// the given units: an option missing a value (the line ends, or an option word stands where
+// the value should), a number that does not read completely ("9O", "1.2.3", "", "nan"), a
+// temperature at or below absolute zero, or "-graph" ranges whose lower end is not below the
+// upper one once the highest temperature is held to 100 °C and the lowest moisture content to
+// 0. The message names the option and the word. A command line of two characters or fewer is
+// never refused: it does nothing.
+Result<> CheckCommandLine(const std::vector<std::string>& arguments, UnitSystem units);
+
+// The words ProcessCommandLine loads as chart data files, in order.
+std::vector<std::string> ChartFileWords(const std::vector<std::string>& arguments);
 
 // Applies the command line (the arguments without the program name) in order: "-graph tMin
 // tMax hMin hMax", "-bar p", "-cursor t rh", "-arrow t rh", "-alt metres" (the pressure of
-// that altitude; "-alt station" that of the weather station's elevation), "-props ashrae" or
-// "-props chart" (the property model) and "-style clear" or "-style classic" (the chart's
-// look); option words and names in any letter case, numbers read
-// like the C library's atof; any other argument names a chart data file. "-units si" or
-// "-units ip", wherever it stands, is applied first: every number is then read in those units
-// (°F, gr/lb, psia, ft for inch-pound), and a chart that changes units starts on that system's
-// default ranges. An option followed by fewer numbers than it needs is ignored, and so are
-// "-props", "-style" and "-units" with a name they do not know, which is reported. A command
-// line of two characters or fewer does nothing.
+// that altitude; "-alt station" that of the weather station's elevation), "-props ashrae" or "-props chart" (the property model) and "-style clear" or
+// "-style classic" (the chart's look); option words and names in any letter case, numbers
+// whole (signs and exponents allowed); any other argument names a chart data file. "-units si"
+// or "-units ip", wherever it stands, is applied first: every number is then read in those
+// units (°F, gr/lb, psia, ft for inch-pound), and a chart that changes units starts on that
+// system's default ranges. A command line CheckCommandLine refuses changes nothing and its
+// reason goes to reportError; "-props", "-style" and "-units" with a name they do not know are
+// reported and skipped, and a pressure held to the band is told to reportNote. A command line
+// of two characters or fewer does nothing.
 void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings& settings,
                         const CommandLineActions& actions);
 

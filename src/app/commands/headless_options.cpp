@@ -131,9 +131,11 @@ std::optional<double> NumberWithin(std::string_view text, double low, double hig
   return parsed->value;
 }
 
-// Takes the value of the option at arguments[i] (i is moved onto it); false when there is none.
+// Takes the value of the option at arguments[i] (i is moved onto it); false when there is none,
+// or when the next word is an option of its own ("--export --table" asks for no file
+// "--table").
 bool TakeValue(const std::vector<std::string>& arguments, std::size_t& i, std::string& value) {
-  if (i + 1 >= arguments.size()) return false;
+  if (i + 1 >= arguments.size() || IsHeadlessWord(arguments[i + 1])) return false;
   value = arguments[++i];
   return true;
 }
@@ -192,7 +194,7 @@ Result<> ReadAnalysisWord(const std::vector<std::string>& arguments, std::size_t
 
 // Reads the headless word at arguments[i] and its value; the error text when it is not one.
 Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
-                     HeadlessOptions& options) {
+                  HeadlessOptions& options) {
   const std::string& word = arguments[i];
   std::string value;
   if (word == "--table") {
@@ -200,13 +202,14 @@ Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
   } else if (word == "--highlight") {
     if (!TakeValue(arguments, i, value)) return Failed("--highlight needs a mode from 0 to 11");
     const auto mode = WholeNumber(value, kLastHighlightMode);
-    if (!mode) return Failed("bad highlight mode " + Quoted(value) + ": give a number from 0 to 11");
+    if (!mode)
+      return Failed("bad highlight mode " + Quoted(value) + ": give a number from 0 to 11");
     options.highlights.push_back(*mode);
   } else if (word == "--size") {
     if (!TakeValue(arguments, i, value)) return Failed("--size needs WIDTHxHEIGHT");
     if (!ReadSize(value, options)) {
       return Failed("bad size " + Quoted(value) + ": give WIDTHxHEIGHT, each from 1 to " +
-             std::to_string(kLargestPictureSide) + " pixels");
+                    std::to_string(kLargestPictureSide) + " pixels");
     }
   } else if (word == "--export") {
     if (!TakeValue(arguments, i, value)) return Failed("--export needs a file name");
@@ -239,7 +242,8 @@ Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
     HourFilter& f = options.filter;
     if (!TakeValue(arguments, i, value) || !ReadRange(value, 0, 24, f.firstHour, f.lastHour) ||
         f.firstHour == f.lastHour) {
-      return Failed("bad hours " + Quoted(value) + ": give FROM-TO, two different hours from 0 to 24");
+      return Failed("bad hours " + Quoted(value) +
+                    ": give FROM-TO, two different hours from 0 to 24");
     }
   } else if (IsAnalysisWord(word)) {
     return ReadAnalysisWord(arguments, i, options);
@@ -253,7 +257,8 @@ Result<> ReadWord(const std::vector<std::string>& arguments, std::size_t& i,
   } else if (IsFlowWord(word)) {
     if (!TakeValue(arguments, i, value)) return Failed("-flow needs an airflow in m\xC2\xB3/s");
     const auto flow = ProcessFlow(value);
-    if (!flow) return Failed("bad airflow " + Quoted(value) + ": give m\xC2\xB3/s from 0 to 1000000");
+    if (!flow)
+      return Failed("bad airflow " + Quoted(value) + ": give m\xC2\xB3/s from 0 to 1000000");
     options.flow = *flow;
     options.flowGiven = true;
   } else {
@@ -278,7 +283,7 @@ Result<> CheckOptions(HeadlessOptions& options) {
     options.format = FormatOfFileName(options.exportFile);
     if (options.format == PictureFormat::Unknown) {
       return Failed("cannot tell the picture format of " + Quoted(options.exportFile) +
-             ": the name must end in .png, .svg or .pdf");
+                    ": the name must end in .png, .svg or .pdf");
     }
   } else if (!options.table && options.processCsvFile.empty() && options.pageFile.empty()) {
     return Failed("nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE");
@@ -330,8 +335,9 @@ std::string HeadlessUsageText() {
          "  -flow-ref first|standard|mass  the flow as volume at the first point (default), as\n"
          "                              standard air, or as the dry-air mass flow (kg/s, lb/h)\n"
          "Exit status: 0 done; 1 a chart data file could not be read (the run goes on without\n"
-         "it), the weather or measured file could not be read, or the table or the picture\n"
-         "could not be written; 2 bad usage.\n";
+         "it) or held more than 24 points (the run goes on with the first 24), the weather\n"
+         "or measured file could not be read, an output would replace a file the run reads,\n"
+         "or the table or the picture could not be written; 2 bad usage.\n";
 }
 
 bool AsksForHeadlessRun(const std::vector<std::string>& arguments) {

@@ -26,7 +26,7 @@ PictureExport::Hooks PictureExport::DefaultHooks(QWidget& window) {
 PictureExport::PictureExport(ChartSession& session, Hooks hooks)
     : session_(session), hooks_(std::move(hooks)) {}
 
-bool PictureExport::Export(const ChartPageSetup& page) {
+bool PictureExport::Export(const ChartPageSetup& page, const std::filesystem::path& readFile) {
   if (!hooks_.chooseFile) return false;
   const std::optional<ExportTarget> target = hooks_.chooseFile(lastFolder_);
   if (!target || target->fileName.isEmpty()) return false;
@@ -43,10 +43,11 @@ bool PictureExport::Export(const ChartPageSetup& page) {
   request.format = target->format;
   request.size = size;
   request.page = page;
-  const Result<> exported = ExportWindowChart(session_, request);
+  const Result<> exported = ExportWindowChart(session_, request, readFile);
   if (exported) return true;
   if (hooks_.showError) {
-    hooks_.showError(QString::fromStdString(exported.Message()), QString::fromLatin1(kErrorCaption));
+    hooks_.showError(QString::fromStdString(exported.Message()),
+                     QString::fromLatin1(kErrorCaption));
   }
   return false;
 }

@@ -3,11 +3,12 @@
 
 #include <QSize>
 #include <QString>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
-#include "app/output/chart_page_printer.h"
 #include "app/dialogs/export_dialog.h"
+#include "app/output/chart_page_printer.h"
 
 class QWidget;
 
@@ -39,8 +40,9 @@ class PictureExport {
   PictureExport(ChartSession& session, Hooks hooks);
 
   // Asks for the file (and the size of a PNG image) and writes the chart; a PDF file gets
-  // the chart page described by page. Returns true when a file was written.
-  bool Export(const ChartPageSetup& page);
+  // the chart page described by page. The file the window reads, readFile (its weather), is
+  // never replaced. Returns true when a file was written.
+  bool Export(const ChartPageSetup& page, const std::filesystem::path& readFile = {});
 
   const QString& LastFolder() const { return lastFolder_; }
 

@@ -83,6 +83,9 @@ class TMainForm : public QWidget {
   const QString& ChartFileName() const { return fileName_; }
   // The chart's changes, for undo and redo.
   QUndoStack& History() { return *undoStack_; }
+  // The weather file shown (its name as the file system's bytes); empty while there is none.
+  // No export or CSV of the window may replace it.
+  const std::filesystem::path& WeatherFile() const { return weatherFile_; }
 
  protected:
   bool event(QEvent* event) override;
@@ -217,6 +220,7 @@ class TMainForm : public QWidget {
   QString lastSaveName_;
   QString lastWeatherName_;
   QString lastMeasuredName_;
+  std::filesystem::path weatherFile_;
   // The chart file shown, empty for a new chart, and its text as last opened or saved.
   QString fileName_;
   std::string savedText_;

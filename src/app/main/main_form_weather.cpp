@@ -37,14 +37,15 @@ void TMainForm::WeatherButtonClick() {
     return;
   }
   lastWeatherName_ = name;
-  Result<WeatherYear> result =
-      ReadWeatherFile(std::filesystem::path(QFile::encodeName(name).toStdString()));
+  const std::filesystem::path path(QFile::encodeName(name).toStdString());
+  Result<WeatherYear> result = ReadWeatherFile(path);
   if (!result.Ok()) {
     if (hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
     return;
   }
   const double elevation = result->location.elevation;
   ShowHours(std::move(result).Value(), name);
+  weatherFile_ = path;
   OfferStationPressure(elevation);
   Redraw();
   if (hooks_.showWeather) hooks_.showWeather();
@@ -77,6 +78,7 @@ bool TMainForm::ShowWeatherFile(const std::string& fileName, const HourFilter& f
   layer.SetFilter(filter);
   layer.SetShowComfort(true);
   lastWeatherName_ = QFile::decodeName(QByteArray::fromStdString(fileName));
+  weatherFile_ = path;
   Redraw();
   return true;
 }

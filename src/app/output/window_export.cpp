@@ -4,6 +4,7 @@
 
 #include "app/commands/headless_options.h"
 #include "app/output/headless_export.h"
+#include "data/write_target.h"
 
 namespace hygrovia {
 namespace {
@@ -16,9 +17,13 @@ QSize HeldSize(QSize size) {
 
 }  // namespace
 
-Result<> ExportWindowChart(ChartSession& session, const WindowExportRequest& request) {
+Result<> ExportWindowChart(ChartSession& session, const WindowExportRequest& request,
+                           const std::filesystem::path& readFile) {
   const PictureFormat format =
       request.format == PictureFormat::Pdf ? PictureFormat::PdfPage : request.format;
+  if (const Result<> apart = CheckNotInput(request.fileName, readFile); !apart) {
+    return Failed("cannot write \"" + request.fileName + "\": " + apart.Message());
+  }
   return ExportChart(session, {HeldSize(request.size), request.page}, request.fileName, format);
 }
 

@@ -2,6 +2,7 @@
 #define HYGROVIA_APP_OUTPUT_WINDOW_EXPORT_H
 
 #include <QSize>
+#include <filesystem>
 #include <string>
 
 #include "app/commands/headless_options.h"
@@ -27,8 +28,10 @@ struct WindowExportRequest {
 // same code and with the same care (the file is replaced only when the picture was written
 // completely): the same chart in every respect the screen shows, fitted whole whatever the
 // window's zoom and pan; a PDF file is the chart page, as Print chart prints it. The window's
-// view is given back as it was.
-Result<> ExportWindowChart(ChartSession& session, const WindowExportRequest& request);
+// view is given back as it was. A file name that is readFile, a file the window reads (its
+// weather), through a link or another name, is refused and that file left as it is.
+Result<> ExportWindowChart(ChartSession& session, const WindowExportRequest& request,
+                           const std::filesystem::path& readFile = {});
 
 }  // namespace hygrovia
 

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -36,6 +37,8 @@ struct ProcessWindowHooks {
   std::function<QString(const QString& lastName)> chooseCsvFile;
   // Tells the user why something failed.
   std::function<void(const QString& text)> showError;
+  // The file the window reads (its weather; empty for none), which the CSV may not replace.
+  std::function<std::filesystem::path()> readFile;
   // The airflows of the two streams to mix, named first and second, in unit; nothing when
   // cancelled.
   std::function<std::optional<std::pair<double, double>>(

@@ -1,4 +1,5 @@
 // The process table window's edits, buttons and exports.
+#include <fmt/format.h>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +21,9 @@
 #include "app/widgets/checked_field.h"
 #include "base/number_text.h"
 #include "data/atomic_file.h"
+#include "data/path_text.h"
 #include "data/table_text.h"
+#include "data/write_target.h"
 #include "model/chart_settings.h"
 #include "model/measured_state.h"
 #include "model/node_edits.h"
@@ -317,7 +320,14 @@ void TProcessWindow::ExportButtonClick() {
   const QString name = WithCsvExtension(hooks_.chooseCsvFile(lastCsvName_));
   if (name.isEmpty()) return;
   lastCsvName_ = name;
-  const Result<> result = WriteFileAtomically(PathOf(name), CsvText(Cells()));
+  const std::filesystem::path path = PathOf(name);
+  const std::filesystem::path input = hooks_.readFile ? hooks_.readFile() : std::filesystem::path();
+  Result<> result = CheckNotInput(path, input);
+  if (!result) {
+    result = Failed("Could not save \"" + PathText(path) + "\": " + result.Message());
+  } else {
+    result = WriteFileAtomically(path, CsvText(Cells()));
+  }
   if (!result.Ok() && hooks_.showError) hooks_.showError(QString::fromStdString(result.Message()));
 }
 

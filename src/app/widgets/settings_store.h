@@ -22,10 +22,11 @@ inline constexpr char kSettingsApplication[] = "Orvane";
 // 80-character read buffers.
 inline constexpr qsizetype kLongestSettingText = 79;
 
-// The settings file holds two short values; a longer one is damaged. It is neither read nor
-// written, and neither is one that is not a regular file (a pipe would make the start wait
-// for ever), so that a start and a close take no time whatever the file holds. The values
-// then fall back to their defaults and the file stays as it is.
+// The settings file holds a few short values; a longer one is damaged. It is never read, so
+// that a start takes no time whatever the file holds: the values fall back to their defaults.
+// Writing replaces it whole through the safe writer, so the next start has its values again.
+// A file that is not a regular one (a pipe would make the start wait for ever), or a link to
+// one, is neither read nor written and stays as it is.
 inline constexpr qint64 kLargestSettingsFile = 64 * 1024;
 
 // A stored text, or the default standing in for it.

@@ -159,27 +159,33 @@ TEST(HeadlessTest, TableOfTheCursorAfterTheCommandLine) {
   struct Case {
     Arguments arguments;
     std::vector<std::string> rows;
+    std::string err;
   };
   const Case cases[] = {
-      {{"--table"}, PointRows(standard.At(25.0, 10.031f))},
+      {{"--table"}, PointRows(standard.At(25.0, 10.031f)), ""},
       {{"-bar", "90", "-cursor", "30", "50", "--table"},
-       PointRows(low.At(30.0, low.HumidityAt(30, 50)))},
+       PointRows(low.At(30.0, low.HumidityAt(30, 50))),
+       ""},
       // The cursor is found at the pressure in force when it is set.
       {{"-cursor", "30", "50", "-bar", "90", "--table"},
-       PointRows(low.At(30.0, standard.HumidityAt(30, 50)))},
+       PointRows(low.At(30.0, standard.HumidityAt(30, 50))),
+       ""},
       {{"--table", "-BAR", "200", "-cursor", "12.5", "80"},
-       PointRows(high.At(12.5, high.HumidityAt(12.5, 80)))},
+       PointRows(high.At(12.5, high.HumidityAt(12.5, 80))),
+       // A pressure held to the band is said; the run still uses the band's end.
+       "hygrovia: 200.000 kPa is outside 51.365-131.365 kPa; the chart uses 131.365 kPa\n"},
       // Beyond the ranges the cursor comes back to 50 °C and 35 g/kg.
-      {{"-cursor", "70", "50", "--table"}, PointRows(standard.At(50.0, 35.0))},
+      {{"-cursor", "70", "50", "--table"}, PointRows(standard.At(50.0, 35.0)), ""},
       // Taken into the range first, then put on saturation.
       {{"-graph", "10", "30", "0", "20", "-cursor", "5", "100", "--table"},
-       PointRows(standard.At(10.0, standard.HumidityAt(10, 100)))},
+       PointRows(standard.At(10.0, standard.HumidityAt(10, 100))),
+       ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.arguments));
     const Outcome run = RunCommand(c.arguments);
     EXPECT_EQ(run.status, kExitDone);
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.err, c.err);
     EXPECT_EQ(Lines(run.out), c.rows);
   }
 }
@@ -317,6 +323,28 @@ TEST(HeadlessTest, ADataFileThatCannotBeReadIsReportedAndSkipped) {
   }
 }
 
+// Regression: a file of 30 points printed 24 with exit status 0, and a pressure held to the
+// band was used without a word.
+TEST(HeadlessTest, WhatTheChartCannotHoldIsSaid) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath(QStringLiteral("thirty.hgv"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  for (int i = 1; i <= 30; ++i) file.write(FormatText("DataPnt: %d 5\r\n", i).c_str());
+  file.close();
+  const std::string name = path.toStdString();
+  const Outcome points = RunCommand({name, "--table"});
+  EXPECT_EQ(points.status, kExitFailure);
+  EXPECT_EQ(points.err,
+            "hygrovia: \"" + name + "\" holds 30 data points; only the first 24 are kept\n");
+  EXPECT_EQ(Lines(points.out).size(), 25u) << "the run goes on with the first 24";
+  const Outcome held = RunCommand({"-alt", "8000", "--table"});
+  EXPECT_EQ(held.status, kExitDone);
+  EXPECT_EQ(held.err,
+            "hygrovia: 35.600 kPa is outside 51.365-131.365 kPa; the chart uses 51.365 kPa\n");
+}
+
 // Weather alone opens the window with it; any other word of a run without a window runs one.
 TEST(HeadlessTest, WeatherAloneIsAWindowStart) {
   struct Case {
@@ -353,9 +381,12 @@ TEST(HeadlessTest, CommandLinesThatCannotRun) {
       {{"--table", "--tabel"}, "unknown option \"--tabel\""},
       {{"--", "--table"}, "unknown option \"--\""},
       {{"--TABLE"}, "unknown option \"--TABLE\""},
-      {{"-bar", "90"}, "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
-      {{"--size", "800x600"}, "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
-      {{"--highlight", "4"}, "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
+      {{"-bar", "90"},
+       "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
+      {{"--size", "800x600"},
+       "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
+      {{"--highlight", "4"},
+       "nothing to do: give --table, --export FILE, --page FILE or --process-csv FILE"},
       {{"--table", "--highlight"}, "--highlight needs a mode from 0 to 11"},
       {{"--highlight", "12", "--table"}, "bad highlight mode \"12\": give a number from 0 to 11"},
       {{"--highlight", "-1", "--table"}, "bad highlight mode \"-1\": give a number from 0 to 11"},
@@ -369,6 +400,17 @@ TEST(HeadlessTest, CommandLinesThatCannotRun) {
        "cannot tell the picture format of \"png\": the name must end in .png, .svg or .pdf"},
       {{"--process-csv"}, "--process-csv needs a file name, or - for standard output"},
       {{"--process-csv", "-", "-flow"}, "-flow needs an airflow in m\xC2\xB3/s"},
+      {{"--export", "--table"}, "--export needs a file name"},
+      // Regression: the chart's options without their values, or with numbers that do not
+      // read, ran with exit status 0.
+      {{"-units", "--table"}, "-units needs si or ip"},
+      {{"-cursor", "25", "--table"}, "-cursor needs t rh"},
+      {{"-graph", "1", "2", "3", "--table"}, "-graph needs tMin tMax hMin hMax"},
+      {{"--table", "-bar", "9O"}, "bad number \"9O\" after -bar"},
+      {{"-graph", "-300", "-280", "0", "1", "--table"},
+       "-graph: -300 \xC2\xB0"
+       "C is at or below absolute zero, -273.15 \xC2\xB0"
+       "C"},
       {{"--page", "chart.png"}, "the page of --page is a PDF file: its name must end in .pdf"},
   };
   const std::string sizeAdvice = ": give WIDTHxHEIGHT, each from 1 to 8192 pixels";

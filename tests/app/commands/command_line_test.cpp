@@ -51,12 +51,12 @@ TEST(CommandLineTest, RangesAndPressureFollowTheOptions) {
       {{"-GRAPH", "10", "30", "0", "20"}, 10, 30, 0, 20, 101.365},
       {{"-Graph", "0", "150", "-5", "40"}, 0, 100, 0, 40, 101.365},
       {{"-bar", "200"}, 0, 50, 0, 35, 131.365},
-      {{"-bar", "x"}, 0, 50, 0, 35, 51.365},
-      {{"-bar", " 90.5kPa"}, 0, 50, 0, 35, 90.5},
-      {{"-bar", "1e999"}, 0, 50, 0, 35, 131.365},
-      // Too few numbers: the incomplete option is ignored, the complete ones stand.
+      // A word that is no whole number, or too few numbers, refuse the whole line.
+      {{"-bar", "x"}, 0, 50, 0, 35, 101.365},
+      {{"-bar", " 90.5kPa"}, 0, 50, 0, 35, 101.365},
+      {{"-bar", "1e999"}, 0, 50, 0, 35, 101.365},
       {{"-graph", "10", "30", "0"}, 0, 50, 0, 35, 101.365},
-      {{"-bar", "90", "-graph", "10"}, 0, 50, 0, 35, 90.0},
+      {{"-bar", "90", "-graph", "10"}, 0, 50, 0, 35, 101.365},
       {{"-bar"}, 0, 50, 0, 35, 101.365},
   };
   for (const RangeCase& c : cases) {
@@ -137,10 +137,10 @@ TEST(CommandLineTest, PropertyModelAndAltitude) {
       {{"-alt", "-1e38"}, PropertyModel::ChartFormulas, 131.365, 0},
       {{"-alt", "99999"}, PropertyModel::ChartFormulas, 51.365, 0},
       {{"-alt", "1500", "-bar", "90"}, PropertyModel::ChartFormulas, 90.0, 0},
-      // A name it does not know is reported and changes nothing; nothing after "-props" is
-      // ignored as the numbers of other options are.
+      // A name it does not know is reported and changes nothing; nothing after "-props"
+      // refuses the line.
       {{"-props", "psychrolib", "-bar", "90"}, PropertyModel::ChartFormulas, 90.0, 1},
-      {{"-bar", "90", "-props"}, PropertyModel::ChartFormulas, 90.0, 0},
+      {{"-bar", "90", "-props"}, PropertyModel::ChartFormulas, 101.365, 1},
   };
   for (const Case& c : cases) {
     testing::TestChart chart;
@@ -157,6 +157,92 @@ TEST(CommandLineTest, PropertyModelAndAltitude) {
   EXPECT_NE(UsageText().find("-alt metres"), std::string::npos);
 }
 
+// Regression: "-bar 9O" drew at 51.365 kPa, "-cursor 2O 50" at 2 °C, "-cursor 25 -bar 90" read
+// "-bar" as 0 % and opened "90" as a file, and "-graph -300 -280 0 1" printed states colder
+// than absolute zero, all without a word.
+TEST(CommandLineTest, WordsThatCannotBeReadRefuseTheLine) {
+  struct Case {
+    Arguments arguments;
+    std::string message;  // empty: the line runs
+  };
+  const Case cases[] = {
+      {{"-bar", "9O"}, "bad number \"9O\" after -bar"},
+      {{"-ALT", "15OO"}, "bad number \"15OO\" after -ALT"},
+      {{"-cursor", "2O", "50"}, "bad number \"2O\" after -cursor"},
+      {{"-graph", "0", "5O", "0", "30"}, "bad number \"5O\" after -graph"},
+      {{"-bar", "9.0.1"}, "bad number \"9.0.1\" after -bar"},
+      {{"-bar", ""}, "bad number \"\" after -bar"},
+      {{"-bar", "nan"}, "bad number \"nan\" after -bar"},
+      {{"-units"}, "-units needs si or ip"},
+      {{"-props", "--table"}, "-props needs ashrae or chart"},
+      {{"-cursor", "25"}, "-cursor needs t rh"},
+      {{"-graph", "1", "2", "3"}, "-graph needs tMin tMax hMin hMax"},
+      {{"-cursor", "25", "-bar", "90"}, "-cursor needs t rh"},
+      {{"-graph", "50", "0", "0", "30"},
+       "-graph: the lowest temperature, 50, is not below the highest, 0"},
+      {{"-graph", "20", "20", "0", "30"},
+       "-graph: the lowest temperature, 20, is not below the highest, 20"},
+      {{"-graph", "0", "50", "-5", "-1"},
+       "-graph: the lowest moisture content, 0.00 g/kg (the chart's limit), is not below the "
+       "highest, -1"},
+      {{"-graph", "-300", "-280", "0", "1"},
+       "-graph: -300 \xC2\xB0"
+       "C is at or below absolute zero, -273.15 \xC2\xB0"
+       "C"},
+      {{"-cursor", "-273.15", "50"},
+       "-cursor: -273.15 \xC2\xB0"
+       "C is at or below absolute zero, -273.15 \xC2\xB0"
+       "C"},
+      {{"-units", "ip", "-arrow", "-459.67", "50"},
+       "-arrow: -459.67 \xC2\xB0"
+       "F is at or below absolute zero, -459.67 \xC2\xB0"
+       "F"},
+      // Signs, exponents and charts far below freezing still run; so does a line too short.
+      {{"-bar", "+9e1", "-cursor", "-5.5", "5E1"}, ""},
+      {{"-graph", "-150", "-100", "0", "1"}, ""},
+      {{"-graph", "0", "150", "-5", "40"}, ""},
+      {{"-units", "ip", "-cursor", "-400", "50"}, ""},
+      {{"-grpah", "10"}, ""},
+      {{"ab"}, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
+    const Result<> checked = CheckCommandLine(c.arguments, UnitSystem::Si);
+    EXPECT_EQ(checked.Ok() ? "" : checked.Message(), c.message);
+    // A refused line changes nothing, not even the files before the bad word.
+    Arguments withFile{"a.hgv"};
+    withFile.insert(withFile.end(), c.arguments.begin(), c.arguments.end());
+    std::vector<std::string> errors;
+    testing::TestChart chart;
+    CommandLineActions actions;
+    actions.loadFile = [&errors](const std::string& name) { errors.push_back("load " + name); };
+    actions.reportError = [&errors](const std::string& message) { errors.push_back(message); };
+    ProcessCommandLine(withFile, chart.settings, actions);
+    EXPECT_EQ(errors.front(), c.message.empty() ? "load a.hgv" : c.message);
+  }
+}
+
+// Regression: "-alt 8000" and "-bar 10" were held to 51.365 kPa without a word.
+TEST(CommandLineTest, PressuresHeldToTheBandAreTold) {
+  struct Case {
+    Arguments arguments;
+    std::vector<std::string> notes;
+  };
+  const Case cases[] = {
+      {{"-alt", "8000"}, {"35.600 kPa is outside 51.365-131.365 kPa; the chart uses 51.365 kPa"}},
+      {{"-bar", "200"}, {"200.000 kPa is outside 51.365-131.365 kPa; the chart uses 131.365 kPa"}},
+      {{"-bar", "90", "-alt", "0"}, {}},
+  };
+  for (const Case& c : cases) {
+    testing::TestChart chart;
+    CommandLineActions actions;
+    std::vector<std::string> notes;
+    actions.reportNote = [&notes](const std::string& note) { notes.push_back(note); };
+    ProcessCommandLine(c.arguments, chart.settings, actions);
+    EXPECT_EQ(notes, c.notes) << ::testing::PrintToString(c.arguments);
+  }
+}
+
 TEST(CommandLineTest, ChartStyleInAnyLetterCase) {
   struct Case {
     Arguments arguments;
@@ -168,9 +254,9 @@ TEST(CommandLineTest, ChartStyleInAnyLetterCase) {
       {{"-style", "clear"}, ChartStyleName::Clear, 0, {}},
       {{"-STYLE", "Clear", "-style", "CLASSIC"}, ChartStyleName::Classic, 0, {}},
       {{"-Style", "cLeAr", "a.hgv"}, ChartStyleName::Clear, 0, {"a.hgv"}},
-      // An unknown name is reported and takes no file with it; a bare "-style" does nothing.
+      // An unknown name is reported and takes no file with it; a bare "-style" refuses the line.
       {{"-style", "fusion", "b.hgv"}, ChartStyleName::Classic, 1, {"b.hgv"}},
-      {{"-bar", "90", "-style"}, ChartStyleName::Classic, 0, {}},
+      {{"-bar", "90", "-style"}, ChartStyleName::Classic, 1, {}},
   };
   for (const Case& c : cases) {
     testing::TestChart chart;

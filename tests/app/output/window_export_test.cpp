@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -153,8 +155,8 @@ TEST(WindowExportTest, WindowAndCommandLineWriteTheSameChart) {
     ASSERT_TRUE(SaveChartFile(points, source.settings));
   }
   const std::string weather = HYGROVIA_TEST_DATA_DIR "/chicago-ohare-tmy3.epw";
-  const std::vector<std::string> words = {"-bar",   "84.556", "-style", "clear", "-units",
-                                          "ip",     "-props", "ashrae", points};
+  const std::vector<std::string> words = {"-bar", "84.556", "-style", "clear", "-units",
+                                          "ip",   "-props", "ashrae", points};
   testing::TestChart window(800, 600);
   CommandLineActions actions;
   actions.loadFile = [&window](const std::string& file) {
@@ -172,8 +174,8 @@ TEST(WindowExportTest, WindowAndCommandLineWriteTheSameChart) {
   const float zoomed = window.surface.ScaleX;
 
   std::vector<std::string> run = words;
-  for (const char* word : {"--weather", weather.c_str(), "-months", "6-8", "--highlight", "7",
-                           "--size", "800x600"}) {
+  for (const char* word :
+       {"--weather", weather.c_str(), "-months", "6-8", "--highlight", "7", "--size", "800x600"}) {
     run.emplace_back(word);
   }
   struct Case {
@@ -186,9 +188,10 @@ TEST(WindowExportTest, WindowAndCommandLineWriteTheSameChart) {
     SCOPED_TRACE(c.name);
     const QString fromWindow = dir.filePath(QStringLiteral("window-") + QLatin1String(c.name));
     const QString fromRun = dir.filePath(QStringLiteral("run-") + QLatin1String(c.name));
-    const ChartPageSetup page{DefaultChartPageLayout(), TodaysPageTitle(QString::fromStdString(points))};
-    ASSERT_TRUE(ExportWindowChart(window.session,
-                                  {fromWindow.toStdString(), c.format, {800, 600}, page}));
+    const ChartPageSetup page{DefaultChartPageLayout(),
+                              TodaysPageTitle(QString::fromStdString(points))};
+    ASSERT_TRUE(
+        ExportWindowChart(window.session, {fromWindow.toStdString(), c.format, {800, 600}, page}));
     std::vector<std::string> arguments = run;
     arguments.insert(arguments.end(), {c.option, fromRun.toStdString()});
     std::ostringstream out;
@@ -254,6 +257,39 @@ TEST(WindowExportTest, ExportCommandAsksForFileAndPngSizeAndTellsOfFailures) {
   EXPECT_EQ(errors, QStringList{QStringLiteral("Hygrovia: Export Error")});
   // The next export starts where the last one went.
   EXPECT_EQ(exporter.LastFolder(), dir.filePath(QStringLiteral("x")));
+}
+
+// Regression: an export named as the open weather file replaced a year of weather with a
+// picture.
+TEST(WindowExportTest, NoPictureReplacesTheOpenWeatherFile) {
+  QTemporaryDir dir;
+  const std::filesystem::path at = dir.path().toStdString();
+  const std::filesystem::path weather = at / "wx.png";
+  { std::ofstream(weather) << "LOCATION,Somewhere\n"; }
+  std::filesystem::create_symlink(weather, at / "alias.png");
+  struct Case {
+    std::filesystem::path file;
+    bool written;
+  };
+  const Case cases[] = {{weather, false}, {at / "alias.png", false}, {at / "other.png", true}};
+  WindowChart chart;
+  const Case* now = nullptr;
+  QStringList errors;
+  PictureExport::Hooks hooks;
+  hooks.chooseFile = [&now](const QString&) {
+    return std::optional<ExportTarget>(
+        {QString::fromStdString(now->file.string()), PictureFormat::Png});
+  };
+  hooks.choosePngSize = [](QSize) { return std::optional<QSize>(QSize(64, 48)); };
+  hooks.showError = [&errors](const QString& text, const QString&) { errors << text; };
+  PictureExport exporter(chart.session, hooks);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    now = &c;
+    EXPECT_EQ(exporter.Export(kPage, weather), c.written) << errors.join("").toStdString();
+    EXPECT_EQ(ReadAll(QString::fromStdString(weather.string())),
+              QByteArray("LOCATION,Somewhere\n"));
+  }
 }
 
 }  // namespace

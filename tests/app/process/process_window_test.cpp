@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <span>
@@ -242,6 +243,23 @@ TEST_F(ProcessWindowTest, CopyAndExportTheTableAsShown) {
   form.Hooks().chooseCsvFile = [&](const QString&) { return folder.filePath("no/such.csv"); };
   Click("ExportButton");
   EXPECT_EQ(errors.size(), 1);
+  // Regression: a CSV named as the open weather file replaced it.
+  const QString weather = folder.filePath("wx.csv");
+  QFile year(weather);
+  ASSERT_TRUE(year.open(QIODevice::WriteOnly));
+  year.write("LOCATION,Somewhere\n");
+  year.close();
+  ASSERT_TRUE(QFile::link(weather, folder.filePath("alias.csv")));
+  form.Hooks().readFile = [&] { return std::filesystem::path(weather.toStdString()); };
+  for (const char* name : {"wx", "alias.csv"}) {
+    form.Hooks().chooseCsvFile = [&](const QString&) { return folder.filePath(name); };
+    Click("ExportButton");
+    ASSERT_TRUE(year.open(QIODevice::ReadOnly));
+    EXPECT_EQ(year.readAll(), QByteArray("LOCATION,Somewhere\n")) << name;
+    year.close();
+  }
+  EXPECT_EQ(errors.size(), 3);
+  EXPECT_TRUE(errors.back().contains("it is the same file as")) << errors.back().toStdString();
 }
 
 TEST(MixDialogTest, BothFlowsMustBeAirflowsOfZeroOrMore) {

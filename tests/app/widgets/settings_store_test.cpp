@@ -118,8 +118,10 @@ TEST(SettingsStoreTest, ProgramStoreIsTarnwickOrvane) {
 }
 
 // Regression: a settings file that was a pipe made the start wait for ever, and one of 100 MB
-// took seconds and most of a gigabyte to read and to write again. Such a file is neither read
-// nor written; the values fall back to their defaults.
+// took seconds and most of a gigabyte to read and to write again. Such a file is not read; the
+// values fall back to their defaults. A pipe or a loop of links is not written either; an
+// oversized regular file (also through a link) is replaced whole, so that the values are kept
+// again from then on.
 TEST(SettingsStoreTest, ASettingsFileThatIsNoneIsLeftAlone) {
 #if defined(Q_OS_WIN)
   GTEST_SKIP() << "the program's store is the user's registry";
@@ -130,26 +132,43 @@ TEST(SettingsStoreTest, ASettingsFileThatIsNoneIsLeftAlone) {
   ASSERT_TRUE(QDir(folder.path()).mkpath(QStringLiteral("Tarnwick")));
   const QString path = folder.filePath("Tarnwick/Orvane.conf");
   const QByteArray name = QFile::encodeName(path);
-  const std::function<void()> makers[] = {
-      [&] { ::mkfifo(name.constData(), 0600); },
-      [&] {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[General]\nHygrovia_Size=600 500\n");
-        file.resize(kLargestSettingsFile + 1);
-      },
-      [&] { ::symlink("Orvane.conf", name.constData()); },
+  const QString real = folder.filePath("Tarnwick/real.conf");
+  const auto oversized = [](const QString& at) {
+    QFile file(at);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nHygrovia_Size=600 500\n");
+    file.resize(kLargestSettingsFile + 1);
   };
-  for (const auto& make : makers) {
+  struct Case {
+    std::function<void()> make;
+    bool written;
+  };
+  const Case cases[] = {
+      {[&] { ::mkfifo(name.constData(), 0600); }, false},
+      {[&] { ::symlink("Orvane.conf", name.constData()); }, false},
+      {[&] { oversized(path); }, true},
+      {[&] {
+         oversized(real);
+         ::symlink("real.conf", name.constData());
+       },
+       true},
+  };
+  for (const Case& c : cases) {
     QFile::remove(path);
-    make();
+    QFile::remove(real);
+    c.make();
     const QFileInfo before(path);
     EXPECT_FALSE(ReadSetting(kSizeValueName, kDefaultSizeText).Read);
-    EXPECT_FALSE(WriteSetting(kSizeValueName, "700 600"));
+    EXPECT_EQ(WriteSetting(kSizeValueName, "700 600"), c.written);
     const QFileInfo after(path);
-    EXPECT_EQ(after.isFile(), before.isFile());
     EXPECT_EQ(after.isSymLink(), before.isSymLink());
-    EXPECT_EQ(after.size(), before.size());
+    EXPECT_EQ(after.isFile(), before.isFile());
+    if (!c.written) {
+      EXPECT_EQ(after.size(), before.size());
+      continue;
+    }
+    EXPECT_LT(after.size(), 100);
+    EXPECT_EQ(ReadSetting(kSizeValueName, kDefaultSizeText).Text, "700 600");
   }
 #endif
 }
