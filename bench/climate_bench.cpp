@@ -18,7 +18,7 @@ const std::filesystem::path kChicago =
 // their coincident means) and the hours within the adaptive bands, each day's prevailing mean
 // worked out again.
 void BM_DesignConditionsAndAdaptiveCount(benchmark::State& state) {
-  const WeatherYear year = ReadWeatherFile(kChicago).year;
+  const WeatherYear year = ReadWeatherFile(kChicago).Value();
   AirState air;
   air.Pressure = 101.365;
   for (auto _ : state) {

@@ -40,7 +40,7 @@ struct WeatherChart {
     canvas.SetFont(QStringLiteral("Arial"), 8);
     surface.Attach(&canvas, &control);
     chart.ApplyToSurface();
-    chart.Climate.SetWeather(ReadWeatherFile(kChicago).year, "chicago-ohare-tmy3.epw");
+    chart.Climate.SetWeather(ReadWeatherFile(kChicago).Value(), "chicago-ohare-tmy3.epw");
     chart.Climate.SetDisplay(display);
     chart.Climate.SetShowComfort(comfort);
   }

@@ -10,10 +10,16 @@ namespace {
 
 bool SamePoint(ChartPoint a, ChartPoint b) { return a.X == b.X && a.Y == b.Y; }
 
-bool SamePoints(const ChartSnapshot& a, const ChartSnapshot& b) {
+// The same points in the same places, whatever their names.
+bool SamePlaces(const ChartSnapshot& a, const ChartSnapshot& b) {
   if (a.count != b.count) return false;
-  const auto end = a.points.begin() + std::clamp(a.count, 0, NodeList::kCapacity);
-  return std::equal(a.points.begin(), end, b.points.begin(), SamePoint);
+  const auto count = static_cast<std::size_t>(std::clamp(a.count, 0, NodeList::kCapacity));
+  return std::equal(a.points.begin(), a.points.begin() + count, b.points.begin(), SamePoint);
+}
+
+bool SamePoints(const ChartSnapshot& a, const ChartSnapshot& b) {
+  const auto count = static_cast<std::size_t>(std::clamp(a.count, 0, NodeList::kCapacity));
+  return SamePlaces(a, b) && std::equal(a.names.begin(), a.names.begin() + count, b.names.begin());
 }
 
 // The first point that differs between two lists of one length; -1 when more than one does.
@@ -34,6 +40,9 @@ ChartSnapshot TakeSnapshot(const ChartSettings& chart) {
   ChartSnapshot s;
   s.count = chart.Nodes.Count;
   s.points = chart.Nodes.Points;
+  for (std::int32_t i = 0; chart.Nodes.IsValidIndex(i); ++i) {
+    s.names[static_cast<std::size_t>(i)] = std::string(chart.Nodes.Name(i));
+  }
   s.selected = chart.Nodes.Selected;
   s.cursor = chart.Cursor;
   s.arrow = chart.Arrow;
@@ -64,6 +73,9 @@ void RestoreSnapshot(ChartSettings& chart, const ChartSnapshot& snapshot) {
   const ChartSnapshot now = TakeSnapshot(chart);
   chart.Nodes.Count = snapshot.count;
   chart.Nodes.Points = snapshot.points;
+  for (std::int32_t i = 0; chart.Nodes.IsValidIndex(i); ++i) {
+    chart.Nodes.SetName(i, snapshot.names[static_cast<std::size_t>(i)]);
+  }
   chart.Nodes.Selected = snapshot.selected;
   chart.Cursor = snapshot.cursor;
   chart.Arrow = snapshot.arrow;
@@ -86,6 +98,7 @@ std::string ChangeName(const ChartSnapshot& before, const ChartSnapshot& after) 
   if (after.count != before.count) return "Change Points";
   if (!SamePoints(before, after)) {
     const int moved = OnlyMovedPoint(before, after);
+    if (SamePlaces(before, after)) return "Name Point";
     return moved < 0 ? "Change Points" : "Move Point " + std::to_string(moved + 1);
   }
   if (!SamePoint(before.cursor, after.cursor)) return "Move Cursor";

@@ -21,6 +21,7 @@ class ChartSettings;
 struct ChartSnapshot {
   std::int32_t count = 0;
   std::array<ChartPoint, NodeList::kCapacity> points{};
+  std::array<std::string, NodeList::kCapacity> names{};
   std::int32_t selected = -1;
   ChartPoint cursor;
   ChartPoint arrow;
