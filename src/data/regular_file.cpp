@@ -1,5 +1,7 @@
 #include "data/regular_file.h"
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstdint>
 
@@ -18,12 +20,14 @@ using Outcome = RegularFileRead::Outcome;
 RegularFileRead Ended(Outcome outcome, int error = 0) { return {outcome, error, {}}; }
 
 // The file's bytes up to one beyond limit, so a file that grew since its size was taken
-// still shows as too large.
-RegularFileRead ReadUpTo(int fd, std::size_t limit) {
+// still shows as too large. The buffer starts at the size the file had, one byte more to see
+// it grow, and doubles only while it keeps growing: a small file never costs the limit.
+RegularFileRead ReadUpTo(int fd, std::size_t size, std::size_t limit) {
   RegularFileRead read;
-  read.Bytes.resize(limit + 1);
+  read.Bytes.resize(std::min(size, limit) + 1);
   std::size_t used = 0;
-  while (used < read.Bytes.size()) {
+  while (used < limit + 1) {
+    if (used == read.Bytes.size()) read.Bytes.resize(std::min(2 * used, limit + 1));
     const std::ptrdiff_t got = ReadSome(fd, read.Bytes.data() + used, read.Bytes.size() - used);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return Ended(Outcome::Failed, errno);
@@ -55,7 +59,7 @@ RegularFileRead ReadRegularFile(const fs::path& path, std::size_t limit) {
   if (!file.IsOpen()) {
     return errno == ENOENT ? Ended(Outcome::Missing) : Ended(Outcome::Failed, errno);
   }
-  return ReadUpTo(file.Get(), limit);
+  return ReadUpTo(file.Get(), static_cast<std::size_t>(size), limit);
 }
 
 #else
@@ -79,7 +83,7 @@ RegularFileRead ReadRegularFile(const fs::path& path, std::size_t limit) {
   if (info.st_size < 0 || static_cast<std::size_t>(info.st_size) > limit) {
     return Ended(Outcome::TooLarge);
   }
-  return ReadUpTo(file.Get(), limit);
+  return ReadUpTo(file.Get(), static_cast<std::size_t>(info.st_size), limit);
 }
 
 #endif
