@@ -34,7 +34,10 @@ std::vector<std::string> Arguments(const std::uint8_t* data, std::size_t size) {
 }
 
 bool OptionsInBounds(const hygrovia::HeadlessOptions& options) {
-  if (!options.table && options.exportFile.empty()) return false;
+  if (!options.table && options.exportFile.empty() && options.pageFile.empty() &&
+      options.processCsvFile.empty()) {
+    return false;
+  }
   if (!options.exportFile.empty() && options.format == hygrovia::PictureFormat::Unknown) {
     return false;
   }
