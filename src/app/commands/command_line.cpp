@@ -196,13 +196,6 @@ Quantity QuantityOf(MeasuredKind kind) {
   return Quantity::Temperature;
 }
 
-// A whole written number of the command line, or nothing.
-std::optional<double> WholeNumber(const std::string& text) {
-  const std::optional<ParsedNumber> n = ParseNumber(text);
-  if (!n || n->length != text.size() || !std::isfinite(n->value)) return std::nullopt;
-  return n->value;
-}
-
 // "-state T KIND VALUE": the cursor at dry bulb T with the reading VALUE of KIND, both in the
 // units chosen; a word it cannot use or a pair no air has is reported and changes nothing.
 void ApplyState(const std::string* values, ChartSettings& settings,
@@ -231,22 +224,6 @@ void ApplyState(const std::string* values, ChartSettings& settings,
   }
   settings.Cursor = *state;
   settings.ConstrainPoint(settings.Cursor, VerticalAxisUnits::AbsoluteHumidity);
-}
-
-// Reports a "-state" at the end of the command line without its three values.
-void ReportUnfinishedState(const std::vector<std::string>& arguments,
-                           const CommandLineActions& actions) {
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const OptionWord* option = FindOption(arguments[i]);
-    if (option == nullptr) continue;
-    if (arguments.size() - i - 1 < option->numbers) {
-      if (option->option == Option::State && actions.reportError) {
-        actions.reportError("-state needs T KIND VALUE: a dry bulb, rh, wb, dp, w or h, a value");
-      }
-      return;
-    }
-    i += option->numbers;
-  }
 }
 
 // Calls apply with every option word the command line holds and the index of its first value,
@@ -523,7 +500,6 @@ void ProcessCommandLine(const std::vector<std::string>& arguments, ChartSettings
       [&](const std::string& fileName) {
         if (actions.loadFile) actions.loadFile(fileName);
       });
-  ReportUnfinishedState(arguments, actions);
 }
 
 }  // namespace hygrovia
