@@ -21,8 +21,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Gecko installers it would offer on first start are not needed by console programs.
 find_program(HYGROVIA_WINE NAMES wine64 wine PATHS /usr/lib/wine /usr/lib64/wine)
 if(HYGROVIA_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR
+  set(HYGROVIA_WINE_RUN
     ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
     WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
     ${HYGROVIA_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${HYGROVIA_WINE_RUN})
 endif()
