@@ -31,11 +31,9 @@ time_once() {
   echo $(((end - start) / 1000))
 }
 
-# The median of the runs, in milliseconds with one decimal.
+# The median of a list of microsecond times, in milliseconds with one decimal.
 median_of() {
-  local times=()
-  for ((i = 0; i < runs; i++)); do times+=("$(time_once "$@")"); done
-  printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1 }
+  printf '%s\n' "$@" | sort -n | awk '{ t[NR] = $1 }
     END { m = (NR % 2) ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2; printf "%.1f", m / 1000 }'
 }
 
@@ -48,9 +46,16 @@ fill_floor() {
     awk -F, '/_median"?,/ { printf "%.4f", $4 / 1000 }'
 }
 
+# The commands take turns, run after run, so that a machine that slows down or speeds up
+# while the script runs weighs on every command alike.
+declare -A runs_of
+for ((i = 0; i < runs; i++)); do
+  for format in png svg pdf; do runs_of[$format]+=" $(time_once --export "$scratch/chart.$format")"; done
+  runs_of[table]+=" $(time_once --table)"
+done
 declare -A times
-for format in png svg pdf; do times[$format]=$(median_of --export "$scratch/chart.$format"); done
-table=$(median_of --table)
+for format in png svg pdf; do times[$format]=$(median_of ${runs_of[$format]}); done
+table=$(median_of ${runs_of[table]})
 floor=$(fill_floor)
 
 echo "Headless export of the default 1600x1200 chart, whole process, median of $runs runs"

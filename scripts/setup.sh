@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ make cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev libpng-dev
+  qt6-base-dev qt6-svg-dev libgl-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev
   clang libclang-rt-14-dev
   fonts-liberation2 fontconfig locales

@@ -15,6 +15,7 @@
 #include <QString>
 #include <cstddef>
 #include <filesystem>
+#include <future>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -25,6 +26,7 @@
 #include "app/output/headless_png.h"
 #include "app/output/lent_surface.h"
 #include "app/output/qt_canvas.h"
+#include "base/run_aside.h"
 #include "data/atomic_file.h"
 #include "data/write_target.h"
 #include "session/chart_session.h"
@@ -52,9 +54,27 @@ Picture Made(QByteArray bytes, const QString& whyEmpty) {
 
 Picture NoPicture(const QString& why) { return {{}, why}; }
 
+// A cleared image of the size, made on another thread: the system maps the pages of a large
+// picture while this one loads the fonts, which the first text measured does.
+std::future<QImage> StartBlankImage(QSize size) {
+  return RunAside([size] {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+  });
+}
+
+void LoadChartFont() {
+  QtCanvas canvas;
+  UseChartFont(canvas);
+  canvas.TextHeight("0");
+}
+
 // The chart drawn as on screen: cleared to the style's background, every line in its pixels.
 Picture DrawPng(ChartSession& session, const ChartOutput& output) {
-  QImage image(output.size, QImage::Format_RGB32);
+  std::future<QImage> blank = StartBlankImage(output.size);
+  LoadChartFont();
+  QImage image = blank.get();
   if (image.isNull()) return NoPicture(NoMemory());
   {
     QtCanvas canvas;
