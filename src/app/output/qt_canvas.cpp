@@ -1,4 +1,5 @@
 #include "app/output/qt_canvas.h"
+#include "surface/pixel_lines.h"
 
 #include <QColor>
 #include <QGuiApplication>
@@ -15,6 +16,7 @@
 #include <QSize>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -209,6 +211,7 @@ void QtCanvas::SetDevice(QPaintDevice* device) {
     painter_.end();
   }
   pixels_ = nullptr;
+  blends_pixels_ = false;
   if (device == nullptr || !painter_.begin(device)) {
     return;
   }
@@ -223,6 +226,8 @@ void QtCanvas::SetDevice(QPaintDevice* device) {
         format == QImage::Format_ARGB32_Premultiplied) {
       pixels_ = const_cast<uchar*>(image->constBits());
       pixels_stride_ = image->bytesPerLine();
+      // Blending a colour over a pixel keeps it opaque or premultiplied, not straight alpha.
+      blends_pixels_ = format != QImage::Format_ARGB32;
     }
   }
   // Antialiasing would blend edge pixels, and XOR marks could no longer erase themselves.
@@ -407,6 +412,7 @@ void QtCanvas::SmoothLine(float x1, float y1, float x2, float y2, float width) {
     painter_.fillRect(AxisBand(*line, width), ToQColor(pen_colour_));
     return;
   }
+  if (pen_style_ != kPenDotted && BlendLine(*line, width)) return;
   painter_.setRenderHint(QPainter::Antialiasing, true);
   const Qt::PenStyle style = pen_style_ == kPenDotted ? Qt::DotLine : Qt::SolidLine;
   const bool raster = painter_.paintEngine()->type() == QPaintEngine::Raster;
@@ -423,6 +429,29 @@ void QtCanvas::SmoothLine(float x1, float y1, float x2, float y2, float width) {
     for (int i = 0; i < count; ++i) painter_.drawLine(line->translated(first + across * i));
   }
   painter_.setRenderHint(QPainter::Antialiasing, false);
+}
+
+bool QtCanvas::BlendLine(const QLineF& line, float width) {
+  if (pixels_ == nullptr || !blends_pixels_) return false;
+  const QSize size = LogicalSize(*painter_.device());
+  const PixelRows rows{reinterpret_cast<std::uint32_t*>(pixels_),
+                       static_cast<std::ptrdiff_t>(pixels_stride_ / sizeof(std::uint32_t)),
+                       size.width(), size.height()};
+  const QRgb rgb = ToQColor(pen_colour_).rgb();
+  // As the toolkit draws them: a line thinner than a pixel fades, a wider one is laid as
+  // hairlines side by side across its width.
+  if (width <= 1.0f) {
+    BlendSmoothLine(rows, line.x1(), line.y1(), line.x2(), line.y2(), rgb, width);
+    return true;
+  }
+  const int count = static_cast<int>(std::ceil(width));
+  const QPointF across = NormalOf(line) * ((width - 1.0) / (count - 1));
+  const QPointF first = across * (-0.5 * (count - 1));
+  for (int i = 0; i < count; ++i) {
+    const QLineF hairline = line.translated(first + across * i);
+    BlendSmoothLine(rows, hairline.x1(), hairline.y1(), hairline.x2(), hairline.y2(), rgb, 1.0);
+  }
+  return true;
 }
 
 void QtCanvas::FillRect(int left, int top, int right, int bottom) {

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QLineF>
 #include <QPainter>
 #include <QRegion>
 #include <QString>
@@ -77,6 +78,9 @@ class QtCanvas : public Canvas {
   // Sets the runs of a thin line straight into the image's pixels; false when the device is
   // not an image whose pixels can be written so (then the painter fills them).
   bool WriteRuns(const std::vector<QRect>& runs, const QColor& colour);
+  // Blends a solid smooth line straight into the image's pixels; false when they cannot be
+  // written so.
+  bool BlendLine(const QLineF& line, float width);
 
   QPainter painter_;
   PictureDamage drawn_;
@@ -84,6 +88,7 @@ class QtCanvas : public Canvas {
   // buffer the painter draws into; null for other devices.
   uchar* pixels_ = nullptr;
   qsizetype pixels_stride_ = 0;
+  bool blends_pixels_ = false;  // smooth lines may be blended into the pixels
   QFont font_;
   float text_scale_ = 1.0f;
   Colour pen_colour_ = kBlack;

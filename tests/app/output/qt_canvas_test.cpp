@@ -354,5 +354,42 @@ TEST(QtCanvasSmoothTest, LinesAreCrispAlongTheAxesAndSmoothElsewhere) {
   }
 }
 
+// On an image whose pixels the canvas writes itself, a slanted smooth line lays its ink where
+// and as much as the toolkit's antialiased line does (drawn on an image it leaves to the
+// toolkit), at every width the styles use.
+TEST(QtCanvasSmoothTest, BlendedLinesMatchTheToolkitsInk) {
+  for (const float width : {0.7f, 1.0f, 1.3f, 2.0f}) {
+    SCOPED_TRACE(width);
+    QImage blended = Plain(Qt::white);
+    QImage painted(blended.size(), QImage::Format_ARGB32);
+    painted.fill(Qt::white);
+    for (QImage* image : {&blended, &painted}) {
+      QtCanvas canvas(image);
+      canvas.SetPen(kBlack, kPenSolid, 1);
+      canvas.SmoothLine(20.0f, 30.4f, 180.0f, 95.9f, width);
+    }
+    double inkBlended = 0.0;
+    double inkPainted = 0.0;
+    for (int x = 30; x < 170; ++x) {
+      double columnBlended = 0.0;
+      double momentBlended = 0.0;
+      double columnPainted = 0.0;
+      double momentPainted = 0.0;
+      for (int y = 0; y < blended.height(); ++y) {
+        const double a = (255 - qGray(blended.pixel(x, y))) / 255.0;
+        const double b = (255 - qGray(painted.pixel(x, y))) / 255.0;
+        columnBlended += a;
+        momentBlended += a * y;
+        columnPainted += b;
+        momentPainted += b * y;
+      }
+      inkBlended += columnBlended;
+      inkPainted += columnPainted;
+      EXPECT_NEAR(momentBlended / columnBlended, momentPainted / columnPainted, 0.25) << x;
+    }
+    EXPECT_NEAR(inkBlended / inkPainted, 1.0, 0.1);
+  }
+}
+
 }  // namespace
 }  // namespace hygrovia
