@@ -330,7 +330,26 @@ Curve SaturationRatioAt(const SaturationFormula& formula, double dryBulb, double
   return SaturationRatioOf(SaturationPressureAt(formula, dryBulb), pressure);
 }
 
-// The wet-bulb equation as a function rising with the wet bulb u.
+// The terms of the wet-bulb equation at a trial wet bulb u, multiplied through by the rest of
+// the pressure p - pws(u), so that no division is needed: k (a - b u) and the heat the air
+// gives up, 1.006 (t - u) + W (a + 1.86 t - c u), with their slopes in u (both straight).
+struct WetBulbTerms {
+  double latent;
+  double latentSlope;
+  double heat;
+  double heatSlope;
+};
+
+WetBulbTerms TermsAt(const WetBulbEquation& e, double dryBulb, double ratio, double u) {
+  return {kMolarMassRatio * (e.a - e.b * u), -kMolarMassRatio * e.b,
+          kDryAirHeat * (dryBulb - u) + ratio * (e.a + kVapourHeat * dryBulb - e.c * u),
+          -kDryAirHeat - ratio * e.c};
+}
+
+// The wet-bulb equation times p - pws(u) as a function of the wet bulb u, with its slopes:
+// g = k (a - b u) pws - (p - pws) (1.006 (t - u) + W (a + 1.86 t - c u)). Where pws is below
+// p it has the sign of the equation, so the same root, and it rises through it; where pws
+// reaches p it is positive, as the root lies below.
 struct WetBulbResidual {
   const WetBulbEquation& equation;
   double dryBulb;
@@ -338,14 +357,15 @@ struct WetBulbResidual {
   double pressure;
 
   Curve operator()(double u) const {
-    const WetBulbEquation& e = equation;
-    const Curve saturation = SaturationRatioOf(SaturationPressureNear(e.formula, u), pressure);
-    if (!std::isfinite(saturation.value)) return {kInfinity, 0.0, 0.0};
-    const double latent = e.a - e.b * u;
-    return {latent * saturation.value - kDryAirHeat * (dryBulb - u) -
-                ratio * (e.a + kVapourHeat * dryBulb - e.c * u),
-            latent * saturation.slope - e.b * saturation.value + kDryAirHeat + e.c * ratio,
-            latent * saturation.bend - 2.0 * e.b * saturation.slope};
+    const Curve pascals = SaturationPressureNear(equation.formula, u);
+    const double q = pascals.value * kKiloPascalPerPascal;
+    const double q1 = pascals.slope * kKiloPascalPerPascal;
+    const double q2 = pascals.bend * kKiloPascalPerPascal;
+    const WetBulbTerms g = TermsAt(equation, dryBulb, ratio, u);
+    const double rest = pressure - q;
+    return {g.latent * q - g.heat * rest,
+            g.latentSlope * q + g.latent * q1 - g.heatSlope * rest + g.heat * q1,
+            2.0 * (g.latentSlope + g.heatSlope) * q1 + (g.latent + g.heat) * q2};
   }
 };
 
@@ -355,10 +375,9 @@ double LogSaturationThird(const SaturationFormula& c, double t, double inverse) 
   return inverse3 * (2.0 * c.logT - 6.0 * c.inverse * inverse) + 6.0 * c.t3 + 24.0 * c.t4 * t;
 }
 
-// A start for the wet bulb: the wet-bulb equation with the saturation ratio replaced by its
-// Taylor polynomial of third degree about the dew point, where the ratio is the state's and
-// the slopes need no exponential. The ratio's next derivative is positive, so the start lies
-// at or above the root, where the search's steps fall toward it.
+// A start for the wet bulb: the root of the residual's Taylor polynomial of third degree about
+// the dew point, where the saturation pressure is the vapour pressure and its slopes need no
+// exponential.
 double WetBulbStart(const WetBulbEquation& e, double dryBulb, double ratio, double pressure,
                     double dewPoint) {
   // pws and its derivatives at the dew point, where pws is the vapour pressure.
@@ -372,19 +391,15 @@ double WetBulbStart(const WetBulbEquation& e, double dryBulb, double ratio, doub
   const double q1 = q * l1;
   const double q2 = q * (l1 * l1 + l2);
   const double q3 = q * (l1 * l1 * l1 + 3.0 * l1 * l2 + l3);
-  // Ws = k q / r with r = p - q; its derivatives by the quotient rule.
+  // k0 + k1 δ + k2 δ² + k3 δ³ = 0 for δ = u - dew point: the residual's Taylor polynomial,
+  // whose value at the dew point, where Ws is the state's W, is written so that it keeps
+  // its digits when the air is nearly saturated.
   const double r = pressure - q;
-  const double inverse = 1.0 / r;
-  const double scale = kMolarMassRatio * pressure * inverse * inverse;
-  const double w1 = scale * q1;
-  const double w2 = scale * inverse * (q2 * r + 2.0 * q1 * q1);
-  const double w3 = scale * inverse * inverse * (q3 * r * r + 6.0 * q1 * (q2 * r + q1 * q1));
-  // k0 + k1 δ + k2 δ² + k3 δ³ = 0 for δ = u - dew point; k0 is the equation at the dew point.
-  const double latent = e.a - e.b * dewPoint;
-  const double k0 = -(dryBulb - dewPoint) * (kDryAirHeat + kVapourHeat * ratio);
-  const double k1 = latent * w1 - e.b * ratio + kDryAirHeat + e.c * ratio;
-  const double k2 = 0.5 * latent * w2 - e.b * w1;
-  const double k3 = latent * w3 / 6.0 - 0.5 * e.b * w2;
+  const WetBulbTerms g = TermsAt(e, dryBulb, ratio, dewPoint);
+  const double k0 = -(dryBulb - dewPoint) * (kDryAirHeat + kVapourHeat * ratio) * r;
+  const double k1 = g.latentSlope * q + g.latent * q1 - g.heatSlope * r + g.heat * q1;
+  const double k2 = (g.latentSlope + g.heatSlope) * q1 + 0.5 * (g.latent + g.heat) * q2;
+  const double k3 = 0.5 * (g.latentSlope + g.heatSlope) * q2 + (g.latent + g.heat) * q3 / 6.0;
   // The root of the quadratic, then one Newton step on the cubic.
   const double delta = -2.0 * k0 / (k1 + std::sqrt(std::max(k1 * k1 - 4.0 * k2 * k0, 0.0)));
   const double cubic = k0 + delta * (k1 + delta * (k2 + delta * k3));
@@ -392,7 +407,7 @@ double WetBulbStart(const WetBulbEquation& e, double dryBulb, double ratio, doub
   return dewPoint + delta - cubic / slope;
 }
 
-// Equation 33 at a wet bulb of 0 °C, rising with the wet bulb like WetBulbResidual.
+// Equation 33 at a wet bulb of 0 °C, with the sign WetBulbResidual has there.
 double FreezingResidual(double dryBulb, double ratio, double pressure) {
   static const double kSaturationAtFreezing =
       std::exp(LogSaturationAt(kOverWaterFormula, kFreezingPoint).value) * kKiloPascalPerPascal;
