@@ -65,6 +65,8 @@ struct FileContent {
   std::vector<ChartPoint> Nodes;
   // "DataName: N text": node N's name, applied once the nodes are in.
   std::vector<std::pair<std::int32_t, std::string>> Names;
+  // "DataFlow: N kg/s": the dry-air mass flow leaving node N, where two streams were mixed.
+  std::vector<std::pair<std::int32_t, double>> Flows;
   int PointsInFile = 0;  // every "DataPnt:", also those beyond the node list's capacity
 };
 
@@ -150,8 +152,8 @@ constexpr PairKey kPairKeys[] = {
     {"Snap:", &FileContent::Snap},
 };
 
-constexpr std::string_view kOtherKeys[] = {"BarometricPressure:", "Properties:", "DataPnt:",
-                                           "DataName:"};
+constexpr std::string_view kOtherKeys[] = {
+    "BarometricPressure:", "Properties:", "DataPnt:", "DataName:", "DataFlow:"};
 
 bool IsKey(std::string_view word) {
   return std::any_of(std::begin(kPairKeys), std::end(kPairKeys),
@@ -181,12 +183,38 @@ void ReadName(WordReader& reader, FileContent& content) {
   content.Names.emplace_back(static_cast<std::int32_t>(*number) - 1, std::move(name));
 }
 
+// "DataFlow: N kg/s": a flow for no node is dropped, as a name is; a flow that is not a
+// positive finite number refuses the file.
+Result<> ReadFlow(WordReader& reader, FileContent& content) {
+  const std::optional<float> number = reader.NextFloat();
+  const Result<std::optional<float>> flow = ReadValue(reader);
+  if (!flow) return Failed(flow.Message());
+  if (!*flow || !(**flow > 0.0f)) {
+    return Failed("\"DataFlow:\" needs a point's number and a mass flow above 0 kg/s");
+  }
+  if (number && *number >= 1.0f && *number <= float{NodeList::kCapacity} &&
+      *number == std::floor(*number)) {
+    content.Flows.emplace_back(static_cast<std::int32_t>(*number) - 1, **flow);
+  }
+  return Done();
+}
+
 // The "DataName:" lines of the named nodes, none for a chart without names.
 std::string NameLines(const NodeList& nodes) {
   std::string lines;
   for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
     const std::string_view name = nodes.Name(i);
     if (!name.empty()) lines += fmt::format("DataName: {} {}\r\n", i + 1, name);
+  }
+  return lines;
+}
+
+// The "DataFlow:" lines of the points where two streams were mixed.
+std::string FlowLines(const NodeList& nodes) {
+  std::string lines;
+  for (std::int32_t i = 0; nodes.IsValidIndex(i); ++i) {
+    const double flow = nodes.Tags[static_cast<std::size_t>(i)].JoinedFlow;
+    if (flow > 0.0) lines += fmt::format("DataFlow: {} {:.6g}\r\n", i + 1, flow);
   }
   return lines;
 }
@@ -222,6 +250,7 @@ Result<> ReadKnownEntry(std::string_view word, WordReader& reader, FileContent& 
     ReadName(reader, content);
     return Done();
   }
+  if (word == "DataFlow:") return ReadFlow(reader, content);
   return ReadNode(reader, content);
 }
 
@@ -255,6 +284,11 @@ void ApplyContent(const FileContent& content, ChartSettings& chart) {
   if (content.Pressure) chart.SetPressure(*content.Pressure);
   for (const ChartPoint& node : content.Nodes) chart.Nodes.AppendPoint(node.X, node.Y);
   for (const auto& [node, name] : content.Names) chart.Nodes.SetName(node, name);
+  for (const auto& [node, flow] : content.Flows) {
+    if (chart.Nodes.IsValidIndex(node)) {
+      chart.Nodes.Tags[static_cast<std::size_t>(node)].JoinedFlow = flow;
+    }
+  }
   chart.SetRanges(content.TempRange.First, content.HumidityRange.First, content.TempRange.Second,
                   content.HumidityRange.Second);
   chart.ApplyToSurface();
@@ -288,6 +322,7 @@ std::string ChartFileText(const ChartSettings& chart) {
     text += PairLine("DataPnt:", node.X, node.Y);
   }
   text += NameLines(chart.Nodes);
+  text += FlowLines(chart.Nodes);
   text += "\r\n";
   return text;
 }

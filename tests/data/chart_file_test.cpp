@@ -105,8 +105,8 @@ TEST(ChartFileTest, WritesTheExactLayout) {
   EXPECT_EQ(ChartFileText(two.settings), twoNodes);
 }
 
-// Names run to the end of their line: a name that looks like keys moves nothing, a name for
-// no node is dropped, and what was read saves again byte for byte.
+// Names run to the end of their line: a name that looks like keys moves nothing, a name or a
+// mixed flow for no node is dropped, and what was read saves again byte for byte.
 TEST(ChartFileTest, NamedNodesTravelInLinesOfTheirOwn) {
   const std::string text = std::string(kHeader) +
                            "Cursor: 25.000  10.031\r\n"
@@ -121,14 +121,18 @@ TEST(ChartFileTest, NamedNodesTravelInLinesOfTheirOwn) {
                            "DataPnt: 18.000  8.300\r\n"
                            "DataName: 1 OA\r\n"
                            "DataName: 3 Cursor: 40 20 DataPnt: 1 1\r\n"
+                           "DataFlow: 2 4.53612\r\n"
                            "\r\n";
   TestChart loaded;
-  ASSERT_TRUE(LoadText(text + "DataName: 9 nobody\r\n", loaded.settings).Ok());
+  ASSERT_TRUE(LoadText(text + "DataName: 9 nobody\r\nDataFlow: 9 1\r\n", loaded.settings).Ok());
   const NodeList& nodes = loaded.settings.Nodes;
   ASSERT_EQ(nodes.Count, 3);
   EXPECT_EQ(nodes.Name(0), "OA");
   EXPECT_EQ(nodes.Name(1), "");
   EXPECT_EQ(nodes.Name(2), "Cursor: 40 20 DataPnt: 1 1");
+  // The flow leaving a mixed point, which the process loads after it use.
+  EXPECT_NEAR(nodes.Tags[1].JoinedFlow, 4.53612, 1e-6);
+  EXPECT_EQ(nodes.Tags[0].JoinedFlow, 0.0);
   EXPECT_EQ(loaded.settings.Cursor.X, 25.0f);
   EXPECT_EQ(ChartFileText(loaded.settings), text);
   TestChart again;
@@ -338,6 +342,11 @@ TEST(ChartFileTest, LinesThatCannotBeUsedRefuseTheFileAndNameTheLine) {
        "Line 1: the property model \"ashrae2017\" is unknown; the one known is ASHRAE2017"},
       {"Properties:\r\nDataPnt: 1 2\r\nDataPnt: 3 4\r\nDataPnt: 5 6\r\n",
        "Line 1: \"Properties:\" names no property model"},
+      {"DataPnt: 1 2\nDataFlow: 1 -3",
+       "Line 2: \"DataFlow:\" needs a point's number and a mass flow above 0 kg/s"},
+      {"DataPnt: 1 2\nDataFlow: 1\nDataPnt: 3 4",
+       "Line 2: \"DataFlow:\" needs a point's number and a mass flow above 0 kg/s"},
+      {"DataFlow: 1 inf", "Line 1: \"inf\" is not a finite number"},
   };
   for (const Case& c : cases) {
     TestChart chart;
