@@ -1,9 +1,9 @@
 #include "climate/climate_layer.h"
 
+#include <fmt/format.h>
 #include <algorithm>
 #include <cmath>
 #include <utility>
-#include <fmt/format.h>
 
 #include "base/number_text.h"
 #include "psychro/air_state.h"
@@ -13,10 +13,9 @@ namespace hygrovia {
 namespace {
 
 // "41.98°N 87.92°W, 201 m"
-std::string PlaceText(const WeatherLocation& at) {
-  return fmt::format("{:.2f}°{} {:.2f}°{}, {:.0f} m", std::abs(at.latitude),
-                    at.latitude < 0 ? "S" : "N", std::abs(at.longitude),
-                    at.longitude < 0 ? "W" : "E", at.elevation);
+std::string PlaceText(const WeatherLocation& at, std::string_view elevation) {
+  return fmt::format("{:.2f}°{} {:.2f}°{}, {}", std::abs(at.latitude), at.latitude < 0 ? "S" : "N",
+                     std::abs(at.longitude), at.longitude < 0 ? "W" : "E", elevation);
 }
 
 }  // namespace
@@ -111,18 +110,18 @@ std::optional<AdaptiveBand> ClimateLayer::Band() const {
   return MonthBand(year_.hours, prevailing_, adaptiveMonth_);
 }
 
-std::vector<std::string> ClimateLayer::TitleLines(const AirState& air) const {
+std::vector<std::string> ClimateLayer::TitleLines(const AirState& air,
+                                                  std::string_view elevation) const {
   if (!hasWeather_) return {};
   const int shown = static_cast<int>(Points(air).size());
   // The counts are those of the filter's hours, as the hours drawn are.
   const RowsInFilter rows = CountRows(year_, filter_);
-  std::string hours =
-      year_.measured ? fmt::format("{} of {} rows", shown, rows.rows)
-                     : fmt::format("{} of {} hours", shown, rows.rows);
+  std::string hours = year_.measured ? fmt::format("{} of {} rows", shown, rows.rows)
+                                     : fmt::format("{} of {} hours", shown, rows.rows);
   if (!filter_.IsWholeYear()) hours = filter_.Text() + ": " + hours;
   if (rows.missing > 0) hours += fmt::format(" ({} missing)", rows.missing);
   if (year_.measured) return {"Measured: " + fileName_ + ", " + hours};
-  return {"Weather: " + year_.location.name + ", " + PlaceText(year_.location),
+  return {"Weather: " + year_.location.name + ", " + PlaceText(year_.location, elevation),
           fileName_ + ", " + hours};
 }
 

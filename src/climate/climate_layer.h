@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "climate/adaptive_comfort.h"
@@ -80,8 +81,9 @@ class ClimateLayer {
   // The band of AdaptiveMonth; nothing without weather, month or hours in it.
   std::optional<AdaptiveBand> Band() const;
 
-  // The lines naming the weather in the chart's title: where, which file, which hours.
-  std::vector<std::string> TitleLines(const AirState& air) const;
+  // The lines naming the weather in the chart's title: where (the station's elevation as the
+  // caller writes it, "201 m"), which file, which hours.
+  std::vector<std::string> TitleLines(const AirState& air, std::string_view elevation) const;
   // " | N h in cell" for the cell under the chart point (x, y); empty without weather.
   std::string CellText(const AirState& air, float x, float y) const;
 

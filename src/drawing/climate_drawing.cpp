@@ -1,10 +1,10 @@
 #include "drawing/climate_drawing.h"
 
+#include <fmt/format.h>
 #include <algorithm>
 #include <cmath>
 #include <utility>
 #include <vector>
-#include <fmt/format.h>
 
 #include "base/number_text.h"
 #include "base/row_text.h"
@@ -259,9 +259,8 @@ std::string FittedRow(const DrawingSurface& surface, PointF at, std::string_view
 // middle, in the rows below the data table.
 void DrawTitle(ChartSettings& chart, const ClimateLayer& layer, int largest) {
   DrawingSurface& surface = chart.Surface();
-  const AirState& air = chart.CursorState();
   int row = chart.TableLineCount + 1;
-  std::vector<std::string> lines = layer.TitleLines(air);
+  std::vector<std::string> lines = WeatherTitleLines(chart);
   const std::string outside = HoursOutsideCaption(chart);
   if (!outside.empty()) lines.push_back(outside);
   for (std::string& line : ClimateSettingsLines(chart)) lines.push_back(std::move(line));

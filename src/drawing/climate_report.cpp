@@ -1,7 +1,8 @@
 #include "drawing/climate_report.h"
 
-#include <cmath>
 #include <fmt/format.h>
+#include <cmath>
+#include <string>
 
 #include "base/number_text.h"
 #include "climate/climate_layer.h"
@@ -30,7 +31,7 @@ std::string ComfortLine(const ComfortSettings& c, const QuantityText& units) {
                                 ? "limit " + Value(units, Quantity::Moisture, c.moistureLimit, 1)
                                 : "no humidity limit";
   return fmt::format("Comfort: {:.2f} met, clo {:.2f} summer {:.2f} winter, {:.2f} m/s, ",
-                    c.metabolicRate, c.summerClothing, c.winterClothing, c.airSpeed) +
+                     c.metabolicRate, c.summerClothing, c.winterClothing, c.airSpeed) +
          limit;
 }
 
@@ -71,6 +72,14 @@ std::string CountLine(std::string_view what, int count, int total) {
 
 }  // namespace
 
+std::vector<std::string> WeatherTitleLines(const ChartSettings& chart) {
+  const QuantityText& units = chart.GetUnits();
+  const double elevation = chart.Climate.Year().location.elevation;
+  return chart.Climate.TitleLines(chart.CursorState(),
+                                  units.Number(Quantity::Altitude, elevation, 0) + " " +
+                                      std::string(units.Unit(Quantity::Altitude)));
+}
+
 std::vector<std::string> ClimateSettingsLines(const ChartSettings& chart) {
   const ClimateLayer& layer = chart.Climate;
   if (!layer.HasWeather()) return {};
@@ -87,8 +96,8 @@ std::vector<std::string> ClimateSettingsLines(const ChartSettings& chart) {
 std::vector<std::string> AdaptiveLines(const ChartSettings& chart) {
   const AdaptiveCount count = chart.Climate.Adaptive();
   return {fmt::format("Adaptive comfort of outdoor air: 0.31 t_pma + 17.8 \xC2\xB0"
-                     "C, t_pma the mean of the %d days before",
-                     kPrevailingDays),
+                      "C, t_pma the mean of the %d days before",
+                      kPrevailingDays),
           CountLine("Within the adaptive 80 % band", count.within80, count.hours),
           CountLine("Within the adaptive 90 % band", count.within90, count.hours),
           CountLine("Adaptive model does not apply", count.hours - count.applies, count.hours)};

@@ -8,6 +8,10 @@ namespace hygrovia {
 
 class ChartSettings;
 
+// The lines naming the weather, with the station's elevation in the chart's units. Empty
+// without weather.
+std::vector<std::string> WeatherTitleLines(const ChartSettings& chart);
+
 // The settings the weather was analysed with, for captions and the summary: the comfort
 // zones' activity, clothing, air speed and humidity limit, the pressure each hour's moisture
 // was taken at, and what the chart marks of the adaptive band and the design conditions mean

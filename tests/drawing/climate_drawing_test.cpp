@@ -163,7 +163,7 @@ TEST(ClimateLayer, FollowsThePressureAndTheFilterOfTheChart) {
   EXPECT_EQ(layer.Filter().firstHour, 0);
   EXPECT_EQ(layer.Filter().lastHour, 24);
   EXPECT_EQ(layer.Points(chart.cursor).size(), 1460u);
-  EXPECT_EQ(layer.TitleLines(chart.cursor)[1], "test.epw, Dec-Jan: 1460 of 1460 hours");
+  EXPECT_EQ(layer.TitleLines(chart.cursor, "0 m")[1], "test.epw, Dec-Jan: 1460 of 1460 hours");
   layer.ClearWeather();
   EXPECT_TRUE(layer.IsEmpty());
   EXPECT_EQ(layer.CellText(chart.cursor, 20.5f, 8.5f), "");

@@ -137,7 +137,7 @@ void PrintWeatherSummary(const ChartSettings& settings, std::ostream& out) {
   const ClimateLayer& layer = settings.Climate;
   if (!layer.HasWeather()) return;
   out << '\n';
-  for (const std::string& line : layer.TitleLines(settings.CursorState())) out << line << '\n';
+  for (const std::string& line : WeatherTitleLines(settings)) out << line << '\n';
   for (const std::string& line : WeatherReportLines(settings)) out << line << '\n';
 }
 

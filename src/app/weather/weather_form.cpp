@@ -1,5 +1,6 @@
 #include "app/weather/weather_form.h"
 
+#include <fmt/format.h>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -14,7 +15,6 @@
 #include <QStringList>
 #include <QVBoxLayout>
 #include <string>
-#include <fmt/format.h>
 
 #include "app/widgets/dialog_layout.h"
 #include "app/widgets/field_checker.h"
@@ -201,7 +201,7 @@ void TWeatherForm::ApplyChoices() {
 void TWeatherForm::ShowSummary() {
   const ClimateLayer& layer = settings_.Climate;
   QStringList title;
-  for (const std::string& line : layer.TitleLines(settings_.CursorState())) {
+  for (const std::string& line : WeatherTitleLines(settings_)) {
     title << QString::fromStdString(line);
   }
   TitleLabel->setText(title.isEmpty() ? QStringLiteral("No weather is open.") : title.join('\n'));

@@ -733,6 +733,9 @@ TEST(HeadlessWeather, TablePrintsTheHoursInAndAroundTheZones) {
     EXPECT_EQ(sum, c.hours);
     EXPECT_GE(CountOf(run.out, "Comfortable at 0.5 clo"), c.hours == 720 ? 0 : 1);
   }
+  // In inch-pound units the station's elevation is in feet, as every other figure.
+  const Outcome feet = RunCommand({"-units", "ip", "--weather", kChicago, "--table"});
+  EXPECT_NE(feet.out.find("87.92\xC2\xB0W, 659 ft\n"), std::string::npos) << feet.out;
   // Chicago's summer days are mostly warm, its winter nights all cold.
   const Outcome winter =
       RunCommand({"--weather", kChicago, "-months", "12-2", "-hours", "22-6", "--table"});
