@@ -1,5 +1,6 @@
 #include "base/number_text.h"
 
+#include <fmt/format.h>
 #include <charconv>
 #include <limits>
 
@@ -43,6 +44,10 @@ std::optional<ParsedNumber> ParseNumber(std::string_view text) {
 double DecimalValue(std::string_view text) {
   const auto parsed = ParseNumber(text);
   return parsed ? parsed->value : 0.0;
+}
+
+float AsSavedInFile(float value) {
+  return static_cast<float>(DecimalValue(fmt::format("{:.3f}", static_cast<double>(value))));
 }
 
 }  // namespace hygrovia

@@ -43,6 +43,11 @@ std::optional<ParsedNumber> ParseNumber(std::string_view text);
 // is none.
 double DecimalValue(std::string_view text);
 
+// A value as a chart file keeps it: written with three decimals and read back as a float.
+// Checks of what will be saved judge this value, so that a chart accepted once also loads
+// again from its file.
+float AsSavedInFile(float value);
+
 }  // namespace hygrovia
 
 #endif  // HYGROVIA_BASE_NUMBER_TEXT_H

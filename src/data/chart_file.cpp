@@ -102,15 +102,9 @@ Result<> ReadPair(WordReader& reader, FloatPair& pair) {
 
 std::string Number(float value) { return fmt::format("{:g}", static_cast<double>(value)); }
 
-// A value as the file keeps it: written with three decimals and read back. The checks judge
-// this value, so that a chart that loads also loads again once saved.
-float AsSaved(float value) {
-  return static_cast<float>(DecimalValue(fmt::format("{:.3f}", static_cast<double>(value))));
-}
-
 // A dry bulb (°C) at or below absolute zero is no air state.
 Result<> CheckTemperature(float value) {
-  if (IsAboveAbsoluteZero(AsSaved(value))) return Done();
+  if (IsAboveAbsoluteZero(AsSavedInFile(value))) return Done();
   return Failed(Number(value) +
                 " \xC2\xB0"
                 "C is at or below absolute zero");
@@ -119,7 +113,7 @@ Result<> CheckTemperature(float value) {
 // A range must run upwards as the chart stores it: the upper temperature held to
 // kHighestTemperature, the lower moisture content raised to 0.
 Result<> CheckRange(std::string_view name, float low, float high) {
-  if (AsSaved(low) < AsSaved(high)) return Done();
+  if (AsSavedInFile(low) < AsSavedInFile(high)) return Done();
   return Failed(std::string("the ") + std::string(name) + " range runs from " + Number(low) +
                 " to " + Number(high) + "; its lower end must be below its upper end");
 }

@@ -14,8 +14,8 @@
 #include "base/number_text.h"
 #include "model/chart_grid.h"
 #include "model/chart_settings.h"
-#include "psychro/ashrae_model.h"
 #include "model/measured_state.h"
+#include "psychro/ashrae_model.h"
 #include "units/quantity_text.h"
 
 namespace hygrovia {
@@ -304,7 +304,7 @@ UnitSystem ChosenUnits(const std::vector<std::string>& arguments,
 }
 
 // "-graph": each range must run upwards as the chart stores it (the highest temperature held
-// to kHighestTemperature, the lowest moisture content to 0).
+// to kHighestTemperature, the lowest moisture content to 0) and as its file keeps it.
 Result<> CheckRanges(const std::string& option, std::span<const std::string> words,
                      std::span<const double> n, const QuantityText& units) {
   const auto capped = [&units](Quantity quantity, double value) {
@@ -312,13 +312,13 @@ Result<> CheckRanges(const std::string& option, std::span<const std::string> wor
            " (the chart's limit)";
   };
   const double tMax = std::min(n[1], static_cast<double>(kHighestTemperature));
-  if (!(n[0] < tMax)) {
+  if (!(AsSavedInFile(static_cast<float>(n[0])) < AsSavedInFile(static_cast<float>(tMax)))) {
     const std::string high = n[1] > tMax ? capped(kT, tMax) : words[1];
     return Failed(option + ": the lowest temperature, " + words[0] +
                   ", is not below the highest, " + high);
   }
   const double hMin = std::max(n[2], 0.0);
-  if (!(hMin < n[3])) {
+  if (!(AsSavedInFile(static_cast<float>(hMin)) < AsSavedInFile(static_cast<float>(n[3])))) {
     const std::string low = n[2] < hMin ? capped(kW, hMin) : words[2];
     return Failed(option + ": the lowest moisture content, " + low +
                   ", is not below the highest, " + words[3]);

@@ -28,6 +28,7 @@
 #include "app/widgets/field_checker.h"
 #include "app/widgets/number_field.h"
 #include "base/chart_limits.h"
+#include "base/number_text.h"
 #include "expr/expression_evaluator.h"
 #include "model/chart_settings.h"
 #include "psychro/ashrae_model.h"
@@ -491,8 +492,10 @@ bool TGraphForm::CheckTemperatures(
   return true;
 }
 
+// The ends are judged as the chart file keeps them, so that a chart accepted here also opens
+// again once saved.
 bool TGraphForm::CheckRange(QLineEdit& minField, Quantity quantity, float low, float high) {
-  if (low < high) return true;
+  if (AsSavedInFile(low) < AsSavedInFile(high)) return true;
   const std::string top = units_.Number(quantity, high) + " " + std::string(units_.Unit(quantity));
   return checker_->Refuse(
       minField, QString::fromStdString("The minimum must be below the maximum (" + top + ")."));

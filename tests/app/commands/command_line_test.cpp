@@ -182,6 +182,11 @@ TEST(CommandLineTest, WordsThatCannotBeReadRefuseTheLine) {
        "-graph: the lowest temperature, 50, is not below the highest, 0"},
       {{"-graph", "20", "20", "0", "30"},
        "-graph: the lowest temperature, 20, is not below the highest, 20"},
+      // Ends that a chart file would keep as one number.
+      {{"-graph", "20", "20.0004", "0", "30"},
+       "-graph: the lowest temperature, 20, is not below the highest, 20.0004"},
+      {{"-graph", "0", "50", "5", "5.0001"},
+       "-graph: the lowest moisture content, 5, is not below the highest, 5.0001"},
       {{"-graph", "0", "50", "-5", "-1"},
        "-graph: the lowest moisture content, 0.00 g/kg (the chart's limit), is not below the "
        "highest, -1"},
