@@ -6,15 +6,15 @@
 #include <optional>
 #include <string_view>
 
+#include "families/line_family.h"
 #include "model/chart_grid.h"
 #include "model/chart_settings.h"
-#include "units/displayed_enthalpy.h"
-#include "families/line_family.h"
-#include "units/quantity_text.h"
 #include "psychro/air_state.h"
 #include "psychro/ashrae_model.h"
 #include "surface/colour.h"
 #include "surface/drawing_surface.h"
+#include "units/displayed_enthalpy.h"
+#include "units/quantity_text.h"
 
 namespace hygrovia {
 namespace {
@@ -134,9 +134,9 @@ PointF LowerEnd(const ChartSettings& chart, const PropertyLine& line) {
 void DrawEnthalpyLabel(ChartSettings& chart, const UpperEnd& end, double h, bool title) {
   const int hAlign = end.onTopEdge ? DrawingSurface::kAlignCentre : DrawingSurface::kAlignEnd;
   const int vAlign = end.onTopEdge ? DrawingSurface::kAlignAbove : DrawingSurface::kAlignMiddle;
-  OfferLabel(chart, {LineFamily::Enthalpy, end.point, hAlign, vAlign,
-                     title ? GridUnitsOf(chart).enthalpyTitle : std::string_view("%0.0lf"), h,
-                     title});
+  OfferLabel(chart,
+             {LineFamily::Enthalpy, end.point, hAlign, vAlign,
+              title ? GridUnitsOf(chart).enthalpyTitle : std::string_view("%0.0lf"), h, title});
 }
 
 }  // namespace
@@ -194,7 +194,9 @@ void DrawAshraeEnthalpyLines(ChartSettings& chart, bool labels, bool highlight) 
 void DrawAshraeVolumeLines(ChartSettings& chart, bool highlight) {
   const double pressure = chart.GetPressure();
   const QuantityText& units = chart.GetUnits();
-  const LineSpacing& spacing = GridUnitsOf(chart).volume;
+  // A style's finer lines where it draws them, with its major and numbered lines.
+  const std::optional<LineSpacing> finer = chart.Style().VolumeSpacing(units.System());
+  const LineSpacing& spacing = finer ? *finer : GridUnitsOf(chart).volume;
   const double least =
       units.Shown(Quantity::SpecificVolume,
                   ashrae::Volume(chart.TempMin, chart.HumidityMin / kGramsPerKilogram, pressure));
@@ -204,12 +206,14 @@ void DrawAshraeVolumeLines(ChartSettings& chart, bool highlight) {
   const double first = FirstLine(spacing, least);
   // Cubic metres per kilogram carry three decimals, cubic feet per pound one.
   const std::string_view format = spacing.step < 0.1 ? "%0.3lf" : "%0.1lf";
-  SetFamilyPen(chart, LineFamily::Volume, LineRank::Minor, highlight);
   for (int n = 0; n < kMaxFamilyLines && first + spacing.step * n <= most; ++n) {
     const double value = first + spacing.step * n;
     const double volume = units.FromShown(Quantity::SpecificVolume, value);
     const PropertyLine line = VolumeLine(volume, pressure);
-    if (DrawPropertyLine(chart, line) && !highlight) {
+    const bool major = finer && IsNearMultiple(value, spacing.solidStep);
+    const bool numbered = !finer || IsNearMultiple(value, spacing.labelStep);
+    SetFamilyPen(chart, LineFamily::Volume, major ? LineRank::Major : LineRank::Minor, highlight);
+    if (DrawPropertyLine(chart, line) && !highlight && numbered) {
       OfferLabel(chart, {LineFamily::Volume, LowerEnd(chart, line), DrawingSurface::kAlignStart,
                          DrawingSurface::kAlignAbove, format, value});
     }

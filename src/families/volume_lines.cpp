@@ -77,13 +77,6 @@ double SaturationMeeting(const AirState& air, double volume) {
   return lo;
 }
 
-// True when value is a whole multiple of step, as near as steps of a hundredth can be.
-bool NearMultiple(double value, double step) {
-  if (!(step > 0.0)) return false;
-  const double steps = value / step;
-  return std::abs(steps - std::round(steps)) < 1e-6;
-}
-
 // The lines every step of the spacing across the volumes of the ranges, solid and numbered as
 // it says; a spacing that numbers none offers every line's number.
 void DrawSpacedVolumeLines(ChartSettings& chart, const LineSpacing& spacing, bool highlight) {
@@ -103,11 +96,11 @@ void DrawSpacedVolumeLines(ChartSettings& chart, const LineSpacing& spacing, boo
     PointF bottom{VolumeLineTemperature(volume, surface.MinY), surface.MinY};
     PointF top{static_cast<float>(meeting), SaturationAt(air, meeting)};
     if (!CutToFrame(surface, bottom, top)) continue;
-    const bool solid = NearMultiple(value, spacing.solidStep);
+    const bool solid = IsNearMultiple(value, spacing.solidStep);
     if (solid) SetFamilyPen(chart, LineFamily::Volume, LineRank::Major, highlight);
     DrawSegment(surface, bottom, top);
     if (solid) SetFamilyPen(chart, LineFamily::Volume, LineRank::Minor, highlight);
-    if (!highlight && (spacing.labelStep <= 0.0 || NearMultiple(value, spacing.labelStep))) {
+    if (!highlight && (spacing.labelStep <= 0.0 || IsNearMultiple(value, spacing.labelStep))) {
       OfferLabel(chart, {LineFamily::Volume, bottom, DrawingSurface::kAlignStart,
                          DrawingSurface::kAlignAbove, format, value});
     }

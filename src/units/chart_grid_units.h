@@ -33,6 +33,14 @@ inline bool IsLabelledLine(const LineSpacing& spacing, double value) {
   return spacing.labelStep == spacing.step || std::fmod(value, spacing.labelStep) == 0.0;
 }
 
+// True when value is a whole multiple of step, as near as steps of a hundredth can be: for
+// steps that are no binary fractions, where fmod of a multiple is seldom exactly 0.
+inline bool IsNearMultiple(double value, double step) {
+  if (!(step > 0.0)) return false;
+  const double steps = value / step;
+  return std::abs(steps - std::round(steps)) < 1e-6;
+}
+
 // Both at once, at the cost of one test where the labelled lines are the solid ones.
 struct LineMarks {
   bool solid;

@@ -314,16 +314,22 @@ std::vector<RecordedPrimitive> TextsIn(const TestChart& chart, Colour colour) {
 TEST(ChartStyleTest, ClearNumbersEnthalpyAndVolumeClearOfOtherTexts) {
   struct Case {
     UnitSystem system;
+    PropertyModel model;
     const char* enthalpyTitle;
     std::vector<std::string> volumes;
   };
   const std::vector<Case> cases = {
-      {UnitSystem::Si, "Enthalpy (kJ/kg)", {"0.800", "0.850", "0.900"}},
-      {UnitSystem::Ip, "Enthalpy (Btu/lb)", {"13.0", "14.0"}},
+      {UnitSystem::Si,
+       PropertyModel::ChartFormulas,
+       "Enthalpy (kJ/kg)",
+       {"0.800", "0.850", "0.900"}},
+      {UnitSystem::Si, PropertyModel::Ashrae2017, "Enthalpy (kJ/kg)", {"0.800", "0.850", "0.900"}},
+      {UnitSystem::Ip, PropertyModel::ChartFormulas, "Enthalpy (Btu/lb)", {"13.0", "14.0"}},
   };
   for (const Case& c : cases) {
     ClearChart chart;
     chart.settings.SetUnitSystem(c.system);
+    chart.settings.SetPropertyModel(c.model);
     if (c.system == UnitSystem::Ip) {
       chart.settings.SetRanges(-10.0f / 9.0f, 0.0f, 440.0f / 9.0f, 200.0f / 7.0f);
     }
@@ -336,6 +342,8 @@ TEST(ChartStyleTest, ClearNumbersEnthalpyAndVolumeClearOfOtherTexts) {
     for (const std::string& v : c.volumes) {
       EXPECT_NE(std::find(texts.begin(), texts.end(), v), texts.end()) << v;
     }
+    // The finer lines between the numbered ones carry no number.
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), "0.825"), texts.end());
     EXPECT_FALSE(TextsIn(chart, ClearLabelColour(LineFamily::WetBulb)).empty());
     const std::vector<RecordedPrimitive> all = chart.canvas.Texts();
     for (std::size_t i = 0; i < all.size(); ++i) {
