@@ -1,5 +1,6 @@
 #include "data/measured_reader.h"
 
+#include <fmt/format.h>
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -8,7 +9,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-#include <fmt/format.h>
 
 #include "base/number_text.h"
 #include "base/row_text.h"
@@ -21,8 +21,6 @@ namespace hygrovia {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// Moisture content is turned into a dew point at the standard atmosphere's pressure, kPa.
-constexpr double kStandardPressure = 101.325;
 constexpr double kGrainsPerKilogram = 7000.0;
 constexpr std::array<int, 12> kDaysInMonth = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
@@ -199,13 +197,14 @@ std::string Quoted(std::string_view text) {
 
 class MeasuredParser {
  public:
-  explicit MeasuredParser(Columns columns) : c_(columns) {}
+  MeasuredParser(Columns columns, double pressure) : c_(columns), pressure_(pressure) {}
   Result<> ReadRow(std::string_view line, WeatherYear& year);
 
  private:
   Result<> Fill(WeatherHour& hour) const;
   std::vector<std::string> cells_;
   Columns c_;
+  double pressure_;  // kPa
 };
 
 // The dry bulb and the dew point of the row's cells, all present.
@@ -245,7 +244,7 @@ Result<> MeasuredParser::Fill(WeatherHour& hour) const {
       if (!(grams >= 0.0 && grams <= 200.0)) {
         return Failed("the moisture content " + Quoted(wetText) + " is not from 0 to 200 g/kg.");
       }
-      dewPoint = ashrae::DewPoint(ashrae::VapourPressure(grams / 1000.0, kStandardPressure));
+      dewPoint = ashrae::DewPoint(ashrae::VapourPressure(grams / 1000.0, pressure_));
       break;
     }
   }
@@ -256,7 +255,7 @@ Result<> MeasuredParser::Fill(WeatherHour& hour) const {
   hour.dryBulb = static_cast<float>(dryBulb);
   hour.dewPoint = static_cast<float>(dewPoint);
   hour.relHumidity = static_cast<float>(relHumidity);
-  hour.pressure = static_cast<float>(kStandardPressure * 1000.0);
+  hour.pressure = static_cast<float>(pressure_ * 1000.0);
   return Done();
 }
 
@@ -288,7 +287,8 @@ std::string LineMessage(int line, const std::string& what) {
 
 }  // namespace
 
-Result<WeatherYear> ReadMeasuredText(std::string_view text, const AskScale& askScale) {
+Result<WeatherYear> ReadMeasuredText(std::string_view text, const AskScale& askScale,
+                                     double pressure) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
   std::vector<std::string> header;
   const std::size_t headerEnd = std::min(text.find('\n'), text.size());
@@ -298,7 +298,7 @@ Result<WeatherYear> ReadMeasuredText(std::string_view text, const AskScale& askS
   Result<Columns> columns = FindColumns(header);
   if (!columns) return Failed(columns.Message());
   if (Result<> scales = ChooseScales(*columns, askScale); !scales) return Failed(scales.Message());
-  MeasuredParser parser(*columns);
+  MeasuredParser parser(*columns, pressure);
   WeatherYear year;
   year.measured = true;
   int number = 1;
@@ -316,10 +316,11 @@ Result<WeatherYear> ReadMeasuredText(std::string_view text, const AskScale& askS
   return year;
 }
 
-Result<WeatherYear> ReadMeasuredFile(const std::filesystem::path& path, const AskScale& askScale) {
+Result<WeatherYear> ReadMeasuredFile(const std::filesystem::path& path, const AskScale& askScale,
+                                     double pressure) {
   const Result<std::string> text = ReadUserFile(path, kLargestMeasuredFile, "measured data file");
   if (!text) return Failed(text.Message());
-  Result<WeatherYear> year = ReadMeasuredText(*text, askScale);
+  Result<WeatherYear> year = ReadMeasuredText(*text, askScale, pressure);
   if (!year) return Failed("Could not read \"" + PathText(path) + "\". " + year.Message());
   return year;
 }

@@ -62,6 +62,21 @@ TEST(MeasuredReader, ReadsEachKindOfColumn) {
   }
 }
 
+// A logger's moisture content is the air's at the chart's pressure: read for a chart at 84 kPa,
+// the hour lies at the logged 10 g/kg on that chart, and keeps that pressure.
+TEST(MeasuredReader, TakesMoistureAtTheChartsPressure) {
+  for (const double pressure : {101.325, 84.0}) {
+    const Result<WeatherYear> read =
+        ReadMeasuredText("time,temp (C),g/kg\n2024-07-15 08:00,25,10\n", NoAnswer, pressure);
+    ASSERT_TRUE(read.Ok()) << read.Message();
+    const WeatherHour& h = read->hours.at(0);
+    EXPECT_NEAR(1000.0 * ashrae::HumidityRatio(ashrae::SaturationPressure(h.dewPoint), pressure),
+                10.0, 1e-3)
+        << pressure;
+    EXPECT_FLOAT_EQ(h.pressure, static_cast<float>(pressure * 1000.0));
+  }
+}
+
 TEST(MeasuredReader, RefusesDamagedFilesNamingTheLine) {
   struct Case {
     const char* text;

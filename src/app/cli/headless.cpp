@@ -73,17 +73,18 @@ int ApplyChartWords(HeadlessChart& chart, const std::vector<std::string>& words,
   return allRead ? kExitDone : kExitFailure;
 }
 
-// The year of weather, or of measured readings, the options name; why not, naming the file.
-Result<WeatherYear> ReadHours(const HeadlessOptions& options) {
-  if (options.measuredFile.empty()) return ReadWeatherFile(options.weatherFile);
+// The measured readings the options name, their moisture contents taken at the chart's
+// pressure (kPa); why not, naming the file.
+Result<WeatherYear> ReadMeasured(const HeadlessOptions& options, double pressure) {
   const char unit = options.measuredUnit;
   bool unitAsked = false;
-  Result<WeatherYear> read = ReadMeasuredFile(options.measuredFile, [unit, &unitAsked] {
+  const AskScale askScale = [unit, &unitAsked] {
     unitAsked = true;
     return unit == 'C'   ? TemperatureScale::Celsius
            : unit == 'F' ? TemperatureScale::Fahrenheit
                          : TemperatureScale::Unknown;
-  });
+  };
+  Result<WeatherYear> read = ReadMeasuredFile(options.measuredFile, askScale, pressure);
   if (read || !unitAsked || unit != 0) return read;
   return Failed(read.Message() + " Give --measured-unit C or F.");
 }
@@ -207,10 +208,11 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
     Complain(err, apart.Message());
     return kExitFailure;
   }
-  // The hours are read first: "-alt station" among the chart words takes their elevation.
+  // A year of weather is read first: "-alt station" among the chart words takes its elevation.
+  // Measured readings come after them, as their moisture contents are the chart pressure's.
   std::optional<Result<WeatherYear>> hours;
-  if (!options.weatherFile.empty() || !options.measuredFile.empty()) {
-    hours = ReadHours(options);
+  if (!options.weatherFile.empty() && options.measuredFile.empty()) {
+    hours = ReadWeatherFile(options.weatherFile);
     if (!*hours) {
       Complain(err, hours->Message());
       return kExitFailure;
@@ -223,6 +225,13 @@ int RunHeadlessCommand(const std::vector<std::string>& arguments, std::ostream& 
   const int done =
       ApplyChartWords(chart, options.chartWords, hours ? &hours->Value() : nullptr, err, chartFile);
   if (done == kExitUsage) return done;
+  if (!options.measuredFile.empty()) {
+    hours = ReadMeasured(options, chart.settings.GetPressure());
+    if (!*hours) {
+      Complain(err, hours->Message());
+      return kExitFailure;
+    }
+  }
   if (hours) {
     if (const Result<> shown = ShowWeather(chart, std::move(*hours).Value(), options); !shown) {
       Complain(err, shown.Message());

@@ -103,7 +103,8 @@ void TMainForm::MeasuredItemClick() {
     return fahrenheit ? TemperatureScale::Fahrenheit : TemperatureScale::Celsius;
   };
   Result<WeatherYear> read =
-      ReadMeasuredFile(std::filesystem::path(QFile::encodeName(name).toStdString()), askScale);
+      ReadMeasuredFile(std::filesystem::path(QFile::encodeName(name).toStdString()), askScale,
+                       settings_.GetPressure());
   if (!read) {
     if (hooks_.showError) hooks_.showError(QString::fromStdString(read.Message()));
     return;
