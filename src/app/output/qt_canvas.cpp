@@ -191,6 +191,17 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A line wider than a pixel as hairlines side by side across its width, the outer ones on
+// its edges: on pixels, stroked so, it comes out as a wide pen gives it, many times faster.
+std::vector<QLineF> HairlinesAcross(const QLineF& line, float width) {
+  const int count = static_cast<int>(std::ceil(width));
+  const QPointF across = NormalOf(line) * ((width - 1.0) / (count - 1));
+  const QPointF first = across * (-0.5 * (count - 1));
+  std::vector<QLineF> hairlines;
+  for (int i = 0; i < count; ++i) hairlines.push_back(line.translated(first + across * i));
+  return hairlines;
+}
+
 }  // namespace
 
 // Plain colours are red, green, blue triples; of the system colours the chart uses only the
@@ -420,13 +431,8 @@ void QtCanvas::SmoothLine(float x1, float y1, float x2, float y2, float width) {
     painter_.setPen(QPen(ToQColor(pen_colour_), width, style, Qt::RoundCap, Qt::RoundJoin));
     painter_.drawLine(*line);
   } else {
-    // On pixels a wide line is laid as hairlines side by side across its width: the toolkit
-    // strokes hairlines many times faster than wide pens, and the pixels come out alike.
     painter_.setPen(QPen(ToQColor(pen_colour_), 1.0, style, Qt::RoundCap, Qt::RoundJoin));
-    const int count = static_cast<int>(std::ceil(width));
-    const QPointF across = NormalOf(*line) * ((width - 1.0) / (count - 1));
-    const QPointF first = across * (-0.5 * (count - 1));
-    for (int i = 0; i < count; ++i) painter_.drawLine(line->translated(first + across * i));
+    for (const QLineF& hairline : HairlinesAcross(*line, width)) painter_.drawLine(hairline);
   }
   painter_.setRenderHint(QPainter::Antialiasing, false);
 }
@@ -444,11 +450,7 @@ bool QtCanvas::BlendLine(const QLineF& line, float width) {
     BlendSmoothLine(rows, line.x1(), line.y1(), line.x2(), line.y2(), rgb, width);
     return true;
   }
-  const int count = static_cast<int>(std::ceil(width));
-  const QPointF across = NormalOf(line) * ((width - 1.0) / (count - 1));
-  const QPointF first = across * (-0.5 * (count - 1));
-  for (int i = 0; i < count; ++i) {
-    const QLineF hairline = line.translated(first + across * i);
+  for (const QLineF& hairline : HairlinesAcross(line, width)) {
     BlendSmoothLine(rows, hairline.x1(), hairline.y1(), hairline.x2(), hairline.y2(), rgb, 1.0);
   }
   return true;
