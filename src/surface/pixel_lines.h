@@ -1,18 +1,11 @@
 #ifndef HYGROVIA_SURFACE_PIXEL_LINES_H
 #define HYGROVIA_SURFACE_PIXEL_LINES_H
 
-#include <cstddef>
 #include <cstdint>
 
-namespace hygrovia {
+#include "surface/pixel_rows.h"
 
-// Rows of 32-bit pixels 0xAARRGGBB, opaque or with premultiplied alpha: a canvas's own image.
-struct PixelRows {
-  std::uint32_t* pixels = nullptr;
-  std::ptrdiff_t stride = 0;  // pixels from one row to the next
-  int width = 0;
-  int height = 0;
-};
+namespace hygrovia {
 
 // Lays a line one pixel wide and antialiased over the pixels, from (x1, y1) to (x2, y2) in
 // pixel units (pixel edges at whole numbers, centres at halves), by Wu's algorithm: each
