@@ -14,11 +14,16 @@
 #include <QSizeF>
 #include <QString>
 #include <cstddef>
+#include <cstdlib>
 #include <filesystem>
 #include <future>
 #include <optional>
 #include <string_view>
 #include <utility>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 #include "app/output/chart_page_printer.h"
 #include "app/output/chart_picture.h"
@@ -54,11 +59,31 @@ Picture Made(QByteArray bytes, const QString& whyEmpty) {
 
 Picture NoPicture(const QString& why) { return {{}, why}; }
 
+// An image of the size whose memory comes, where the system offers them, in pages of 2 MiB:
+// a picture of 1600 by 1200 then takes four page faults to clear instead of nearly two
+// thousand, and hands back as few pages when it is freed.
+QImage ImageInLargePages(QSize size) {
+#ifdef __linux__
+  constexpr std::size_t kLargePage = std::size_t{2} << 20;
+  const auto bytesPerLine = static_cast<std::size_t>(size.width()) * sizeof(QRgb);
+  const std::size_t bytes =
+      (bytesPerLine * static_cast<std::size_t>(size.height()) + kLargePage - 1) / kLargePage *
+      kLargePage;
+  void* memory = std::aligned_alloc(kLargePage, bytes);
+  if (memory == nullptr) return {};
+  madvise(memory, bytes, MADV_HUGEPAGE);  // only advice: small pages serve as well
+  return QImage(static_cast<uchar*>(memory), size.width(), size.height(),
+                static_cast<qsizetype>(bytesPerLine), QImage::Format_RGB32, std::free, memory);
+#else
+  return QImage(size, QImage::Format_RGB32);
+#endif
+}
+
 // A cleared image of the size, made on another thread: the system maps the pages of a large
 // picture while this one loads the fonts, which the first text measured does.
 std::future<QImage> StartBlankImage(QSize size) {
   return RunAside([size] {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = ImageInLargePages(size);
     image.fill(Qt::white);
     return image;
   });
