@@ -117,6 +117,12 @@ Curve LogSaturationSlopes(const SaturationFormula& c, double t, double inverse) 
               t * (6.0 * c.t3 + t * 12.0 * c.t4)};
 }
 
+// d³ ln pws / dt³ (1/K³) at absolute temperature t (K) with 1/t.
+double LogSaturationThird(const SaturationFormula& c, double t, double inverse) {
+  const double inverse3 = inverse * inverse * inverse;
+  return inverse3 * (2.0 * c.logT - 6.0 * c.inverse * inverse) + 6.0 * c.t3 + 24.0 * c.t4 * t;
+}
+
 // ln pws (ln Pa) at t (°C) with its slopes.
 Curve LogSaturationAt(const SaturationFormula& c, double dryBulb) {
   const double t = AbsoluteTemperature(dryBulb);
@@ -125,6 +131,22 @@ Curve LogSaturationAt(const SaturationFormula& c, double dryBulb) {
   curve.value = c.inverse * inverse + c.constant + t * (c.t1 + t * (c.t2 + t * (c.t3 + t * c.t4))) +
                 c.logT * std::log(t);
   return curve;
+}
+
+// A dew point (°C) with the first three slopes of ln pws there (1/K, 1/K², 1/K³), on the
+// formula the dew point lies on: where a wet-bulb search starts.
+struct DewPointCurve {
+  double dewPoint;
+  double slope;
+  double bend;
+  double third;
+};
+
+DewPointCurve DewPointCurveAt(const SaturationFormula& formula, double dewPoint) {
+  const double t = AbsoluteTemperature(dewPoint);
+  const double inverse = 1.0 / t;
+  const Curve log = LogSaturationSlopes(formula, t, inverse);
+  return {dewPoint, log.slope, log.bend, LogSaturationThird(formula, t, inverse)};
 }
 
 // Root of a rising smooth function on [lo, hi], where f(lo) <= 0 <= f(hi), from start. Each
@@ -203,23 +225,30 @@ class DewPointTable {
         inverseStep_(1.0 / step_) {
     for (int j = 0; j <= kIntervals; ++j) {
       const double t = SearchDewPoint(formula, lowest, highest, first_ + j * step_);
+      const DewPointCurve curve = DewPointCurveAt(formula, t);
       temperature_[static_cast<std::size_t>(j)] = t;
-      slope_[static_cast<std::size_t>(j)] = step_ / LogSaturationAt(formula, t).slope;
+      slope_[static_cast<std::size_t>(j)] = step_ / curve.slope;
+      logSlopes_[static_cast<std::size_t>(j)] = {curve.slope, curve.bend, curve.third};
     }
   }
 
   double FirstLog() const { return first_; }
   double LastLog() const { return last_; }
 
-  // The dew point of y, which lies between FirstLog() and LastLog().
-  double At(double y) const {
+  // The dew point of y, which lies between FirstLog() and LastLog(), with the slopes of ln pws
+  // there. The slopes change by a thousandth over a step, so a straight line between the
+  // nodes gives them closely enough for a start, and with no division.
+  DewPointCurve At(double y) const {
     const double s = std::clamp((y - first_) * inverseStep_, 0.0, double{kIntervals});
     const int j = std::min(static_cast<int>(s), kIntervals - 1);
     const double u = s - j;
     const double v = 1.0 - u;
     const auto k = static_cast<std::size_t>(j);
-    return v * v * ((1.0 + 2.0 * u) * temperature_[k] + u * slope_[k]) +
-           u * u * ((3.0 - 2.0 * u) * temperature_[k + 1] - v * slope_[k + 1]);
+    const auto& left = logSlopes_[k];
+    const auto& right = logSlopes_[k + 1];
+    return {v * v * ((1.0 + 2.0 * u) * temperature_[k] + u * slope_[k]) +
+                u * u * ((3.0 - 2.0 * u) * temperature_[k + 1] - v * slope_[k + 1]),
+            v * left[0] + u * right[0], v * left[1] + u * right[1], v * left[2] + u * right[2]};
   }
 
  private:
@@ -229,6 +258,7 @@ class DewPointTable {
   double inverseStep_;
   std::array<double, kIntervals + 1> temperature_{};
   std::array<double, kIntervals + 1> slope_{};  // dt/dy times the step
+  std::array<std::array<double, 3>, kIntervals + 1> logSlopes_{};
 };
 
 // The saturation pressure of a formula (Pa) with its slopes at t (°C).
@@ -274,6 +304,15 @@ class SaturationTable {
 
   bool Holds(double dryBulb) const { return dryBulb >= first_ && dryBulb <= last_; }
 
+  // The saturation pressure (Pa) at t (°C), which the table holds.
+  double ValueAt(double dryBulb) const {
+    const double x = (dryBulb - first_) * inverseStep_;
+    const int j = std::clamp(static_cast<int>(x), 0, kIntervals - 1);
+    const double s = x - j;
+    const auto& a = coefficients_[static_cast<std::size_t>(j)];
+    return a[0] + s * (a[1] + s * (a[2] + s * (a[3] + s * (a[4] + s * a[5]))));
+  }
+
   // The saturation pressure (Pa) with its slopes at t (°C), which the table holds.
   Curve At(double dryBulb) const {
     const double x = (dryBulb - first_) * inverseStep_;
@@ -300,12 +339,17 @@ class SaturationTable {
   std::array<std::array<double, 6>, kIntervals> coefficients_{};
 };
 
-// The saturation pressure (Pa) with its slopes at t (°C): from the table where it holds t.
-Curve SaturationPressureNear(const SaturationFormula& formula, double dryBulb) {
+// The table of a formula, over ice up to the triple point and over water from freezing.
+const SaturationTable& TableOf(const SaturationFormula& formula) {
   static const SaturationTable kOverIceTable(kOverIceFormula, kLowestTemperature, kTriplePoint);
   static const SaturationTable kOverWaterTable(kOverWaterFormula, kFreezingPoint,
                                                kHighestTemperature);
-  const SaturationTable& table = &formula == &kOverIceFormula ? kOverIceTable : kOverWaterTable;
+  return &formula == &kOverIceFormula ? kOverIceTable : kOverWaterTable;
+}
+
+// The saturation pressure (Pa) with its slopes at t (°C): from the table where it holds t.
+Curve SaturationPressureNear(const SaturationFormula& formula, double dryBulb) {
+  const SaturationTable& table = TableOf(formula);
   if (table.Holds(dryBulb)) return table.At(dryBulb);
   return SaturationPressureAt(formula, dryBulb);
 }
@@ -369,25 +413,17 @@ struct WetBulbResidual {
   }
 };
 
-// d³ ln pws / dt³ (1/K³) at absolute temperature t (K) with 1/t.
-double LogSaturationThird(const SaturationFormula& c, double t, double inverse) {
-  const double inverse3 = inverse * inverse * inverse;
-  return inverse3 * (2.0 * c.logT - 6.0 * c.inverse * inverse) + 6.0 * c.t3 + 24.0 * c.t4 * t;
-}
-
 // A start for the wet bulb: the root of the residual's Taylor polynomial of third degree about
 // the dew point, where the saturation pressure is the vapour pressure and its slopes need no
 // exponential.
 double WetBulbStart(const WetBulbEquation& e, double dryBulb, double ratio, double pressure,
-                    double dewPoint) {
+                    const DewPointCurve& dew) {
   // pws and its derivatives at the dew point, where pws is the vapour pressure.
+  const double dewPoint = dew.dewPoint;
   const double q = VapourPressure(ratio, pressure);
-  const double t = AbsoluteTemperature(dewPoint);
-  const double inverseT = 1.0 / t;
-  const Curve log = LogSaturationSlopes(e.formula, t, inverseT);
-  const double l1 = log.slope;
-  const double l2 = log.bend;
-  const double l3 = LogSaturationThird(e.formula, t, inverseT);
+  const double l1 = dew.slope;
+  const double l2 = dew.bend;
+  const double l3 = dew.third;
   const double q1 = q * l1;
   const double q2 = q * (l1 * l1 + l2);
   const double q3 = q * (l1 * l1 * l1 + 3.0 * l1 * l2 + l3);
@@ -419,9 +455,38 @@ double FreezingResidual(double dryBulb, double ratio, double pressure) {
 }
 
 double SolveWetBulb(const WetBulbEquation& e, double dryBulb, double ratio, double pressure,
-                    double dewPoint, double lo, double hi) {
+                    const DewPointCurve& dew, double lo, double hi) {
   const WetBulbResidual residual{e, dryBulb, ratio, pressure};
-  return SolveRising(residual, lo, hi, WetBulbStart(e, dryBulb, ratio, pressure, dewPoint));
+  return SolveRising(residual, lo, hi, WetBulbStart(e, dryBulb, ratio, pressure, dew));
+}
+
+// The dew point of vapour pressure pw (kPa) with its slopes, as DewPoint gives it.
+DewPointCurve DewPointCurveOf(double vapPressure) {
+  static const DewPointTable kIceTable(kOverIceFormula, kLowestTemperature, kTriplePoint);
+  static const DewPointTable kWaterTable(kOverWaterFormula, kTriplePoint, kHighestTemperature);
+  static const DewPointCurve kLowest = DewPointCurveAt(kOverIceFormula, kLowestTemperature);
+  static const DewPointCurve kHighest = DewPointCurveAt(kOverWaterFormula, kHighestTemperature);
+  if (!(vapPressure > 0.0)) return kLowest;
+  const double y = std::log(vapPressure * kPascalPerKiloPascal);
+  if (!(y > kIceTable.FirstLog())) return kLowest;
+  if (!(y < kWaterTable.LastLog())) return kHighest;
+  return y < kWaterTable.FirstLog() ? kIceTable.At(y) : kWaterTable.At(y);
+}
+
+// The wet bulb of t, W and p from their dew point.
+double WetBulbFrom(double dryBulb, double ratio, double pressure, const DewPointCurve& dew) {
+  const double lo = std::min(dew.dewPoint, dryBulb);
+  if (!(lo < dryBulb)) return dryBulb;
+  if (dryBulb <= kFreezingPoint) {
+    return SolveWetBulb(kOverIce, dryBulb, ratio, pressure, dew, lo, dryBulb);
+  }
+  // Equation 35 just below freezing asks for more moisture than equation 33 at freezing, so
+  // when both have a root, the one at or above freezing is taken.
+  if (lo < kFreezingPoint && FreezingResidual(dryBulb, ratio, pressure) > 0.0) {
+    return SolveWetBulb(kOverIce, dryBulb, ratio, pressure, dew, lo, kFreezingPoint);
+  }
+  return SolveWetBulb(kOverWater, dryBulb, ratio, pressure, dew, std::max(lo, kFreezingPoint),
+                      dryBulb);
 }
 
 double LogSaturationValue(double dryBulb) {
@@ -444,6 +509,8 @@ double AltitudeAtPressure(double pressure) {
 }
 
 double SaturationPressure(double dryBulb) {
+  const SaturationTable& table = TableOf(FormulaAt(dryBulb));
+  if (table.Holds(dryBulb)) return table.ValueAt(dryBulb) / kPascalPerKiloPascal;
   return std::exp(LogSaturationValue(dryBulb)) / kPascalPerKiloPascal;
 }
 
@@ -467,33 +534,15 @@ double Volume(double dryBulb, double ratio, double pressure) {
   return kDryAirConstant * (dryBulb + kKelvinOffset) * (1.0 + kVolumeRatio * ratio) / pressure;
 }
 
-double DewPoint(double vapPressure) {
-  static const DewPointTable kOverIce(kOverIceFormula, kLowestTemperature, kTriplePoint);
-  static const DewPointTable kOverWater(kOverWaterFormula, kTriplePoint, kHighestTemperature);
-  if (!(vapPressure > 0.0)) return kLowestTemperature;
-  const double y = std::log(vapPressure * kPascalPerKiloPascal);
-  if (!(y > kOverIce.FirstLog())) return kLowestTemperature;
-  if (!(y < kOverWater.LastLog())) return kHighestTemperature;
-  return y < kOverWater.FirstLog() ? kOverIce.At(y) : kOverWater.At(y);
-}
+double DewPoint(double vapPressure) { return DewPointCurveOf(vapPressure).dewPoint; }
 
 double WetBulb(double dryBulb, double ratio, double pressure) {
-  return WetBulb(dryBulb, ratio, pressure, DewPoint(VapourPressure(ratio, pressure)));
+  return WetBulbFrom(dryBulb, ratio, pressure, DewPointCurveOf(VapourPressure(ratio, pressure)));
 }
 
-double WetBulb(double dryBulb, double ratio, double pressure, double dewPoint) {
-  const double lo = std::min(dewPoint, dryBulb);
-  if (!(lo < dryBulb)) return dryBulb;
-  if (dryBulb <= kFreezingPoint) {
-    return SolveWetBulb(kOverIce, dryBulb, ratio, pressure, dewPoint, lo, dryBulb);
-  }
-  // Equation 35 just below freezing asks for more moisture than equation 33 at freezing, so
-  // when both have a root, the one at or above freezing is taken.
-  if (lo < kFreezingPoint && FreezingResidual(dryBulb, ratio, pressure) > 0.0) {
-    return SolveWetBulb(kOverIce, dryBulb, ratio, pressure, dewPoint, lo, kFreezingPoint);
-  }
-  return SolveWetBulb(kOverWater, dryBulb, ratio, pressure, dewPoint, std::max(lo, kFreezingPoint),
-                      dryBulb);
+DewAndWetBulb DewAndWetBulbOf(double dryBulb, double ratio, double pressure) {
+  const DewPointCurve dew = DewPointCurveOf(VapourPressure(ratio, pressure));
+  return {dew.dewPoint, WetBulbFrom(dryBulb, ratio, pressure, dew)};
 }
 
 double DryBulbOnWetBulbLine(double wetBulb, double ratio, double pressure) {
@@ -613,15 +662,18 @@ AshraeModel::State AshraeModel::StateOf(double dryBulb, double absHumidity) cons
       state.wetBulb = dryBulb;
       return state;
     }
-    state.dewPoint = ashrae::DewPoint(state.vapPressure);
-    state.wetBulb =
-        ashrae::WetBulb(dryBulb, saturation / kGramsPerKilogram, pressure_, state.dewPoint);
+    const ashrae::DewAndWetBulb points =
+        ashrae::DewAndWetBulbOf(dryBulb, saturation / kGramsPerKilogram, pressure_);
+    state.dewPoint = points.dewPoint;
+    state.wetBulb = points.wetBulb;
     state.relHumidity = 100.0 * state.vapPressure / saturationPressure;
     return state;
   }
   State state = PropertiesOf(dryBulb, moisture);
-  state.dewPoint = ashrae::DewPoint(state.vapPressure);
-  state.wetBulb = ashrae::WetBulb(dryBulb, moisture / kGramsPerKilogram, pressure_, state.dewPoint);
+  const ashrae::DewAndWetBulb points =
+      ashrae::DewAndWetBulbOf(dryBulb, moisture / kGramsPerKilogram, pressure_);
+  state.dewPoint = points.dewPoint;
+  state.wetBulb = points.wetBulb;
   state.relHumidity = 100.0 * state.vapPressure / saturationPressure;
   return state;
 }
