@@ -436,11 +436,14 @@ double WetBulbStart(const WetBulbEquation& e, double dryBulb, double ratio, doub
   const double k1 = g.latentSlope * q + g.latent * q1 - g.heatSlope * r + g.heat * q1;
   const double k2 = (g.latentSlope + g.heatSlope) * q1 + 0.5 * (g.latent + g.heat) * q2;
   const double k3 = 0.5 * (g.latentSlope + g.heatSlope) * q2 + (g.latent + g.heat) * q3 / 6.0;
-  // The root of the quadratic, then one Newton step on the cubic.
-  const double delta = -2.0 * k0 / (k1 + std::sqrt(std::max(k1 * k1 - 4.0 * k2 * k0, 0.0)));
-  const double cubic = k0 + delta * (k1 + delta * (k2 + delta * k3));
-  const double slope = k1 + delta * (2.0 * k2 + delta * 3.0 * k3);
-  return dewPoint + delta - cubic / slope;
+  // The root of the quadratic, n / m, then one Newton step on the cubic, with the two
+  // fractions over one divisor: n / m - c(n / m) / c'(n / m) = (n s - c) / (m s) for
+  // c = m³ c(n / m) and s = m² c'(n / m).
+  const double n = -2.0 * k0;
+  const double m = k1 + std::sqrt(std::max(k1 * k1 - 4.0 * k2 * k0, 0.0));
+  const double c = ((k0 * m + k1 * n) * m + k2 * n * n) * m + k3 * n * n * n;
+  const double slope = (k1 * m + 2.0 * k2 * n) * m + 3.0 * k3 * n * n;
+  return dewPoint + (n * slope - c) / (m * slope);
 }
 
 // Equation 33 at a wet bulb of 0 °C, with the sign WetBulbResidual has there.
