@@ -35,8 +35,8 @@ constexpr std::array<int, 19> kLengthCodeOrder = {16, 17, 18, 0, 8,  7, 9,  6, 1
 // The symbol (from 0) of a copy length: the eight shortest have one each, then each
 // doubling of the length is split among four symbols; the longest has its own.
 int LengthSymbol(int length) {
-  if (length == DeflateWriter::kMaxCopy) return 28;
-  const auto past = static_cast<unsigned>(length - 3);
+  if (length == DeflateWriter::kMaxCopy) return static_cast<int>(kLengthBase.size()) - 1;
+  const auto past = static_cast<unsigned>(length - DeflateWriter::kMinCopy);
   if (past < 8) return static_cast<int>(past);
   const int bits = static_cast<int>(std::bit_width(past)) - 1;
   return 4 * (bits - 1) + static_cast<int>(past >> (bits - 2) & 3);
