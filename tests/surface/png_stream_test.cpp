@@ -71,6 +71,10 @@ TEST(PngStreamTest, InflatesToTheRows) {
       const std::string stream = PngImageStream(rows);
       const std::string expected = PngRows(pixels, size.width, size.height);
       EXPECT_TRUE(Inflated(stream, expected.size()) == expected);
+      // Flat areas and lines are copies, so a picture of them packs to a small part.
+      if (kind == 0) {
+        EXPECT_LT(stream.size(), expected.size() / 20 + 64) << stream.size();
+      }
       EXPECT_EQ(PngImageStream(rows), stream);
     }
   }
