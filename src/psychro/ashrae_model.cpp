@@ -310,7 +310,8 @@ class SaturationTable {
     const int j = std::clamp(static_cast<int>(x), 0, kIntervals - 1);
     const double s = x - j;
     const auto& a = coefficients_[static_cast<std::size_t>(j)];
-    return a[0] + s * (a[1] + s * (a[2] + s * (a[3] + s * (a[4] + s * a[5]))));
+    const double s2 = s * s;
+    return (a[0] + a[1] * s) + s2 * (a[2] + a[3] * s) + s2 * s2 * (a[4] + a[5] * s);
   }
 
   // The saturation pressure (Pa) with its slopes at t (°C), which the table holds.
@@ -319,10 +320,13 @@ class SaturationTable {
     const int j = std::clamp(static_cast<int>(x), 0, kIntervals - 1);
     const double s = x - j;
     const auto& a = coefficients_[static_cast<std::size_t>(j)];
-    const double value = a[0] + s * (a[1] + s * (a[2] + s * (a[3] + s * (a[4] + s * a[5]))));
+    // In pairs of terms (Estrin's scheme), which the processor works out side by side.
+    const double s2 = s * s;
+    const double s4 = s2 * s2;
+    const double value = (a[0] + a[1] * s) + s2 * (a[2] + a[3] * s) + s4 * (a[4] + a[5] * s);
     const double slope =
-        a[1] + s * (2.0 * a[2] + s * (3.0 * a[3] + s * (4.0 * a[4] + s * 5.0 * a[5])));
-    const double bend = 2.0 * a[2] + s * (6.0 * a[3] + s * (12.0 * a[4] + s * 20.0 * a[5]));
+        (a[1] + 2.0 * a[2] * s) + s2 * (3.0 * a[3] + 4.0 * a[4] * s) + s4 * (5.0 * a[5]);
+    const double bend = (2.0 * a[2] + 6.0 * a[3] * s) + s2 * (12.0 * a[4] + 20.0 * a[5] * s);
     return {value, slope * inverseStep_, bend * inverseStep_ * inverseStep_};
   }
 
