@@ -306,28 +306,40 @@ class SaturationTable {
 
   // The saturation pressure (Pa) at t (°C), which the table holds.
   double ValueAt(double dryBulb) const {
-    const double x = (dryBulb - first_) * inverseStep_;
-    const int j = std::clamp(static_cast<int>(x), 0, kIntervals - 1);
-    const double s = x - j;
-    const auto& a = coefficients_[static_cast<std::size_t>(j)];
-    const double s2 = s * s;
-    return (a[0] + a[1] * s) + s2 * (a[2] + a[3] * s) + s2 * s2 * (a[4] + a[5] * s);
+    const auto [a, s] = PieceAt(dryBulb);
+    return Value(a, s, s * s);
   }
 
   // The saturation pressure (Pa) with its slopes at t (°C), which the table holds.
   Curve At(double dryBulb) const {
-    const double x = (dryBulb - first_) * inverseStep_;
-    const int j = std::clamp(static_cast<int>(x), 0, kIntervals - 1);
-    const double s = x - j;
-    const auto& a = coefficients_[static_cast<std::size_t>(j)];
-    // In pairs of terms (Estrin's scheme), which the processor works out side by side.
+    const auto [a, s] = PieceAt(dryBulb);
     const double s2 = s * s;
     const double s4 = s2 * s2;
-    const double value = (a[0] + a[1] * s) + s2 * (a[2] + a[3] * s) + s4 * (a[4] + a[5] * s);
     const double slope =
         (a[1] + 2.0 * a[2] * s) + s2 * (3.0 * a[3] + 4.0 * a[4] * s) + s4 * (5.0 * a[5]);
     const double bend = (2.0 * a[2] + 6.0 * a[3] * s) + s2 * (12.0 * a[4] + 20.0 * a[5] * s);
-    return {value, slope * inverseStep_, bend * inverseStep_ * inverseStep_};
+    return {Value(a, s, s2), slope * inverseStep_, bend * inverseStep_ * inverseStep_};
+  }
+
+ private:
+  using Coefficients = std::array<double, 6>;
+
+  // The piece that holds t (°C) and where t lies along it, from 0 to 1.
+  struct Piece {
+    const Coefficients& a;
+    double s;
+  };
+
+  Piece PieceAt(double dryBulb) const {
+    const double x = (dryBulb - first_) * inverseStep_;
+    const int j = std::clamp(static_cast<int>(x), 0, kIntervals - 1);
+    return {coefficients_[static_cast<std::size_t>(j)], x - j};
+  }
+
+  // A piece's polynomial at s, its terms added in pairs (Estrin's scheme), which the
+  // processor works out side by side.
+  static double Value(const Coefficients& a, double s, double s2) {
+    return (a[0] + a[1] * s) + s2 * (a[2] + a[3] * s) + s2 * s2 * (a[4] + a[5] * s);
   }
 
  private:
@@ -340,7 +352,7 @@ class SaturationTable {
   double last_;
   double step_;
   double inverseStep_;
-  std::array<std::array<double, 6>, kIntervals> coefficients_{};
+  std::array<Coefficients, kIntervals> coefficients_{};
 };
 
 // The table of a formula, over ice up to the triple point and over water from freezing.
