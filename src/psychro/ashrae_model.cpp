@@ -342,7 +342,6 @@ class SaturationTable {
     return (a[0] + a[1] * s) + s2 * (a[2] + a[3] * s) + s2 * s2 * (a[4] + a[5] * s);
   }
 
- private:
   // The slopes per step instead of per kelvin.
   Curve Scaled(const Curve& curve) const {
     return {curve.value, curve.slope * step_, curve.bend * step_ * step_};
